@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Zantrel needs to build, test and run.
+# As root it runs apt-get itself; otherwise it prints the command to run.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev
+  libsimpleini-dev libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth imagemagick
+  fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "setup: all packages present"
+  exit 0
+fi
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "setup: missing packages: ${missing[*]}"
+  echo "run: sudo apt-get update && sudo apt-get install -y --no-install-recommends ${missing[*]}"
+  exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,98 @@
+#include "gamefiles.h"
+
+#include "core/usererror.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zantrel {
+
+QString resolvePath(const QString& base, const QString& relative) {
+    QString rel = relative;
+    rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QStringList parts = rel.split(QLatin1Char('/'), Qt::KeepEmptyParts);
+    QString path = base;
+    bool matching = true;
+    for (int i = 0; i < parts.size(); ++i) {
+        const QString& part = parts[i];
+        if (!path.endsWith(QLatin1Char('/')))
+            path += QLatin1Char('/');
+        if (part.isEmpty() && i > 0 && i + 1 < parts.size())
+            continue; // "a//b"
+        QString next = path + part;
+        if (matching && !part.isEmpty() && !QFileInfo::exists(next)) {
+            const QStringList entries = QDir(path).entryList(
+                QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            matching = false;
+            for (const QString& e : entries) {
+                if (e.compare(part, Qt::CaseInsensitive) == 0) {
+                    next = path + e;
+                    matching = true;
+                    break;
+                }
+            }
+        }
+        path = next;
+    }
+    return path;
+}
+
+QString fileErrorText(int posixError) {
+    switch (posixError) {
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("File not found");
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+    case EROFS:
+        return QStringLiteral("File access denied");
+    case ENAMETOOLONG:
+    case EINVAL:
+        return QStringLiteral("Invalid filename");
+    default:
+        return QStringLiteral("I/O error %1").arg(posixError);
+    }
+}
+
+QByteArray readFileBytes(const QString& path) {
+    if (path.isEmpty())
+        throw UserError(fileErrorText(EINVAL), path);
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw UserError(fileErrorText(errno), path);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        const int err = S_ISDIR(st.st_mode) ? EISDIR : errno;
+        ::close(fd);
+        throw UserError(fileErrorText(err), path);
+    }
+    QByteArray data;
+    if (S_ISREG(st.st_mode) && st.st_size > 0)
+        data.reserve(qsizetype(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            const int err = errno;
+            ::close(fd);
+            throw UserError(fileErrorText(err), path);
+        }
+        if (got == 0)
+            break;
+        data.append(buffer, qsizetype(got));
+    }
+    ::close(fd);
+    return data;
+}
+
+} // namespace zantrel

@@ -1,0 +1,114 @@
+#include "lists.h"
+
+#include "gamefiles.h"
+#include "proto/numbers.h"
+#include "textcursor.h"
+
+#include "core/usererror.h"
+
+namespace zantrel {
+
+const QString kNoneEntry = QStringLiteral("<NONE>");
+
+namespace {
+
+// Up to ten characters up to "}" (consumed, not kept) or the line end (not consumed).
+QString idTextAfterBrace(TextCursor& in) {
+    QString id;
+    char c;
+    while (id.size() < 10 && in.readChar(c)) {
+        if (c == '}')
+            return id;
+        id += QLatin1Char(c);
+    }
+    return id;
+}
+
+// A message line's number: its first character (normally "{") is passed over first.
+QString readIdText(TextCursor& in) {
+    char c;
+    in.readChar(c);
+    return idTextAfterBrace(in);
+}
+
+// The text of the line whose number was just read: after "{}{", the rest of the line
+// with its last character (the closing brace) replaced by a space.
+QString messageText(TextCursor& in) {
+    char c;
+    for (int i = 0; i < 3; ++i)
+        in.readChar(c);
+    QString text = in.readRestOfLine();
+    if (!text.isEmpty())
+        text[text.size() - 1] = QLatin1Char(' ');
+    return text;
+}
+
+} // namespace
+
+ListContents readlist(const QString& path, ListMode mode) {
+    TextCursor in(readFileBytes(path));
+    ListContents list;
+    while (!in.atEnd()) {
+        list.entries << in.read(mode == ListMode::First12 ? 12 : -1);
+        in.nextLine();
+        ++list.count;
+    }
+    list.entries << kNoneEntry;
+    return list;
+}
+
+QString findmessage(const QString& path, qint64 number, MessageVariant variant) {
+    TextCursor in(readFileBytes(path));
+    while (!in.atEnd()) {
+        const QString id = readIdText(in);
+        const bool skipped = variant == MessageVariant::ProtoMsg &&
+                             (id.isEmpty() || id[0] == QLatin1Char(' ') || id[0] == QLatin1Char('{'));
+        if (!skipped) {
+            const std::int32_t value = strToInt(id);
+            if (value >= 0 && value == number)
+                return messageText(in);
+        }
+        in.nextLine();
+    }
+    return kNoneEntry;
+}
+
+TypeSections readsection(const QString& path) {
+    TextCursor in(readFileBytes(path));
+    TypeSections sections;
+    int killHeaders = 1;
+    auto readEntries = [&in](QStringList& list) {
+        in.nextLine(); // the line after the header
+        char c;
+        while (!in.atEnd()) {
+            const bool hasChar = in.readChar(c);
+            if (hasChar && c == '#')
+                return; // the rest of this line is read as an ordinary line next
+            list << idTextAfterBrace(in);
+            in.nextLine();
+        }
+    };
+    while (!in.atEnd()) {
+        const QString line = in.readRestOfLine();
+        in.nextLine();
+        if (line == QLatin1String("# Body Types")) {
+            readEntries(sections.bodyTypes);
+        } else if (line == QLatin1String("# Kill Types names")) {
+            if (killHeaders == 2)
+                readEntries(sections.killTypes);
+            else
+                ++killHeaders;
+        }
+    }
+    return sections;
+}
+
+QString scriptdescription(const QString& path, int index) {
+    TextCursor in(readFileBytes(path));
+    for (int i = 0; i < index && !in.atEnd(); ++i)
+        in.nextLine();
+    in.read(18);
+    return in.read(46);
+}
+
+} // namespace zantrel

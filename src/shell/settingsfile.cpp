@@ -1,0 +1,127 @@
+#include "settingsfile.h"
+
+#include "core/usererror.h"
+#include "gamedata/gamefiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+// Only the narrow (UTF-8) variant is used, so no wide-character converter is needed.
+#define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
+#include <SimpleIni.h>
+
+#include <cerrno>
+#include <string>
+
+namespace zantrel {
+
+namespace {
+
+const char* const kFile = "File";
+const char* const kImage = "Image";
+const char* const kOther = "Other";
+
+// CSimpleIniA matches section and key names without regard to case.
+void loadInto(CSimpleIniA& ini, const QString& path, bool throwOnError) {
+    ini.SetUnicode(true);
+    ini.SetMultiKey(false);
+    ini.SetSpaces(false);
+    if (!QFile::exists(path))
+        return;
+    QByteArray bytes;
+    try {
+        bytes = readFileBytes(path);
+    } catch (const UserError&) {
+        if (throwOnError)
+            throw;
+        return;
+    }
+    ini.LoadData(bytes.constData(), size_t(bytes.size()));
+}
+
+QString value(const CSimpleIniA& ini, const char* section, const QString& key) {
+    return QString::fromUtf8(ini.GetValue(section, key.toUtf8().constData(), ""));
+}
+
+void set(CSimpleIniA& ini, const char* section, const char* key, const QString& v) {
+    ini.SetValue(section, key, v.toUtf8().constData());
+}
+
+} // namespace
+
+QString settingsFileName() { return QStringLiteral("zantrel.ini"); }
+
+QStringList defaultCheckedFiles() {
+    return {QStringLiteral("CRITTERS.LST"), QStringLiteral("ITEMS.LST"),
+            QStringLiteral("MISC.LST"),     QStringLiteral("SCENERY.LST"),
+            QStringLiteral("SCRIPTS.LST"),  QStringLiteral("TILES.LST"),
+            QStringLiteral("WALLS.LST"),    QStringLiteral("color.pal"),
+            QStringLiteral("pro_crit.msg"), QStringLiteral("pro_item.msg"),
+            QStringLiteral("pro_misc.msg"), QStringLiteral("pro_scen.msg"),
+            QStringLiteral("pro_tile.msg"), QStringLiteral("pro_wall.msg"),
+            QStringLiteral("PROTO.MSG")};
+}
+
+SettingsForm defaultSettingsForm(const QString& programFolder) {
+    SettingsForm f;
+#ifdef Q_OS_WIN
+    f.gameFolder = QStringLiteral("D:\\Fallout2");
+#else
+    f.gameFolder = QDir::homePath() + QStringLiteral("/Fallout2");
+#endif
+    QString folder = QDir::fromNativeSeparators(programFolder);
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    f.sourcesFolder = QDir::toNativeSeparators(folder + QStringLiteral("Source"));
+    f.useSources = true;
+    f.halfSize = false;
+    f.rows = defaultCheckedFiles();
+    return f;
+}
+
+Settings readini(const QString& path) {
+    CSimpleIniA ini;
+    loadInto(ini, path, false);
+    Settings s;
+    s.gameFolder = value(ini, kFile, QStringLiteral("F2Path"));
+    s.sourcesFolder = value(ini, kFile, QStringLiteral("Source"));
+    s.useSources = value(ini, kFile, QStringLiteral("Usesource"));
+    s.imageSize = value(ini, kImage, QStringLiteral("Optimize"));
+    const int keys = ini.GetSectionSize(kOther);
+    const int n = qBound(0, keys, kMaxCheckedFiles);
+    for (int k = 1; k <= n; ++k)
+        s.files << value(ini, kOther, QStringLiteral("File%1").arg(k));
+    s.fileCount = std::uint8_t(n);
+    return s;
+}
+
+void saveini(const QString& path, const SettingsForm& form) {
+    CSimpleIniA ini;
+    loadInto(ini, path, true);
+    set(ini, kFile, "F2Path", form.gameFolder);
+    set(ini, kFile, "Source", form.sourcesFolder);
+    set(ini, kFile, "UseSource", form.useSources ? QStringLiteral("1") : QStringLiteral("0"));
+    set(ini, kImage, "Optimize", form.halfSize ? QStringLiteral("1") : QStringLiteral("0"));
+    ini.Delete(kOther, nullptr);
+    if (!form.rows.isEmpty() && !form.rows.first().isEmpty()) {
+        for (int r = 0; r < form.rows.size(); ++r)
+            set(ini, kOther, QStringLiteral("File%1").arg(r + 1).toUtf8().constData(),
+                form.rows[r]);
+    }
+    std::string text;
+    if (ini.Save(text, false) < 0)
+        throw UserError(fileErrorText(EIO), path);
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
+        !out.commit()) {
+        const QFileDevice::FileError e = out.error();
+        throw UserError(fileErrorText(e == QFileDevice::OpenError || e == QFileDevice::PermissionsError
+                                          ? EACCES
+                                          : EIO),
+                        path);
+    }
+}
+
+} // namespace zantrel

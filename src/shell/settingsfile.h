@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+namespace zantrel {
+
+// What the rest of the program reads of the settings file. Values are kept as the text
+// the file holds and compared as text.
+struct Settings {
+    QString gameFolder;    // F2Path
+    QString sourcesFolder; // Source
+    QString useSources;    // UseSource: "1" reads data from the sources folder
+    QString imageSize;     // Optimize: "1" half size, "0" full size
+    std::uint8_t fileCount = 0;
+    QStringList files; // the names the loading screen checks, fileCount of them
+};
+
+// The editable copy the settings window holds.
+struct SettingsForm {
+    QString gameFolder;
+    QString sourcesFolder;
+    bool useSources = true;
+    bool halfSize = false;
+    QStringList rows; // file grid rows 1.. (row 0 is the grid's header)
+};
+
+constexpr int kMaxCheckedFiles = 100;
+
+QString settingsFileName(); // "zantrel.ini"
+QStringList defaultCheckedFiles();
+// The values a first start writes: the game folder, <programFolder>/Source, sources on,
+// full-size pictures and the 15 default file names.
+SettingsForm defaultSettingsForm(const QString& programFolder);
+
+// Reads the settings file; a missing or unreadable file reads as all keys empty.
+Settings readini(const QString& path);
+
+// Writes the form into the settings file, keeping other sections and keys of an existing
+// file; section "Other" is rewritten at the end. Written atomically. Throws UserError.
+void saveini(const QString& path, const SettingsForm& form);
+
+} // namespace zantrel

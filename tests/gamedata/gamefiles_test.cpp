@@ -1,0 +1,66 @@
+#include "core/usererror.h"
+#include "gamedata/gamefiles.h"
+#include "support/tempfolder.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace zantrel;
+
+TEST(ResolvePath, FindsFilesWhateverTheirCase) {
+    TempFolder t;
+    t.write("Data/Art/Items/ITEMS.LST", "x");
+    t.write("color.pal", "p");
+    t.write("exact/a.txt", "1");
+    t.write("exact/A.txt", "2");
+    const QString base = t.path();
+    const struct {
+        const char* relative;
+        const char* found;
+    } cases[] = {
+        {"data/art/items/items.lst", "Data/Art/Items/ITEMS.LST"},
+        {"DATA\\ART\\ITEMS\\Items.Lst", "Data/Art/Items/ITEMS.LST"},
+        {"COLOR.PAL", "color.pal"},
+        {"exact/A.txt", "exact/A.txt"}, // an exact name wins over another case
+        {"exact/a.txt", "exact/a.txt"},
+        {"data/art/nothing/items.lst", "Data/Art/nothing/items.lst"},
+        {"missing.lst", "missing.lst"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(resolvePath(base, QString::fromLatin1(c.relative)),
+                  base + "/" + QString::fromLatin1(c.found))
+            << c.relative;
+}
+
+TEST(ReadFileBytes, ReportsTheFileLayersTexts) {
+    TempFolder t;
+    const QString good = t.write("good.lst", "abc");
+    EXPECT_EQ(readFileBytes(good), QByteArray("abc"));
+    EXPECT_EQ(readFileBytes(t.write("empty.lst", "")), QByteArray());
+
+    const QString locked = t.write("locked.lst", "secret");
+    QFile::setPermissions(locked, QFileDevice::Permissions());
+    const bool root = ::geteuid() == 0; // root reads whatever the permissions say
+    const struct {
+        QString path;
+        const char* text;
+    } cases[] = {
+        {t.file("missing.lst"), "File not found"},
+        {t.file("no/such/folder/x.lst"), "File not found"},
+        {t.mkdir("folder.lst"), "File access denied"},
+        {QString(), "Invalid filename"},
+        {root ? QString() : locked, root ? "Invalid filename" : "File access denied"},
+        {good + "/x", "File not found"},
+    };
+    for (const auto& c : cases) {
+        try {
+            readFileBytes(c.path);
+            ADD_FAILURE() << c.path.toStdString();
+        } catch (const UserError& e) {
+            EXPECT_EQ(e.text(), QLatin1String(c.text)) << c.path.toStdString();
+            EXPECT_EQ(e.path(), c.path);
+        }
+    }
+}
