@@ -13,6 +13,12 @@
 
 namespace zantrel {
 
+namespace {
+// No game text, palette or frame file comes near this; larger ones are refused rather
+// than read into memory.
+constexpr qint64 kMaxFileSize = 256 * 1024 * 1024;
+} // namespace
+
 QString resolvePath(const QString& base, const QString& relative) {
     QString rel = relative;
     rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
@@ -65,18 +71,27 @@ QByteArray readFileBytes(const QString& path) {
     if (path.isEmpty())
         throw UserError(fileErrorText(EINVAL), path);
     const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so a FIFO in the way cannot hang the open.
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         throw UserError(fileErrorText(errno), path);
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        const int err = S_ISDIR(st.st_mode) ? EISDIR : errno;
+    // Only regular files: a folder, a device or a pipe is no game file.
+    int err = 0;
+    if (::fstat(fd, &st) != 0)
+        err = errno;
+    else if (S_ISDIR(st.st_mode))
+        err = EISDIR;
+    else if (!S_ISREG(st.st_mode))
+        err = EACCES;
+    else if (st.st_size > kMaxFileSize)
+        err = EFBIG;
+    if (err != 0) {
         ::close(fd);
         throw UserError(fileErrorText(err), path);
     }
     QByteArray data;
-    if (S_ISREG(st.st_mode) && st.st_size > 0)
-        data.reserve(qsizetype(st.st_size));
+    data.reserve(qsizetype(st.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -89,6 +104,10 @@ QByteArray readFileBytes(const QString& path) {
         }
         if (got == 0)
             break;
+        if (data.size() + got > kMaxFileSize) {
+            ::close(fd);
+            throw UserError(fileErrorText(EFBIG), path);
+        }
         data.append(buffer, qsizetype(got));
     }
     ::close(fd);

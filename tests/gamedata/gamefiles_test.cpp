@@ -5,6 +5,7 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace zantrel;
@@ -42,6 +43,8 @@ TEST(ReadFileBytes, ReportsTheFileLayersTexts) {
 
     const QString locked = t.write("locked.lst", "secret");
     QFile::setPermissions(locked, QFileDevice::Permissions());
+    const QString fifo = t.file("pipe.lst");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const bool root = ::geteuid() == 0; // root reads whatever the permissions say
     const struct {
         QString path;
@@ -53,6 +56,8 @@ TEST(ReadFileBytes, ReportsTheFileLayersTexts) {
         {QString(), "Invalid filename"},
         {root ? QString() : locked, root ? "Invalid filename" : "File access denied"},
         {good + "/x", "File not found"},
+        {"/dev/zero", "File access denied"}, // never read forever
+        {fifo, "File access denied"},        // never wait for a writer
     };
     for (const auto& c : cases) {
         try {
