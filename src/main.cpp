@@ -1,9 +1,9 @@
 // Until the editor windows exist, the program reports the data set it was pointed at:
 // the settings it read, the files the loading screen checks and the lists it found.
+#include "core/usererror.h"
 #include "gamedata/datafolder.h"
 #include "gamedata/gamefiles.h"
 #include "gamedata/lists.h"
-#include "core/usererror.h"
 #include "shell/settingsfile.h"
 
 #include <QCoreApplication>
@@ -39,11 +39,14 @@ int main(int argc, char** argv) {
     const struct {
         DataKind kind;
         const char* name;
-    } lists[] = {{DataKind::ScriptList, "scripts.lst"}, {DataKind::ItemArt, "items.lst"},
-                 {DataKind::CritterArt, "critters.lst"}, {DataKind::InventoryArt, "inven.lst"}};
+    } lists[] = {{DataKind::ScriptList, "scripts.lst"},
+                 {DataKind::ItemArt, "items.lst"},
+                 {DataKind::CritterArt, "critters.lst"},
+                 {DataKind::InventoryArt, "inven.lst"}};
     for (const auto& l : lists) {
         try {
-            const ListContents c = readlist(dataFile(s, l.kind, QLatin1String(l.name)), ListMode::First12);
+            const ListContents c =
+                readlist(dataFile(s, l.kind, QLatin1String(l.name)), ListMode::First12);
             out << "  " << l.name << ": " << c.count << " entries\n";
         } catch (const UserError& e) {
             out << "  " << l.name << ": " << e.text() << "\n";

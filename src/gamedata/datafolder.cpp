@@ -35,7 +35,9 @@ QString subfolder(DataKind kind) {
     return QString();
 }
 
-bool fromSources(const Settings& s) { return s.useSources == QLatin1String("1"); }
+bool fromSources(const Settings& s) {
+    return s.useSources == QLatin1String("1");
+}
 
 QString withSlash(QString folder) {
     folder = QDir::fromNativeSeparators(folder);
@@ -70,9 +72,9 @@ bool artListFor(int objtype, DataKind& kind, QString& name) {
     static const struct {
         DataKind kind;
         const char* name;
-    } lists[] = {{DataKind::ItemArt, "items.lst"},    {DataKind::CritterArt, "critters.lst"},
+    } lists[] = {{DataKind::ItemArt, "items.lst"},      {DataKind::CritterArt, "critters.lst"},
                  {DataKind::SceneryArt, "scenery.lst"}, {DataKind::WallArt, "walls.lst"},
-                 {DataKind::TileArt, "tiles.lst"},    {DataKind::MiscArt, "misc.lst"}};
+                 {DataKind::TileArt, "tiles.lst"},      {DataKind::MiscArt, "misc.lst"}};
     if (objtype < 0 || objtype > 5)
         return false;
     kind = lists[objtype].kind;

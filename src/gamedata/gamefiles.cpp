@@ -33,8 +33,8 @@ QString resolvePath(const QString& base, const QString& relative) {
             continue; // "a//b"
         QString next = path + part;
         if (matching && !part.isEmpty() && !QFileInfo::exists(next)) {
-            const QStringList entries = QDir(path).entryList(
-                QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            const QStringList entries = QDir(path).entryList(QDir::AllEntries | QDir::Hidden |
+                                                             QDir::System | QDir::NoDotAndDotDot);
             matching = false;
             for (const QString& e : entries) {
                 if (e.compare(part, Qt::CaseInsensitive) == 0) {

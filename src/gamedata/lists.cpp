@@ -61,8 +61,9 @@ QString findmessage(const QString& path, qint64 number, MessageVariant variant) 
     TextCursor in(readFileBytes(path));
     while (!in.atEnd()) {
         const QString id = readIdText(in);
-        const bool skipped = variant == MessageVariant::ProtoMsg &&
-                             (id.isEmpty() || id[0] == QLatin1Char(' ') || id[0] == QLatin1Char('{'));
+        const bool skipped =
+            variant == MessageVariant::ProtoMsg &&
+            (id.isEmpty() || id[0] == QLatin1Char(' ') || id[0] == QLatin1Char('{'));
         if (!skipped) {
             const std::int32_t value = strToInt(id);
             if (value >= 0 && value == number)

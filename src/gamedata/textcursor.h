@@ -14,9 +14,7 @@ public:
     explicit TextCursor(QByteArray data) : m_data(std::move(data)) {}
 
     bool atEnd() const { return m_pos >= m_data.size() || m_data[m_pos] == char(26); }
-    bool atLineEnd() const {
-        return atEnd() || m_data[m_pos] == '\r' || m_data[m_pos] == '\n';
-    }
+    bool atLineEnd() const { return atEnd() || m_data[m_pos] == '\r' || m_data[m_pos] == '\n'; }
 
     // Next character of the line; false (nothing consumed) at the end of the line.
     bool readChar(char& c) {

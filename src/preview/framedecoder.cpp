@@ -15,7 +15,9 @@ constexpr int kWidthOffset = 62;
 constexpr int kHeightOffset = 64;
 constexpr qint64 kPixelsOffset = 74;
 
-int roundHalf(double v) { return int(roundHalfEven(v)); }
+int roundHalf(double v) {
+    return int(roundHalfEven(v));
+}
 
 } // namespace
 
@@ -24,7 +26,9 @@ Palette Palette::fromBytes(const QByteArray& bytes) {
     const int entries = int(std::min<qsizetype>(bytes.size() / 3, 256));
     for (int i = 0; i < entries; ++i) {
         // Components above 63 do not occur in the game's palette; clamp them.
-        auto component = [&](int k) { return std::min(int(std::uint8_t(bytes[3 * i + k])), 63) << 2; };
+        auto component = [&](int k) {
+            return std::min(int(std::uint8_t(bytes[3 * i + k])), 63) << 2;
+        };
         p.m_colours[std::size_t(i)] = qRgb(component(0), component(1), component(2));
     }
     return p;

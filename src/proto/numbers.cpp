@@ -20,7 +20,9 @@ int hexDigit(QChar c) {
     return -1;
 }
 
-bool isDecimal(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
+bool isDecimal(QChar c) {
+    return c.unicode() >= '0' && c.unicode() <= '9';
+}
 
 // Length of a hex prefix at position i ("$", "x", "X", "0x", "0X"), or 0.
 int hexPrefixLength(const QString& t, int i) {

@@ -51,7 +51,9 @@ void set(CSimpleIniA& ini, const char* section, const char* key, const QString& 
 
 } // namespace
 
-QString settingsFileName() { return QStringLiteral("zantrel.ini"); }
+QString settingsFileName() {
+    return QStringLiteral("zantrel.ini");
+}
 
 QStringList defaultCheckedFiles() {
     return {QStringLiteral("CRITTERS.LST"), QStringLiteral("ITEMS.LST"),
@@ -114,13 +116,13 @@ void saveini(const QString& path, const SettingsForm& form) {
     if (ini.Save(text, false) < 0)
         throw UserError(fileErrorText(EIO), path);
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
-        !out.commit()) {
+    if (!out.open(QIODevice::WriteOnly) ||
+        out.write(text.data(), qint64(text.size())) != qint64(text.size()) || !out.commit()) {
         const QFileDevice::FileError e = out.error();
-        throw UserError(fileErrorText(e == QFileDevice::OpenError || e == QFileDevice::PermissionsError
-                                          ? EACCES
-                                          : EIO),
-                        path);
+        throw UserError(
+            fileErrorText(e == QFileDevice::OpenError || e == QFileDevice::PermissionsError ? EACCES
+                                                                                            : EIO),
+            path);
     }
 }
 

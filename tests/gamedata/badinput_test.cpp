@@ -40,8 +40,10 @@ TEST(BadInput, EveryReaderGivesAMessageOrAResult) {
     } readers[] = {
         {"readlist 12", [](const QString& p) { readlist(p, ListMode::First12); }},
         {"readlist whole", [](const QString& p) { readlist(p, ListMode::WholeLine); }},
-        {"findmessage name", [](const QString& p) { findmessage(p, 100, MessageVariant::ObjectName); }},
-        {"findmessage proto", [](const QString& p) { findmessage(p, 401, MessageVariant::ProtoMsg); }},
+        {"findmessage name",
+         [](const QString& p) { findmessage(p, 100, MessageVariant::ObjectName); }},
+        {"findmessage proto",
+         [](const QString& p) { findmessage(p, 401, MessageVariant::ProtoMsg); }},
         {"readsection", [](const QString& p) { readsection(p); }},
         {"scriptdescription", [](const QString& p) { scriptdescription(p, 70000); }},
         {"readini", [](const QString& p) { readini(p); }},

@@ -44,19 +44,25 @@ TEST(DataFolder, FindsFilesInEitherPlaceWhateverTheirCase) {
     s.gameFolder = t.file("game");
     s.sourcesFolder = t.file("src");
     s.useSources = "0";
-    EXPECT_EQ(dataFile(s, DataKind::ScriptList, "scripts.lst"), t.file("game/Data/Scripts/SCRIPTS.LST"));
-    EXPECT_EQ(dataFile(s, DataKind::Messages, "pro_item.msg"), t.file("game/Data/Text/English/Game/PRO_ITEM.MSG"));
-    EXPECT_EQ(dataFile(s, DataKind::Messages, "pro_crit.msg"), t.file("game/Data/Text/English/pro_crit.msg"));
+    EXPECT_EQ(dataFile(s, DataKind::ScriptList, "scripts.lst"),
+              t.file("game/Data/Scripts/SCRIPTS.LST"));
+    EXPECT_EQ(dataFile(s, DataKind::Messages, "pro_item.msg"),
+              t.file("game/Data/Text/English/Game/PRO_ITEM.MSG"));
+    EXPECT_EQ(dataFile(s, DataKind::Messages, "pro_crit.msg"),
+              t.file("game/Data/Text/English/pro_crit.msg"));
     // Missing everywhere: the name the rule gives, so the error names the first place.
-    EXPECT_EQ(dataFile(s, DataKind::Messages, "proto.msg"), t.file("game/Data/Text/English/proto.msg"));
+    EXPECT_EQ(dataFile(s, DataKind::Messages, "proto.msg"),
+              t.file("game/Data/Text/English/proto.msg"));
     s.useSources = "1";
     EXPECT_EQ(dataFile(s, DataKind::ScriptList, "scripts.lst"), t.file("src/Scripts.lst"));
     EXPECT_EQ(dataFile(s, DataKind::Messages, "pro_item.msg"), t.file("src/pro_item.msg"));
 }
 
 TEST(DataFolder, ArtListsAndMessageFilesByObjectType) {
-    const char* lists[] = {"items.lst", "critters.lst", "scenery.lst", "walls.lst", "tiles.lst", "misc.lst"};
-    const char* names[] = {"pro_item.msg", "pro_crit.msg", "pro_scen.msg", "pro_wall.msg", "pro_tile.msg", "pro_misc.msg"};
+    const char* lists[] = {"items.lst", "critters.lst", "scenery.lst",
+                           "walls.lst", "tiles.lst",    "misc.lst"};
+    const char* names[] = {"pro_item.msg", "pro_crit.msg", "pro_scen.msg",
+                           "pro_wall.msg", "pro_tile.msg", "pro_misc.msg"};
     for (int type = 0; type < 6; ++type) {
         DataKind kind;
         QString name;

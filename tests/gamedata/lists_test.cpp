@@ -20,10 +20,20 @@ TEST(ReadList, KeepsTheStartOfEveryLineAndAppendsNone) {
         {"lone cr", "a\rb\r", ListMode::First12, {"a", "b", "<NONE>"}},
         {"lone lf", "a\nb\n", ListMode::First12, {"a", "b", "<NONE>"}},
         {"blank lines", "\r\n\r\nc\r\n", ListMode::First12, {"", "", "c", "<NONE>"}},
-        {"twelve", "abcdefghijk lmnop\r\nshort\r\n", ListMode::First12, {"abcdefghijk ", "short", "<NONE>"}},
+        {"twelve",
+         "abcdefghijk lmnop\r\nshort\r\n",
+         ListMode::First12,
+         {"abcdefghijk ", "short", "<NONE>"}},
         {"untrimmed", "  pad.frm   \r\n", ListMode::First12, {"  pad.frm   ", "<NONE>"}},
-        {"whole", "iwrenchlarge01.frm ; note\r\n", ListMode::WholeLine, {"iwrenchlarge01.frm ; note", "<NONE>"}},
-        {"eof mark", "a\r\nb\r\n\x1a" "c\r\n", ListMode::First12, {"a", "b", "<NONE>"}},
+        {"whole",
+         "iwrenchlarge01.frm ; note\r\n",
+         ListMode::WholeLine,
+         {"iwrenchlarge01.frm ; note", "<NONE>"}},
+        {"eof mark",
+         "a\r\nb\r\n\x1a"
+         "c\r\n",
+         ListMode::First12,
+         {"a", "b", "<NONE>"}},
         {"critters", "zmscout,11,1\r\n", ListMode::First12, {"zmscout,11,1", "<NONE>"}},
         {"latin1", "caf\xe9.frm\r\n", ListMode::First12, {QString::fromUtf8("café.frm"), "<NONE>"}},
     };
@@ -62,19 +72,20 @@ TEST(ReadList, UnreadableFilesStopWithTheFileError) {
 
 TEST(FindMessage, ObjectNameVariant) {
     TempFolder t;
-    const QString msg = t.write("pro_item.msg", crlf({"{100}{}{Knife}", "{101}{}{A sharp knife.}",
-                                                       "{200}{}{}", "{300}{}", "{1234567890123}{}{Long}",
-                                                       "{400}{}{Two}", "{500}{}{Last}"}));
+    const QString msg = t.write(
+        "pro_item.msg", crlf({"{100}{}{Knife}", "{101}{}{A sharp knife.}", "{200}{}{}", "{300}{}",
+                              "{1234567890123}{}{Long}", "{400}{}{Two}", "{500}{}{Last}"}));
     const struct {
         qint64 number;
         const char* text;
     } cases[] = {
-        {100, "Knife "},       {101, "A sharp knife. "}, {200, " "}, // "{}{}" leaves its last brace, as a space
-        {300, ""},             {1234567890, "}{}{Long "},          {500, "Last "},
-        {999, "<NONE>"},       {-1, "<NONE>"},
+        {100, "Knife "}, {101, "A sharp knife. "},  {200, " "}, // "{}{}" leaves its last brace, as
+                                                                // a space
+        {300, ""},       {1234567890, "}{}{Long "}, {500, "Last "}, {999, "<NONE>"}, {-1, "<NONE>"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(findmessage(msg, c.number, MessageVariant::ObjectName), QLatin1String(c.text)) << c.number;
+        EXPECT_EQ(findmessage(msg, c.number, MessageVariant::ObjectName), QLatin1String(c.text))
+            << c.number;
 }
 
 TEST(FindMessage, UnknownNumbersGiveNoneWhateverTheLastLine) {
@@ -99,16 +110,17 @@ TEST(FindMessage, ObjectNameStopsAtALineWithoutANumber) {
             findmessage(msg, 2, MessageVariant::ObjectName);
             ADD_FAILURE() << c.line;
         } catch (const UserError& e) {
-            EXPECT_EQ(e.text(), QStringLiteral("'%1' is not a valid integer value").arg(QLatin1String(c.id)));
+            EXPECT_EQ(e.text(),
+                      QStringLiteral("'%1' is not a valid integer value").arg(QLatin1String(c.id)));
         }
     }
 }
 
 TEST(FindMessage, ProtoMsgVariantSkipsCommentsAndBlanks) {
     TempFolder t;
-    const QString msg = t.write("proto.msg", crlf({"# Body Types", "", "{{odd}}", "{ 5}{}{x}",
-                                                    "{400}{}{Biped}", "{401}{}{Walker frame}",
-                                                    "{1450}{}{Drifter}"}));
+    const QString msg =
+        t.write("proto.msg", crlf({"# Body Types", "", "{{odd}}", "{ 5}{}{x}", "{400}{}{Biped}",
+                                   "{401}{}{Walker frame}", "{1450}{}{Drifter}"}));
     EXPECT_EQ(findmessage(msg, 401, MessageVariant::ProtoMsg), "Walker frame ");
     EXPECT_EQ(findmessage(msg, 1450, MessageVariant::ProtoMsg), "Drifter ");
     EXPECT_EQ(findmessage(msg, 402, MessageVariant::ProtoMsg), "<NONE>");
@@ -120,12 +132,11 @@ TEST(FindMessage, ProtoMsgVariantSkipsCommentsAndBlanks) {
 TEST(ReadSection, TakesBodyTypesAndTheSecondKillHeader) {
     TempFolder t;
     const QString msg = t.write(
-        "proto.msg",
-        crlf({"# Demo", "# Kill Types names", "{100}{}{General}", "# Body Types", "#",
-              "{400}{}{Biped}", "{401}{}{Quad}", "", "{12345678901}{}{Long}",
-              "# Kill Types names", // ends the body section; never a header itself
-              "{1}{}{x}", "# Kill Types names", "skipped line", "{1450}{}{Drifter}",
-              "{1451}{}{Scout}", "#", "# Kill Types names", "{9}{}{not taken}"}));
+        "proto.msg", crlf({"# Demo", "# Kill Types names", "{100}{}{General}", "# Body Types", "#",
+                           "{400}{}{Biped}", "{401}{}{Quad}", "", "{12345678901}{}{Long}",
+                           "# Kill Types names", // ends the body section; never a header itself
+                           "{1}{}{x}", "# Kill Types names", "skipped line", "{1450}{}{Drifter}",
+                           "{1451}{}{Scout}", "#", "# Kill Types names", "{9}{}{not taken}"}));
     const TypeSections s = readsection(msg);
     EXPECT_EQ(s.bodyTypes, QStringList({"400", "401", "", "1234567890"}));
     // The last header is taken too; the line after it is skipped and none follows.
@@ -143,9 +154,9 @@ TEST(ReadSection, MissingHeadersGiveEmptyListsAndEndOfFileEndsASection) {
 TEST(ScriptDescription, StartsAtTheNineteenthCharacter) {
     TempFolder t;
     const QString lst = t.write(
-        "scripts.lst", crlf({"zdcrate.int     ; Crate that rattles when kicked",
-                             "zdshort.int",
-                             "zdlong.int      ; 0123456789012345678901234567890123456789012345678901234"}));
+        "scripts.lst",
+        crlf({"zdcrate.int     ; Crate that rattles when kicked", "zdshort.int",
+              "zdlong.int      ; 0123456789012345678901234567890123456789012345678901234"}));
     EXPECT_EQ(scriptdescription(lst, 0), "Crate that rattles when kicked");
     EXPECT_EQ(scriptdescription(lst, 1), "");
     EXPECT_EQ(scriptdescription(lst, 2), "0123456789012345678901234567890123456789012345");

@@ -21,10 +21,10 @@ QByteArray frame(int w, int h, const QByteArray& pixels) {
 
 QByteArray testPalette() {
     QByteArray p(768, '\0');
-    p[3] = 63; // 1: pure red
-    p[7] = 63; // 2: pure green
-    p[11] = 63; // 3: pure blue
-    p[12] = 10, p[13] = 20, p[14] = 30; // 4
+    p[3] = 63;                                // 1: pure red
+    p[7] = 63;                                // 2: pure green
+    p[11] = 63;                               // 3: pure blue
+    p[12] = 10, p[13] = 20, p[14] = 30;       // 4
     p[15] = char(200), p[16] = 64, p[17] = 1; // 5: out of range components
     return p;
 }
@@ -49,15 +49,13 @@ TEST(FrameDecoder, PlacesTheFrameCentredWithHalvesToEven) {
         int w, h, mode;
         QRect expected;
     } cases[] = {
-        {4, 4, 0, QRect(76, 56, 4, 4)},
-        {4, 4, 1, QRect(77, 57, 2, 2)},
-        {5, 3, 1, QRect(77, 58, 3, 2)},
-        {157, 117, 0, QRect(0, 0, 157, 117)},
-        {1, 1, 0, QRect(78, 58, 1, 1)},
-        {3, 2, 0, QRect(77, 58, 3, 2)},
+        {4, 4, 0, QRect(76, 56, 4, 4)}, {4, 4, 1, QRect(77, 57, 2, 2)},
+        {5, 3, 1, QRect(77, 58, 3, 2)}, {157, 117, 0, QRect(0, 0, 157, 117)},
+        {1, 1, 0, QRect(78, 58, 1, 1)}, {3, 2, 0, QRect(77, 58, 3, 2)},
     };
     for (const auto& c : cases) {
-        const QImage img = renderFrame(frame(c.w, c.h, QByteArray(c.w * c.h, char(1))), pal, c.mode);
+        const QImage img =
+            renderFrame(frame(c.w, c.h, QByteArray(c.w * c.h, char(1))), pal, c.mode);
         ASSERT_EQ(img.size(), QSize(157, 117));
         EXPECT_EQ(painted(img), c.expected) << c.w << "x" << c.h << " mode " << c.mode;
     }
@@ -83,7 +81,8 @@ TEST(FrameDecoder, ColoursTransparencyAndPaletteFaults) {
     EXPECT_EQ(img.pixel(78, 58), qRgb(40, 80, 120));
     EXPECT_EQ(img.pixel(79, 58), qRgb(252, 252, 4)); // components above 63 clamp
     // A palette cut short gives black for what it lacks; a missing one black for all.
-    const QImage shortPal = renderFrame(frame(4, 1, px), Palette::fromBytes(testPalette().left(6)), 0);
+    const QImage shortPal =
+        renderFrame(frame(4, 1, px), Palette::fromBytes(testPalette().left(6)), 0);
     EXPECT_EQ(shortPal.pixel(76, 58), qRgb(252, 0, 0));
     EXPECT_EQ(shortPal.pixel(78, 58), qRgb(0, 0, 0));
     EXPECT_EQ(renderFrame(frame(4, 1, px), Palette(), 0).pixel(76, 58), qRgb(0, 0, 0));

@@ -23,7 +23,7 @@ TEST(FieldCodec, TextRoutines) {
     const struct {
         const char* text;
         int value;
-    } digits[] = {{"0", 0}, {"9", 9}, {"A", 10}, {"F", 15}, {"10", 16}, {"a", 17},
+    } digits[] = {{"0", 0}, {"9", 9},  {"A", 10}, {"F", 15}, {"10", 16}, {"a", 17},
                   {"", 17}, {"-", 17}, {" ", 17}, {"G", 17}, {"00", 17}};
     for (const auto& d : digits)
         EXPECT_EQ(shorthextoint(QString::fromLatin1(d.text)), d.value) << d.text;
@@ -31,7 +31,7 @@ TEST(FieldCodec, TextRoutines) {
     const struct {
         const char* text;
         std::uint32_t value;
-    } numbers[] = {{"", 0},       {"FFFFFFFF", 0xFFFFFFFF}, {"a", 17},        {"-1", 273},
+    } numbers[] = {{"", 0},       {"FFFFFFFF", 0xFFFFFFFF},  {"a", 17},        {"-1", 273},
                    {"01F4", 500}, {"1FFFFFFFF", 0xFFFFFFFF}, {"100000000", 0}, {"0G", 17}};
     for (const auto& n : numbers)
         EXPECT_EQ(hextoint(QString::fromLatin1(n.text)), n.value) << n.text;
@@ -57,16 +57,11 @@ TEST(FieldCodec, WritevalStoresBigEndianOrLeadingDigits) {
         int width;
         QByteArray stored;
     } cases[] = {
-        {"500", 2, bytes({0x01, 0xF4})},
-        {"-1", 4, bytes({0xFF, 0xFF, 0xFF, 0xFF})},
-        {"-1", 2, bytes({0xFF, 0xFF})},
-        {"-1", 1, bytes({0xFF})},
-        {"-2", 2, bytes({0xFF, 0xFF})},
-        {"256", 1, bytes({0x10})},
-        {"65536", 2, bytes({0x10, 0x00})},
-        {"-5", 4, bytes({0xFF, 0xFF, 0xFF, 0xFB})},
-        {"$1F", 1, bytes({0x1F})},
-        {"2147483647", 4, bytes({0x7F, 0xFF, 0xFF, 0xFF})},
+        {"500", 2, bytes({0x01, 0xF4})},   {"-1", 4, bytes({0xFF, 0xFF, 0xFF, 0xFF})},
+        {"-1", 2, bytes({0xFF, 0xFF})},    {"-1", 1, bytes({0xFF})},
+        {"-2", 2, bytes({0xFF, 0xFF})},    {"256", 1, bytes({0x10})},
+        {"65536", 2, bytes({0x10, 0x00})}, {"-5", 4, bytes({0xFF, 0xFF, 0xFF, 0xFB})},
+        {"$1F", 1, bytes({0x1F})},         {"2147483647", 4, bytes({0x7F, 0xFF, 0xFF, 0xFF})},
         {"0", 4, bytes({0, 0, 0, 0})},
     };
     for (const auto& c : cases) {
@@ -85,7 +80,8 @@ TEST(FieldCodec, WritevalRefusesNonNumbersAndWritesNothing) {
             writeval(file, 0, 4, QString::fromLatin1(t));
             ADD_FAILURE() << t;
         } catch (const UserError& e) {
-            EXPECT_EQ(e.text(), QStringLiteral("'%1' is not a valid integer value").arg(QLatin1String(t)));
+            EXPECT_EQ(e.text(),
+                      QStringLiteral("'%1' is not a valid integer value").arg(QLatin1String(t)));
         }
         EXPECT_EQ(file, bytes({1, 2, 3, 4}));
     }

@@ -29,10 +29,10 @@ TEST(StrToInt, AcceptsDecimalAndHexForms) {
 }
 
 TEST(StrToInt, RefusesWithTheConversionMessage) {
-    const char* bad[] = {"",           " ",         "-",     "4294967295", "2147483648",
-                         "-2147483649", "12a",      "1 ",    "$",          "0x",
-                         "$123456789", "-$1",       "1.5",   "a",          "--1",
-                         "99999999999999999999"};
+    const char* bad[] = {"",           " ",           "-",          "4294967295",
+                         "2147483648", "-2147483649", "12a",        "1 ",
+                         "$",          "0x",          "$123456789", "-$1",
+                         "1.5",        "a",           "--1",        "99999999999999999999"};
     for (const char* t : bad) {
         const QString text = QString::fromLatin1(t);
         try {
@@ -56,7 +56,9 @@ TEST(StrToFloat, ReadsNumbersAndRefusesTheRest) {
             strToFloat(QString::fromLatin1(t));
             ADD_FAILURE() << "accepted '" << t << "'";
         } catch (const UserError& e) {
-            EXPECT_EQ(e.text(), QStringLiteral("'%1' is not a valid floating point value").arg(QLatin1String(t)));
+            EXPECT_EQ(
+                e.text(),
+                QStringLiteral("'%1' is not a valid floating point value").arg(QLatin1String(t)));
         }
     }
 }
@@ -66,10 +68,20 @@ TEST(LenientInt, TakesThePartThatReads) {
         const char* text;
         std::uint32_t value;
     } cases[] = {
-        {"", 0},          {"abc", 0},          {"123abc", 123},   {"-1", 0xFFFFFFFF},
-        {"  65535", 65535}, {"$1F", 31},       {"0x1fz", 31},     {"4294967295", 0xFFFFFFFF},
-        {"4294967296", 0},  {"+12", 12},       {"-", 0},          {"255 1", 255},
-        {"x10", 0},         {"-$10", 0xFFFFFFF0},
+        {"", 0},
+        {"abc", 0},
+        {"123abc", 123},
+        {"-1", 0xFFFFFFFF},
+        {"  65535", 65535},
+        {"$1F", 31},
+        {"0x1fz", 31},
+        {"4294967295", 0xFFFFFFFF},
+        {"4294967296", 0},
+        {"+12", 12},
+        {"-", 0},
+        {"255 1", 255},
+        {"x10", 0},
+        {"-$10", 0xFFFFFFF0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(lenientInt(QString::fromLatin1(c.text)), c.value) << c.text;
@@ -79,8 +91,8 @@ TEST(RoundHalfEven, SendsHalvesToTheEvenNeighbour) {
     const struct {
         double in;
         double out;
-    } cases[] = {{76.5, 76}, {57.5, 58}, {12.5, 12}, {62.5, 62}, {0.5, 0}, {1.5, 2}, {-2.5, -2},
-                 {-0.4, 0},  {2.6, 3},   {7.1428, 7}, {33.33, 33}, {500.0, 500}};
+    } cases[] = {{76.5, 76}, {57.5, 58}, {12.5, 12}, {62.5, 62},  {0.5, 0},    {1.5, 2},
+                 {-2.5, -2}, {-0.4, 0},  {2.6, 3},   {7.1428, 7}, {33.33, 33}, {500.0, 500}};
     for (const auto& c : cases)
         EXPECT_EQ(roundHalfEven(c.in), c.out) << c.in;
 }

@@ -23,8 +23,10 @@ TEST(SettingsFile, DefaultsWriteInOrderAndReadBack) {
     const SettingsForm form = defaultSettingsForm(t.path());
     saveini(ini, form);
     const QByteArray text = contents(ini);
-    const QList<QByteArray> order = {"[File]", "F2Path=", "Source=", "UseSource=1", "[Image]",
-                                     "Optimize=0", "[Other]", "File1=CRITTERS.LST", "File15=PROTO.MSG"};
+    const QList<QByteArray> order = {
+        "[File]",          "F2Path=",    "Source=", "UseSource=1",
+        "[Image]",         "Optimize=0", "[Other]", "File1=CRITTERS.LST",
+        "File15=PROTO.MSG"};
     qsizetype at = 0;
     for (const QByteArray& piece : order) {
         const qsizetype next = text.indexOf(piece, at);
@@ -51,8 +53,16 @@ TEST(SettingsFile, ReadsWhateverTheCaseAndCountsOtherKeys) {
         int count;
         QStringList files;
     } cases[] = {
-        {"mixed case", "[file]\nf2path=C:\\G\nUSESOURCE=0\n[OTHER]\nfile1=a\nFILE2=b\n", "0", 2, {"a", "b"}},
-        {"other key counted", "[Other]\nFile1=a\nFile2=b\nFile3=c\nNote=x\n", "", 4, {"a", "b", "c", ""}},
+        {"mixed case",
+         "[file]\nf2path=C:\\G\nUSESOURCE=0\n[OTHER]\nfile1=a\nFILE2=b\n",
+         "0",
+         2,
+         {"a", "b"}},
+        {"other key counted",
+         "[Other]\nFile1=a\nFile2=b\nFile3=c\nNote=x\n",
+         "",
+         4,
+         {"a", "b", "c", ""}},
         {"gaps read empty", "[Other]\nFile2=b\nFile9=z\n", "", 2, {"", "b"}},
         {"no file", "", "", 0, {}},
         {"garbage", QByteArray("\x00\xff[\n=\n[[]]\nFile1\n", 16), "", 0, {}},
@@ -131,6 +141,7 @@ TEST(SettingsFile, AFailedSaveReportsItAndKeepsTheOldFile) {
     if (threw) {
         EXPECT_EQ(readini(ini).gameFolder, "old");
     }
-    QFile::setPermissions(t.file("ro"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(t.file("ro"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_THROW(saveini(t.file("no/such/folder/zantrel.ini"), form), UserError);
 }

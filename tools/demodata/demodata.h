@@ -1,0 +1,91 @@
+// Shared pieces of zantrel_demodata: byte helpers and the picture makers.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QRgb>
+#include <QString>
+
+namespace demo {
+
+// The game's files are big-endian throughout.
+inline void be16(QByteArray& d, quint32 v) {
+    d.append(char(v >> 8));
+    d.append(char(v));
+}
+inline void be32(QByteArray& d, quint32 v) {
+    be16(d, v >> 16);
+    be16(d, v & 0xFFFF);
+}
+
+// Tiny fixed-seed generator so every run writes the same bytes.
+class Lcg {
+public:
+    explicit Lcg(quint32 seed) : state_(seed) {}
+    quint32 next() {
+        state_ = state_ * 1664525u + 1013904223u;
+        return state_ >> 16;
+    }
+
+private:
+    quint32 state_;
+};
+
+// Colour ramps of the invented palette, 16 shades each from dark to light.
+enum class Ramp {
+    Grey,
+    Green,
+    Rust,
+    Blue,
+    Red,
+    Brass,
+    Olive,
+    Copper,
+    Bone,
+    Teal,
+    Steel,
+    Leather,
+    Amber,
+    Violet,
+    WarmGrey,
+    Count
+};
+
+enum class Shape {
+    Wrench,
+    Bottle,
+    Crate,
+    AmmoBox,
+    Ring,
+    Pistol,
+    Knife,
+    Syringe,
+    Canister,
+    Keycard,
+    Vest,
+    Cell,
+    Pipe,
+    Nut,
+    Goggles,
+    Radio,
+    Rifle,
+    Pebble,
+    Helmet,
+    Can
+};
+
+enum class Figure { Robot, Scout, Beast };
+
+struct Look {
+    Figure figure;
+    QRgb body;
+    QRgb trim;
+    QRgb glow;
+};
+
+QByteArray palette();
+QByteArray frameFile(Shape shape, int width, int height, quint32 seed);
+QImage critterPreview(const QString& name, const Look& look, int direction);
+QImage noPreview();
+
+} // namespace demo
