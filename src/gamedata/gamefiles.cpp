@@ -19,34 +19,43 @@ namespace {
 constexpr qint64 kMaxFileSize = 256 * 1024 * 1024;
 } // namespace
 
+namespace {
+
+// Depth-first over the candidates of each level, the exact name first, so that of two
+// folders differing only in case the one holding the file is found.
+bool resolveFrom(const QString& folder, const QStringList& parts, int i, QString& found) {
+    if (i == parts.size()) {
+        found = folder;
+        return QFileInfo::exists(folder);
+    }
+    const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    const QString& part = parts[i];
+    if (QFileInfo::exists(prefix + part) && resolveFrom(prefix + part, parts, i + 1, found))
+        return true;
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |
+                                                       QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& e : entries) {
+        if (e != part && e.compare(part, Qt::CaseInsensitive) == 0 &&
+            resolveFrom(prefix + e, parts, i + 1, found))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 QString resolvePath(const QString& base, const QString& relative) {
     QString rel = relative;
     rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QStringList parts = rel.split(QLatin1Char('/'), Qt::KeepEmptyParts);
+    QStringList parts = rel.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString found;
+    if (!parts.isEmpty() && resolveFrom(base, parts, 0, found))
+        return found;
+    // Not found: the name as composed, so that opening it reports the missing file.
     QString path = base;
-    bool matching = true;
-    for (int i = 0; i < parts.size(); ++i) {
-        const QString& part = parts[i];
-        if (!path.endsWith(QLatin1Char('/')))
-            path += QLatin1Char('/');
-        if (part.isEmpty() && i > 0 && i + 1 < parts.size())
-            continue; // "a//b"
-        QString next = path + part;
-        if (matching && !part.isEmpty() && !QFileInfo::exists(next)) {
-            const QStringList entries = QDir(path).entryList(QDir::AllEntries | QDir::Hidden |
-                                                             QDir::System | QDir::NoDotAndDotDot);
-            matching = false;
-            for (const QString& e : entries) {
-                if (e.compare(part, Qt::CaseInsensitive) == 0) {
-                    next = path + e;
-                    matching = true;
-                    break;
-                }
-            }
-        }
-        path = next;
-    }
-    return path;
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return path + rel;
 }
 
 QString fileErrorText(int posixError) {

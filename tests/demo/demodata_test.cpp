@@ -8,11 +8,13 @@
 #include "proto/fieldcodec.h"
 #include "shell/settingsfile.h"
 
+#include "support/tempfolder.h"
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QImage>
 #include <QSet>
+
 #include <gtest/gtest.h>
 
 using namespace zantrel;

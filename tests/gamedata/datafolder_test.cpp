@@ -52,7 +52,7 @@ TEST(DataFolder, FindsFilesInEitherPlaceWhateverTheirCase) {
               t.file("game/Data/Text/English/pro_crit.msg"));
     // Missing everywhere: the name the rule gives, so the error names the first place.
     EXPECT_EQ(dataFile(s, DataKind::Messages, "proto.msg"),
-              t.file("game/Data/Text/English/proto.msg"));
+              t.file("game/data/text/english/proto.msg"));
     s.useSources = "1";
     EXPECT_EQ(dataFile(s, DataKind::ScriptList, "scripts.lst"), t.file("src/Scripts.lst"));
     EXPECT_EQ(dataFile(s, DataKind::Messages, "pro_item.msg"), t.file("src/pro_item.msg"));

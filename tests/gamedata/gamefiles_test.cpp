@@ -16,6 +16,8 @@ TEST(ResolvePath, FindsFilesWhateverTheirCase) {
     t.write("color.pal", "p");
     t.write("exact/a.txt", "1");
     t.write("exact/A.txt", "2");
+    t.write("twin/data/other.lst", "");
+    t.write("twin/DATA/wanted.lst", "");
     const QString base = t.path();
     const struct {
         const char* relative;
@@ -26,7 +28,8 @@ TEST(ResolvePath, FindsFilesWhateverTheirCase) {
         {"COLOR.PAL", "color.pal"},
         {"exact/A.txt", "exact/A.txt"}, // an exact name wins over another case
         {"exact/a.txt", "exact/a.txt"},
-        {"data/art/nothing/items.lst", "Data/Art/nothing/items.lst"},
+        {"twin/data/WANTED.LST", "twin/DATA/wanted.lst"}, // the folder that holds it
+        {"data/art/nothing/items.lst", "data/art/nothing/items.lst"},
         {"missing.lst", "missing.lst"},
     };
     for (const auto& c : cases)

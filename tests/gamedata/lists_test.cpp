@@ -79,9 +79,15 @@ TEST(FindMessage, ObjectNameVariant) {
         qint64 number;
         const char* text;
     } cases[] = {
-        {100, "Knife "}, {101, "A sharp knife. "},  {200, " "}, // "{}{}" leaves its last brace, as
-                                                                // a space
-        {300, ""},       {1234567890, "}{}{Long "}, {500, "Last "}, {999, "<NONE>"}, {-1, "<NONE>"},
+        {100, "Knife "},
+        {101, "A sharp knife. "},
+        {200, " "}, // "{}{}" leaves its last brace, as
+                    // a space
+        {300, ""},
+        {1234567890, "}{}{Long "},
+        {500, "Last "},
+        {999, "<NONE>"},
+        {-1, "<NONE>"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(findmessage(msg, c.number, MessageVariant::ObjectName), QLatin1String(c.text))

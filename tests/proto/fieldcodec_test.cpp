@@ -1,6 +1,8 @@
 #include "core/usererror.h"
 #include "proto/fieldcodec.h"
 
+#include "support/tempfolder.h"
+
 #include <gtest/gtest.h>
 
 using namespace zantrel;

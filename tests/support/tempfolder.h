@@ -4,6 +4,13 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <ostream>
+
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
 // A scratch folder that disappears with the test; files are written with their folders.
 class TempFolder {
 public:
