@@ -99,26 +99,23 @@ QByteArray readFileBytes(const QString& path) {
         ::close(fd);
         throw UserError(fileErrorText(err), path);
     }
-    QByteArray data;
-    data.reserve(qsizetype(st.st_size));
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    // The size fstat gave, read straight into place (what is appended meanwhile is not read).
+    QByteArray data(qsizetype(st.st_size), Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (filled < data.size()) {
+        const ssize_t got = ::read(fd, data.data() + filled, size_t(data.size() - filled));
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            const int err = errno;
+            const int readError = errno;
             ::close(fd);
-            throw UserError(fileErrorText(err), path);
+            throw UserError(fileErrorText(readError), path);
         }
         if (got == 0)
-            break;
-        if (data.size() + got > kMaxFileSize) {
-            ::close(fd);
-            throw UserError(fileErrorText(EFBIG), path);
-        }
-        data.append(buffer, qsizetype(got));
+            break; // shrunk meanwhile
+        filled += got;
     }
+    data.resize(filled);
     ::close(fd);
     return data;
 }
