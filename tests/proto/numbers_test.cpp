@@ -97,4 +97,7 @@ TEST(RoundHalfEven, SendsHalvesToTheEvenNeighbour) {
                  {-2.5, -2}, {-0.4, 0},  {2.6, 3},   {7.1428, 7}, {33.33, 33}, {500.0, 500}};
     for (const auto& c : cases)
         EXPECT_EQ(roundHalfEven(c.in), c.out) << c.in;
+    EXPECT_EQ(roundHalfEvenToInt(32768.0 * 100 / 65536), 50);
+    EXPECT_EQ(roundHalfEvenToInt(-3.5), -4);
+    EXPECT_EQ(roundHalfEvenToInt(1e30), 0); // out of range reads as 0, never undefined
 }
