@@ -1,56 +1,24 @@
-// Until the editor windows exist, the program reports the data set it was pointed at:
-// the settings it read, the files the loading screen checks and the lists it found.
-#include "core/usererror.h"
-#include "gamedata/datafolder.h"
-#include "gamedata/gamefiles.h"
-#include "gamedata/lists.h"
-#include "shell/settingsfile.h"
+// Zantrel: the title, the four windows in their order, then the event loop. The loading
+// window is the main window; the program ends when it closes.
+#include "shell/loadingwindow.h"
+#include "shell/prompter.h"
+#include "shell/shell.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QTextStream>
-
-using namespace zantrel;
+#include <QApplication>
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Zantrel"));
-    QTextStream out(stdout);
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    const QString ini = QDir(programFolder).filePath(settingsFileName());
-    try {
-        if (!QFileInfo::exists(ini))
-            saveini(ini, defaultSettingsForm(programFolder));
-    } catch (const UserError& e) {
-        out << "Cannot write " << ini << ": " << e.text() << "\n";
-    }
-    const Settings s = readini(ini);
-    out << "Settings: " << ini << "\n"
-        << "  game folder:    " << s.gameFolder << "\n"
-        << "  sources folder: " << s.sourcesFolder << " (used: " << s.useSources << ")\n";
-    const QString checkFolder = s.useSources == QLatin1String("0") ? s.gameFolder : s.sourcesFolder;
-    int missing = 0;
-    for (const QString& name : s.files) {
-        const bool found = QFileInfo(resolvePath(checkFolder, name)).isFile();
-        missing += found ? 0 : 1;
-        out << (found ? "  found    " : "  MISSING  ") << name << "\n";
-    }
-    const struct {
-        DataKind kind;
-        const char* name;
-    } lists[] = {{DataKind::ScriptList, "scripts.lst"},
-                 {DataKind::ItemArt, "items.lst"},
-                 {DataKind::CritterArt, "critters.lst"},
-                 {DataKind::InventoryArt, "inven.lst"}};
-    for (const auto& l : lists) {
-        try {
-            const ListContents c =
-                readlist(dataFile(s, l.kind, QLatin1String(l.name)), ListMode::First12);
-            out << "  " << l.name << ": " << c.count << " entries\n";
-        } catch (const UserError& e) {
-            out << "  " << l.name << ": " << e.text() << "\n";
-        }
-    }
-    return missing == 0 ? 0 : 1;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zantrel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zantrel"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    zantrel::QtPrompter prompter;
+    zantrel::Shell shell;
+    shell.programFolder = QCoreApplication::applicationDirPath();
+    shell.prompter = &prompter;
+    zantrel::createWindows(shell);
+    shell.loading->show();
+    const int code = app.exec();
+    zantrel::destroyWindows(shell);
+    return code;
 }

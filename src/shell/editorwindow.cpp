@@ -1,0 +1,370 @@
+#include "editorwindow.h"
+
+#include "loadingwindow.h"
+#include "picture.h"
+#include "prompter.h"
+#include "settingswindow.h"
+#include "treewindow.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace zantrel {
+
+namespace {
+
+const QString kCannotSave = QStringLiteral("Cannot save file. Please check marked fields");
+const QString kProtoFilter = QStringLiteral("Fallout PROTO (*.pro)|*.pro");
+
+// A Windows cursor file: a 6-byte directory, then entries whose words at 4 and 6 are the
+// hot spot. Qt reads the picture; the hot spot we take from the file ourselves.
+QCursor readCursorFile(const QString& path, bool& ok) {
+    ok = false;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QCursor();
+    const QByteArray head = f.read(22);
+    const QPixmap picture(path, "CUR");
+    if (picture.isNull() || head.size() < 22)
+        return QCursor();
+    auto word = [&head](int at) { return int(quint8(head[at])) | int(quint8(head[at + 1])) << 8; };
+    ok = true;
+    return QCursor(picture, word(10), word(12));
+}
+
+} // namespace
+
+TZantrel::TZantrel(Shell& shell) : QMainWindow(nullptr, Qt::FramelessWindowHint), m_shell(shell) {
+    setObjectName(QStringLiteral("Zantrel"));
+    setWindowTitle(QStringLiteral("Zantrel"));
+    // The start folder: the critter preview pictures are looked up below it.
+    m_shell.startFolder = QDir::currentPath();
+
+    buildMenu();
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(kClientWidth, kClientHeight);
+    client->setAutoFillBackground(true);
+    QPalette silver = client->palette();
+    silver.setColor(QPalette::Window, QColor(192, 192, 192));
+    client->setPalette(silver);
+    setCentralWidget(client);
+    buildFrame(client);
+
+    m_timer2 = new QTimer(this);
+    m_timer2->setObjectName(QStringLiteral("Timer2"));
+    m_timer2->setInterval(1000);
+    connect(m_timer2, &QTimer::timeout, this, &TZantrel::Timer2Timer);
+    setFixedSize(sizeHint());
+}
+
+void TZantrel::buildMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    bar->setStyleSheet(
+        QStringLiteral("QMenuBar { background: #23282a; color: #8cf5a2; }"
+                       "QMenuBar::item:selected { background: #3a4446; }"
+                       "QMenu { background: #23282a; color: #8cf5a2; border: 1px solid #4a5456; }"
+                       "QMenu::item:selected { background: #3a4446; }"
+                       "QMenu::item:disabled { color: #5c6a5c; }"));
+    QMenu* menu = bar->addMenu(QStringLiteral("Menu"));
+    auto add = [this](QMenu* m, const QString& text, QKeySequence key, void (TZantrel::*slot)()) {
+        QAction* a = m->addAction(text);
+        a->setShortcut(key);
+        connect(a, &QAction::triggered, this, slot);
+        m_commands << a;
+        return a;
+    };
+    add(menu, QStringLiteral("Open .PRO ..."), Qt::Key_F2, &TZantrel::Button1Click);
+    add(menu, QStringLiteral("Save .PRO"), Qt::Key_F3, &TZantrel::Button2Click);
+    add(menu, QStringLiteral("Save .PRO As ..."), Qt::Key_F4, &TZantrel::Button3Click);
+
+    QMenu* options = bar->addMenu(QStringLiteral("Options"));
+    // The numeric format is switched by the header panel's radio buttons; the menu only
+    // mirrors it, so the submenu, its items and their keys stay disabled.
+    QMenu* format = options->addMenu(QStringLiteral("Numeric Format"));
+    format->setEnabled(false);
+    auto* group = new QActionGroup(format);
+    m_hexAction = format->addAction(QStringLiteral("HEX"));
+    m_hexAction->setShortcut(Qt::Key_F12);
+    m_decAction = format->addAction(QStringLiteral("DEC"));
+    m_decAction->setShortcut(Qt::Key_F11);
+    for (QAction* a : {m_hexAction, m_decAction}) {
+        a->setCheckable(true);
+        a->setEnabled(false);
+        group->addAction(a);
+    }
+    m_hexAction->setChecked(true);
+    m_treeAction = add(options, QStringLiteral("Tree"), Qt::Key_F1, &TZantrel::Tree1Click);
+    m_treeAction->setCheckable(true);
+    // The check mark follows the window, not the click.
+    disconnect(m_treeAction, &QAction::triggered, this, nullptr);
+    connect(m_treeAction, &QAction::triggered, this, [this] {
+        m_treeAction->setChecked(!m_treeAction->isChecked());
+        Tree1Click();
+    });
+
+    QAction* exit = bar->addAction(QStringLiteral("Exit"));
+    exit->setShortcut(Qt::Key_F10);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    m_commands << exit;
+}
+
+void TZantrel::buildFrame(QWidget* client) {
+    auto picture = [client](const char* name, const char* resource, QRect place,
+                            const QString& role) {
+        return new Picture(client, QLatin1String(name), QLatin1String(resource), place, role);
+    };
+    Picture* image3 =
+        picture("Image3", ":/skins/editor_top.jpg", {0, 0, 815, 532}, tr("Title bar"));
+    Picture* image9 =
+        picture("Image9", ":/skins/editor_bottom.jpg", {0, 532, 815, 40}, tr("Status bar"));
+    for (Picture* p : {image3, image9}) {
+        connect(p, &Picture::pressed, this, &TZantrel::dragPress);
+        connect(p, &Picture::moved, this, &TZantrel::dragMove);
+        connect(p, &Picture::released, this, &TZantrel::dragRelease);
+    }
+
+    m_image5 = picture("Image5", ":/skins/tree_normal.png", {48, 5, 81, 22}, tr("Tree"));
+    m_image7 = picture("Image7", ":/skins/tree_pressed.png", {48, 5, 81, 22}, tr("Tree"));
+    m_image7->hide();
+    connect(m_image5, &Picture::pressed, this, [this] {
+        showOneOf(m_image7, m_image5);
+        Tree1Click();
+    });
+    connect(m_image7, &Picture::pressed, this, [this] {
+        showOneOf(m_image5, m_image7);
+        Tree1Click();
+    });
+
+    m_image15 =
+        picture("Image15", ":/skins/settings_normal.png", {540, 5, 135, 22}, tr("Settings"));
+    m_image14 =
+        picture("Image14", ":/skins/settings_pressed.png", {540, 5, 135, 22}, tr("Settings"));
+    m_image14->hide();
+    connect(m_image15, &Picture::pressed, this, [this] {
+        showOneOf(m_image14, m_image15);
+        setEnabled(false);
+        if (m_shell.settingsWindow)
+            m_shell.settingsWindow->show();
+    });
+
+    m_bevel7 = new QFrame(client);
+    m_bevel7->setObjectName(QStringLiteral("Bevel7"));
+    m_bevel7->setGeometry(677, 5, 20, 22);
+    m_bevel7->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Picture* image8 = picture("Image8", ":/skins/minimize.png", {678, 5, 18, 22}, tr("Minimize"));
+    image8->setToolTip(QStringLiteral("Minimize"));
+    connect(image8, &Picture::pressed, this, [this] { m_bevel7->setFrameShadow(QFrame::Sunken); });
+    connect(image8, &Picture::released, this, [this] {
+        m_bevel7->setFrameShadow(QFrame::Raised);
+        showMinimized();
+    });
+
+    m_image4 = picture("Image4", ":/skins/close_normal.png", {704, 5, 76, 22}, tr("Close"));
+    m_image6 = picture("Image6", ":/skins/close_pressed.png", {704, 5, 76, 22}, tr("Close"));
+    m_image6->hide();
+    connect(m_image4, &Picture::pressed, this, [this] { showOneOf(m_image6, m_image4); });
+    // The release reaches whichever of the two holds the mouse.
+    for (Picture* p : {m_image4, m_image6})
+        connect(p, &Picture::released, this, [this] {
+            showOneOf(m_image4, m_image6);
+            close();
+        });
+
+    auto label = [client](const char* name, const QString& text, QRect place, Qt::Alignment align) {
+        auto* l = new QLabel(text, client);
+        l->setObjectName(QLatin1String(name));
+        l->setGeometry(place);
+        l->setAlignment(align);
+        l->setStyleSheet(QStringLiteral("color: lime; background: transparent;"));
+        return l;
+    };
+    label("Label20", QString(), {15, 544, 112, 13}, Qt::AlignCenter)
+        ->setAccessibleName(tr("Open file"));
+    label("Label19", QStringLiteral("Status Bar"), {248, 547, 553, 14},
+          Qt::AlignHCenter | Qt::AlignBottom);
+
+    m_image10 = picture("Image10", ":/skins/changes_steady.png", {180, 542, 23, 20},
+                        tr("No unsaved changes"));
+    m_image11 =
+        picture("Image11", ":/skins/changes_blink.png", {180, 542, 23, 20}, tr("Unsaved changes"));
+    m_image11->hide();
+
+    m_back = new QWidget(client);
+    m_back->setObjectName(QStringLiteral("back"));
+    m_back->setGeometry(58, 50, 710, 449);
+    m_pages = new QTabWidget(m_back);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->setGeometry(710 - 379 - 4, 8, 379, 432);
+    m_pages->setDocumentMode(true);
+    m_pages->setUsesScrollButtons(false);
+    // Tabs as flat buttons in the skin's colours.
+    m_pages->setStyleSheet(QStringLiteral(
+        "QTabWidget::pane { border: 1px solid #3c4a3c; background: #101510; }"
+        "QTabBar::tab { min-width: 44px; padding: 2px 3px; margin: 0 1px 0 0; font-size: 8pt;"
+        " background: #1b221b;"
+        " color: #6ef08a; border: 1px solid #3c4a3c; }"
+        "QTabBar::tab:selected { background: #2c3a2c; color: #c8ffd4; border-color: #6ef08a; }"
+        "QTabBar::tab:disabled { color: #4d5e4d; }"));
+    const char* const tabs[] = {"Items", "Critters", "Scenery", "Walls", "Tiles", "Misc"};
+    for (const char* t : tabs) {
+        auto* page = new QWidget;
+        page->setObjectName(QStringLiteral("TabSheet_") + QLatin1String(t));
+        m_pages->addTab(page, QLatin1String(t));
+    }
+    auto* about = new QWidget;
+    about->setObjectName(QStringLiteral("TabSheetAbout"));
+    new Picture(about, QStringLiteral("ImageAbout"), QStringLiteral(":/skins/about.jpg"),
+                QRect(4, 4, 367, 396), tr("About Zantrel"));
+    m_pages->addTab(about, QStringLiteral("About"));
+    m_pages->setCurrentIndex(6);
+    m_pages->setEnabled(false); // until the first prototype is open
+}
+
+bool TZantrel::alarmOn() const {
+    return m_timer2->isActive();
+}
+
+void TZantrel::setalarm() {
+    m_blinkPhase = false;
+    m_timer2->start();
+}
+
+void TZantrel::clearalarm() {
+    m_timer2->stop();
+    showOneOf(m_image10, m_image11);
+}
+
+void TZantrel::Timer2Timer() {
+    if (m_blinkPhase)
+        showOneOf(m_image10, m_image11);
+    else
+        showOneOf(m_image11, m_image10);
+    m_blinkPhase = !m_blinkPhase;
+}
+
+QRect TZantrel::desktop() const {
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return s ? s->geometry() : QRect(0, 0, 1024, 768);
+}
+
+void TZantrel::showCentred() {
+    const QRect d = desktop();
+    move(d.x() + (d.width() - width()) / 2, d.y() + (d.height() - height()) / 2);
+    show();
+    activateWindow();
+}
+
+void TZantrel::Tree1Click() {
+    QWidget* tree = m_shell.tree;
+    if (!tree)
+        return;
+    if (m_treeAction->isChecked()) {
+        tree->hide();
+        m_treeAction->setChecked(false);
+        const QRect d = desktop();
+        move(d.x() + (d.width() - width()) / 2, d.y() + (d.height() - height()) / 2);
+    } else {
+        tree->show();
+        m_treeAction->setChecked(true);
+        const QRect d = desktop();
+        move(d.x() + (d.width() - (width() + tree->width())) / 2 + tree->width(), y());
+        dockTree();
+    }
+}
+
+void TZantrel::dockTree() {
+    if (m_shell.tree)
+        m_shell.tree->move(x() - m_shell.tree->width(), y());
+}
+
+void TZantrel::treeClosedByButton() {
+    showOneOf(m_image5, m_image7);
+}
+
+void TZantrel::settingsClosed() {
+    setEnabled(true);
+    showOneOf(m_image15, m_image14);
+}
+
+void TZantrel::dragPress(QPoint at) {
+    m_dragging = true;
+    m_treeDragging = m_treeAction->isChecked();
+    m_pressPoint = at;
+}
+
+void TZantrel::dragMove(QPoint at) {
+    if (m_dragging)
+        move(x() + (at.x() - m_pressPoint.x()), y() + (at.y() - m_pressPoint.y()));
+    if (m_treeDragging)
+        dockTree();
+}
+
+void TZantrel::dragRelease() {
+    m_dragging = false;
+    m_treeDragging = false;
+}
+
+void TZantrel::mousePressEvent(QMouseEvent* event) {
+    QMainWindow::mousePressEvent(event);
+    dockTree(); // the window's own surface: put the tree back at its side
+}
+
+void TZantrel::closeEvent(QCloseEvent* event) {
+    if (!m_shell.prompter->confirm(this, QStringLiteral("Confirm"),
+                                   QStringLiteral("Вы действительно хотите выйти?"))) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (m_shell.loading)
+        m_shell.loading->close(); // the main window: the program ends with it
+}
+
+void TZantrel::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        loadCursor();
+}
+
+void TZantrel::loadCursor() {
+    const QString path = QDir(m_shell.programFolder).filePath(QStringLiteral("cursor.cur"));
+    if (!QFileInfo::exists(path))
+        return; // the standard arrow
+    bool ok = false;
+    const QCursor cursor = readCursorFile(path, ok);
+    if (!ok)
+        return;
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+    QApplication::setOverrideCursor(cursor);
+}
+
+void TZantrel::Button1Click() {
+    // The open dialog starts in the current folder; opening the chosen file comes with
+    // the document and its pages.
+    m_shell.prompter->openFile(this, QDir::currentPath(), kProtoFilter);
+}
+
+void TZantrel::Button2Click() {
+    if (!fieldsvalid)
+        m_shell.prompter->error(this, QStringLiteral("Error!"), kCannotSave);
+}
+
+void TZantrel::Button3Click() {
+    if (!fieldsvalid)
+        m_shell.prompter->error(this, QStringLiteral("Error!"), kCannotSave);
+}
+
+} // namespace zantrel

@@ -1,0 +1,159 @@
+#include "loadingwindow.h"
+
+#include "core/usererror.h"
+#include "editorwindow.h"
+#include "gamedata/gamefiles.h"
+#include "picture.h"
+#include "prompter.h"
+#include "proto/numbers.h"
+#include "settingswindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTimer>
+
+namespace zantrel {
+
+int gaugeStepFor(int count) {
+    return count > 0 ? int(roundHalfEven(100.0 / count)) : 0;
+}
+
+int checkIntervalFor(int count) {
+    return count > 0 ? int(roundHalfEven(500.0 / count)) : 0;
+}
+
+TForm3::TForm3(Shell& shell) : QWidget(nullptr, Qt::FramelessWindowHint), m_shell(shell) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Zantrel"));
+    setFixedSize(476, 455);
+    setStyleSheet(QStringLiteral("TForm3 { background: black; }"));
+    setAttribute(Qt::WA_StyledBackground);
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setLineWidth(2);
+    panel->setGeometry(0, 0, 476, 455);
+    new Picture(panel, QStringLiteral("Image1"), QStringLiteral(":/skins/loading.jpg"),
+                QRect(2, 2, 472, 451), tr("Zantrel loading screen"));
+    m_label = new QLabel(panel);
+    m_label->setObjectName(QStringLiteral("Label1"));
+    m_label->setGeometry(56, 365, 369, 16);
+    m_label->setStyleSheet(QStringLiteral("color: lime; background: transparent;"));
+    m_bar = new QProgressBar(panel);
+    m_bar->setObjectName(QStringLiteral("Gauge1"));
+    m_bar->setGeometry(56, 384, 369, 17);
+    m_bar->setRange(0, 100);
+    m_bar->setValue(0);
+    m_bar->setTextVisible(false);
+    m_bar->setAccessibleName(tr("Checking game files"));
+    m_bar->setStyleSheet(
+        QStringLiteral("QProgressBar { background: #0b120b; border: 1px solid #2f6b2f; }"
+                       "QProgressBar::chunk { background: #22c322; }"));
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    connect(m_timer, &QTimer::timeout, this, &TForm3::Timer1Timer);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+}
+
+void TForm3::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
+        FormActivate();
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    activateWindow();
+    // Without a window manager the window may never become active; start the check anyway.
+    QTimer::singleShot(200, this, [this] {
+        if (!m_activated && isVisible())
+            FormActivate();
+    });
+}
+
+void TForm3::closeEvent(QCloseEvent* event) {
+    event->accept();
+    m_timer->stop();
+    if (m_shell.quit)
+        m_shell.quit();
+    else
+        QCoreApplication::quit();
+}
+
+void TForm3::formdefaults() {
+    if (m_shell.settingsWindow)
+        m_shell.settingsWindow->setForm(defaultSettingsForm(m_shell.programFolder));
+}
+
+void TForm3::FormActivate() {
+    m_activated = true;
+    if (!QFileInfo::exists(m_shell.settingsPath)) {
+        formdefaults();
+        try {
+            if (m_shell.settingsWindow)
+                m_shell.settingsWindow->saveini();
+        } catch (const UserError& e) {
+            // Start anyway on the defaults; the user learns why they will not be kept.
+            m_shell.prompter->error(this, QStringLiteral("Error"),
+                                    e.text() + QLatin1Char('\n') + e.path());
+        }
+    }
+    if (m_shell.settingsWindow)
+        m_shell.settingsWindow->readini();
+    else
+        m_shell.settings = readini(m_shell.settingsPath);
+    const Settings& s = m_shell.settings;
+    m_checkFolder = s.useSources == QLatin1String("0") ? s.gameFolder : s.sourcesFolder;
+    m_checkIndex = 0;
+    m_gauge = 0;
+    m_bar->setValue(0);
+    if (s.fileCount == 0) {
+        // Nothing to check: hand over at once.
+        m_gaugeStep = 0;
+        m_timer->stop();
+        Timer1Timer();
+        return;
+    }
+    m_gaugeStep = gaugeStepFor(s.fileCount);
+    m_timer->setInterval(checkIntervalFor(s.fileCount));
+    m_timer->start();
+}
+
+void TForm3::Timer1Timer() {
+    const Settings& s = m_shell.settings;
+    if (m_checkIndex < s.fileCount) {
+        ++m_checkIndex;
+        const QString name = s.files.value(m_checkIndex - 1);
+        m_label->setText(QStringLiteral("Checking: ") + name);
+        // An empty entry names the folder itself, which is no file.
+        const QString path = name.isEmpty() ? QString() : resolvePath(m_checkFolder, name);
+        if (!path.isEmpty() && QFileInfo(path).isFile()) {
+            m_gauge += m_gaugeStep;
+            m_bar->setValue(qMin(m_gauge, 100));
+        } else {
+            m_timer->stop();
+            m_shell.prompter->error(this, QStringLiteral("Error"),
+                                    QStringLiteral("The file is missing: ") + name);
+            close();
+            return;
+        }
+    }
+    if (m_checkIndex >= s.fileCount) {
+        m_gauge = 100;
+        m_bar->setValue(100);
+        m_label->clear();
+        m_timer->stop();
+        if (m_shell.editor)
+            m_shell.editor->showCentred();
+        hide();
+    }
+}
+
+} // namespace zantrel

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "shell.h"
+
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+class QTimer;
+
+namespace zantrel {
+
+class Picture;
+
+// The check's pace: 100 / count per file found and 500 / count milliseconds per tick,
+// halves to the even neighbour, so the whole check takes about half a second.
+int gaugeStepFor(int count);
+int checkIntervalFor(int count);
+
+// The loading screen and the program's main window: it makes sure the settings file
+// exists, checks one listed game file per timer tick and hands over to the editor window.
+// Closing it ends the program.
+class TForm3 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm3(Shell& shell);
+
+    void FormActivate();
+    void Timer1Timer();
+    // Puts the first-start settings into the settings window's controls; writes nothing.
+    void formdefaults();
+
+    int gaugeStep() const { return m_gaugeStep; }
+    int checkIndex() const { return m_checkIndex; }
+    int gaugeValue() const { return m_gauge; }
+    QTimer* timer() const { return m_timer; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    Shell& m_shell;
+    int m_checkIndex = 0;
+    int m_gaugeStep = 0;
+    int m_gauge = 0; // may run past 100; the bar shows at most 100
+    bool m_activated = false;
+    QString m_checkFolder;
+
+    QLabel* m_label;
+    QProgressBar* m_bar;
+    QTimer* m_timer;
+};
+
+} // namespace zantrel

@@ -1,0 +1,437 @@
+#include "settingswindow.h"
+
+#include "core/usererror.h"
+#include "editorwindow.h"
+#include "picture.h"
+#include "prompter.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTableWidget>
+
+#include <iterator>
+
+namespace zantrel {
+
+namespace {
+
+const QString kError = QStringLiteral("Error");
+
+// Black controls with phosphor text on the skin; the pictures (also labels) stay untouched,
+// so captions are matched only inside the pages.
+const char* const kStyle = R"(
+QFrame#Panel1, QFrame#Panel2, QFrame#Panel3 { background: black; }
+QListWidget, QLineEdit, QTableWidget, QPushButton, QCheckBox, QRadioButton, QFrame QLabel {
+    background: black; color: lime; font-family: "DejaVu Sans"; font-size: 8pt;
+}
+QListWidget, QLineEdit, QTableWidget { border: 1px solid #2f5f2f; }
+QListWidget::item:selected, QTableWidget::item:selected { background: #1f4f1f; color: white; }
+QHeaderView::section {
+    background: black; color: white; border: 1px solid #2f5f2f;
+    font-family: "DejaVu Sans"; font-size: 8pt;
+}
+QPushButton { border: 1px solid lime; padding: 1px 4px; }
+QPushButton:pressed { background: #1f4f1f; }
+QLineEdit:disabled, QPushButton:disabled { color: #3f6f3f; border-color: #2f4f2f; }
+QCheckBox::indicator, QRadioButton::indicator {
+    width: 9px; height: 9px; border: 1px solid lime; background: black;
+}
+QRadioButton::indicator { border-radius: 5px; }
+QCheckBox::indicator:checked, QRadioButton::indicator:checked { background: lime; }
+)";
+
+QLabel* caption(QWidget* page, const QString& text, int y) {
+    auto* label = new QLabel(text, page);
+    label->setGeometry(0, y, 257, 16);
+    return label;
+}
+
+} // namespace
+
+DirectoryEdit::DirectoryEdit(QWidget* parent, const QString& name, Shell& shell)
+    : QWidget(parent), m_shell(shell), m_edit(new QLineEdit(this)),
+      m_browse(new QPushButton(QStringLiteral("..."), this)) {
+    setObjectName(name);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    row->addWidget(m_edit, 1);
+    m_browse->setFixedWidth(24);
+    row->addWidget(m_browse);
+    setFocusProxy(m_edit);
+    connect(m_browse, &QPushButton::clicked, this, &DirectoryEdit::browse);
+}
+
+QString DirectoryEdit::text() const {
+    return m_edit->text();
+}
+
+void DirectoryEdit::setText(const QString& text) {
+    m_edit->setText(text);
+}
+
+void DirectoryEdit::browse() {
+    // The picker opens one level above the working folder, where a game folder usually sits
+    // beside the editor's own.
+    const QString start = QDir::toNativeSeparators(
+        QDir::cleanPath(QDir::current().absoluteFilePath(QStringLiteral(".."))));
+    const QString chosen =
+        m_shell.prompter->folder(this, QStringLiteral("Select Your Fallout Directory:"), start);
+    if (!chosen.isEmpty())
+        m_edit->setText(QDir::toNativeSeparators(chosen));
+}
+
+TForm4::TForm4(Shell& shell)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_shell(shell) {
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Settings"));
+    setFixedSize(613, 227);
+    setStyleSheet(QString::fromLatin1(kStyle));
+
+    // Created first so that every control lies above it.
+    m_background = new Picture(this, QStringLiteral("Image1"),
+                               QStringLiteral(":/skins/settings_background.jpg"),
+                               QRect(0, 0, 613, 227), QStringLiteral("Settings"));
+
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("ListBox1"));
+    m_list->setGeometry(40, 56, 241, 95);
+    m_list->addItems({QStringLiteral("Files"), QStringLiteral("Images"), QStringLiteral("Other ")});
+    m_list->setAccessibleName(QStringLiteral("Settings pages"));
+    // Follows the current item rather than clicks only, so arrow keys turn the pages too.
+    connect(m_list, &QListWidget::currentRowChanged, this, &TForm4::ListBox1Click);
+
+    static const char* const pageNames[3] = {"Panel1", "Panel2", "Panel3"};
+    static const char* const pageCaptions[3] = {"Files", "Images", "Other"};
+    for (int p = 0; p < 3; ++p) {
+        m_pages[p] = new QFrame(this);
+        m_pages[p]->setObjectName(QLatin1String(pageNames[p]));
+        m_pages[p]->setGeometry(328, 42, 257, 140);
+        m_pages[p]->setAccessibleName(QLatin1String(pageCaptions[p]));
+        m_pages[p]->setVisible(p == 0);
+    }
+
+    QFrame* files = m_pages[0];
+    caption(files, QStringLiteral("Fallout Folder:"), 0);
+    m_gameFolder = new DirectoryEdit(files, QStringLiteral("DirectoryEdit1"), m_shell);
+    m_gameFolder->setGeometry(0, 17, 257, 22);
+    m_gameFolder->edit()->setAccessibleName(QStringLiteral("Fallout folder"));
+    m_gameFolder->browseButton()->setAccessibleName(
+        QStringLiteral("Browse for the Fallout folder"));
+    caption(files, QStringLiteral("Sources Folder:"), 46);
+    m_sourcesFolder = new DirectoryEdit(files, QStringLiteral("DirectoryEdit2"), m_shell);
+    m_sourcesFolder->setGeometry(0, 63, 257, 22);
+    m_sourcesFolder->edit()->setAccessibleName(QStringLiteral("Sources folder"));
+    m_sourcesFolder->browseButton()->setAccessibleName(
+        QStringLiteral("Browse for the sources folder"));
+    m_useSources = new QCheckBox(QStringLiteral("Specify another folder for sources"), files);
+    m_useSources->setObjectName(QStringLiteral("CheckBox1"));
+    m_useSources->setGeometry(0, 96, 257, 20);
+    m_useSources->setAccessibleName(m_useSources->text());
+    m_useSources->setChecked(true);
+    connect(m_useSources, &QCheckBox::toggled, this, &TForm4::CheckBox1Click);
+
+    QFrame* images = m_pages[1];
+    caption(images, QStringLiteral("Image size:"), 0);
+    m_half = new QRadioButton(QStringLiteral("x1/2 (faster)"), images);
+    m_half->setObjectName(QStringLiteral("RadioButton1"));
+    m_half->setGeometry(0, 22, 257, 20);
+    m_half->setAccessibleName(QStringLiteral("Image size x1/2 (faster)"));
+    m_full = new QRadioButton(QStringLiteral("x1  (slower)"), images);
+    m_full->setObjectName(QStringLiteral("RadioButton2"));
+    m_full->setGeometry(0, 44, 257, 20);
+    m_full->setAccessibleName(QStringLiteral("Image size x1 (slower)"));
+    m_full->setChecked(true);
+
+    QFrame* other = m_pages[2];
+    caption(other, QStringLiteral("Files:"), 0);
+    m_grid = new QTableWidget(0, 1, other);
+    m_grid->setObjectName(QStringLiteral("StringGrid1"));
+    m_grid->setGeometry(0, 17, 257, 74);
+    m_grid->setHorizontalHeaderLabels({QStringLiteral("Path To Source File:")});
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(18);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Rows change through Add and Remove only, so the list stays free of half-typed names.
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setAccessibleName(QStringLiteral("Files, path to source file"));
+    connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (row >= 0)
+            m_selectedRow = row + 1;
+    });
+    m_newFile = new QLineEdit(other);
+    m_newFile->setObjectName(QStringLiteral("Edit1"));
+    m_newFile->setGeometry(0, 95, 257, 20);
+    m_newFile->setAccessibleName(QStringLiteral("File to add"));
+    auto* add = new QPushButton(QStringLiteral("Add File..."), other);
+    add->setObjectName(QStringLiteral("xpButton1"));
+    add->setGeometry(0, 119, 126, 21);
+    add->setAccessibleName(QStringLiteral("Add file"));
+    connect(add, &QPushButton::clicked, this, &TForm4::xpButton1Click);
+    auto* remove = new QPushButton(QStringLiteral("Remove File..."), other);
+    remove->setObjectName(QStringLiteral("xpButton2"));
+    remove->setGeometry(131, 119, 126, 21);
+    remove->setAccessibleName(QStringLiteral("Remove file"));
+    connect(remove, &QPushButton::clicked, this, &TForm4::xpButton2Click);
+
+    QWidget* order[] = {m_list,
+                        m_gameFolder->edit(),
+                        m_gameFolder->browseButton(),
+                        m_sourcesFolder->edit(),
+                        m_sourcesFolder->browseButton(),
+                        m_useSources,
+                        m_half,
+                        m_full,
+                        m_grid,
+                        m_newFile,
+                        add,
+                        remove};
+    for (size_t k = 1; k < std::size(order); ++k)
+        setTabOrder(order[k - 1], order[k]);
+
+    buildPictureButtons();
+
+    // Dragging the window by its background.
+    connect(m_background, &Picture::pressed, this, [this](QPoint at) {
+        m_dragging = true;
+        m_pressPoint = at;
+    });
+    connect(m_background, &Picture::moved, this, [this](QPoint at) {
+        if (m_dragging)
+            move(pos() + (at - m_pressPoint));
+    });
+    connect(m_background, &Picture::released, this, [this] { m_dragging = false; });
+}
+
+void TForm4::buildPictureButtons() {
+    auto picture = [this](const char* name, const char* resource, const QRect& place,
+                          const QString& action) {
+        return new Picture(this, QLatin1String(name), QLatin1String(resource), place, action);
+    };
+    const QRect savePlace(29, 191, 130, 22);
+    const QRect closePlace(158, 191, 130, 22);
+    const QRect defaultsPlace(132, 160, 52, 15);
+    m_image5 = picture("Image5", ":/skins/save_normal.png", savePlace, tr("Save settings"));
+    m_image4 = picture("Image4", ":/skins/save_pressed.png", savePlace, tr("Save settings"));
+    m_image3 =
+        picture("Image3", ":/skins/settingsclose_normal.png", closePlace, tr("Close settings"));
+    m_image2 =
+        picture("Image2", ":/skins/settingsclose_pressed.png", closePlace, tr("Close settings"));
+    m_image6 =
+        picture("Image6", ":/skins/defaults_normal.png", defaultsPlace, tr("Restore defaults"));
+    m_image7 = picture("Image7", ":/skins/defaults_highlighted.png", defaultsPlace,
+                       tr("Restore defaults"));
+    m_image4->hide();
+    m_image2->hide();
+    m_image7->hide();
+
+    // A button acts on the release that ends a press on it; the release arrives at whichever
+    // of its two pictures the mouse system picks, so both listen.
+    auto pictureButton = [this](Picture* normal, Picture* pressed, bool& armed,
+                                void (TForm4::*action)()) {
+        connect(normal, &Picture::pressed, this, [normal, pressed, &armed] {
+            armed = true;
+            showOneOf(pressed, normal);
+        });
+        for (Picture* p : {normal, pressed}) {
+            connect(p, &Picture::released, this, [this, normal, pressed, &armed, action] {
+                if (!armed)
+                    return;
+                armed = false;
+                showOneOf(normal, pressed);
+                (this->*action)();
+            });
+        }
+    };
+    pictureButton(m_image5, m_image4, m_saveArmed, &TForm4::saveClicked);
+    pictureButton(m_image3, m_image2, m_closeArmed, &TForm4::closeWindow);
+
+    // The defaults button lights up under the mouse and goes dark on press.
+    connect(m_image6, &Picture::moved, this, [this] { showOneOf(m_image7, m_image6); });
+    connect(m_background, &Picture::moved, this, [this] {
+        if (!m_defaultsArmed)
+            showOneOf(m_image6, m_image7);
+    });
+    connect(m_image7, &Picture::pressed, this, [this] {
+        m_defaultsArmed = true;
+        showOneOf(m_image6, m_image7);
+    });
+    for (Picture* p : {m_image6, m_image7}) {
+        connect(p, &Picture::released, this, [this] {
+            if (!m_defaultsArmed)
+                return;
+            m_defaultsArmed = false;
+            setForm(defaultSettingsForm(m_shell.programFolder));
+        });
+    }
+}
+
+SettingsForm TForm4::form() const {
+    SettingsForm f;
+    f.gameFolder = m_gameFolder->text();
+    f.sourcesFolder = m_sourcesFolder->text();
+    f.useSources = m_useSources->isChecked();
+    f.halfSize = m_half->isChecked();
+    f.rows = gridRows();
+    return f;
+}
+
+void TForm4::setForm(const SettingsForm& form) {
+    m_gameFolder->setText(form.gameFolder);
+    m_sourcesFolder->setText(form.sourcesFolder);
+    m_useSources->setChecked(form.useSources);
+    (form.halfSize ? m_half : m_full)->setChecked(true);
+    setGridRows(form.rows);
+}
+
+void TForm4::saveini() {
+    zantrel::saveini(m_shell.settingsPath, form());
+}
+
+void TForm4::readini() {
+    m_shell.settings = zantrel::readini(m_shell.settingsPath);
+}
+
+void TForm4::FormShow() {
+    m_list->setCurrentRow(0);
+    ListBox1Click(0);
+    readini();
+    const Settings& s = m_shell.settings;
+    SettingsForm f;
+    f.gameFolder = s.gameFolder;
+    f.sourcesFolder = s.sourcesFolder;
+    f.useSources = s.useSources == QLatin1String("1");
+    f.halfSize = s.imageSize == QLatin1String("1");
+    // The list ends at its first gap, as the loading screen reads it.
+    for (const QString& file : s.files) {
+        if (file.isEmpty())
+            break;
+        f.rows << file;
+    }
+    setForm(f);
+}
+
+void TForm4::closeWindow() {
+    hide();
+    if (m_shell.editor)
+        m_shell.editor->settingsClosed();
+}
+
+QStringList TForm4::gridRows() const {
+    QStringList rows;
+    for (int r = 0; r < m_grid->rowCount(); ++r)
+        rows << cell(r);
+    return rows;
+}
+
+void TForm4::ListBox1Click(int item) {
+    if (item < 0 || item > 2)
+        return;
+    for (int p = 0; p < 3; ++p)
+        m_pages[p]->setVisible(p == item);
+    if (item == 2)
+        m_grid->setFocus();
+}
+
+void TForm4::CheckBox1Click() {
+    m_sourcesFolder->setEnabled(m_useSources->isChecked());
+}
+
+void TForm4::xpButton1Click() {
+    const QString name = m_newFile->text();
+    if (name.isEmpty()) {
+        m_shell.prompter->error(this, kError,
+                                QStringLiteral("File field is empty. Unable to add."));
+        return;
+    }
+    // A list emptied down to its one blank row takes the name in that row.
+    if (m_grid->rowCount() == 1 && cell(0).isEmpty()) {
+        setCell(0, name);
+    } else {
+        m_grid->insertRow(m_grid->rowCount());
+        setCell(m_grid->rowCount() - 1, name);
+    }
+    m_newFile->clear();
+}
+
+void TForm4::xpButton2Click() {
+    const int rows = m_grid->rowCount();
+    if (rows == 0)
+        return;
+    if (rows == 1) {
+        // The last row is emptied rather than removed: the grid keeps one row to add into.
+        if (cell(0).isEmpty())
+            m_shell.prompter->error(this, kError,
+                                    QStringLiteral("No file selected. Unable to remove."));
+        else
+            setCell(0, QString());
+        return;
+    }
+    if (m_selectedRow < 1 || m_selectedRow > rows)
+        return;
+    for (int r = m_selectedRow - 1; r < rows - 1; ++r)
+        setCell(r, cell(r + 1));
+    m_grid->setRowCount(rows - 1);
+}
+
+void TForm4::saveClicked() {
+    try {
+        saveini();
+    } catch (const UserError& e) {
+        m_shell.prompter->error(this, kError, e.text() + QLatin1Char('\n') + e.path());
+        return;
+    }
+    readini();
+    closeWindow();
+}
+
+void TForm4::setGridRows(const QStringList& rows) {
+    m_grid->setRowCount(int(rows.size()));
+    for (int r = 0; r < rows.size(); ++r)
+        setCell(r, rows[r]);
+}
+
+QString TForm4::cell(int row) const {
+    const QTableWidgetItem* item = m_grid->item(row, 0);
+    return item ? item->text() : QString();
+}
+
+void TForm4::setCell(int row, const QString& text) {
+    if (QTableWidgetItem* item = m_grid->item(row, 0))
+        item->setText(text);
+    else
+        m_grid->setItem(row, 0, new QTableWidgetItem(text));
+}
+
+void TForm4::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A window restored by the window system keeps what the user typed.
+    if (event->spontaneous())
+        return;
+    if (!m_placed) {
+        m_placed = true;
+        if (const QScreen* desk = screen())
+            move(desk->availableGeometry().center() - rect().center());
+    }
+    FormShow();
+}
+
+void TForm4::closeEvent(QCloseEvent* event) {
+    event->accept();
+    closeWindow();
+}
+
+} // namespace zantrel

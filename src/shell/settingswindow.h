@@ -1,0 +1,100 @@
+#pragma once
+
+#include "shell.h"
+
+#include <QPoint>
+#include <QWidget>
+
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+class QFrame;
+
+namespace zantrel {
+
+class Picture;
+
+// A folder box: a line edit with a browse button that opens the folder picker.
+class DirectoryEdit : public QWidget {
+    Q_OBJECT
+public:
+    DirectoryEdit(QWidget* parent, const QString& name, Shell& shell);
+    QString text() const;
+    void setText(const QString& text);
+    QLineEdit* edit() const { return m_edit; }
+    QPushButton* browseButton() const { return m_browse; }
+
+private:
+    void browse();
+    Shell& m_shell;
+    QLineEdit* m_edit;
+    QPushButton* m_browse;
+};
+
+// The settings window: three pages of settings, the file list the loading screen checks,
+// and picture buttons to save, close and restore the defaults.
+class TForm4 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm4(Shell& shell);
+
+    // The window's controls as the editable copy of the settings file.
+    SettingsForm form() const;
+    void setForm(const SettingsForm& form);
+
+    void saveini();     // writes the settings file from the controls
+    void readini();     // reads the settings file into the shell's settings record
+    void FormShow();    // loads the controls from the file
+    void closeWindow(); // hides the window and gives the editor back
+
+    // Grid rows 1.. (the header row is the grid's own header).
+    QStringList gridRows() const;
+
+private:
+    void ListBox1Click(int item);
+    void CheckBox1Click();
+    void xpButton1Click();
+    void xpButton2Click();
+    void setGridRows(const QStringList& rows);
+    QString cell(int row) const;
+    void setCell(int row, const QString& text);
+    void buildPictureButtons();
+    void saveClicked(); // saves, then closes; a failed save keeps the window open
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Shell& m_shell;
+    int m_selectedRow = 1;
+    bool m_dragging = false;
+    QPoint m_pressPoint;
+    bool m_placed = false; // centred on the first show only
+    // A picture button acts on the release that ends a press on it.
+    bool m_saveArmed = false;
+    bool m_closeArmed = false;
+    bool m_defaultsArmed = false;
+
+    Picture* m_background;
+    QListWidget* m_list;
+    QFrame* m_pages[3];
+    DirectoryEdit* m_gameFolder;
+    DirectoryEdit* m_sourcesFolder;
+    QCheckBox* m_useSources;
+    QRadioButton* m_half;
+    QRadioButton* m_full;
+    QTableWidget* m_grid;
+    QLineEdit* m_newFile;
+    Picture* m_image5; // save, and its pressed picture
+    Picture* m_image4;
+    Picture* m_image3; // close, and its pressed picture
+    Picture* m_image2;
+    Picture* m_image6; // defaults, and its highlighted picture
+    Picture* m_image7;
+};
+
+} // namespace zantrel

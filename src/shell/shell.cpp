@@ -1,0 +1,49 @@
+#include "shell.h"
+
+#include "editorwindow.h"
+#include "loadingwindow.h"
+#include "settingswindow.h"
+#include "treewindow.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+// The skins are compiled into this static library; their resources must be registered.
+static void initSkins() {
+    Q_INIT_RESOURCE(skins);
+}
+
+namespace zantrel {
+
+QString settingsFilePath(const QString& programFolder) {
+    const QString beside = QDir(programFolder).filePath(settingsFileName());
+    if (QFileInfo::exists(beside) || QFileInfo(programFolder).isWritable())
+        return beside;
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(config);
+    return QDir(config).filePath(settingsFileName());
+}
+
+void createWindows(Shell& shell) {
+    initSkins();
+    if (shell.settingsPath.isEmpty())
+        shell.settingsPath = settingsFilePath(shell.programFolder);
+    shell.loading = new TForm3(shell);
+    shell.editor = new TZantrel(shell);
+    shell.tree = new TForm2(shell);
+    shell.settingsWindow = new TForm4(shell);
+}
+
+void destroyWindows(Shell& shell) {
+    delete shell.settingsWindow;
+    shell.settingsWindow = nullptr;
+    delete shell.tree;
+    shell.tree = nullptr;
+    delete shell.editor;
+    shell.editor = nullptr;
+    delete shell.loading;
+    shell.loading = nullptr;
+}
+
+} // namespace zantrel

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "settingsfile.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace zantrel {
+
+class Prompter;
+class TForm2;
+class TForm3;
+class TForm4;
+class TZantrel;
+
+// What the four windows share: where the program and its settings live, the settings
+// record every part reads, the dialog seam and the windows themselves.
+struct Shell {
+    QString programFolder; // the program file's folder
+    QString startFolder;   // the current folder when the editor window was created
+    QString settingsPath;  // the settings file in use
+    Settings settings;     // filled by readini
+    Prompter* prompter = nullptr;
+    std::function<void()> quit; // ends the program; QCoreApplication::quit when unset
+
+    TForm3* loading = nullptr;
+    TZantrel* editor = nullptr;
+    TForm2* tree = nullptr;
+    TForm4* settingsWindow = nullptr;
+};
+
+// The settings file of a portable install: in the program's folder, unless that folder
+// cannot be written and holds no settings file yet; then in the user's configuration folder.
+QString settingsFilePath(const QString& programFolder);
+
+// Creates the four windows in their order: loading, editor, tree, settings.
+void createWindows(Shell& shell);
+// Deletes them in the reverse order.
+void destroyWindows(Shell& shell);
+
+} // namespace zantrel

@@ -1,0 +1,45 @@
+#include "shellfixture.h"
+
+#include "shell/editorwindow.h"
+#include "shell/loadingwindow.h"
+#include "shell/settingswindow.h"
+#include "shell/treewindow.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QTest>
+
+ShellFixture::ShellFixture(bool createNow) {
+    m_oldCurrent = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    shell.programFolder = folder.path();
+    shell.prompter = &prompter;
+    if (createNow)
+        create();
+}
+
+ShellFixture::~ShellFixture() {
+    zantrel::destroyWindows(shell);
+    QDir::setCurrent(m_oldCurrent);
+}
+
+void ShellFixture::create() {
+    zantrel::createWindows(shell);
+}
+
+void ShellFixture::writeSourceFiles(const QStringList& names) {
+    for (const QString& n : names)
+        folder.write("Source/" + n, "x");
+}
+
+bool waitFor(const std::function<bool()>& condition, int milliseconds) {
+    QDeadlineTimer deadline(milliseconds);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QTest::qSleep(2);
+    }
+    return true;
+}

@@ -1,0 +1,262 @@
+#include "shell/editorwindow.h"
+#include "shell/loadingwindow.h"
+#include "shell/picture.h"
+#include "shell/settingswindow.h"
+#include "shell/treewindow.h"
+#include "support/shellfixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace zantrel;
+
+namespace {
+
+Picture* picture(QWidget* w, const char* name) {
+    return w->findChild<Picture*>(name);
+}
+
+// An editor window on screen, as the loading window leaves it.
+struct Editor : ShellFixture {
+    TZantrel* w;
+    Editor() : w(shell.editor) {
+        w->showCentred();
+        QApplication::setActiveWindow(w);
+    }
+    void key(Qt::Key k) { QTest::keyClick(w, k); }
+    void press(const char* name) {
+        QTest::mousePress(picture(w, name), Qt::LeftButton, {}, QPoint(5, 5));
+    }
+    void release(const char* name) {
+        QTest::mouseRelease(picture(w, name), Qt::LeftButton, {}, QPoint(5, 5));
+    }
+    bool shown(const char* name) { return picture(w, name)->isVisible(); }
+};
+
+} // namespace
+
+TEST(EditorWindow, FrameMenuAndStartState) {
+    Editor e;
+    EXPECT_EQ(e.w->centralWidget()->size(), QSize(815, 572));
+    EXPECT_TRUE(e.w->windowFlags() & Qt::FramelessWindowHint);
+    const struct {
+        const char* name;
+        QRect place;
+        bool visible;
+    } pictures[] = {
+        {"Image3", {0, 0, 815, 532}, true},     {"Image9", {0, 532, 815, 40}, true},
+        {"Image5", {48, 5, 81, 22}, true},      {"Image7", {48, 5, 81, 22}, false},
+        {"Image15", {540, 5, 135, 22}, true},   {"Image14", {540, 5, 135, 22}, false},
+        {"Image8", {678, 5, 18, 22}, true},     {"Image4", {704, 5, 76, 22}, true},
+        {"Image6", {704, 5, 76, 22}, false},    {"Image10", {180, 542, 23, 20}, true},
+        {"Image11", {180, 542, 23, 20}, false},
+    };
+    for (const auto& p : pictures) {
+        Picture* pic = picture(e.w, p.name);
+        ASSERT_NE(pic, nullptr) << p.name;
+        EXPECT_EQ(pic->geometry(), p.place) << p.name;
+        EXPECT_EQ(pic->isVisible(), p.visible) << p.name;
+        EXPECT_FALSE(pic->accessibleName().isEmpty()) << p.name;
+    }
+    EXPECT_EQ(picture(e.w, "Image8")->toolTip(), "Minimize");
+    EXPECT_EQ(e.w->findChild<QLabel*>("Label19")->text(), "Status Bar");
+    EXPECT_EQ(e.w->back()->geometry(), QRect(58, 50, 710, 449));
+    QTabWidget* pages = e.w->pageControl();
+    EXPECT_FALSE(pages->isEnabled());
+    EXPECT_EQ(pages->tabText(pages->currentIndex()), "About");
+    QStringList tabs;
+    for (int i = 0; i < pages->count(); ++i)
+        tabs << pages->tabText(i);
+    EXPECT_EQ(tabs,
+              QStringList({"Items", "Critters", "Scenery", "Walls", "Tiles", "Misc", "About"}));
+
+    QStringList items;
+    for (QAction* top : e.w->menuBar()->actions()) {
+        items << top->text();
+        if (top->menu())
+            for (QAction* a : top->menu()->actions()) {
+                items << "  " + a->text() + " " + a->shortcut().toString();
+                if (a->menu())
+                    for (QAction* b : a->menu()->actions())
+                        items << "    " + b->text() + " " + b->shortcut().toString() +
+                                     (b->isChecked() ? " checked" : "") +
+                                     (b->isEnabled() ? "" : " disabled");
+            }
+    }
+    EXPECT_EQ(items,
+              QStringList({"Menu", "  Open .PRO ... F2", "  Save .PRO F3", "  Save .PRO As ... F4",
+                           "Options", "  Numeric Format ", "    HEX F12 checked disabled",
+                           "    DEC F11 disabled", "  Tree F1", "Exit"}));
+}
+
+TEST(EditorWindow, TreeWindowDocksAndTheButtonsKeepTheirPictures) {
+    Editor e;
+    ASSERT_EQ(e.w->screen()->geometry().width(), 1024);
+    e.key(Qt::Key_F1);
+    EXPECT_TRUE(e.shell.tree->isVisible());
+    EXPECT_TRUE(e.w->treeAction()->isChecked());
+    EXPECT_EQ(e.w->x(), 184);
+    EXPECT_EQ(e.shell.tree->x(), 24);
+    EXPECT_EQ(e.shell.tree->y(), e.w->y());
+    EXPECT_TRUE(e.shown("Image5")); // F1 leaves the tree button as it was
+    e.key(Qt::Key_F1);
+    EXPECT_FALSE(e.shell.tree->isVisible());
+    EXPECT_FALSE(e.w->treeAction()->isChecked());
+    EXPECT_EQ(e.w->x(), (1024 - e.w->width()) / 2);
+    EXPECT_TRUE(e.shown("Image5"));
+
+    // The tree button shows its open picture; the tree's own close button restores it.
+    e.press("Image5");
+    EXPECT_TRUE(e.shown("Image7"));
+    EXPECT_TRUE(e.shell.tree->isVisible());
+    QTest::mousePress(picture(e.shell.tree, "Image2"), Qt::LeftButton);
+    EXPECT_TRUE(picture(e.shell.tree, "Image3")->isVisible());
+    QTest::mouseRelease(picture(e.shell.tree, "Image3"), Qt::LeftButton);
+    EXPECT_FALSE(e.shell.tree->isVisible());
+    EXPECT_FALSE(e.w->treeAction()->isChecked());
+    EXPECT_TRUE(e.shown("Image5"));
+    EXPECT_FALSE(e.shown("Image7"));
+    EXPECT_TRUE(picture(e.shell.tree, "Image2")->isVisibleTo(e.shell.tree));
+
+    // Closed by the system, the tree window also unchecks "Tree".
+    e.press("Image5");
+    e.shell.tree->close();
+    EXPECT_FALSE(e.shell.tree->isVisible());
+    EXPECT_FALSE(e.w->treeAction()->isChecked());
+}
+
+TEST(EditorWindow, DraggingMovesTheWindowAndTheDockedTree) {
+    Editor e;
+    for (const char* drag : {"Image9", "Image3"}) {
+        const QPoint before = e.w->pos();
+        Picture* p = picture(e.w, drag);
+        QTest::mousePress(p, Qt::LeftButton, {}, QPoint(100, 20));
+        QMouseEvent move(QEvent::MouseMove, QPointF(110, 25), p->mapToGlobal(QPointF(110, 25)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(p, &move);
+        QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(110, 25));
+        EXPECT_EQ(e.w->pos(), before + QPoint(10, 5)) << drag;
+    }
+    e.key(Qt::Key_F1);
+    const QPoint before = e.w->pos();
+    Picture* bg = picture(e.shell.tree, "Image1");
+    QTest::mousePress(bg, Qt::LeftButton, {}, QPoint(50, 50));
+    QMouseEvent move(QEvent::MouseMove, QPointF(30, 60), bg->mapToGlobal(QPointF(30, 60)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bg, &move);
+    QTest::mouseRelease(bg, Qt::LeftButton, {}, QPoint(30, 60));
+    EXPECT_EQ(e.w->pos(), before + QPoint(-20, 10));
+    EXPECT_EQ(e.shell.tree->pos(), e.w->pos() - QPoint(160, 0));
+}
+
+TEST(EditorWindow, NumericFormatKeysChangeNothing) {
+    Editor e;
+    QAction* hex = nullptr;
+    QAction* dec = nullptr;
+    for (QAction* a : e.w->findChildren<QAction*>()) {
+        if (a->text() == "HEX")
+            hex = a;
+        if (a->text() == "DEC")
+            dec = a;
+    }
+    ASSERT_TRUE(hex && dec);
+    e.key(Qt::Key_F11);
+    e.key(Qt::Key_F12);
+    EXPECT_TRUE(hex->isChecked());
+    EXPECT_FALSE(dec->isChecked());
+    EXPECT_TRUE(e.prompter.messages.empty());
+}
+
+TEST(EditorWindow, EveryCloseRequestAsks) {
+    Editor e;
+    int quits = 0;
+    e.shell.quit = [&quits] { ++quits; };
+    e.prompter.confirmAnswers = {false, false, false, true};
+    e.key(Qt::Key_F10);
+    e.press("Image4");
+    EXPECT_TRUE(e.shown("Image6"));
+    e.release("Image6");
+    EXPECT_TRUE(e.shown("Image4"));
+    e.w->close();
+    EXPECT_TRUE(e.w->isVisible());
+    EXPECT_EQ(quits, 0);
+    ASSERT_EQ(e.prompter.messages.size(), 3u);
+    for (const auto& m : e.prompter.messages) {
+        EXPECT_EQ(m.kind, "confirm");
+        EXPECT_EQ(m.title, "Confirm");
+        EXPECT_EQ(m.text, QString::fromUtf8("Вы действительно хотите выйти?"));
+    }
+    e.key(Qt::Key_F10); // OK: the loading window closes, and the program with it
+    EXPECT_EQ(quits, 1);
+    EXPECT_FALSE(e.w->isVisible());
+}
+
+TEST(EditorWindow, SetalarmBlinksUntilCleared) {
+    Editor e;
+    EXPECT_FALSE(e.w->alarmOn());
+    e.w->setalarm();
+    EXPECT_TRUE(e.w->alarmOn());
+    ASSERT_TRUE(waitFor([&] { return e.shown("Image11"); }, 2500));
+    EXPECT_FALSE(e.shown("Image10"));
+    ASSERT_TRUE(waitFor([&] { return e.shown("Image10"); }, 2500));
+    e.w->setalarm();
+    ASSERT_TRUE(waitFor([&] { return e.shown("Image11"); }, 2500));
+    e.w->clearalarm();
+    EXPECT_FALSE(e.w->alarmOn());
+    EXPECT_TRUE(e.shown("Image10"));
+    EXPECT_FALSE(e.shown("Image11"));
+}
+
+TEST(EditorWindow, SettingsButtonLendsTheWindow) {
+    Editor e;
+    e.press("Image15");
+    EXPECT_TRUE(e.shown("Image14"));
+    EXPECT_FALSE(e.w->isEnabled());
+    EXPECT_TRUE(e.shell.settingsWindow->isVisible());
+    e.shell.settingsWindow->closeWindow();
+    EXPECT_TRUE(e.w->isEnabled());
+    EXPECT_TRUE(e.shown("Image15"));
+    EXPECT_FALSE(e.shown("Image14"));
+}
+
+TEST(EditorWindow, NothingToSaveBeforeAPrototypeIsOpen) {
+    Editor e;
+    e.key(Qt::Key_F3);
+    e.key(Qt::Key_F4);
+    ASSERT_EQ(e.prompter.messages.size(), 2u);
+    for (const auto& m : e.prompter.messages) {
+        EXPECT_EQ(m.title, "Error!");
+        EXPECT_EQ(m.text, "Cannot save file. Please check marked fields");
+    }
+    e.key(Qt::Key_F2);
+    ASSERT_EQ(e.prompter.fileRequests.size(), 1u);
+    EXPECT_TRUE(e.prompter.fileRequests[0].startsWith("open " + QDir::currentPath()));
+}
+
+TEST(EditorWindow, MinimiseButtonPressesItsBevel) {
+    Editor e;
+    auto* bevel = e.w->findChild<QFrame*>("Bevel7");
+    e.press("Image8");
+    EXPECT_EQ(bevel->frameShadow(), QFrame::Sunken);
+    e.release("Image8");
+    EXPECT_EQ(bevel->frameShadow(), QFrame::Raised);
+    EXPECT_TRUE(e.w->isMinimized());
+}
+
+TEST(Shell, WindowsAreCreatedInOrderAndTheStartFolderIsKept) {
+    ShellFixture f;
+    EXPECT_EQ(f.shell.startFolder, f.folder.path());
+    EXPECT_EQ(f.shell.settingsPath, f.folder.file("zantrel.ini"));
+    EXPECT_EQ(f.shell.loading->windowTitle(), "Zantrel");
+    EXPECT_EQ(f.shell.tree->windowTitle(), "Tree");
+    EXPECT_EQ(f.shell.tree->size(), QSize(160, 572));
+    EXPECT_EQ(f.shell.loading->size(), QSize(476, 455));
+    EXPECT_FALSE(f.shell.editor->isVisible());
+    EXPECT_FALSE(f.shell.tree->isVisible());
+    EXPECT_FALSE(f.shell.settingsWindow->isVisible());
+}

@@ -1,0 +1,168 @@
+#include "shell/editorwindow.h"
+#include "shell/loadingwindow.h"
+#include "shell/settingsfile.h"
+#include "support/shellfixture.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace zantrel;
+
+namespace {
+
+// Settings with the given check list, read from the sources folder "Source" (or the game
+// folder "Game" with useSources "0").
+void writeIni(ShellFixture& f, const QStringList& files, const char* useSources = "1") {
+    QByteArray text = "[File]\nF2Path=" + f.folder.file("Game").toUtf8() +
+                      "\nSource=" + f.folder.file("Source").toUtf8() + "\nUseSource=" + useSources +
+                      "\n[Other]\n";
+    for (int i = 0; i < files.size(); ++i)
+        text += "File" + QByteArray::number(i + 1) + "=" + files[i].toUtf8() + "\n";
+    f.folder.write("zantrel.ini", text);
+}
+
+QProgressBar* gauge(ShellFixture& f) {
+    return f.shell.loading->findChild<QProgressBar*>("Gauge1");
+}
+QLabel* label(ShellFixture& f) {
+    return f.shell.loading->findChild<QLabel*>("Label1");
+}
+
+} // namespace
+
+TEST(LoadingWindow, FirstStartWritesDefaultsThenMissesTheFirstFile) {
+    ShellFixture f;
+    int quits = 0;
+    f.shell.quit = [&quits] { ++quits; };
+    QString labelAtMessage;
+    int gaugeAtMessage = -1;
+    f.prompter.onMessage = [&] {
+        labelAtMessage = label(f)->text();
+        gaugeAtMessage = gauge(f)->value();
+    };
+    f.shell.loading->show();
+    f.shell.loading->FormActivate();
+    ASSERT_TRUE(QFileInfo::exists(f.folder.file("zantrel.ini")));
+    const Settings s = readini(f.folder.file("zantrel.ini"));
+    EXPECT_EQ(s.files, defaultCheckedFiles());
+    EXPECT_EQ(s.sourcesFolder, f.folder.file("Source"));
+    EXPECT_EQ(s.useSources, "1");
+    EXPECT_EQ(s.imageSize, "0");
+    EXPECT_EQ(f.shell.settings.fileCount, 15);
+
+    ASSERT_TRUE(waitFor([&] { return !f.prompter.messages.empty(); }));
+    EXPECT_EQ(f.prompter.messages[0].text, "The file is missing: CRITTERS.LST");
+    EXPECT_EQ(labelAtMessage, "Checking: CRITTERS.LST");
+    EXPECT_EQ(gaugeAtMessage, 0);
+    EXPECT_EQ(quits, 1); // dismissing the message ends the program
+    EXPECT_FALSE(f.shell.editor->isVisible());
+    EXPECT_FALSE(f.shell.loading->timer()->isActive());
+}
+
+TEST(LoadingWindow, AllFilesFoundHandsOverToTheEditor) {
+    ShellFixture f;
+    // Names as the game spells them; the check finds them whatever their case.
+    f.writeSourceFiles({"critters.lst", "ITEMS.LST", "misc.lst", "scenery.lst", "scripts.lst",
+                        "tiles.lst", "walls.lst", "COLOR.PAL", "pro_crit.msg", "pro_item.msg",
+                        "pro_misc.msg", "pro_scen.msg", "pro_tile.msg", "pro_wall.msg",
+                        "proto.msg"});
+    f.shell.loading->show();
+    f.shell.loading->FormActivate();
+    EXPECT_EQ(f.shell.loading->gaugeStep(), 7);
+    EXPECT_EQ(f.shell.loading->timer()->interval(), 33);
+    ASSERT_TRUE(waitFor([&] { return f.shell.editor->isVisible(); }));
+    EXPECT_FALSE(f.shell.loading->isVisible());
+    EXPECT_EQ(gauge(f)->value(), 100);
+    EXPECT_EQ(label(f)->text(), "");
+    EXPECT_TRUE(f.prompter.messages.empty());
+}
+
+TEST(LoadingWindow, GaugeStepAndIntervalRoundHalvesToEven) {
+    const struct {
+        int count, step, interval;
+    } cases[] = {{15, 7, 33}, {8, 12, 62}, {1, 100, 500}, {3, 33, 167}, {100, 1, 5}};
+    for (const auto& c : cases) {
+        ShellFixture f;
+        QStringList files;
+        for (int i = 0; i < c.count; ++i)
+            files << QString("f%1.lst").arg(i);
+        writeIni(f, files);
+        f.writeSourceFiles(files);
+        f.shell.loading->FormActivate();
+        EXPECT_EQ(f.shell.loading->gaugeStep(), c.step) << c.count;
+        EXPECT_EQ(f.shell.loading->timer()->interval(), c.interval) << c.count;
+        // Ticks driven by hand: the gauge shows at most 100, and exactly 100 at the end.
+        for (int i = 0; i < c.count; ++i) {
+            f.shell.loading->Timer1Timer();
+            if (i + 1 < c.count) {
+                EXPECT_EQ(gauge(f)->value(), std::min(100, (i + 1) * c.step)) << c.count;
+            }
+        }
+        EXPECT_EQ(gauge(f)->value(), 100);
+        EXPECT_TRUE(f.shell.editor->isVisible()) << c.count;
+        EXPECT_TRUE(f.prompter.messages.empty());
+    }
+    // Two hundred files are more than the settings file's list holds: a count of 200 would
+    // give step 0, but at most 100 are read.
+    EXPECT_EQ(gaugeStepFor(200), 0);
+    EXPECT_EQ(checkIntervalFor(200), 2);
+}
+
+TEST(LoadingWindow, OnlyAFileCountsAsFound) {
+    const struct {
+        const char* name;
+        QStringList files;
+        const char* useSources;
+        const char* missing; // empty: all found
+    } cases[] = {
+        {"folder entry", {"a.lst", "sub"}, "1", "sub"},
+        {"empty entry", {"a.lst", ""}, "1", ""},
+        {"sub-path entry", {"a.lst", "sub\\b.msg"}, "1", nullptr},
+        {"game folder, no data sub-folder", {"a.lst"}, "0", nullptr},
+    };
+    for (const auto& c : cases) {
+        ShellFixture f;
+        int quits = 0;
+        f.shell.quit = [&quits] { ++quits; };
+        writeIni(f, c.files, c.useSources);
+        const QString base = QLatin1String(c.useSources) == "0" ? "Game/" : "Source/";
+        f.folder.write(base + "a.lst", "x");
+        f.folder.write(base + "sub/b.msg", "x");
+        f.shell.loading->FormActivate();
+        for (int i = 0; i < c.files.size() && f.prompter.messages.empty(); ++i)
+            f.shell.loading->Timer1Timer();
+        if (c.missing) {
+            ASSERT_EQ(f.prompter.messages.size(), 1u) << c.name;
+            EXPECT_EQ(f.prompter.messages[0].text, QString("The file is missing: ") + c.missing)
+                << c.name;
+            EXPECT_EQ(quits, 1) << c.name;
+        } else {
+            EXPECT_TRUE(f.prompter.messages.empty()) << c.name;
+            EXPECT_TRUE(f.shell.editor->isVisible()) << c.name;
+        }
+    }
+}
+
+TEST(LoadingWindow, AnEmptyListHandsOverAtOnce) {
+    ShellFixture f;
+    writeIni(f, {});
+    f.shell.loading->FormActivate();
+    EXPECT_TRUE(f.shell.editor->isVisible());
+    EXPECT_EQ(gauge(f)->value(), 100);
+}
+
+TEST(LoadingWindow, ReactivationRestartsTheCheck) {
+    ShellFixture f;
+    writeIni(f, {"a.lst", "b.lst", "c.lst"});
+    f.writeSourceFiles({"a.lst", "b.lst", "c.lst"});
+    f.shell.loading->FormActivate();
+    f.shell.loading->Timer1Timer();
+    f.shell.loading->Timer1Timer();
+    EXPECT_EQ(f.shell.loading->checkIndex(), 2);
+    f.shell.loading->FormActivate();
+    EXPECT_EQ(f.shell.loading->checkIndex(), 0);
+    EXPECT_EQ(gauge(f)->value(), 0);
+}
