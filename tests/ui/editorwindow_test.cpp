@@ -6,6 +6,7 @@
 #include "support/shellfixture.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -259,4 +260,27 @@ TEST(Shell, WindowsAreCreatedInOrderAndTheStartFolderIsKept) {
     EXPECT_FALSE(f.shell.editor->isVisible());
     EXPECT_FALSE(f.shell.tree->isVisible());
     EXPECT_FALSE(f.shell.settingsWindow->isVisible());
+}
+
+TEST(EditorWindow, TheProgramFoldersCursorIsUsedWhenPresent) {
+    for (bool present : {false, true}) {
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+        ShellFixture f(false);
+        if (present)
+            QFile::copy(QStringLiteral(ZANTREL_SOURCE_DIR "/resources/skins/cursor.cur"),
+                        f.folder.file("cursor.cur"));
+        f.create();
+        f.shell.editor->showCentred();
+        QApplication::setActiveWindow(f.shell.editor);
+        ASSERT_TRUE(waitFor([&] { return f.shell.editor->isActiveWindow(); }));
+        const QCursor* cursor = QApplication::overrideCursor();
+        EXPECT_EQ(cursor != nullptr, present);
+        if (cursor) {
+            EXPECT_EQ(cursor->hotSpot(), QPoint(1, 1));
+            EXPECT_EQ(cursor->pixmap().size(), QSize(32, 32));
+        }
+    }
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
 }

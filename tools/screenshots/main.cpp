@@ -1,0 +1,78 @@
+// Takes the README's screenshots: runs the real windows on the demo data of a build folder
+// and saves what each one shows. Run under a display (xvfb-run) from the build folder:
+//   xvfb-run -a -s "-screen 0 1024x768x24" tools/screenshots/zantrel_screenshots ../docs
+#include "shell/editorwindow.h"
+#include "shell/loadingwindow.h"
+#include "shell/prompter.h"
+#include "shell/settingswindow.h"
+#include "shell/shell.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+void settle(int ms) {
+    QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+bool save(QWidget* w, const QString& folder, const char* name) {
+    const QString path = QDir(folder).filePath(QLatin1String(name));
+    const bool ok = w->grab().save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zantrel"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: zantrel_screenshots <output-folder>\n");
+        return 2;
+    }
+    const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    QDir().mkpath(out);
+
+    zantrel::QtPrompter prompter;
+    zantrel::Shell shell;
+    shell.programFolder = QDir::currentPath(); // the build folder with its demo settings
+    shell.prompter = &prompter;
+    shell.quit = [] {};
+    zantrel::createWindows(shell);
+    shell.loading->show();
+    // Mid-check: some files found, the gauge part-way.
+    QDeadlineTimer deadline(5000);
+    while (shell.loading->checkIndex() < 6 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    shell.loading->timer()->stop();
+    bool ok = save(shell.loading, out, "loading.png");
+    shell.loading->timer()->start();
+    deadline = QDeadlineTimer(5000);
+    while (!shell.editor->isVisible() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    settle(300);
+    ok = save(shell.editor, out, "editor.png") && ok;
+
+    shell.settingsWindow->show();
+    auto* list = shell.settingsWindow->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    const char* names[] = {"settings-files.png", "settings-images.png", "settings-other.png"};
+    for (int page = 0; page < 3 && list; ++page) {
+        list->setCurrentRow(page);
+        settle(200);
+        ok = save(shell.settingsWindow, out, names[page]) && ok;
+    }
+    shell.settingsWindow->closeWindow();
+    zantrel::destroyWindows(shell);
+    return ok ? 0 : 1;
+}
