@@ -1,23 +1,40 @@
 #include "editorwindow.h"
 
+#include "core/usererror.h"
+#include "gamedata/datafolder.h"
+#include "gamedata/gamefiles.h"
+#include "gamedata/lists.h"
 #include "loadingwindow.h"
+#include "pages/flags.h"
+#include "pages/headerpanel.h"
+#include "pages/simplepages.h"
 #include "picture.h"
 #include "prompter.h"
+#include "proto/numbers.h"
 #include "settingswindow.h"
 #include "treewindow.h"
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
+
+#include <cmath>
 
 namespace zantrel {
 
@@ -60,6 +77,9 @@ TZantrel::TZantrel(Shell& shell) : QMainWindow(nullptr, Qt::FramelessWindowHint)
     client->setPalette(silver);
     setCentralWidget(client);
     buildFrame(client);
+    buildPages();
+    if (m_shell.loading)
+        m_shell.loading->massfill(*this);
 
     m_timer2 = new QTimer(this);
     m_timer2->setObjectName(QStringLiteral("Timer2"));
@@ -67,6 +87,8 @@ TZantrel::TZantrel(Shell& shell) : QMainWindow(nullptr, Qt::FramelessWindowHint)
     connect(m_timer2, &QTimer::timeout, this, &TZantrel::Timer2Timer);
     setFixedSize(sizeHint());
 }
+
+TZantrel::~TZantrel() = default;
 
 void TZantrel::buildMenu() {
     QMenuBar* bar = menuBar();
@@ -190,8 +212,8 @@ void TZantrel::buildFrame(QWidget* client) {
         l->setStyleSheet(QStringLiteral("color: lime; background: transparent;"));
         return l;
     };
-    label("Label20", QString(), {15, 544, 112, 13}, Qt::AlignCenter)
-        ->setAccessibleName(tr("Open file"));
+    m_label20 = label("Label20", QString(), {15, 544, 112, 13}, Qt::AlignCenter);
+    m_label20->setAccessibleName(tr("Open file"));
     label("Label19", QStringLiteral("Status Bar"), {248, 547, 553, 14},
           Qt::AlignHCenter | Qt::AlignBottom);
 
@@ -216,7 +238,11 @@ void TZantrel::buildFrame(QWidget* client) {
         " background: #1b221b;"
         " color: #6ef08a; border: 1px solid #3c4a3c; }"
         "QTabBar::tab:selected { background: #2c3a2c; color: #c8ffd4; border-color: #6ef08a; }"
-        "QTabBar::tab:disabled { color: #4d5e4d; }"));
+        "QTabBar::tab:disabled { color: #4d5e4d; }"
+        "QLabel { color: #8cf5a2; }"
+        "QPushButton { background: #23282a; color: #8cf5a2; border: 1px solid #4a5456; }"
+        "QPushButton:pressed { background: #3a4446; }"
+        "QPushButton:disabled { color: #5c6a5c; }"));
     const char* const tabs[] = {"Items", "Critters", "Scenery", "Walls", "Tiles", "Misc"};
     for (const char* t : tabs) {
         auto* page = new QWidget;
@@ -351,20 +377,230 @@ void TZantrel::loadCursor() {
     QApplication::setOverrideCursor(cursor);
 }
 
+void TZantrel::buildPages() {
+    HeaderPanel::Hooks hooks;
+    hooks.setalarm = [this] { setalarm(); };
+    hooks.refreshDescription = [this] { Button4Click(); };
+    hooks.showTypePage = [this](int type) { showTypePage(type); };
+    hooks.error = [this](const QString& text) { showError(text); };
+    hooks.formatChanged = [this](bool decimal) {
+        m_hexAction->setChecked(!decimal);
+        m_decAction->setChecked(decimal);
+    };
+    m_header = new HeaderPanel(m_back, m_doc, hooks);
+    m_header->lower();
+    connect(m_header->openButton(), &QPushButton::clicked, this, &TZantrel::Button1Click);
+    connect(m_header->saveButton(), &QPushButton::clicked, this, &TZantrel::Button2Click);
+    connect(m_header->saveAsButton(), &QPushButton::clicked, this, &TZantrel::Button3Click);
+    m_simple = new SimplePages(m_pages, [this] { Button4Click(); });
+    auto* critterHolder = new QWidget(m_back);
+    critterHolder->setObjectName(QStringLiteral("CritterFlagsHolder"));
+    critterHolder->hide();
+    m_critterFlags = std::make_unique<CritterFlags>(critterHolder, [this] { setalarm(); });
+    // "Open .PRO" is the window's default button: Enter opens, also from a header box.
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), this);
+        connect(enter, &QShortcut::activated, this, &TZantrel::Button1Click);
+    }
+}
+
+void TZantrel::showError(const QString& text, const QString& path) {
+    m_shell.prompter->error(
+        this, QStringLiteral("Error"),
+        path.isEmpty() ? text : text + QStringLiteral("\n") + QDir::toNativeSeparators(path));
+}
+
+void TZantrel::setCaption() {
+    setWindowTitle(QStringLiteral("Zantrel - ") + m_doc.filepath);
+    m_label20->setText(m_doc.filename);
+}
+
+void TZantrel::showTypePage(int type) {
+    m_pages->setCurrentIndex(type);
+    for (int i = 0; i < 6; ++i)
+        m_pages->setTabEnabled(i, i == type);
+}
+
 void TZantrel::Button1Click() {
-    // The open dialog starts in the current folder; opening the chosen file comes with
-    // the document and its pages.
-    m_shell.prompter->openFile(this, QDir::currentPath(), kProtoFilter);
+    const QString chosen = m_shell.prompter->openFile(this, QDir::currentPath(), kProtoFilter);
+    if (chosen.isEmpty())
+        return;
+    const Document before = m_doc;
+    m_doc.filepath = chosen;
+    if (!openfile() && m_readFailed)
+        m_doc = before; // nothing was read: the open document stays as it was
+    fieldsvalid = m_doc.opened;
+}
+
+void TZantrel::openFromTree(const QString& path) {
+    const Document before = m_doc;
+    m_doc.filepath = path;
+    if (!openfile() && m_readFailed)
+        m_doc = before;
+    activateWindow();
+    setFocus();
+    fieldsvalid = m_doc.opened;
+}
+
+bool TZantrel::openfile() {
+    QByteArray bytes;
+    m_readFailed = false;
+    try {
+        bytes = readFileBytes(m_doc.filepath);
+    } catch (const UserError& e) {
+        showError(e.text(), e.path());
+        m_readFailed = true; // nothing changed: the callers keep the open document
+        return false;
+    }
+    m_doc.filename = QFileInfo(m_doc.filepath).fileName();
+    m_doc.opened = false;
+    m_header->scripts()->clear();
+    m_header->frames()->clear();
+    m_header->flags()->clearflags();
+    m_doc.objtype = bytes.isEmpty() ? 0 : std::uint8_t(bytes[0]);
+    m_doc.image = bytes;
+
+    const Settings& settings = m_shell.settings;
+    try {
+        const ListContents scripts =
+            readlist(dataFile(settings, DataKind::ScriptList, QStringLiteral("scripts.lst")),
+                     ListMode::First12);
+        m_header->scripts()->addItems(scripts.entries);
+        m_doc.scriptcount = scripts.count;
+        m_header->scripts()->setCurrentIndex(0);
+        DataKind kind;
+        QString list;
+        ListContents art;
+        if (artListFor(m_doc.objtype, kind, list))
+            art = readlist(dataFile(settings, kind, list), ListMode::First12);
+        else
+            art.entries << kNoneEntry; // a type with no art list offers only "<NONE>"
+        m_header->frames()->addItems(art.entries);
+        m_doc.artcount = art.count;
+        m_header->frames()->setCurrentIndex(0);
+    } catch (const UserError& e) {
+        showError(e.text(), e.path());
+        return false;
+    }
+
+    for (QPushButton* b : buttontable)
+        if (b)
+            b->setEnabled(true);
+    setCaption();
+    m_pages->setEnabled(true);
+    for (int i = 0; i < 6; ++i)
+        if (edittable[std::size_t(i)])
+            edittable[std::size_t(i)]->setEnabled(true);
+    m_header->enableForOpen();
+    return setvalues();
+}
+
+bool TZantrel::setvalues() {
+    m_header->selectHex();
+    if (!m_header->fill(m_doc.image))
+        return false; // an object type the panel cannot show stopped the filling
+    m_header->flags()->setcommonflags();
+    Button4Click();
+    switch (m_doc.objtype) {
+    case 2:
+        setscenery();
+        break;
+    case 3:
+        setwall();
+        break;
+    case 4:
+        settile();
+        break;
+    case 5:
+        setmisc();
+        break;
+    default:
+        break; // the item and critter pages fill themselves once they exist
+    }
+    clearalarm();
+    m_savePreset = m_doc.filepath;
+    m_doc.opened = true;
+    return true;
+}
+
+void TZantrel::setscenery() {
+    m_simple->setSize(2, int(m_doc.image.size()));
+}
+void TZantrel::setwall() {
+    m_simple->setSize(3, int(m_doc.image.size()));
+}
+void TZantrel::settile() {
+    m_simple->setSize(4, int(m_doc.image.size()));
+}
+void TZantrel::setmisc() {
+    m_simple->setSize(5, int(m_doc.image.size()));
 }
 
 void TZantrel::Button2Click() {
-    if (!fieldsvalid)
+    if (!fieldsvalid || !m_doc.opened) {
         m_shell.prompter->error(this, QStringLiteral("Error!"), kCannotSave);
+        return;
+    }
+    savefile(m_doc.filepath, false);
 }
 
 void TZantrel::Button3Click() {
-    if (!fieldsvalid)
+    if (!fieldsvalid || !m_doc.opened) {
         m_shell.prompter->error(this, QStringLiteral("Error!"), kCannotSave);
+        return;
+    }
+    const QString chosen =
+        m_shell.prompter->saveFile(this, m_savePreset, kProtoFilter, QStringLiteral("pro"));
+    if (chosen.isEmpty())
+        return;
+    savefile(chosen, true);
+}
+
+bool TZantrel::savefile(const QString& path, bool saveAs) {
+    m_header->selectHex();
+    try {
+        // Save keeps what the file holds now outside the fields; Save As writes the
+        // document: the opened file's bytes with the fields applied.
+        const QByteArray base = saveAs ? m_doc.image : readFileBytes(path);
+        const QByteArray bytes = applyFields(base, m_header->fieldWrites());
+        writePrototype(path, bytes);
+    } catch (const UserError& e) {
+        showError(e.text(), e.path());
+        return false;
+    }
+    clearalarm();
+    if (saveAs) {
+        m_doc.filepath = path;
+        m_doc.filename = QFileInfo(path).fileName();
+        setCaption();
+        m_savePreset = path;
+    }
+    return true;
+}
+
+void TZantrel::Button4Click() {
+    try {
+        const qint64 number = m_header->textIdValue();
+        const QString names = nameMessageFile(m_doc.objtype);
+        const QString name =
+            names.isEmpty() ? kNoneEntry
+                            : findmessage(dataFile(m_shell.settings, DataKind::Messages, names),
+                                          number, MessageVariant::ObjectName);
+        QString description = kNoneEntry;
+        const int script = m_header->scripts()->currentIndex();
+        if (script != m_doc.scriptcount)
+            description = scriptdescription(
+                dataFile(m_shell.settings, DataKind::ScriptList, QStringLiteral("scripts.lst")),
+                qMax(script, 0));
+        const int type = int(roundHalfEven(std::fabs(m_header->typeFieldValue())));
+        QPlainTextEdit* memo = m_simple->memo(type);
+        if (!memo)
+            return; // items (and critters, until their page exists) show no description here
+        memo->setPlainText(QStringLiteral("Name: ") + name +
+                           QStringLiteral("\nScript description: ") + description);
+    } catch (const UserError& e) {
+        showError(e.text(), e.path());
+    }
 }
 
 } // namespace zantrel

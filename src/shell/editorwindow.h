@@ -1,19 +1,29 @@
 #pragma once
 
+#include "proto/document.h"
 #include "shell.h"
 
 #include <QMainWindow>
 #include <QPoint>
 
+#include <array>
+#include <memory>
+
 class QAction;
+class QCheckBox;
 class QFrame;
+class QLineEdit;
+class QPushButton;
 class QLabel;
 class QTabWidget;
 class QTimer;
 
 namespace zantrel {
 
+class CritterFlags;
+class HeaderPanel;
 class Picture;
+class SimplePages;
 
 // The skinned, borderless editor window: its frame pictures and picture buttons, the menu
 // and its function keys, the unsaved-changes indicator and the close confirmation. The
@@ -22,6 +32,7 @@ class TZantrel : public QMainWindow {
     Q_OBJECT
 public:
     explicit TZantrel(Shell& shell);
+    ~TZantrel() override;
 
     static constexpr int kClientWidth = 815;
     static constexpr int kClientHeight = 572;
@@ -35,10 +46,30 @@ public:
     void treeClosedByButton(); // the tree window's own close button
     void showCentred();
 
-    // The open and save commands; the document behind them comes with the pages.
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
+    // Opening and saving the document.
+    void Button1Click(); // Open: the open dialog, then openfile
+    bool openfile();     // opens filepath; false when it stopped part-way
+    bool setvalues();    // fills the header panel and the type's page
+    void Button2Click(); // Save
+    void Button3Click(); // Save As
+    bool savefile(const QString& path, bool saveAs);
+    void Button4Click(); // the description refresh
+    void openFromTree(const QString& path);
+    void setscenery();
+    void setwall();
+    void settile();
+    void setmisc();
+
+    const Document& document() const { return m_doc; }
+    Document& document() { return m_doc; }
+    HeaderPanel* header() const { return m_header; }
+    SimplePages* simplePages() const { return m_simple; }
+    CritterFlags* critterFlags() const { return m_critterFlags.get(); }
+
+    // The control tables: numbered edit boxes, check boxes and the description buttons.
+    std::array<QLineEdit*, 116> edittable{};
+    std::array<QCheckBox*, 42> checktable{};
+    std::array<QPushButton*, 4> buttontable{};
 
     // Dragging, shared with the tree window's background.
     void dragPress(QPoint at);
@@ -51,6 +82,7 @@ public:
     QList<QAction*> commandActions() const { return m_commands; }
     QWidget* back() const { return m_back; }
     QTabWidget* pageControl() const { return m_pages; }
+    // No range-checked field of the open prototype is marked red (and it opened completely).
     bool fieldsvalid = false;
 
 protected:
@@ -61,6 +93,10 @@ protected:
 private:
     void buildMenu();
     void buildFrame(QWidget* client);
+    void buildPages();
+    void showTypePage(int type);
+    void showError(const QString& text, const QString& path = QString());
+    void setCaption();
     void Timer2Timer();
     void loadCursor();
     QRect desktop() const;
@@ -78,6 +114,13 @@ private:
     QTimer* m_timer2 = nullptr;
     QWidget* m_back = nullptr;
     QTabWidget* m_pages = nullptr;
+    Document m_doc;
+    HeaderPanel* m_header = nullptr;
+    SimplePages* m_simple = nullptr;
+    std::unique_ptr<CritterFlags> m_critterFlags; // shown with the critter page, later
+    QLabel* m_label20 = nullptr;
+    QString m_savePreset;      // the save dialog's file name
+    bool m_readFailed = false; // the last openfile could not read its file
     QFrame* m_bevel7 = nullptr;
     Picture* m_image4 = nullptr; // close
     Picture* m_image6 = nullptr;

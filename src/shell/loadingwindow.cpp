@@ -8,13 +8,16 @@
 #include "proto/numbers.h"
 #include "settingswindow.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -90,6 +93,24 @@ void TForm3::closeEvent(QCloseEvent* event) {
 void TForm3::formdefaults() {
     if (m_shell.settingsWindow)
         m_shell.settingsWindow->setForm(defaultSettingsForm(m_shell.programFolder));
+}
+
+void TForm3::massfill(TZantrel& editor) {
+    // Slot i holds Edit(i+1) up to Edit112; Edit113 and Edit114 have none, so slots 112
+    // and 113 stay empty and Edit115, Edit116 take 114 and 115. Controls of pages not
+    // built yet leave their slots empty.
+    for (int i = 0; i < 116; ++i) {
+        const int number = i < 112 ? i + 1 : (i >= 114 ? i + 1 : 0);
+        editor.edittable[std::size_t(i)] =
+            number ? editor.findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(number)) : nullptr;
+    }
+    for (int i = 0; i < 42; ++i)
+        editor.checktable[std::size_t(i)] =
+            editor.findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(i + 1));
+    const char* const buttons[] = {"Button4", "Button6", "Button7", "Button8"};
+    for (int i = 0; i < 4; ++i)
+        editor.buttontable[std::size_t(i)] =
+            editor.findChild<QPushButton*>(QLatin1String(buttons[i]));
 }
 
 void TForm3::FormActivate() {

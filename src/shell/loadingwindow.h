@@ -29,6 +29,8 @@ public:
     void Timer1Timer();
     // Puts the first-start settings into the settings window's controls; writes nothing.
     void formdefaults();
+    // Fills the editor window's control tables from its numbered controls.
+    void massfill(TZantrel& editor);
 
     int gaugeStep() const { return m_gaugeStep; }
     int checkIndex() const { return m_checkIndex; }

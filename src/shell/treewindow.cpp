@@ -2,14 +2,187 @@
 
 #include "editorwindow.h"
 #include "picture.h"
+#include "prompter.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPainter>
+#include <QStorageInfo>
+#include <QStyledItemDelegate>
 
 namespace zantrel {
 
+namespace {
+
+// Black lists with phosphor text, small enough that a file name fits the narrow slots.
+const char* const kListStyle = R"(
+QComboBox, QListWidget, QComboBox QAbstractItemView {
+    background: black; color: lime; font-family: "DejaVu Sans"; font-size: 7pt;
+    border: 1px solid #2f5f2f; selection-background-color: #1f4f1f; selection-color: white;
+}
+QComboBox { padding: 0 2px; }
+QComboBox::drop-down { width: 12px; border-left: 1px solid #2f5f2f; }
+QComboBox::down-arrow { width: 0; height: 0; border: 4px solid black; border-top-color: lime;
+    border-bottom-width: 0; }
+QListWidget::item:selected { background: #1f4f1f; color: white; }
+QScrollBar:vertical { background: black; width: 8px; margin: 0; }
+QScrollBar:horizontal { background: black; height: 8px; margin: 0; }
+QScrollBar::handle { background: #2f6f2f; min-width: 12px; min-height: 12px; }
+QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }
+QScrollBar::add-page, QScrollBar::sub-page { background: none; }
+)";
+
+constexpr int kIndent = 7; // one folder level in the folder list, in pixels
+const QSize kGlyph(13, 10);
+
+Qt::CaseSensitivity fileNameCase() {
+#ifdef Q_OS_WIN
+    return Qt::CaseInsensitive;
+#else
+    return Qt::CaseSensitive;
+#endif
+}
+
+QString clean(const QString& path) {
+    return QDir::cleanPath(QDir::fromNativeSeparators(path));
+}
+
+// Our own folder pictures, drawn in the lists' phosphor colour: the classic closed folder,
+// an open one for the folders on the way down and a lit open one for the current folder.
+QIcon folderGlyph(TForm2::FolderKind kind) {
+    QPixmap pixmap(kGlyph);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    const QColor lime(0, 255, 0);
+    p.setPen(lime);
+    p.setBrush(QColor(0, 70, 0));
+    p.drawRect(0, 2, 11, 7); // back
+    p.drawRect(0, 0, 4, 2);  // tab
+    if (kind != TForm2::Child) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(kind == TForm2::Current ? lime : QColor(0, 110, 0));
+        const QPointF flap[] = {{2.5, 4.5}, {12.5, 4.5}, {10.5, 9.5}, {0.5, 9.5}};
+        p.drawPolygon(flap, 4);
+    }
+    return QIcon(pixmap);
+}
+
+// Indents each folder entry by its level and gives it the picture of its kind, so the list
+// reads as the linked path from the root down with the sub-folders below.
+class FolderDelegate : public QStyledItemDelegate {
+public:
+    explicit FolderDelegate(QObject* parent)
+        : QStyledItemDelegate(parent), m_glyphs{folderGlyph(TForm2::Ancestor),
+                                                folderGlyph(TForm2::Current),
+                                                folderGlyph(TForm2::Child)} {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QSize size = QStyledItemDelegate::sizeHint(option, index);
+        return {size.width() + indent(index), size.height()};
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->rect.setLeft(option->rect.left() + indent(index));
+        const int kind = index.data(TForm2::KindRole).toInt();
+        if (kind >= TForm2::Ancestor && kind <= TForm2::Child) {
+            option->icon = m_glyphs[kind];
+            option->decorationSize = kGlyph;
+            option->features |= QStyleOptionViewItem::HasDecoration;
+        }
+    }
+
+private:
+    static int indent(const QModelIndex& index) {
+        return index.data(TForm2::LevelRole).toInt() * kIndent;
+    }
+
+    QIcon m_glyphs[3];
+};
+
+QListWidget* list(QWidget* parent, const char* name, const QRect& place,
+                  const QString& accessibleName) {
+    auto* box = new QListWidget(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(place);
+    box->setAccessibleName(accessibleName);
+    box->setStyleSheet(QString::fromLatin1(kListStyle));
+    box->setSelectionMode(QAbstractItemView::SingleSelection);
+    return box;
+}
+
+bool isEnter(QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+bool isPseudoFileSystem(const QByteArray& type) {
+    // squashfs is real, but it holds read-only package images (snaps) that would flood the box.
+    static const char* const pseudo[] = {
+        "autofs",   "binfmt_misc", "bpf",     "configfs",   "debugfs",     "devpts",
+        "devtmpfs", "efivarfs",    "fusectl", "hugetlbfs",  "mqueue",      "nsfs",
+        "proc",     "pstore",      "ramfs",   "rpc_pipefs", "securityfs",  "selinuxfs",
+        "squashfs", "sysfs",       "tmpfs",   "tracefs",    "fuse.portal", "fuse.gvfsd-fuse",
+    };
+    const QByteArray t = type.toLower();
+    if (t.startsWith("cgroup"))
+        return true;
+    for (const char* p : pseudo)
+        if (t == p)
+            return true;
+    return false;
+}
+
+QStringList treeRoots() {
+    QStringList roots;
+    auto add = [&roots](const QString& path) {
+        const QString root = clean(path);
+        // Bind mounts of single files (containers do that) are no roots.
+        if (!root.isEmpty() && !roots.contains(root, fileNameCase()) && QFileInfo(root).isDir())
+            roots << root;
+    };
+#ifdef Q_OS_WIN
+    for (const QFileInfo& drive : QDir::drives())
+        add(drive.absoluteFilePath());
+#else
+    add(QDir::rootPath());
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
+        if (volume.isValid() && volume.isReady() && !isPseudoFileSystem(volume.fileSystemType()))
+            add(volume.rootPath());
+#endif
+    add(QDir::homePath());
+    return roots;
+}
+
+QString rootOf(const QStringList& roots, const QString& folder) {
+    const Qt::CaseSensitivity cs = fileNameCase();
+    const QString f = clean(folder);
+    QString best;
+    int bestLength = -1;
+    for (const QString& root : roots) {
+        const QString r = clean(root);
+        const QString prefix = r.endsWith(QLatin1Char('/')) ? r : r + QLatin1Char('/');
+        if ((f.compare(r, cs) == 0 || f.startsWith(prefix, cs)) && r.size() > bestLength) {
+            best = root;
+            bestLength = int(r.size());
+        }
+    }
+    return best;
+}
+
 TForm2::TForm2(Shell& shell)
-    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool), m_shell(shell) {
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool), m_shell(shell),
+      m_folder(clean(QDir::currentPath())) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Tree"));
     setFixedSize(kWidth, kHeight);
@@ -35,6 +208,28 @@ TForm2::TForm2(Shell& shell)
             m_shell.editor->dragRelease();
     });
 
+    // The lists lie on the skin's recessed slots.
+    m_driveComboBox1 = new QComboBox(this);
+    m_driveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
+    m_driveComboBox1->setGeometry(18, 10, 121, 19);
+    m_driveComboBox1->setAccessibleName(tr("Drive"));
+    m_driveComboBox1->setStyleSheet(QString::fromLatin1(kListStyle));
+    // activated is the user's pick only; refilling the box must not change the folder.
+    connect(m_driveComboBox1, &QComboBox::activated, this, &TForm2::DriveComboBox1Change);
+
+    m_directoryListBox1 = list(this, "DirectoryListBox1", {18, 48, 121, 241}, tr("Folders"));
+    m_directoryListBox1->setItemDelegate(new FolderDelegate(m_directoryListBox1));
+    m_directoryListBox1->setIconSize(kGlyph);
+    connect(m_directoryListBox1, &QListWidget::itemDoubleClicked, this,
+            &TForm2::DirectoryListBox1Activate);
+    m_directoryListBox1->installEventFilter(this);
+
+    m_fileListBox1 = list(this, "FileListBox1", {18, 288, 121, 245}, tr("Prototype files"));
+    m_fileListBox1->setUniformItemSizes(true); // a folder may hold thousands of prototypes
+    m_fileListBox1->installEventFilter(this);
+    // Any double click on the list opens the selected file, as the list box always did.
+    m_fileListBox1->viewport()->installEventFilter(this);
+
     m_image2 =
         new Picture(this, QStringLiteral("Image2"), QStringLiteral(":/skins/treeclose_normal.png"),
                     QRect(45, 549, 72, 16), tr("Close tree"));
@@ -50,6 +245,153 @@ TForm2::TForm2(Shell& shell)
                 m_shell.editor->treeClosedByButton();
             close();
         });
+
+    setTabOrder(m_driveComboBox1, m_directoryListBox1);
+    setTabOrder(m_directoryListBox1, m_fileListBox1);
+    refresh();
+}
+
+QString TForm2::currentFolder() const {
+    return QDir::toNativeSeparators(m_folder);
+}
+
+QString TForm2::selectedFile() const {
+    const QList<QListWidgetItem*> selected = m_fileListBox1->selectedItems();
+    if (selected.isEmpty())
+        return QString();
+    return QDir::toNativeSeparators(QDir(m_folder).filePath(selected.first()->text()));
+}
+
+void TForm2::setFolder(const QString& path) {
+    const QString folder = clean(QFileInfo(QDir::fromNativeSeparators(path)).absoluteFilePath());
+    if (!QFileInfo(folder).isDir() || !QDir::setCurrent(folder)) {
+        if (m_shell.prompter)
+            m_shell.prompter->error(
+                this, QStringLiteral("Error"),
+                QStringLiteral("Cannot open folder %1").arg(QDir::toNativeSeparators(folder)));
+        refresh(); // it may have gone meanwhile: show what is there now
+        return;
+    }
+    m_folder = folder;
+    QStringList roots; // the listed ones: asking the system again may wait on a slow volume
+    for (int k = 0; k < m_driveComboBox1->count(); ++k)
+        roots << m_driveComboBox1->itemData(k).toString();
+    fillRoots(roots);
+    fillFolders();
+    fillFiles();
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Files may have come and gone while the window was hidden.
+    refresh();
+}
+
+void TForm2::refresh() {
+    // A folder removed meanwhile gives way to its nearest remaining parent.
+    while (!QFileInfo(m_folder).isDir() && !QDir(m_folder).isRoot())
+        m_folder = clean(QFileInfo(m_folder).path());
+    const QString selected = m_fileListBox1->selectedItems().isEmpty()
+                                 ? QString()
+                                 : m_fileListBox1->selectedItems().first()->text();
+    fillRoots(treeRoots());
+    fillFolders();
+    fillFiles();
+    const QList<QListWidgetItem*> again = m_fileListBox1->findItems(selected, Qt::MatchExactly);
+    if (!selected.isEmpty() && !again.isEmpty())
+        m_fileListBox1->setCurrentItem(again.first());
+}
+
+void TForm2::fillRoots(QStringList roots) {
+    // Stay on the chosen root while the folder lies below it; else take the closest one.
+    QString root = m_driveComboBox1->currentData().toString();
+    if (root.isEmpty() || !roots.contains(root) || rootOf({root}, m_folder).isEmpty())
+        root = rootOf(roots, m_folder);
+    if (root.isEmpty()) { // a volume not mounted as we list them (a network share ...)
+        root = clean(QStorageInfo(m_folder).rootPath());
+        if (root.isEmpty() || rootOf({root}, m_folder).isEmpty())
+            root = clean(QDir(m_folder).absolutePath().section(QLatin1Char('/'), 0, 0) + '/');
+        if (!roots.contains(root))
+            roots << root;
+    }
+    m_driveComboBox1->clear();
+    for (const QString& r : roots) {
+        m_driveComboBox1->addItem(QDir::toNativeSeparators(r), r);
+        m_driveComboBox1->setItemData(m_driveComboBox1->count() - 1, QDir::toNativeSeparators(r),
+                                      Qt::ToolTipRole);
+    }
+    m_driveComboBox1->setCurrentIndex(int(roots.indexOf(root)));
+}
+
+void TForm2::fillFolders() {
+    const QString root = m_driveComboBox1->currentData().toString();
+    QStringList chain; // from the root down to the current folder
+    for (QString p = m_folder;; p = clean(QFileInfo(p).path())) {
+        chain.prepend(p);
+        if (p.compare(clean(root), fileNameCase()) == 0 || QDir(p).isRoot())
+            break;
+    }
+
+    m_directoryListBox1->clear();
+    auto add = [this](const QString& text, const QString& path, int level, FolderKind kind) {
+        auto* item = new QListWidgetItem(text, m_directoryListBox1);
+        item->setData(PathRole, path);
+        item->setData(LevelRole, level);
+        item->setData(KindRole, int(kind));
+        item->setToolTip(QDir::toNativeSeparators(path));
+        return item;
+    };
+    QListWidgetItem* current = nullptr;
+    for (int level = 0; level < chain.size(); ++level) {
+        const QString& p = chain[level];
+        const bool last = level == chain.size() - 1;
+        current = add(level == 0 ? QDir::toNativeSeparators(p) : QFileInfo(p).fileName(), p, level,
+                      last ? Current : Ancestor);
+    }
+    const QFileInfoList children = QDir(m_folder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot,
+                                                                QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& child : children)
+        add(child.fileName(), clean(child.absoluteFilePath()), int(chain.size()), Child);
+    m_directoryListBox1->setCurrentItem(current);
+    m_directoryListBox1->scrollToItem(current);
+}
+
+void TForm2::fillFiles() {
+    m_fileListBox1->clear();
+    // QDir matches name filters regardless of case unless told otherwise: ".PRO" files too.
+    m_fileListBox1->addItems(QDir(m_folder).entryList({QStringLiteral("*.pro")}, QDir::Files,
+                                                      QDir::Name | QDir::IgnoreCase));
+}
+
+void TForm2::DriveComboBox1Change(int index) {
+    setFolder(m_driveComboBox1->itemData(index).toString());
+}
+
+void TForm2::DirectoryListBox1Activate(QListWidgetItem* item) {
+    if (item)
+        setFolder(item->data(PathRole).toString());
+}
+
+void TForm2::FileListBox1DblClick() {
+    const QString file = selectedFile();
+    if (!file.isEmpty() && m_shell.editor)
+        m_shell.editor->openFromTree(file);
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_directoryListBox1 && isEnter(event)) {
+        DirectoryListBox1Activate(m_directoryListBox1->currentItem());
+        return true;
+    }
+    if (watched == m_fileListBox1 && isEnter(event)) {
+        FileListBox1DblClick();
+        return true;
+    }
+    if (m_fileListBox1 && watched == m_fileListBox1->viewport() &&
+        event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        FileListBox1DblClick();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TForm2::closeEvent(QCloseEvent* event) {

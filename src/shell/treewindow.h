@@ -2,13 +2,27 @@
 
 #include "shell.h"
 
+#include <QStringList>
 #include <QWidget>
+
+class QComboBox;
+class QListWidget;
+class QListWidgetItem;
 
 namespace zantrel {
 
 class Picture;
 
-// The narrow side window docked on the editor window's left, for picking prototype files.
+// The roots the drive box offers: the drive letters on Windows; elsewhere "/" first, then the
+// mount points of real volumes; the user's home folder last, as a convenient place to start.
+QStringList treeRoots();
+// Mounted file systems that hold no user files (proc, sysfs, tmpfs, cgroup ...).
+bool isPseudoFileSystem(const QByteArray& type);
+// The root of roots that contains folder, the longest one when several do; empty for none.
+QString rootOf(const QStringList& roots, const QString& folder);
+
+// The narrow side window docked on the editor window's left, for picking prototype files:
+// a drive box, the linked folder list and the list of the folder's prototype files.
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
@@ -17,11 +31,35 @@ public:
     static constexpr int kWidth = 160;
     static constexpr int kHeight = 572;
 
+    // What a folder list entry is; the list paints the folder pictures from it.
+    enum FolderKind { Ancestor, Current, Child };
+    enum Role { PathRole = Qt::UserRole, LevelRole, KindRole };
+
+    QString currentFolder() const;
+    // The full name of the file selected in the file list; empty when none is.
+    QString selectedFile() const;
+    // What activating a folder entry does: lists it and makes it the process's current folder.
+    void setFolder(const QString& path);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void refresh();
+    void fillRoots(QStringList roots);
+    void fillFolders();
+    void fillFiles();
+    void DriveComboBox1Change(int index);
+    void DirectoryListBox1Activate(QListWidgetItem* item);
+    void FileListBox1DblClick();
+
     Shell& m_shell;
+    QString m_folder; // in Qt's separators, absolute and clean
+    QComboBox* m_driveComboBox1 = nullptr;
+    QListWidget* m_directoryListBox1 = nullptr;
+    QListWidget* m_fileListBox1 = nullptr;
     Picture* m_image2; // close button
     Picture* m_image3; // its pressed picture
 };

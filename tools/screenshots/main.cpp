@@ -1,6 +1,8 @@
 // Takes the README's screenshots: runs the real windows on the demo data of a build folder
 // and saves what each one shows. Run under a display (xvfb-run) from the build folder:
 //   xvfb-run -a -s "-screen 0 1024x768x24" tools/screenshots/zantrel_screenshots ../docs
+#include "pages/flags.h"
+#include "pages/headerpanel.h"
 #include "shell/editorwindow.h"
 #include "shell/loadingwindow.h"
 #include "shell/prompter.h"
@@ -8,10 +10,12 @@
 #include "shell/shell.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <QTimer>
 
 #include <cstdio>
@@ -63,6 +67,21 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     settle(300);
     ok = save(shell.editor, out, "editor.png") && ok;
+
+    // A scenery prototype of the demo data, in hexadecimal, decimal and with "Set Manually:".
+    const QString scenery =
+        QDir::current().filePath(QStringLiteral("demo/Fallout2/data/proto/scenery/00000001.pro"));
+    shell.editor->openFromTree(scenery);
+    settle(200);
+    ok = save(shell.editor, out, "editor-hex.png") && ok;
+    shell.editor->header()->decimalButton()->click();
+    settle(200);
+    ok = save(shell.editor, out, "editor-decimal.png") && ok;
+    shell.editor->header()->hexButton()->click();
+    shell.editor->header()->flags()->manual()->click();
+    settle(200);
+    ok = save(shell.editor, out, "editor-manual.png") && ok;
+    shell.editor->header()->flags()->manual()->click();
 
     shell.settingsWindow->show();
     auto* list = shell.settingsWindow->findChild<QListWidget*>(QStringLiteral("ListBox1"));

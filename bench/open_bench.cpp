@@ -1,0 +1,104 @@
+// Opening a prototype end to end through the editor window, under the offscreen platform:
+// the file read, a 1,500-line script list and a 2,300-line art list into their boxes, the
+// header filled, the flags decoded and the description refreshed.
+#include "shell/editorwindow.h"
+#include "shell/prompter.h"
+#include "shell/shell.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+namespace {
+
+// Answers nothing; a message during the benchmark is a failure.
+class SilentPrompter : public zantrel::Prompter {
+public:
+    int messages = 0;
+    void error(QWidget*, const QString& title, const QString& text) override {
+        ++messages;
+        std::fprintf(stderr, "message: %s: %s\n", qPrintable(title), qPrintable(text));
+    }
+    bool confirm(QWidget*, const QString&, const QString&) override { return true; }
+    QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QString folder(QWidget*, const QString&, const QString&) override { return {}; }
+};
+
+void write(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        std::abort();
+}
+
+QTemporaryDir* g_folder = nullptr;
+zantrel::Shell* g_shell = nullptr;
+SilentPrompter* g_prompter = nullptr;
+
+void setUp() {
+    g_folder = new QTemporaryDir;
+    const QString src = g_folder->filePath(QStringLiteral("Source"));
+    QDir().mkpath(src);
+    QByteArray scripts;
+    for (int i = 0; i < 1500; ++i)
+        scripts += QByteArray("zs" + QByteArray::number(i).rightJustified(5, '0') + ".int")
+                       .leftJustified(16, ' ') +
+                   "; Script of the benchmark number " + QByteArray::number(i) + "\r\n";
+    write(src + "/scripts.lst", scripts);
+    QByteArray art;
+    for (int i = 0; i < 2300; ++i)
+        art += "zsc" + QByteArray::number(i).rightJustified(5, '0') + ".frm\r\n";
+    write(src + "/scenery.lst", art);
+    QByteArray names;
+    for (int i = 1; i <= 2300; ++i)
+        names +=
+            "{" + QByteArray::number(i * 100) + "}{}{Scenery " + QByteArray::number(i) + "}\r\n";
+    write(src + "/pro_scen.msg", names);
+    QByteArray proto =
+        QByteArray::fromHex("0200044C0001AD70020008FB00000000000000000000200800000000000005DB");
+    proto += QByteArray(17, '\x11');
+    write(g_folder->filePath(QStringLiteral("s.pro")), proto);
+
+    g_prompter = new SilentPrompter;
+    g_shell = new zantrel::Shell;
+    g_shell->programFolder = g_folder->path();
+    g_shell->prompter = g_prompter;
+    g_shell->quit = [] {};
+    zantrel::createWindows(*g_shell);
+    g_shell->settings.sourcesFolder = src;
+    g_shell->settings.useSources = QStringLiteral("1");
+}
+
+void BM_OpenScenery(benchmark::State& state) {
+    zantrel::TZantrel* editor = g_shell->editor;
+    for (auto _ : state) {
+        editor->openFromTree(g_folder->filePath(QStringLiteral("s.pro")));
+        benchmark::DoNotOptimize(editor->document().opened);
+    }
+    if (g_prompter->messages || !editor->document().opened ||
+        editor->document().scriptcount != 1500 || editor->document().artcount != 2300)
+        state.SkipWithError("the prototype did not open as expected");
+}
+BENCHMARK(BM_OpenScenery)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    setUp();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    zantrel::destroyWindows(*g_shell);
+    return 0;
+}

@@ -1,0 +1,368 @@
+#include "flags.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QValidator>
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+namespace zantrel {
+
+namespace {
+
+const int kWordLength = 8;
+
+// The common word, by position. Position 3 has no box, nor has "2" at position 5.
+const FlagBoxRow kCommonRows[] = {
+    {1, '1', 21, "Flag 8", nullptr},
+    {1, '2', 1, "Простреливается",
+     "Видать испольуются для того, чтобы в режиме боя движок знал, можно ли через этот объект "
+     "стрелять"},
+    {1, '4', 22, "Flag 9", nullptr},
+    {1, '8', 23, "Flag 10", nullptr},
+    {1, 'A', 29, "Flag 15", nullptr},
+    {2, '1', 24, "Flag 11", nullptr},
+    {2, '2', 26, "Flag 12", nullptr},
+    {2, '4', 27, "Flag 13", nullptr},
+    {2, '8', 28, "Flag 14", nullptr},
+    {4, '1', 5, "Прозрачн. + свечение", "Прозрачный + ночью светится (самосвечение)"},
+    {4, '2', 2, "Прозрачность (25%)", "Прозрачность объекта (типа стекло) 25% прозрачен"},
+    {4, '4', 3, "Прозрачность (50%)", "Прозрачность объекта (типа стекло) 50% прозрачен"},
+    {4, '8', 4, "Жёлтая палитра", "Объект приобретает жёлтоватый оттенок"},
+    {5, '1', 8, "Не показ. жёлт. обвод.", "Не показывает жёлтую обводку предмета (ITEMS)"},
+    {5, '4', 7, "Красная палитра", "Объект приобретает красноватый оттенок"},
+    {5, '8', 6, "Не просвечивается", "Не просвечивается, когда криттер находится сзади объекта"},
+    {6, '1', 17, "Flag 4", nullptr},
+    {6, '2', 18, "Flag 5", nullptr},
+    {6, '4', 19, "Flag 6", nullptr},
+    {6, '8', 20, "Flag 7", nullptr},
+    {7, '1', 10, "Проходим", "Объект проходим"},
+    {7, '2', 9, "Источник света", "Объект является источником света"},
+    {7, '4', 15, "Flag 2", nullptr},
+    {7, '8', 16, "Flag 3", nullptr},
+    {8, '1', 13, "Не отображать", "Объект не рисуется на карте"},
+    {8, '2', 14, "Flag 1", nullptr},
+    {8, '4', 12, "Показывать 1 раз", "Объект исчезает, если повторно попасть на эту карту"},
+    {8, '8', 11, "На задний план",
+     "Объект как бы становится на задний план (может быть перекрыт другими объектами)"},
+};
+
+const FlagBoxRow kForUseRows[] = {
+    {5, 'B', 31, "Can Use On", nullptr},
+    {6, '8', 30, "Can Use", nullptr},
+};
+
+// Two captions begin with the Cyrillic capital Es (U+0421): users search for them as they
+// have always been written.
+const FlagBoxRow kIndividualRows[] = {
+    {5, '1', 40, "Has special death", nullptr},
+    {5, '2', 41, "Has extra hand-to-hand range", nullptr},
+    {5, '4', 42, "Can't be knocked back", nullptr},
+    {6, '1', 36, "Dead body can age", nullptr},
+    {6, '2', 37, "Can't heal by age", nullptr},
+    {6, '4', 38, "Is Invulnerable", nullptr},
+    {6, '8', 39, "Can't be flatten on death", nullptr},
+    {7, '2', 33, "Can't be stolen from", nullptr},
+    {7, '4', 34, "\u0421an't drop items", nullptr},
+    {7, '8', 35, "Can't loose limbs", nullptr},
+    {8, '2', 32, "\u0421an Barter", nullptr},
+};
+
+// Rows in the order of their box numbers, which is the order on screen and so the tab order.
+std::vector<const FlagBoxRow*> byNumber(const std::vector<FlagBoxRow>& rows) {
+    std::vector<const FlagBoxRow*> sorted;
+    for (const FlagBoxRow& row : rows)
+        sorted.push_back(&row);
+    std::sort(sorted.begin(), sorted.end(),
+              [](const FlagBoxRow* a, const FlagBoxRow* b) { return a->number < b->number; });
+    return sorted;
+}
+
+// Small and semi-condensed, so the longest captions fit their columns with the wide fonts of
+// Linux desktops too.
+QFont smallFont(QFont font) {
+    font.setPointSize(8);
+    font.setStretch(QFont::SemiCondensed);
+    return font;
+}
+
+QCheckBox* makeBox(QWidget* parent, const FlagBoxRow& row, const QString& group) {
+    auto* box = new QCheckBox(QString::fromUtf8(row.caption), parent);
+    // Set on each box: a page's style sheet drops a font a box would inherit from its panel.
+    box->setFont(smallFont(box->font()));
+    box->setObjectName(QStringLiteral("CheckBox%1").arg(row.number));
+    box->setAccessibleName(box->text() + group);
+    if (row.hint)
+        box->setToolTip(QString::fromUtf8(row.hint));
+    return box;
+}
+
+// Typing takes hexadecimal digits only, letters in upper case; what the program puts in the
+// box is not checked here.
+class HexValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        input = input.toUpper();
+        for (QChar c : input)
+            if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F')))
+                return Invalid;
+        return Acceptable;
+    }
+};
+
+QLineEdit* makeText(QWidget* parent, const char* name, QRect place, const QString& accessible) {
+    auto* text = new QLineEdit(parent);
+    text->setObjectName(QLatin1String(name));
+    text->setGeometry(place);
+    text->setFrame(false);
+    QFont font = text->font();
+    font.setBold(true);
+    text->setFont(font);
+    // A page's style sheet would otherwise give the word its own font and border back.
+    text->setStyleSheet(QStringLiteral("QLineEdit { font-weight: bold; border: none; }"));
+    text->setValidator(new HexValidator(text));
+    text->setAccessibleName(accessible);
+    text->setText(QStringLiteral("00000000"));
+    return text;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& caption, const char* name, QPoint place) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->move(place);
+    label->adjustSize();
+    return label;
+}
+
+} // namespace
+
+const std::vector<FlagBoxRow>& commonFlagRows() {
+    static const std::vector<FlagBoxRow> rows(std::begin(kCommonRows), std::end(kCommonRows));
+    return rows;
+}
+
+const std::vector<FlagBoxRow>& forUseFlagRows() {
+    static const std::vector<FlagBoxRow> rows(std::begin(kForUseRows), std::end(kForUseRows));
+    return rows;
+}
+
+const std::vector<FlagBoxRow>& individualFlagRows() {
+    static const std::vector<FlagBoxRow> rows(std::begin(kIndividualRows),
+                                              std::end(kIndividualRows));
+    return rows;
+}
+
+FlagWord::FlagWord(std::function<void()> setalarm) : m_setalarm(std::move(setalarm)) {}
+
+void FlagWord::add(QCheckBox* box, int position, QChar digit) {
+    m_boxes.push_back({box, position, digit});
+}
+
+void FlagWord::decode() const {
+    const QString word = m_text->text().left(kWordLength);
+    for (const Box& b : m_boxes)
+        if (b.position <= word.size() && word[b.position - 1] == b.digit)
+            b.box->setChecked(true);
+}
+
+void FlagWord::clear() const {
+    for (const Box& b : m_boxes)
+        b.box->setChecked(false);
+}
+
+void FlagWord::change() const {
+    if (m_setalarm)
+        m_setalarm();
+    const QString word = m_text->text().left(kWordLength);
+    clear();
+    // Writing back a clipped text changes it again and so runs this cycle once more inside.
+    m_text->setText(word);
+    decode();
+}
+
+void FlagWord::flagchange(QCheckBox* box, QChar digit, int position) const {
+    QString word = m_text->text();
+    if (position >= 1 && position <= word.size())
+        word[position - 1] = box->isChecked() ? digit : QLatin1Char('0');
+    if (word != m_text->text()) {
+        m_text->setText(word); // the text-change cycle brings every box of the word in line
+        return;
+    }
+    // A position beyond the end of a short text: the click changes nothing, the box included.
+    clear();
+    decode();
+}
+
+CommonFlags::CommonFlags(QWidget* parent, std::function<void()> setalarm)
+    : m_word(std::move(setalarm)) {
+    makeLabel(parent, QStringLiteral("FLAGS"), "LabelFlags", {8, 156});
+
+    m_panel = new QFrame(parent);
+    m_panel->setObjectName(QStringLiteral("Panel1"));
+    m_panel->setGeometry(4, 172, 313, 233);
+    m_panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_panel->setAccessibleName(QStringLiteral("Flags"));
+
+    auto* divider = new QFrame(m_panel);
+    divider->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+    divider->setGeometry(153, 4, 3, 224);
+
+    // Left column CheckBox1..14 with captions on the right; right column CheckBox15..29 (25 is
+    // "Set Manually:", below the panel) with captions on the left, against the box.
+    for (const FlagBoxRow* row : byNumber(commonFlagRows())) {
+        QCheckBox* box = makeBox(m_panel, *row, QStringLiteral(" (flags)"));
+        const bool right = row->number >= 15;
+        const int line = right ? row->number - (row->number > 25 ? 16 : 15) : row->number - 1;
+        box->setGeometry(right ? 157 : 3, 4 + 16 * line, right ? 152 : 150, 16);
+        if (right)
+            box->setLayoutDirection(Qt::RightToLeft);
+        m_boxes[row->number] = box;
+        m_word.add(box, row->position, QLatin1Char(row->digit));
+        connect(box, &QCheckBox::clicked, this, [this, row, box] {
+            m_word.flagchange(box, QLatin1Char(row->digit), row->position);
+        });
+    }
+
+    m_manual = new QCheckBox(QStringLiteral("Set Manually:"), parent);
+    m_manual->setObjectName(QStringLiteral("CheckBox25"));
+    m_manual->setGeometry(8, 410, 110, 18);
+    m_manual->setAccessibleName(QStringLiteral("Set flags manually"));
+
+    m_text = makeText(parent, "Edit13", {120, 408, 90, 22}, QStringLiteral("Flags (hexadecimal)"));
+    m_text->setMaxLength(kWordLength);
+    QFont font = m_text->font();
+    font.setPixelSize(13);
+    m_text->setFont(font);
+    m_text->setStyleSheet(
+        QStringLiteral("QLineEdit { font-weight: bold; font-size: 13px; border: none; }"));
+
+    m_word.setText(m_text);
+    connect(m_text, &QLineEdit::textChanged, this, [this] { Edit13Change(); });
+    connect(m_manual, &QCheckBox::clicked, this, [this] { CheckBox25Click(); });
+
+    m_panel->setEnabled(false);
+    m_manual->setEnabled(false);
+    m_text->setEnabled(false);
+}
+
+void CommonFlags::setcommonflags() {
+    m_word.decode();
+}
+
+void CommonFlags::clearflags() {
+    m_word.clear();
+}
+
+void CommonFlags::CheckBox25Click() {
+    applyManual();
+}
+
+void CommonFlags::Edit13Change() {
+    m_word.change();
+}
+
+// Only one way of editing is open at a time, so the boxes never act on a text shorter than a
+// whole word while it is being typed.
+void CommonFlags::enableForOpen() {
+    m_manual->setEnabled(true);
+    applyManual();
+}
+
+void CommonFlags::applyManual() {
+    const bool typing = m_manual->isChecked();
+    m_text->setEnabled(typing);
+    m_panel->setEnabled(!typing);
+}
+
+QCheckBox* CommonFlags::box(int number) const {
+    return number >= 0 && number < int(m_boxes.size()) ? m_boxes[number] : nullptr;
+}
+
+CritterFlags::CritterFlags(QWidget* container, std::function<void()> setalarm)
+    : m_forUse(setalarm), m_individ(std::move(setalarm)) {
+    makeLabel(container, QStringLiteral("Flags for Use"), "LabelFlagsForUse", {8, 4});
+
+    auto build = [this, container](const std::vector<FlagBoxRow>& rows, FlagWord& word,
+                                   const QString& group) {
+        for (const FlagBoxRow* row : byNumber(rows)) {
+            QCheckBox* box = makeBox(container, *row, group);
+            const int n = row->number;
+            const QPoint place = n == 30   ? QPoint(8, 22)
+                                 : n == 31 ? QPoint(200, 22)
+                                 : n <= 36 ? QPoint(8, 70 + 18 * (n - 32))
+                                           : QPoint(180, 70 + 18 * (n - 37));
+            box->move(place);
+            box->resize(n == 30 ? 90 : n == 31 ? 150 : n <= 36 ? 170 : 178, 18);
+            m_boxes[n - 30] = box;
+            word.add(box, row->position, QLatin1Char(row->digit));
+            connect(box, &QCheckBox::clicked, this, [this, &word, row, box] {
+                flagchange(word.text(), box, QString(QLatin1Char(row->digit)), row->position);
+            });
+        }
+    };
+
+    m_forUseText =
+        makeText(container, "Edit111", {100, 20, 90, 22}, QStringLiteral("Flags for Use"));
+    m_forUseText->setReadOnly(true);
+    m_forUse.setText(m_forUseText);
+    build(forUseFlagRows(), m_forUse, QStringLiteral(" (flags for use)"));
+
+    makeLabel(container, QStringLiteral("Individual Flags"), "LabelIndividualFlags", {8, 52});
+    m_individText =
+        makeText(container, "Edit112", {8, 182, 90, 22}, QStringLiteral("Individual Flags"));
+    m_individText->setReadOnly(true);
+    m_individ.setText(m_individText);
+    build(individualFlagRows(), m_individ, QStringLiteral(" (individual flags)"));
+
+    // Tab order as read: "Can Use", its word, "Can Use On", then the columns and their word.
+    QWidget::setTabOrder(m_boxes[0], m_forUseText);
+    QWidget::setTabOrder(m_forUseText, m_boxes[1]);
+    QWidget::setTabOrder(m_boxes[12], m_individText);
+
+    connect(m_forUseText, &QLineEdit::textChanged, this, [this] { Edit111Change(); });
+    connect(m_individText, &QLineEdit::textChanged, this, [this] { Edit112Change(); });
+}
+
+void CritterFlags::flagchange(QLineEdit* text, QCheckBox* box, const QString& digit, int position) {
+    const QChar d = digit.isEmpty() ? QLatin1Char('0') : digit.front();
+    if (text == m_forUseText)
+        m_forUse.flagchange(box, d, position);
+    else if (text == m_individText)
+        m_individ.flagchange(box, d, position);
+}
+
+void CritterFlags::setflagsonuse() {
+    m_forUse.decode();
+}
+
+void CritterFlags::clearflagsonuse() {
+    m_forUse.clear();
+}
+
+void CritterFlags::setindividflags() {
+    m_individ.decode();
+}
+
+void CritterFlags::clearindividflags() {
+    m_individ.clear();
+}
+
+void CritterFlags::Edit111Change() {
+    m_forUse.change();
+}
+
+void CritterFlags::Edit112Change() {
+    m_individ.change();
+}
+
+QCheckBox* CritterFlags::box(int number) const {
+    return number >= 30 && number <= 42 ? m_boxes[number - 30] : nullptr;
+}
+
+} // namespace zantrel

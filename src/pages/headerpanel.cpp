@@ -1,0 +1,451 @@
+#include "headerpanel.h"
+
+#include "core/usererror.h"
+#include "flags.h"
+#include "gamedata/lists.h"
+#include "proto/document.h"
+#include "proto/fieldcodec.h"
+#include "proto/numbers.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QValidator>
+
+#include <cmath>
+
+namespace zantrel {
+
+namespace {
+
+// The seven boxes the display mode applies to, in conversion order, with their typed
+// length: a conversion may put a longer text into a box ("FFFFFFFF" into Edit1).
+const struct {
+    int number;
+    int length;
+} kDisplayBoxes[] = {{1, 2}, {2, 4}, {3, 8}, {4, 2}, {5, 8}, {11, 2}, {12, 4}};
+
+int typedLength(int number) {
+    for (const auto& b : kDisplayBoxes)
+        if (b.number == number)
+            return b.length;
+    return 8;
+}
+
+const char* const kTypeNames[] = {"Item", "Critter", "Scenery", "Wall", "Tile", "Misc"};
+
+// Typing: letters become upper case, at most the box's length (a longer text the program
+// put there may still be shortened), and in hexadecimal display hex digits only.
+class HeaderValidator : public QValidator {
+public:
+    HeaderValidator(QLineEdit* edit, int length, bool hexOnly)
+        : QValidator(edit), m_edit(edit), m_length(length), m_hexOnly(hexOnly) {}
+    State validate(QString& input, int&) const override {
+        input = input.toUpper();
+        if (input.size() > m_length && input.size() >= m_edit->text().size())
+            return Invalid;
+        if (m_hexOnly)
+            for (QChar c : input)
+                if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F')))
+                    return Invalid;
+        return Acceptable;
+    }
+
+private:
+    QLineEdit* m_edit;
+    int m_length;
+    bool m_hexOnly;
+};
+
+QString hexDigits(std::uint32_t value, int digits) {
+    return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
+}
+
+} // namespace
+
+HeaderPanel::HeaderPanel(QWidget* back, const Document& document, Hooks hooks)
+    : QWidget(back), m_document(document), m_hooks(std::move(hooks)) {
+    setObjectName(QStringLiteral("HeaderPanel"));
+    setGeometry(0, 0, 322, 449);
+
+    auto label = [this](const QString& text, int x, int y, const char* name = nullptr) {
+        auto* l = new QLabel(text, this);
+        if (name)
+            l->setObjectName(QLatin1String(name));
+        l->move(x, y);
+        l->adjustSize();
+        return l;
+    };
+    m_radio1 = new QRadioButton(QStringLiteral("Decimal"), this);
+    m_radio1->setObjectName(QStringLiteral("RadioButton1"));
+    m_radio1->move(16, 12);
+    m_radio2 = new QRadioButton(QStringLiteral("HEX"), this);
+    m_radio2->setObjectName(QStringLiteral("RadioButton2"));
+    m_radio2->move(88, 12);
+    m_radio2->setChecked(true);
+    m_radio1->setEnabled(false);
+    m_radio2->setEnabled(false);
+    connect(m_radio1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton1Click();
+    });
+    connect(m_radio2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton2Click();
+    });
+
+    auto button = [this](const char* name, const QString& text, QRect place) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(place);
+        return b;
+    };
+    m_button1 = button("Button1", QStringLiteral("Open .PRO"), {155, 8, 69, 25});
+    m_button2 = button("Button2", QStringLiteral("Save .PRO"), {223, 8, 66, 25});
+    m_button3 = button("Button3", QStringLiteral("As..."), {288, 8, 33, 25});
+    m_button2->setEnabled(false);
+    m_button3->setEnabled(false);
+
+    QLabel* title = label(QStringLiteral("Header ( 32 bytes)"), 8, 40, "Label1");
+    title->setGeometry(8, 40, 300, 16);
+    title->setAlignment(Qt::AlignHCenter);
+
+    const struct {
+        int number;
+        QRect place;
+        const char* caption; // read beside the box, or its hint
+    } boxes[] = {
+        {1, {24, 60, 28, 21}, "Object Type"}, {6, {112, 60, 96, 21}, "Object type name"},
+        {2, {24, 84, 44, 21}, "ObjectID"},    {3, {152, 84, 76, 21}, "ObjectID x 100"},
+        {4, {24, 108, 22, 21}, "ObjectType"}, {11, {48, 108, 22, 21}, "Frame Shift"},
+        {12, {72, 108, 38, 21}, "FrameID"},   {5, {24, 132, 84, 21}, "Script"},
+    };
+    for (const auto& b : boxes) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QStringLiteral("Edit%1").arg(b.number));
+        e->setGeometry(b.place);
+        e->setToolTip(QLatin1String(b.caption));
+        e->setAccessibleName(QLatin1String(b.caption));
+        e->setText(b.number == 6 ? QString() : QStringLiteral("0"));
+        e->setEnabled(false);
+        m_edits[b.number] = e;
+    }
+    m_edits[6]->setReadOnly(true);
+    label(QStringLiteral("--------->"), 56, 63);
+    label(QStringLiteral("ObjectID"), 72, 87);
+    label(QStringLiteral("ObjectID x 100"), 232, 87);
+    label(QStringLiteral("Frame ID"), 236, 111);
+    label(QStringLiteral("Script"), 236, 135);
+    label(QStringLiteral("Object Type"), 212, 63);
+
+    m_combo2 = new QComboBox(this);
+    m_combo2->setObjectName(QStringLiteral("ComboBox2"));
+    m_combo2->setGeometry(112, 108, 120, 21);
+    m_combo2->setAccessibleName(QStringLiteral("Frame ID"));
+    m_combo1 = new QComboBox(this);
+    m_combo1->setObjectName(QStringLiteral("ComboBox1"));
+    m_combo1->setGeometry(112, 132, 120, 21);
+    m_combo1->setAccessibleName(QStringLiteral("Script"));
+    for (QComboBox* c : {m_combo1, m_combo2}) {
+        c->setEnabled(false);
+        c->setMaxVisibleItems(20);
+    }
+    // User picks only: selecting by program does not run these.
+    connect(m_combo1, &QComboBox::activated, this, [this] { run([this] { ComboBox1Change(); }); });
+    connect(m_combo2, &QComboBox::activated, this, [this] { run([this] { ComboBox2Change(); }); });
+
+    m_flags = std::make_unique<CommonFlags>(this, [this] { m_hooks.setalarm(); });
+    m_edits[13] = m_flags->text();
+
+    connect(m_edits[1], &QLineEdit::textChanged, this, [this] { run([this] { Edit1Change(); }); });
+    connect(m_edits[2], &QLineEdit::textChanged, this, [this] { run([this] { Edit2Change(); }); });
+    connect(m_edits[5], &QLineEdit::textChanged, this, [this] { run([this] { Edit5Change(); }); });
+    connect(m_edits[12], &QLineEdit::textChanged, this,
+            [this] { run([this] { Edit12Change(); }); });
+    for (int n : {3, 4, 11}) {
+        QLineEdit* e = m_edits[n];
+        connect(e, &QLineEdit::textChanged, this, [this, e] {
+            if (e->text().isEmpty()) {
+                e->setText(QStringLiteral("0"));
+                return;
+            }
+            m_hooks.setalarm();
+        });
+    }
+    m_edits[2]->installEventFilter(this);
+    applyValidators();
+
+    setStyleSheet(QStringLiteral(
+        "QLabel, QRadioButton, QCheckBox { color: #8cf5a2; }"
+        "QCheckBox:disabled, QRadioButton:disabled, QLabel:disabled { color: #5c6a5c; }"
+        "QCheckBox::indicator, QRadioButton::indicator { width: 10px; height: 10px;"
+        " border: 1px solid #6ef08a; background: #0a0e0a; }"
+        "QCheckBox::indicator:checked { background: #6ef08a; }"
+        "QRadioButton::indicator { border-radius: 5px; }"
+        "QRadioButton::indicator:checked { background: #6ef08a; }"
+        "QCheckBox::indicator:disabled, QRadioButton::indicator:disabled { border-color: #3c4a3c; }"
+        "QFrame#Panel1 { border: 1px solid #3c4a3c; }"
+        "QLineEdit { background: #0a0e0a; color: #b6ffc6; border: 1px solid #3c4a3c;"
+        " font-family: 'DejaVu Sans Mono'; font-size: 9pt; }"
+        "QLineEdit:disabled { color: #5c6a5c; }"
+        "QComboBox { background: #0a0e0a; color: #b6ffc6; border: 1px solid #3c4a3c; font-size: "
+        "8pt; }"
+        "QComboBox QAbstractItemView { background: #0a0e0a; color: #b6ffc6;"
+        " selection-background-color: #2c3a2c; }"
+        "QComboBox:disabled { color: #5c6a5c; }"
+        "QPushButton { background: #23282a; color: #8cf5a2; border: 1px solid #4a5456; font-size: "
+        "8pt; }"
+        "QPushButton:pressed { background: #3a4446; }"
+        "QPushButton:disabled { color: #5c6a5c; }"));
+}
+
+HeaderPanel::~HeaderPanel() = default;
+
+QLineEdit* HeaderPanel::edit(int number) const {
+    return number >= 1 && number <= 13 ? m_edits[number] : nullptr;
+}
+
+bool HeaderPanel::decimal() const {
+    return m_radio1->isChecked();
+}
+
+void HeaderPanel::applyValidators() {
+    for (const auto& b : kDisplayBoxes) {
+        QLineEdit* e = m_edits[b.number];
+        const QValidator* old = e->validator();
+        e->setValidator(new HeaderValidator(e, b.length, !decimal()));
+        delete old;
+    }
+}
+
+bool HeaderPanel::run(const std::function<void()>& handler) {
+    try {
+        handler();
+        return true;
+    } catch (const UserError& e) {
+        m_failed = true;
+        if (m_hooks.error)
+            m_hooks.error(e.text());
+        return false;
+    }
+}
+
+bool HeaderPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_edits[2] && event->type() == QEvent::FocusOut && m_edits[2]->isEnabled())
+        m_hooks.refreshDescription();
+    return QWidget::eventFilter(watched, event);
+}
+
+void HeaderPanel::RadioButton1Click() {
+    convert(true);
+}
+
+void HeaderPanel::RadioButton2Click() {
+    convert(false);
+}
+
+void HeaderPanel::selectHex() {
+    if (decimal())
+        m_radio2->setChecked(true);
+}
+
+void HeaderPanel::convert(bool toDecimal) {
+    applyValidators();
+    for (const auto& b : kDisplayBoxes) {
+        const QString name = QStringLiteral("edit%1").arg(b.number);
+        if (toDecimal)
+            CovertToDEC1Click(name);
+        else
+            CovertToHEX1Click(name);
+    }
+    if (m_hooks.formatChanged)
+        m_hooks.formatChanged(toDecimal);
+}
+
+void HeaderPanel::CovertToDEC1Click(const QString& box) {
+    const int n = box.mid(4).toInt();
+    QLineEdit* e = edit(n);
+    if (!e)
+        return;
+    const QString t = e->text();
+    if ((n == 5 && t == QLatin1String("FFFFFFFF")) || (n == 12 && t == QLatin1String("FFFF")))
+        e->setText(QStringLiteral("-1"));
+    else
+        e->setText(QString::number(hextoint(t)));
+}
+
+void HeaderPanel::CovertToHEX1Click(const QString& box) {
+    const int n = box.mid(4).toInt();
+    QLineEdit* e = edit(n);
+    if (!e)
+        return;
+    e->setText(hexDigits(lenientInt(e->text()), typedLength(n)));
+}
+
+void HeaderPanel::Edit1Change() {
+    QLineEdit* e = m_edits[1];
+    if (e->text().isEmpty()) {
+        e->setText(QStringLiteral("0"));
+        return;
+    }
+    m_hooks.setalarm();
+    const std::int32_t type = strToInt(e->text());
+    if (type >= 0 && type <= 5) {
+        m_edits[6]->setText(QLatin1String(kTypeNames[type]));
+        if (m_hooks.showTypePage)
+            m_hooks.showTypePage(type);
+    }
+}
+
+void HeaderPanel::Edit2Change() {
+    QLineEdit* e = m_edits[2];
+    if (e->text().isEmpty()) {
+        e->setText(QStringLiteral("0"));
+        return;
+    }
+    m_hooks.setalarm();
+    if (!e->hasFocus())
+        return; // only what the user types proposes a text id
+    if (decimal()) {
+        const double id = strToFloat(e->text()) * 100;
+        m_edits[3]->setText(QString::number(qint64(roundHalfEven(id))));
+    } else {
+        m_edits[3]->setText(hexDigits(hextoint(e->text()) * 100u, 8));
+    }
+}
+
+void HeaderPanel::Edit5Change() {
+    QLineEdit* e = m_edits[5];
+    if (e->text().isEmpty()) {
+        e->setText(QStringLiteral("0"));
+        return;
+    }
+    m_hooks.setalarm();
+    double n = 0;
+    if (decimal())
+        n = roundHalfEven(std::fabs(strToFloat(e->text())));
+    else
+        n = hextoint(e->text());
+    const int none = m_document.scriptcount;
+    m_combo1->setCurrentIndex(n < none ? int(n) : none);
+    if (e->text() == QLatin1String("-1"))
+        m_combo1->setCurrentIndex(none);
+}
+
+void HeaderPanel::Edit12Change() {
+    QLineEdit* e = m_edits[12];
+    if (e->text().isEmpty()) {
+        e->setText(QStringLiteral("0"));
+        return;
+    }
+    m_hooks.setalarm();
+    double n = 0;
+    if (decimal())
+        n = roundHalfEven(strToFloat(e->text())); // a negative one lies beyond the list
+    else
+        n = hextoint(e->text());
+    const int none = m_document.artcount;
+    m_combo2->setCurrentIndex(n >= 0 && n < none ? int(n) : none);
+    if (e->text() == QLatin1String("-1"))
+        m_combo2->setCurrentIndex(none);
+    if (e->text() == QLatin1String("FFFFFFFF"))
+        e->setText(QStringLiteral("FFFF"));
+}
+
+void HeaderPanel::ComboBox1Change() {
+    m_hooks.setalarm();
+    const int at = m_combo1->currentIndex();
+    const bool none = at == m_document.scriptcount || at < 0;
+    if (decimal())
+        m_edits[5]->setText(none ? QStringLiteral("-1") : QString::number(at));
+    else
+        m_edits[5]->setText(none ? QStringLiteral("FFFFFFFF") : hexDigits(std::uint32_t(at), 8));
+    m_hooks.refreshDescription();
+}
+
+void HeaderPanel::ComboBox2Change() {
+    m_hooks.setalarm();
+    const int at = m_combo2->currentIndex();
+    if (decimal())
+        m_edits[12]->setText(at == m_document.artcount || at < 0 ? QStringLiteral("-1")
+                                                                 : QString::number(at));
+    else if (at < 0)
+        m_edits[12]->setText(QStringLiteral("FFFFFFFF"));
+    else
+        m_edits[12]->setText(at == m_document.artcount ? QStringLiteral("FFFF")
+                                                       : hexDigits(std::uint32_t(at), 4));
+    if (m_hooks.frameChanged)
+        m_hooks.frameChanged();
+}
+
+bool HeaderPanel::fill(const QByteArray& bytes) {
+    // Field order of the filling; each assignment runs the box's change handling.
+    const struct {
+        int number, offset, width;
+    } order[] = {{1, 0, 1}, {4, 8, 1},  {11, 9, 1},  {2, 2, 2},
+                 {3, 4, 4}, {5, 28, 4}, {12, 10, 2}, {13, 20, 4}};
+    for (QString& f : m_filled)
+        f.clear();
+    for (const auto& o : order) {
+        m_failed = false;
+        const QString text = fieldToHex(bytes, o.offset, o.width);
+        QLineEdit* e = m_edits[o.number];
+        if (e->text() != text) {
+            e->setText(text);
+        } else {
+            // The same text as the last prototype's raises no change, but the lists were
+            // refilled and the page may differ: let the box's handling run all the same.
+            switch (o.number) {
+            case 1:
+                run([this] { Edit1Change(); });
+                break;
+            case 5:
+                run([this] { Edit5Change(); });
+                break;
+            case 12:
+                run([this] { Edit12Change(); });
+                break;
+            default:
+                break;
+            }
+        }
+        if (m_failed)
+            return false;
+        m_filled[o.number] = m_edits[o.number]->text();
+    }
+    return true;
+}
+
+QList<FieldWrite> HeaderPanel::fieldWrites() const {
+    QList<FieldWrite> writes;
+    for (const HeaderField& f : kHeaderFields) {
+        const int n = QByteArray(f.edit).mid(4).toInt();
+        const QString text = m_edits[n]->text();
+        writes.append({f.offset, f.width, text, !m_filled[n].isNull() && text == m_filled[n]});
+    }
+    return writes;
+}
+
+void HeaderPanel::enableForOpen() {
+    for (int n : {1, 2, 3, 4, 5, 6, 11, 12})
+        m_edits[n]->setEnabled(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{m_combo1, m_combo2, m_radio1, m_radio2,
+                                                      m_button2, m_button3})
+        w->setEnabled(true);
+    m_flags->enableForOpen();
+}
+
+double HeaderPanel::typeFieldValue() const {
+    return strToFloat(m_edits[1]->text());
+}
+
+qint64 HeaderPanel::textIdValue() const {
+    if (decimal())
+        return strToInt(m_edits[3]->text());
+    return hextoint(m_edits[3]->text());
+}
+
+} // namespace zantrel

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace zantrel {
+
+class CommonFlags;
+struct Document;
+
+// The left half of the editor area: the common header's fields in hexadecimal or decimal,
+// the script and frame lists beside them, the object type's name, the open and save
+// buttons and the common flags.
+class HeaderPanel : public QWidget {
+    Q_OBJECT
+public:
+    // What the panel asks of the editor window.
+    struct Hooks {
+        std::function<void()> setalarm;
+        std::function<void()> refreshDescription;  // Button4Click
+        std::function<void(int)> showTypePage;     // an object type 0..5 selects its page
+        std::function<void()> frameChanged;        // ComboBox2Change's pictures
+        std::function<void(const QString&)> error; // shows a conversion failure
+        std::function<void(bool)> formatChanged;   // true: decimal display
+    };
+
+    HeaderPanel(QWidget* back, const Document& document, Hooks hooks);
+    ~HeaderPanel() override;
+
+    bool decimal() const;
+    void RadioButton1Click(); // to decimal
+    void RadioButton2Click(); // to hexadecimal
+    void selectHex();         // as opening and saving do; converts when decimal was on
+    void CovertToHEX1Click(const QString& box);
+    void CovertToDEC1Click(const QString& box);
+
+    void Edit1Change();
+    void Edit2Change();
+    void Edit5Change();
+    void Edit12Change();
+    void ComboBox1Change();
+    void ComboBox2Change();
+
+    // Fills the boxes with the hex texts of the header (setvalues' second step). False when
+    // a box's change handling failed (an object type of 10 or more): the rest is not filled.
+    bool fill(const QByteArray& bytes);
+    // The header fields to save, from the boxes in hexadecimal display.
+    QList<struct FieldWrite> fieldWrites() const;
+    // Enables the boxes and lists as opening does.
+    void enableForOpen();
+
+    QLineEdit* edit(int number) const;
+    QComboBox* scripts() const { return m_combo1; }
+    QComboBox* frames() const { return m_combo2; }
+    CommonFlags* flags() const { return m_flags.get(); }
+    QPushButton* openButton() const { return m_button1; }
+    QPushButton* saveButton() const { return m_button2; }
+    QPushButton* saveAsButton() const { return m_button3; }
+    QRadioButton* decimalButton() const { return m_radio1; }
+    QRadioButton* hexButton() const { return m_radio2; }
+
+    // The type in Edit1, read as the description refresh reads it (floating point).
+    double typeFieldValue() const;
+    // The text number in Edit3 as the description refresh reads it.
+    qint64 textIdValue() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void convert(bool toDecimal);
+    bool run(const std::function<void()>& handler); // false when the handler failed
+    void applyValidators();
+
+    const Document& m_document;
+    Hooks m_hooks;
+    bool m_failed = false;
+    QLineEdit* m_edits[14] = {};
+    QComboBox* m_combo1;
+    QComboBox* m_combo2;
+    QRadioButton* m_radio1;
+    QRadioButton* m_radio2;
+    QPushButton* m_button1;
+    QPushButton* m_button2;
+    QPushButton* m_button3;
+    std::unique_ptr<CommonFlags> m_flags;
+    QString m_filled[14]; // each box's text as the last open filled it
+};
+
+} // namespace zantrel

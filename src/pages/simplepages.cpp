@@ -1,0 +1,95 @@
+#include "simplepages.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace zantrel {
+
+namespace {
+
+const struct {
+    const char* title;
+    const char* button;
+    const char* buttonCaption;
+    const char* memo;
+    const char* size;
+    const char* kind; // for accessible names
+} kPages[4] = {
+    {"Individual Part - Scenery", "Button4", "Refresh Scenery Description", "Memo1", "Edit10",
+     "Scenery"},
+    {"Individual Part - Walls", "Button6", "Refresh Wall Description", "Memo3", "Edit14", "Wall"},
+    {"Individual Part - Tiles", "Button7", "Refresh Tile Description", "Memo4", "Edit15", "Tile"},
+    {"Individual Part - Misc", "Button8", "Refresh Misc Description", "Memo5", "Edit16", "Misc"},
+};
+
+} // namespace
+
+SimplePages::SimplePages(QTabWidget* pages, const std::function<void()>& refresh) : QObject(pages) {
+    for (int i = 0; i < 4; ++i) {
+        QWidget* page = pages->widget(2 + i);
+        const auto& p = kPages[i];
+        const QString kind = QLatin1String(p.kind);
+        auto* title = new QLabel(QLatin1String(p.title), page);
+        title->setGeometry(0, 6, 375, 24);
+        title->setAlignment(Qt::AlignHCenter);
+        QFont italic(QStringLiteral("DS Sofachrome"));
+        italic.setItalic(true);
+        italic.setPointSize(12);
+        title->setFont(italic);
+
+        auto* button = new QPushButton(QLatin1String(p.buttonCaption), page);
+        button->setObjectName(QLatin1String(p.button));
+        button->setGeometry(3, 40, 369, 18);
+        QFont courier(QStringLiteral("Courier New"));
+        courier.setBold(true);
+        courier.setStyleHint(QFont::Monospace);
+        courier.setPointSize(9);
+        button->setFont(courier);
+        button->setEnabled(false);
+        connect(button, &QPushButton::clicked, this, [refresh] { refresh(); });
+
+        auto* memo = new QPlainTextEdit(page);
+        memo->setObjectName(QLatin1String(p.memo));
+        memo->setGeometry(2, 60, 371, 47);
+        memo->setReadOnly(true);
+        memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        memo->setStyleSheet(QStringLiteral("QPlainTextEdit { background: black; color: white; }"));
+        memo->setAccessibleName(kind + QStringLiteral(" description"));
+
+        auto* sizeLabel = new QLabel(QStringLiteral("Size:"), page);
+        sizeLabel->setGeometry(230, 376, 36, 20);
+        sizeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* size = new QLineEdit(page);
+        size->setObjectName(QLatin1String(p.size));
+        size->setGeometry(270, 376, 97, 20);
+        size->setReadOnly(true);
+        size->setStyleSheet(QStringLiteral("QLineEdit { background: silver; color: black; }"));
+        size->setAccessibleName(kind + QStringLiteral(" file size"));
+
+        m_memos[i] = memo;
+        m_sizes[i] = size;
+        m_buttons[i] = button;
+    }
+}
+
+QPlainTextEdit* SimplePages::memo(int objtype) const {
+    return objtype >= 2 && objtype <= 5 ? m_memos[objtype - 2] : nullptr;
+}
+
+QLineEdit* SimplePages::sizeField(int objtype) const {
+    return objtype >= 2 && objtype <= 5 ? m_sizes[objtype - 2] : nullptr;
+}
+
+QPushButton* SimplePages::refreshButton(int objtype) const {
+    return objtype >= 2 && objtype <= 5 ? m_buttons[objtype - 2] : nullptr;
+}
+
+void SimplePages::setSize(int objtype, int bytes) {
+    if (QLineEdit* e = sizeField(objtype))
+        e->setText(QString::number(bytes) + QStringLiteral(" bytes"));
+}
+
+} // namespace zantrel

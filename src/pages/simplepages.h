@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace zantrel {
+
+// The scenery, walls, tiles and misc pages: a title, the description refresh button, the
+// description box and the file's size. Their prototypes carry nothing else the editor shows.
+class SimplePages : public QObject {
+    Q_OBJECT
+public:
+    // pages: the editor's page control, whose tabs 2..5 receive the pages.
+    SimplePages(QTabWidget* pages, const std::function<void()>& refresh);
+
+    // For object types 2..5; nullptr for others.
+    QPlainTextEdit* memo(int objtype) const;
+    QLineEdit* sizeField(int objtype) const;
+    QPushButton* refreshButton(int objtype) const;
+    // The size field's text: the file's length and " bytes".
+    void setSize(int objtype, int bytes);
+
+private:
+    QPlainTextEdit* m_memos[4] = {};
+    QLineEdit* m_sizes[4] = {};
+    QPushButton* m_buttons[4] = {};
+};
+
+} // namespace zantrel

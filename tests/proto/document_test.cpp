@@ -1,0 +1,84 @@
+#include "core/usererror.h"
+#include "proto/document.h"
+#include "support/tempfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace zantrel;
+
+namespace {
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+} // namespace
+
+TEST(Document, FieldsApplyButUntouchedOnesPastTheEndAreLeftOut) {
+    const QByteArray tile =
+        QByteArray::fromHex("04000001000000640400000000000000000000000000000800000000");
+    ASSERT_EQ(tile.size(), 28);
+    const struct {
+        const char* name;
+        QList<FieldWrite> fields;
+        QByteArray expected;
+    } cases[] = {
+        {"untouched script past the end", {{28, 4, "FFFFFFFF", true}}, tile},
+        {"typed script past the end",
+         {{28, 4, "00000003", false}},
+         tile + QByteArray::fromHex("00000003")},
+        {"untouched field inside", {{2, 2, "0001", true}}, tile},
+        {"changed id", {{2, 2, "0102", false}}, QByteArray::fromHex("04000102") + tile.mid(4)},
+        {"partly past the end", {{26, 4, "AABBCCDD", true}}, tile},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(applyFields(tile, c.fields).toHex(), c.expected.toHex()) << c.name;
+}
+
+TEST(Document, WritesAtomicallyAndLeavesTheFileReadOnly) {
+    TempFolder t;
+    const QString path = t.file("a.pro");
+    writePrototype(path, "first");
+    EXPECT_EQ(contents(path), "first");
+    EXPECT_TRUE(isReadOnly(path));
+    // A read-only file is replaced as well, and stays read-only.
+    writePrototype(path, "second, longer");
+    EXPECT_EQ(contents(path), "second, longer");
+    EXPECT_TRUE(isReadOnly(path));
+    // No temporary file is left behind.
+    EXPECT_EQ(QDir(t.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"a.pro"}));
+}
+
+TEST(Document, FailedWritesReportAndKeepTheOldFile) {
+    TempFolder t;
+    const QString kept = t.write("ro/kept.pro", "old");
+    const struct {
+        const char* name;
+        QString path;
+        const char* text;
+    } cases[] = {
+        {"missing folder", t.file("none/a.pro"), "File not found"},
+        {"folder in the way", t.mkdir("dir.pro"), "File access denied"},
+    };
+    for (const auto& c : cases) {
+        try {
+            writePrototype(c.path, "x");
+            ADD_FAILURE() << c.name;
+        } catch (const UserError& e) {
+            EXPECT_EQ(e.text(), QLatin1String(c.text)) << c.name;
+            EXPECT_EQ(e.path(), c.path);
+        }
+    }
+    if (::geteuid() != 0) { // root writes into read-only folders
+        QFile::setPermissions(t.file("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        EXPECT_THROW(writePrototype(kept, "new"), UserError);
+        EXPECT_EQ(contents(kept), "old");
+        QFile::setPermissions(t.file("ro"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                QFileDevice::ExeOwner);
+    }
+}

@@ -1,0 +1,46 @@
+#include "gamedata.h"
+
+zantrel::Settings writeGameData(const TempFolder& folder) {
+    QByteArray scripts;
+    for (int i = 0; i < 10; ++i)
+        scripts += QByteArray("s" + QByteArray::number(i) + ".int").leftJustified(16, ' ') +
+                   "; Script number " + QByteArray::number(i) + "\r\n";
+    folder.write("Source/scripts.lst", scripts);
+    for (const char* list :
+         {"items.lst", "critters.lst", "scenery.lst", "walls.lst", "tiles.lst", "misc.lst"}) {
+        QByteArray lines;
+        for (int i = 0; i < 8; ++i)
+            lines += QByteArray(list).left(3) + QByteArray::number(i) +
+                     (QByteArray(list) == "critters.lst" ? ",11,1" : ".frm") + "\r\n";
+        folder.write(QStringLiteral("Source/") + list, lines);
+    }
+    for (const char* msg : {"pro_item.msg", "pro_crit.msg", "pro_scen.msg", "pro_wall.msg",
+                            "pro_tile.msg", "pro_misc.msg"}) {
+        QByteArray lines;
+        for (int i = 1; i <= 10; ++i)
+            lines += "{" + QByteArray::number(i * 100) + "}{}{" + QByteArray(msg).mid(4, 4) + " " +
+                     QByteArray::number(i) + "}\r\n";
+        folder.write(QStringLiteral("Source/") + msg, lines);
+    }
+    zantrel::Settings s;
+    s.gameFolder = folder.file("Game");
+    s.sourcesFolder = folder.file("Source");
+    s.useSources = "1";
+    s.imageSize = "0";
+    return s;
+}
+
+QByteArray makePrototype(int type, int length) {
+    QByteArray p(length, '\0');
+    for (int i = 32; i < length; ++i)
+        p[i] = char((i * 7 + 3) & 0xFF);
+    const QByteArray header =
+        QByteArray::fromHex("00AB000100000064000000020000000000000000000020080000000000000005");
+    for (int i = 0; i < header.size() && i < length; ++i)
+        p[i] = header[i];
+    if (length > 0)
+        p[0] = char(type);
+    if (length > 8)
+        p[8] = char(type);
+    return p;
+}

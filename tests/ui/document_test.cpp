@@ -1,0 +1,355 @@
+// Opening and saving prototypes through the editor window, with the header panel and the
+// four simple pages.
+#include "pages/flags.h"
+#include "pages/headerpanel.h"
+#include "pages/simplepages.h"
+#include "proto/document.h"
+#include "shell/editorwindow.h"
+#include "support/gamedata.h"
+#include "support/shellfixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace zantrel;
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+struct Editor : ShellFixture {
+    TZantrel* w;
+    HeaderPanel* h;
+    Editor() : w(shell.editor), h(shell.editor->header()) {
+        shell.settings = writeGameData(folder);
+        w->showCentred();
+        QApplication::setActiveWindow(w);
+    }
+    QLineEdit* edit(int n) { return h->edit(n); }
+    QString text(int n) { return h->edit(n)->text(); }
+    // Opens through F2 and the open dialog.
+    void open(const QString& path) {
+        prompter.fileAnswers.push_back(path);
+        QTest::keyClick(w, Qt::Key_F2);
+    }
+    QString write(const QString& name, const QByteArray& bytes) {
+        return folder.write(name, bytes);
+    }
+    void pick(QComboBox* box, int index) {
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    void save() { QTest::keyClick(w, Qt::Key_F3); }
+};
+
+} // namespace
+
+TEST(Document, OpenThenSaveWithoutEditsKeepsEveryByte) {
+    const struct {
+        int type, length;
+    } cases[] = {{0, 61}, {0, 69}, {0, 73}, {0, 81}, {0, 122}, {0, 125}, {0, 129}, {1, 416},
+                 {2, 45}, {2, 49}, {3, 36}, {4, 28}, {5, 28},  {2, 0},   {2, 5},   {5, 1000}};
+    for (const auto& c : cases) {
+        Editor e;
+        const QByteArray original = makePrototype(c.type, c.length);
+        const QString path = e.write("p.pro", original);
+        e.open(path);
+        ASSERT_TRUE(e.prompter.messages.empty())
+            << c.type << "/" << c.length << ": " << e.prompter.texts().join(" | ").toStdString();
+        EXPECT_EQ(e.w->windowTitle(), "Zantrel - " + path);
+        EXPECT_FALSE(e.w->alarmOn());
+        e.save();
+        EXPECT_TRUE(e.prompter.messages.empty()) << c.type << "/" << c.length;
+        EXPECT_EQ(contents(path).toHex(), original.toHex()) << c.type << "/" << c.length;
+        EXPECT_TRUE(isReadOnly(path));
+        e.save(); // a read-only file saves again
+        EXPECT_TRUE(e.prompter.messages.empty());
+        EXPECT_EQ(contents(path).toHex(), original.toHex());
+    }
+}
+
+TEST(Document, HeaderShowsInHexAndDecimalAndSavesTheSame) {
+    Editor e;
+    QByteArray p = makePrototype(2, 49);
+    p[2] = char(0x01), p[3] = char(0xF4); // object id 500
+    p[8] = char(0xFF);                    // frame type differs from the object type
+    const QString path = e.write("s.pro", p);
+    e.open(path);
+    const struct {
+        int box;
+        const char* hex;
+        const char* dec;
+    } rows[] = {{1, "02", "2"},  {2, "01F4", "500"}, {3, "00000064", "100"}, {4, "FF", "255"},
+                {11, "00", "0"}, {12, "0002", "2"},  {5, "00000005", "5"}};
+    for (const auto& r : rows)
+        EXPECT_EQ(e.text(r.box), QLatin1String(r.hex)) << r.box;
+    EXPECT_EQ(e.text(13), "00002008");
+    EXPECT_EQ(e.text(6), "Scenery");
+    EXPECT_EQ(e.h->scripts()->currentIndex(), 5);
+    EXPECT_EQ(e.h->frames()->currentIndex(), 2);
+    e.h->decimalButton()->click();
+    for (const auto& r : rows)
+        EXPECT_EQ(e.text(r.box), QLatin1String(r.dec)) << r.box;
+    EXPECT_EQ(e.text(13), "00002008"); // the flags stay hexadecimal
+    e.h->hexButton()->click();
+    for (const auto& r : rows)
+        EXPECT_EQ(e.text(r.box), QLatin1String(r.hex)) << r.box;
+    // Saving in decimal display switches to hexadecimal first and writes the same bytes.
+    e.h->decimalButton()->click();
+    e.save();
+    EXPECT_TRUE(e.h->hexButton()->isChecked());
+    EXPECT_EQ(contents(path).toHex(), p.toHex());
+}
+
+TEST(Document, ScriptAndFrameBoxesFollowTheListsBothWays) {
+    Editor e;
+    QByteArray p = makePrototype(3, 36);
+    e.open(e.write("w.pro", p));
+    // FFFFFFFF and FFFF select "<NONE>" and become -1 in decimal display, and back.
+    e.edit(5)->setText("FFFFFFFF");
+    e.edit(12)->setText("FFFF");
+    EXPECT_EQ(e.h->scripts()->currentText(), "<NONE>");
+    EXPECT_EQ(e.h->frames()->currentText(), "<NONE>");
+    e.h->decimalButton()->click();
+    EXPECT_EQ(e.text(5), "-1");
+    EXPECT_EQ(e.text(12), "-1");
+    e.h->hexButton()->click();
+    EXPECT_EQ(e.text(5), "FFFFFFFF");
+    EXPECT_EQ(e.text(12), "FFFF"); // FFFFFFFF shortened by its own handling
+    // A script at or past the list's end selects "<NONE>"; in decimal -2 selects entry 2 for
+    // the script (made positive) but "<NONE>" for the frame.
+    e.edit(5)->setText("0000000A");
+    EXPECT_EQ(e.h->scripts()->currentIndex(), 10);
+    e.h->decimalButton()->click();
+    e.edit(5)->setText("-2");
+    e.edit(12)->setText("-2");
+    EXPECT_EQ(e.h->scripts()->currentIndex(), 2);
+    EXPECT_EQ(e.h->frames()->currentText(), "<NONE>");
+    // Picking in the lists writes the boxes, in either display.
+    e.pick(e.h->scripts(), 10);
+    EXPECT_EQ(e.text(5), "-1");
+    e.h->hexButton()->click();
+    e.pick(e.h->scripts(), 10);
+    EXPECT_EQ(e.text(5), "FFFFFFFF");
+    e.pick(e.h->frames(), 3);
+    EXPECT_EQ(e.text(12), "0003");
+    e.pick(e.h->scripts(), 4);
+    EXPECT_EQ(e.text(5), "00000004");
+    EXPECT_TRUE(e.w->alarmOn());
+}
+
+TEST(Document, TypingIntoTheObjectIdProposesTheTextId) {
+    Editor e;
+    e.open(e.write("w.pro", makePrototype(3, 36)));
+    e.edit(2)->setFocus();
+    e.edit(2)->selectAll();
+    QStringList seen;
+    QObject::connect(e.edit(3), &QLineEdit::textChanged, [&seen](const QString& t) { seen << t; });
+    QTest::keyClicks(e.edit(2), "0005");
+    EXPECT_EQ(e.text(3), "000001F4");
+    EXPECT_EQ(seen, QStringList({"00000000", "000001F4"})); // 0, 00, 000 all give 0
+    e.h->decimalButton()->click();
+    e.edit(2)->setFocus();
+    e.edit(2)->selectAll();
+    QTest::keyClicks(e.edit(2), "5");
+    EXPECT_EQ(e.text(3), "500");
+    // The program's own changes propose nothing.
+    e.edit(3)->setText("7");
+    e.w->setFocus();
+    e.edit(2)->setText("9");
+    EXPECT_EQ(e.text(3), "7");
+}
+
+TEST(Document, HexDisplayAcceptsHexDigitsOnly) {
+    Editor e;
+    e.open(e.write("w.pro", makePrototype(3, 36)));
+    e.edit(3)->setFocus();
+    e.edit(3)->selectAll();
+    QTest::keyClicks(e.edit(3), "a1g-z2");
+    EXPECT_EQ(e.text(3), "A12");
+    e.edit(2)->setFocus();
+    e.edit(2)->selectAll();
+    QTest::keyClicks(e.edit(2), "123456");
+    EXPECT_EQ(e.text(2), "1234"); // at most four typed digits
+}
+
+TEST(Document, SaveAsToANewAndToAnExistingName) {
+    Editor e;
+    const QByteArray p = makePrototype(2, 45);
+    const QString path = e.write("a.pro", p);
+    e.open(path);
+    e.edit(3)->setText("000000C8");
+    const QString fresh = e.folder.file("fresh.pro");
+    e.prompter.fileAnswers.push_back(fresh);
+    QTest::keyClick(e.w, Qt::Key_F4);
+    QByteArray expected = p;
+    expected[7] = char(0xC8);
+    EXPECT_EQ(contents(fresh).toHex(), expected.toHex());
+    EXPECT_EQ(contents(path).toHex(), p.toHex());
+    EXPECT_EQ(e.w->windowTitle(), "Zantrel - " + fresh);
+    EXPECT_EQ(e.w->findChild<QLabel*>("Label20")->text(), "fresh.pro");
+    EXPECT_TRUE(isReadOnly(fresh));
+    // Onto an existing (longer) file: the document replaces it, not merged into its bytes.
+    const QString other = e.write("other.pro", QByteArray(300, char(0x77)));
+    e.prompter.fileAnswers.push_back(other);
+    QTest::keyClick(e.w, Qt::Key_F4);
+    EXPECT_EQ(contents(other).toHex(), expected.toHex());
+    // Later saves go to the new name.
+    e.edit(3)->setText("0000012C");
+    e.save();
+    EXPECT_EQ(quint8(contents(other)[7]), 0x2C);
+    EXPECT_EQ(quint8(contents(fresh)[7]), 0xC8);
+    EXPECT_TRUE(e.prompter.fileRequests.back().startsWith("save " + fresh));
+    // Cancelling the dialog changes nothing.
+    QTest::keyClick(e.w, Qt::Key_F4);
+    EXPECT_EQ(e.w->windowTitle(), "Zantrel - " + other);
+}
+
+TEST(Document, RefusedSavesWriteNothing) {
+    Editor e;
+    // Nothing open yet.
+    e.save();
+    QTest::keyClick(e.w, Qt::Key_F4);
+    ASSERT_EQ(e.prompter.messages.size(), 2u);
+    EXPECT_EQ(e.prompter.messages[0].title, "Error!");
+    EXPECT_EQ(e.prompter.messages[0].text, "Cannot save file. Please check marked fields");
+    EXPECT_TRUE(e.prompter.fileRequests.empty());
+
+    // An object type of 10 stops the filling: the first file's header must not be saved into
+    // anything.
+    const QString good = e.write("good.pro", makePrototype(2, 45));
+    e.open(good);
+    QByteArray bad = makePrototype(2, 45);
+    bad[0] = 10;
+    const QString badPath = e.write("bad.pro", bad);
+    {
+        QFile f(badPath);
+        f.open(QIODevice::ReadWrite);
+        f.setFileTime(QDateTime(QDate(2001, 1, 1), QTime(0, 0)), QFileDevice::FileModificationTime);
+    }
+    e.prompter.messages.clear();
+    e.open(badPath);
+    ASSERT_EQ(e.prompter.messages.size(), 1u);
+    EXPECT_EQ(e.prompter.messages[0].text, "'0A' is not a valid integer value");
+    e.save();
+    QTest::keyClick(e.w, Qt::Key_F4);
+    EXPECT_EQ(e.prompter.messages.back().text, "Cannot save file. Please check marked fields");
+    EXPECT_EQ(contents(badPath), bad);
+    EXPECT_EQ(QFileInfo(badPath).lastModified().date(), QDate(2001, 1, 1));
+}
+
+TEST(Document, UnreadableFilesAndUnwritablePlacesAreReported) {
+    Editor e;
+    const QByteArray p = makePrototype(4, 28);
+    const QString path = e.write("t.pro", p);
+    e.open(path);
+    e.edit(3)->setText("000000C8");
+    // A file that cannot be read leaves the open document as it was, still saveable.
+    e.open(e.folder.file("missing.pro"));
+    ASSERT_EQ(e.prompter.messages.size(), 1u);
+    EXPECT_EQ(e.prompter.messages[0].text, "File not found\n" + e.folder.file("missing.pro"));
+    EXPECT_EQ(e.w->windowTitle(), "Zantrel - " + path);
+    EXPECT_TRUE(e.w->alarmOn());
+    // Save As into a folder that does not exist reports it and creates nothing.
+    e.prompter.fileAnswers.push_back(e.folder.file("nowhere/t.pro"));
+    QTest::keyClick(e.w, Qt::Key_F4);
+    ASSERT_EQ(e.prompter.messages.size(), 2u);
+    EXPECT_TRUE(e.prompter.messages[1].text.startsWith("File not found"));
+    EXPECT_TRUE(e.w->alarmOn());
+    EXPECT_EQ(e.w->windowTitle(), "Zantrel - " + path);
+    e.save();
+    EXPECT_EQ(quint8(contents(path)[7]), 0xC8);
+    EXPECT_EQ(contents(path).size(), 28); // the untouched script past the end is not written
+}
+
+TEST(Document, DescriptionAndSizeOnTheSimplePages) {
+    Editor e;
+    const struct {
+        int type;
+        int length;
+        const char* memo;
+        const char* size;
+        const char* name;
+    } cases[] = {{2, 49, "Memo1", "Edit10", "scen"},
+                 {3, 36, "Memo3", "Edit14", "wall"},
+                 {4, 28, "Memo4", "Edit15", "tile"},
+                 {5, 28, "Memo5", "Edit16", "misc"}};
+    for (const auto& c : cases) {
+        e.open(e.write(QString("p%1.pro").arg(c.type), makePrototype(c.type, c.length)));
+        EXPECT_EQ(e.w->pageControl()->currentIndex(), c.type);
+        EXPECT_TRUE(e.w->pageControl()->isTabEnabled(c.type));
+        EXPECT_FALSE(e.w->pageControl()->isTabEnabled(c.type == 2 ? 3 : 2));
+        EXPECT_EQ(e.w->findChild<QLineEdit*>(c.size)->text(), QString("%1 bytes").arg(c.length));
+        const QString scriptLine = c.length >= 32 ? "Script number 5" : "Script number 0";
+        EXPECT_EQ(e.w->findChild<QPlainTextEdit*>(c.memo)->toPlainText(),
+                  QString("Name: %1 1 \nScript description: %2").arg(c.name, scriptLine));
+    }
+    // Other pages keep their texts; "<NONE>" picked as script shows "<NONE>".
+    EXPECT_EQ(e.w->findChild<QLineEdit*>("Edit10")->text(), "49 bytes");
+    e.pick(e.h->scripts(), 10);
+    EXPECT_EQ(e.w->findChild<QPlainTextEdit*>("Memo5")->toPlainText(),
+              "Name: misc 1 \nScript description: <NONE>");
+    // A text id no message has gives "<NONE>"; a refresh button refreshes the loaded type.
+    e.edit(3)->setText("00000065");
+    e.w->findChild<QPushButton*>("Button8")->click();
+    EXPECT_EQ(e.w->findChild<QPlainTextEdit*>("Memo5")->toPlainText(),
+              "Name: <NONE>\nScript description: <NONE>");
+    // Items show no description.
+    e.open(e.write("i.pro", makePrototype(0, 61)));
+    EXPECT_EQ(e.w->pageControl()->currentIndex(), 0);
+    EXPECT_TRUE(e.prompter.messages.empty());
+}
+
+TEST(Document, EnterOpensAndTheControlTablesHoldTheControls) {
+    Editor e;
+    EXPECT_EQ(e.w->edittable[0], e.edit(1));
+    EXPECT_EQ(e.w->edittable[12], e.edit(13));
+    EXPECT_EQ(e.w->edittable[9]->objectName(), "Edit10");
+    EXPECT_EQ(e.w->edittable[112], nullptr);
+    EXPECT_EQ(e.w->edittable[113], nullptr);
+    EXPECT_EQ(e.w->checktable[24]->text(), "Set Manually:");
+    EXPECT_EQ(e.w->checktable[29]->objectName(), "CheckBox30");
+    EXPECT_EQ(e.w->buttontable[3]->text(), "Refresh Misc Description");
+    for (QPushButton* b : e.w->buttontable)
+        EXPECT_TRUE(b->testAttribute(Qt::WA_ForceDisabled));
+    e.prompter.fileAnswers.push_back(e.write("w.pro", makePrototype(3, 36)));
+    e.edit(1)->setFocus();
+    QTest::keyClick(e.w->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(e.text(6), "Wall");
+    for (QPushButton* b : e.w->buttontable) // enabled, though on pages not shown
+        EXPECT_FALSE(b->testAttribute(Qt::WA_ForceDisabled)) << b->objectName().toStdString();
+    EXPECT_TRUE(e.w->pageControl()->isEnabled());
+    EXPECT_TRUE(e.edit(1)->isEnabled());
+}
+
+TEST(Document, FlagsFollowTheFileAndEveryOpenClearsThem) {
+    Editor e;
+    QByteArray p = makePrototype(2, 45);
+    p[20] = char(0x08); // Flag 14 at position 2
+    e.open(e.write("a.pro", p));
+    CommonFlags* flags = e.h->flags();
+    EXPECT_TRUE(flags->box(28)->isChecked());
+    EXPECT_TRUE(flags->box(11)->isChecked()); // 00002008: position 8 is "8"
+    e.open(e.write("b.pro", makePrototype(2, 45)));
+    EXPECT_FALSE(flags->box(28)->isChecked());
+    EXPECT_FALSE(e.w->alarmOn());
+    flags->box(13)->click();
+    EXPECT_EQ(e.text(13), "00002001");
+    EXPECT_TRUE(e.w->alarmOn());
+    e.save();
+    EXPECT_EQ(quint8(contents(e.folder.file("b.pro"))[23]), 0x01);
+}

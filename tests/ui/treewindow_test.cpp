@@ -1,0 +1,270 @@
+#include "shell/editorwindow.h"
+#include "shell/treewindow.h"
+#include "support/gamedata.h"
+#include "support/shellfixture.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace zantrel;
+
+namespace {
+
+// The editor on screen with the tree docked beside it, as F1 leaves them.
+struct Tree : ShellFixture {
+    TForm2* w = shell.tree;
+    QComboBox* drives = w->findChild<QComboBox*>("DriveComboBox1");
+    QListWidget* folders = w->findChild<QListWidget*>("DirectoryListBox1");
+    QListWidget* files = w->findChild<QListWidget*>("FileListBox1");
+
+    Tree() {
+        shell.editor->showCentred();
+        shell.editor->Tree1Click();
+    }
+    QString path(const QString& relative = {}) const {
+        return relative.isEmpty() ? folder.path() : folder.file(relative);
+    }
+};
+
+QStringList texts(const QListWidget* list, int kind = -1) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        if (kind < 0 || list->item(i)->data(TForm2::KindRole).toInt() == kind)
+            out << list->item(i)->text();
+    return out;
+}
+
+QListWidgetItem* entry(QListWidget* list, const QString& text) {
+    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+    return found.isEmpty() ? nullptr : found.last(); // sub-folders come after the path
+}
+
+// As the system delivers it: QTest's double click alone comes without the presses before it.
+void doubleClick(QListWidget* list, QPoint at) {
+    QWidget* v = list->viewport();
+    QTest::mouseClick(v, Qt::LeftButton, {}, at);
+    QTest::mousePress(v, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(v, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(v, Qt::LeftButton, {}, at);
+}
+
+QPoint centreOf(QListWidget* list, QListWidgetItem* item) {
+    list->scrollToItem(item);
+    return list->visualItemRect(item).center();
+}
+
+} // namespace
+
+TEST(TreeWindow, ListsLieOnTheSkinsSlotsInBlackAndLime) {
+    Tree t;
+    const struct {
+        QWidget* control;
+        QRect place;
+        const char* accessibleName;
+    } controls[] = {
+        {t.drives, {18, 10, 121, 19}, "Drive"},
+        {t.folders, {18, 48, 121, 241}, "Folders"},
+        {t.files, {18, 288, 121, 245}, "Prototype files"},
+    };
+    for (const auto& c : controls) {
+        ASSERT_NE(c.control, nullptr) << c.accessibleName;
+        c.control->ensurePolished();
+        EXPECT_EQ(c.control->geometry(), c.place) << c.accessibleName;
+        EXPECT_EQ(c.control->accessibleName(), c.accessibleName);
+        EXPECT_TRUE(c.control->isVisible()) << c.accessibleName;
+        EXPECT_EQ(c.control->palette().color(QPalette::Text), QColor(Qt::green));
+        EXPECT_EQ(c.control->palette().color(QPalette::Base), QColor(Qt::black));
+        EXPECT_LE(c.control->font().pointSizeF(), 8.0) << c.accessibleName;
+    }
+    EXPECT_FALSE(t.drives->isEditable());
+}
+
+TEST(TreeWindow, OnlyPrototypeFilesAreListedSortedWithoutCase) {
+    Tree t;
+    for (const char* name : {"b.pro", "A.PRO", "c.Pro", "Z.pro", "a.prox", "pro", "x.pro.bak",
+                             "pro.txt", ".pro2", "sub/deeper.pro"})
+        t.folder.write(name, "x");
+    t.folder.mkdir("d.pro"); // a folder, whatever its name
+    t.w->setFolder(t.path());
+    EXPECT_EQ(texts(t.files), QStringList({"A.PRO", "b.pro", "c.Pro", "Z.pro"}));
+    EXPECT_EQ(texts(t.folders, TForm2::Child), QStringList({"d.pro", "sub"}));
+}
+
+TEST(TreeWindow, ActivatingFoldersWalksDownAndBackUp) {
+    Tree t;
+    for (const char* name : {"top.pro", "sub/one.pro", "sub/Two.PRO", "sub/inner/three.pro"})
+        t.folder.write(name, "x");
+    for (const char* name : {"sub/inner/leaf", "sub/alpha", "sub/Beta", "sub/.hidden"})
+        t.folder.mkdir(name);
+    t.w->setFolder(t.path());
+
+    // "/" first, then one line per folder down to ours, each one level further in.
+    const QStringList parts = t.path().split('/', Qt::SkipEmptyParts);
+    ASSERT_EQ(t.folders->count(), parts.size() + 2);
+    for (int i = 0; i <= parts.size(); ++i) {
+        const QListWidgetItem* line = t.folders->item(i);
+        EXPECT_EQ(line->text(), i ? parts[i - 1] : "/");
+        EXPECT_EQ(line->data(TForm2::LevelRole).toInt(), i);
+        EXPECT_EQ(line->data(TForm2::KindRole).toInt(),
+                  i == parts.size() ? TForm2::Current : TForm2::Ancestor);
+        EXPECT_EQ(line->data(TForm2::PathRole).toString(), "/" + parts.mid(0, i).join('/'));
+    }
+    EXPECT_EQ(t.folders->item(parts.size() + 1)->data(TForm2::LevelRole).toInt(), parts.size() + 1);
+
+    const QByteArray base = parts.last().toUtf8();
+    enum Action { Click, DoubleClick, Enter };
+    const struct {
+        Action action;
+        const char* entry;
+        const char* folder; // where we are after it, in the program folder
+        QStringList children;
+        QStringList files;
+    } steps[] = {
+        {Click, "sub", "", {"sub"}, {"top.pro"}}, // a single click only selects
+        {DoubleClick, "sub", "sub", {"alpha", "Beta", "inner"}, {"one.pro", "Two.PRO"}},
+        {Enter, "inner", "sub/inner", {"leaf"}, {"three.pro"}},
+        {DoubleClick, "leaf", "sub/inner/leaf", {}, {}},
+        {Enter, "sub", "sub", {"alpha", "Beta", "inner"}, {"one.pro", "Two.PRO"}},
+        {DoubleClick, base.constData(), "", {"sub"}, {"top.pro"}},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(std::string(s.entry) + " " + s.folder);
+        QListWidgetItem* item = entry(t.folders, QString::fromUtf8(s.entry));
+        ASSERT_NE(item, nullptr);
+        if (s.action == Enter) {
+            t.folders->setCurrentItem(item);
+            QTest::keyClick(t.folders, Qt::Key_Return);
+        } else if (s.action == DoubleClick) {
+            doubleClick(t.folders, centreOf(t.folders, item));
+        } else {
+            QTest::mouseClick(t.folders->viewport(), Qt::LeftButton, {}, centreOf(t.folders, item));
+            EXPECT_EQ(t.folders->currentItem(), item);
+        }
+        EXPECT_EQ(t.w->currentFolder(), t.path(s.folder));
+        EXPECT_EQ(QDir::currentPath(), t.path(s.folder));
+        EXPECT_EQ(texts(t.folders, TForm2::Current),
+                  QStringList{QFileInfo(t.path(s.folder)).fileName()});
+        EXPECT_EQ(texts(t.folders, TForm2::Child), s.children);
+        EXPECT_EQ(texts(t.files), s.files);
+    }
+    EXPECT_TRUE(t.prompter.messages.empty());
+}
+
+TEST(TreeWindow, TheDriveBoxChoosesTheRoot) {
+    Tree t;
+    const QStringList roots = treeRoots();
+    ASSERT_EQ(t.drives->count(), roots.size());
+    EXPECT_EQ(t.drives->itemText(0), "/");
+    EXPECT_EQ(t.drives->currentData().toString(), rootOf(roots, t.path()));
+    // The user's picks: the last root (the home folder), then "/" again.
+    QTest::keyClick(t.drives, Qt::Key_End);
+    EXPECT_EQ(t.folders->item(0)->data(TForm2::PathRole).toString(), roots.last());
+    EXPECT_EQ(t.w->currentFolder(), roots.last());
+    QTest::keyClick(t.drives, Qt::Key_Home);
+    EXPECT_EQ(t.folders->item(0)->text(), "/");
+    EXPECT_EQ(t.folders->item(0)->data(TForm2::KindRole).toInt(), TForm2::Current);
+    EXPECT_EQ(QDir::currentPath(), "/");
+    EXPECT_TRUE(t.prompter.messages.empty());
+}
+
+TEST(TreeWindow, ShowingRefreshesTheListsAndAGoneFolderGivesWayToItsParent) {
+    Tree t;
+    t.folder.write("sub/old.pro", "x");
+    t.folder.mkdir("sub/gone");
+    t.w->setFolder(t.path("sub"));
+    QDir::setCurrent(t.path()); // the process moved elsewhere meanwhile
+    t.shell.editor->Tree1Click();
+    t.folder.write("sub/new.pro", "x");
+    ASSERT_TRUE(QDir(t.path("sub/gone")).removeRecursively());
+    EXPECT_EQ(texts(t.files), QStringList{"old.pro"});
+    t.shell.editor->Tree1Click();
+    EXPECT_EQ(t.w->currentFolder(), t.path("sub"));
+    EXPECT_EQ(texts(t.files), QStringList({"new.pro", "old.pro"}));
+    EXPECT_EQ(entry(t.folders, "gone"), nullptr);
+
+    // An entry whose folder went while it was listed: said so, and the list catches up.
+    t.folder.mkdir("sub/brief");
+    t.w->setFolder(t.path("sub"));
+    ASSERT_TRUE(QDir(t.path("sub/brief")).removeRecursively());
+    doubleClick(t.folders, centreOf(t.folders, entry(t.folders, "brief")));
+    ASSERT_EQ(t.prompter.texts(), QStringList{"Cannot open folder " + t.path("sub/brief")});
+    EXPECT_EQ(t.prompter.messages[0].title, "Error");
+    EXPECT_EQ(t.w->currentFolder(), t.path("sub"));
+    EXPECT_EQ(entry(t.folders, "brief"), nullptr);
+}
+
+TEST(TreeWindow, OpeningWithoutASelectedFileDoesNothing) {
+    for (bool withFiles : {false, true}) {
+        SCOPED_TRACE(withFiles);
+        Tree t;
+        if (withFiles)
+            t.folder.write("a.pro", "x");
+        t.w->setFolder(t.path());
+        ASSERT_EQ(t.files->count(), withFiles ? 1 : 0);
+        doubleClick(t.files, QPoint(60, 200)); // below the entries
+        QTest::keyClick(t.files, Qt::Key_Return);
+        EXPECT_EQ(t.w->selectedFile(), "");
+        EXPECT_TRUE(t.prompter.messages.empty());
+        EXPECT_TRUE(t.prompter.fileRequests.empty());
+        EXPECT_TRUE(t.shell.editor->document().filepath.isEmpty());
+        EXPECT_EQ(t.shell.editor->windowTitle(), "Zantrel");
+    }
+}
+
+TEST(TreeWindow, DoubleClickOrEnterOpensTheFileInTheEditor) {
+    for (bool byKey : {false, true}) {
+        SCOPED_TRACE(byKey);
+        Tree t;
+        t.shell.settings = writeGameData(t.folder);
+        t.folder.write("protos/other.pro", makePrototype(2, 45));
+        const QString stone = t.folder.write("protos/stone.pro", makePrototype(2, 45));
+        t.w->setFolder(t.path("protos"));
+        const QPoint at = centreOf(t.files, entry(t.files, "stone.pro"));
+        if (byKey) {
+            QTest::mouseClick(t.files->viewport(), Qt::LeftButton, {}, at);
+            EXPECT_EQ(t.w->selectedFile(), stone);
+            QTest::keyClick(t.files, Qt::Key_Enter);
+        } else {
+            doubleClick(t.files, at);
+        }
+        EXPECT_EQ(t.shell.editor->windowTitle(), "Zantrel - " + stone);
+        EXPECT_EQ(t.shell.editor->document().filepath, stone);
+        EXPECT_TRUE(t.shell.editor->fieldsvalid);
+        EXPECT_EQ(t.prompter.texts(), QStringList());
+        EXPECT_TRUE(t.prompter.fileRequests.empty());
+    }
+}
+
+TEST(TreeWindowRoots, PseudoFileSystemsAndTheLongestContainingRoot) {
+    for (const char* type : {"proc", "sysfs", "tmpfs", "devtmpfs", "cgroup", "cgroup2", "PROC"})
+        EXPECT_TRUE(isPseudoFileSystem(type)) << type;
+    for (const char* type : {"ext4", "overlay", "vfat", "btrfs", "nfs4", "fuseblk"})
+        EXPECT_FALSE(isPseudoFileSystem(type)) << type;
+
+    const QStringList roots{"/", "/home/ann", "/media/usb", "/home"};
+    const char* const cases[][2] = {
+        {"/", "/"},
+        {"/etc", "/"},
+        {"/home/ann/fallout/proto", "/home/ann"},
+        {"/home/anna", "/home"}, // a longer name is no sub-folder
+        {"/media/usb2/x", "/"},
+        {"/media/usb/", "/media/usb"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(rootOf(roots, c[0]), c[1]) << c[0];
+    EXPECT_EQ(rootOf({"/media/usb"}, "/tmp"), "");
+
+#ifndef Q_OS_WIN
+    const QStringList found = treeRoots();
+    ASSERT_FALSE(found.isEmpty());
+    EXPECT_EQ(found.first(), "/");
+    EXPECT_TRUE(found.contains(QDir::cleanPath(QDir::homePath())));
+    EXPECT_EQ(QSet<QString>(found.begin(), found.end()).size(), found.size());
+    for (const QString& r : found)
+        EXPECT_TRUE(QFileInfo(r).isDir() && !r.startsWith("/proc") && !r.startsWith("/sys"))
+            << r.toStdString();
+#endif
+}
