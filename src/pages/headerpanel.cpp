@@ -157,7 +157,7 @@ HeaderPanel::HeaderPanel(QWidget* back, const Document& document, Hooks hooks)
     connect(m_combo1, &QComboBox::activated, this, [this] { run([this] { ComboBox1Change(); }); });
     connect(m_combo2, &QComboBox::activated, this, [this] { run([this] { ComboBox2Change(); }); });
 
-    m_flags = std::make_unique<CommonFlags>(this, [this] { m_hooks.setalarm(); });
+    m_flags = std::make_unique<CommonFlags>(this, [this] { alarm(); });
     m_edits[13] = m_flags->text();
 
     connect(m_edits[1], &QLineEdit::textChanged, this, [this] { run([this] { Edit1Change(); }); });
@@ -172,7 +172,7 @@ HeaderPanel::HeaderPanel(QWidget* back, const Document& document, Hooks hooks)
                 e->setText(QStringLiteral("0"));
                 return;
             }
-            m_hooks.setalarm();
+            alarm();
         });
     }
     m_edits[2]->installEventFilter(this);
@@ -208,6 +208,11 @@ QLineEdit* HeaderPanel::edit(int number) const {
     return number >= 1 && number <= 13 ? m_edits[number] : nullptr;
 }
 
+void HeaderPanel::alarm() {
+    if (m_hooks.setalarm)
+        m_hooks.setalarm();
+}
+
 bool HeaderPanel::decimal() const {
     return m_radio1->isChecked();
 }
@@ -234,7 +239,8 @@ bool HeaderPanel::run(const std::function<void()>& handler) {
 }
 
 bool HeaderPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_edits[2] && event->type() == QEvent::FocusOut && m_edits[2]->isEnabled())
+    if (watched == m_edits[2] && event->type() == QEvent::FocusOut && m_edits[2]->isEnabled() &&
+        m_hooks.refreshDescription)
         m_hooks.refreshDescription();
     return QWidget::eventFilter(watched, event);
 }
@@ -291,7 +297,7 @@ void HeaderPanel::Edit1Change() {
         e->setText(QStringLiteral("0"));
         return;
     }
-    m_hooks.setalarm();
+    alarm();
     const std::int32_t type = strToInt(e->text());
     if (type >= 0 && type <= 5) {
         m_edits[6]->setText(QLatin1String(kTypeNames[type]));
@@ -306,7 +312,7 @@ void HeaderPanel::Edit2Change() {
         e->setText(QStringLiteral("0"));
         return;
     }
-    m_hooks.setalarm();
+    alarm();
     if (!e->hasFocus())
         return; // only what the user types proposes a text id
     if (decimal()) {
@@ -323,7 +329,7 @@ void HeaderPanel::Edit5Change() {
         e->setText(QStringLiteral("0"));
         return;
     }
-    m_hooks.setalarm();
+    alarm();
     double n = 0;
     if (decimal())
         n = roundHalfEven(std::fabs(strToFloat(e->text())));
@@ -341,7 +347,7 @@ void HeaderPanel::Edit12Change() {
         e->setText(QStringLiteral("0"));
         return;
     }
-    m_hooks.setalarm();
+    alarm();
     double n = 0;
     if (decimal())
         n = roundHalfEven(strToFloat(e->text())); // a negative one lies beyond the list
@@ -356,18 +362,19 @@ void HeaderPanel::Edit12Change() {
 }
 
 void HeaderPanel::ComboBox1Change() {
-    m_hooks.setalarm();
+    alarm();
     const int at = m_combo1->currentIndex();
     const bool none = at == m_document.scriptcount || at < 0;
     if (decimal())
         m_edits[5]->setText(none ? QStringLiteral("-1") : QString::number(at));
     else
         m_edits[5]->setText(none ? QStringLiteral("FFFFFFFF") : hexDigits(std::uint32_t(at), 8));
-    m_hooks.refreshDescription();
+    if (m_hooks.refreshDescription)
+        m_hooks.refreshDescription();
 }
 
 void HeaderPanel::ComboBox2Change() {
-    m_hooks.setalarm();
+    alarm();
     const int at = m_combo2->currentIndex();
     if (decimal())
         m_edits[12]->setText(at == m_document.artcount || at < 0 ? QStringLiteral("-1")

@@ -33,6 +33,9 @@ public:
 
     HeaderPanel(QWidget* back, const Document& document, Hooks hooks);
     ~HeaderPanel() override;
+    // The editor window is going away: events raised while it is torn down (the focus
+    // leaving a box) must not call back into it.
+    void detach() { m_hooks = Hooks(); }
 
     bool decimal() const;
     void RadioButton1Click(); // to decimal
@@ -78,6 +81,7 @@ private:
     void convert(bool toDecimal);
     bool run(const std::function<void()>& handler); // false when the handler failed
     void applyValidators();
+    void alarm(); // the modified mark, while an editor window is attached
 
     const Document& m_document;
     Hooks m_hooks;

@@ -5,8 +5,10 @@
 #include "gamedata/gamefiles.h"
 #include "gamedata/lists.h"
 #include "loadingwindow.h"
+#include "pages/critterpage.h"
 #include "pages/flags.h"
 #include "pages/headerpanel.h"
+#include "pages/itempage.h"
 #include "pages/simplepages.h"
 #include "picture.h"
 #include "prompter.h"
@@ -88,7 +90,9 @@ TZantrel::TZantrel(Shell& shell) : QMainWindow(nullptr, Qt::FramelessWindowHint)
     setFixedSize(sizeHint());
 }
 
-TZantrel::~TZantrel() = default;
+TZantrel::~TZantrel() {
+    m_header->detach();
+}
 
 void TZantrel::buildMenu() {
     QMenuBar* bar = menuBar();
@@ -383,6 +387,11 @@ void TZantrel::buildPages() {
     hooks.refreshDescription = [this] { Button4Click(); };
     hooks.showTypePage = [this](int type) { showTypePage(type); };
     hooks.error = [this](const QString& text) { showError(text); };
+    hooks.frameChanged = [this] {
+        for (TypePage* page : {m_itemPage.get(), m_critterPage.get()})
+            if (page)
+                page->frameChanged();
+    };
     hooks.formatChanged = [this](bool decimal) {
         m_hexAction->setChecked(!decimal);
         m_decAction->setChecked(decimal);
@@ -393,10 +402,14 @@ void TZantrel::buildPages() {
     connect(m_header->saveButton(), &QPushButton::clicked, this, &TZantrel::Button2Click);
     connect(m_header->saveAsButton(), &QPushButton::clicked, this, &TZantrel::Button3Click);
     m_simple = new SimplePages(m_pages, [this] { Button4Click(); });
-    auto* critterHolder = new QWidget(m_back);
-    critterHolder->setObjectName(QStringLiteral("CritterFlagsHolder"));
-    critterHolder->hide();
-    m_critterFlags = std::make_unique<CritterFlags>(critterHolder, [this] { setalarm(); });
+    PageContext context;
+    context.shell = &m_shell;
+    context.document = &m_doc;
+    context.header = m_header;
+    context.setalarm = [this] { setalarm(); };
+    context.validityChanged = [this] { updateValidity(); };
+    m_itemPage = createItemPage(m_pages->widget(0), context);
+    m_critterPage = createCritterPage(m_pages->widget(1), context);
     // "Open .PRO" is the window's default button: Enter opens, also from a header box.
     for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), this);
@@ -419,6 +432,19 @@ void TZantrel::showTypePage(int type) {
     m_pages->setCurrentIndex(type);
     for (int i = 0; i < 6; ++i)
         m_pages->setTabEnabled(i, i == type);
+    if (TypePage* page = type == 0 ? m_itemPage.get() : type == 1 ? m_critterPage.get() : nullptr)
+        page->showFirstInnerPage();
+}
+
+TypePage* TZantrel::typePage() const {
+    return m_doc.objtype == 0   ? m_itemPage.get()
+           : m_doc.objtype == 1 ? m_critterPage.get()
+                                : nullptr;
+}
+
+void TZantrel::updateValidity() {
+    const TypePage* page = typePage();
+    fieldsvalid = m_doc.opened && (!page || page->valid());
 }
 
 void TZantrel::Button1Click() {
@@ -429,7 +455,7 @@ void TZantrel::Button1Click() {
     m_doc.filepath = chosen;
     if (!openfile() && m_readFailed)
         m_doc = before; // nothing was read: the open document stays as it was
-    fieldsvalid = m_doc.opened;
+    updateValidity();
 }
 
 void TZantrel::openFromTree(const QString& path) {
@@ -439,7 +465,7 @@ void TZantrel::openFromTree(const QString& path) {
         m_doc = before;
     activateWindow();
     setFocus();
-    fieldsvalid = m_doc.opened;
+    updateValidity();
 }
 
 bool TZantrel::openfile() {
@@ -486,6 +512,8 @@ bool TZantrel::openfile() {
     for (QPushButton* b : buttontable)
         if (b)
             b->setEnabled(true);
+    for (TypePage* page : {m_itemPage.get(), m_critterPage.get()})
+        page->opened();
     setCaption();
     m_pages->setEnabled(true);
     for (int i = 0; i < 6; ++i)
@@ -502,6 +530,15 @@ bool TZantrel::setvalues() {
     m_header->flags()->setcommonflags();
     Button4Click();
     switch (m_doc.objtype) {
+    case 0:
+    case 1:
+        try {
+            typePage()->fill(m_doc.image); // setitem / setcritter
+        } catch (const UserError& e) {
+            showError(e.text(), e.path());
+            return false; // a page filled part-way is not saved
+        }
+        break;
     case 2:
         setscenery();
         break;
@@ -515,7 +552,7 @@ bool TZantrel::setvalues() {
         setmisc();
         break;
     default:
-        break; // the item and critter pages fill themselves once they exist
+        break; // no page belongs to other types
     }
     clearalarm();
     m_savePreset = m_doc.filepath;
@@ -537,7 +574,8 @@ void TZantrel::setmisc() {
 }
 
 void TZantrel::Button2Click() {
-    if (!fieldsvalid || !m_doc.opened) {
+    updateValidity();
+    if (!fieldsvalid) {
         m_shell.prompter->error(this, QStringLiteral("Error!"), kCannotSave);
         return;
     }
@@ -545,7 +583,8 @@ void TZantrel::Button2Click() {
 }
 
 void TZantrel::Button3Click() {
-    if (!fieldsvalid || !m_doc.opened) {
+    updateValidity();
+    if (!fieldsvalid) {
         m_shell.prompter->error(this, QStringLiteral("Error!"), kCannotSave);
         return;
     }
@@ -561,8 +600,11 @@ bool TZantrel::savefile(const QString& path, bool saveAs) {
     try {
         // Save keeps what the file holds now outside the fields; Save As writes the
         // document: the opened file's bytes with the fields applied.
+        QList<FieldWrite> fields = m_header->fieldWrites();
+        if (const TypePage* page = typePage())
+            fields += page->fieldWrites(); // saveitem / savecritter, all converted first
         const QByteArray base = saveAs ? m_doc.image : readFileBytes(path);
-        const QByteArray bytes = applyFields(base, m_header->fieldWrites());
+        const QByteArray bytes = applyFields(base, fields);
         writePrototype(path, bytes);
     } catch (const UserError& e) {
         showError(e.text(), e.path());
@@ -593,9 +635,9 @@ void TZantrel::Button4Click() {
                 dataFile(m_shell.settings, DataKind::ScriptList, QStringLiteral("scripts.lst")),
                 qMax(script, 0));
         const int type = int(roundHalfEven(std::fabs(m_header->typeFieldValue())));
-        QPlainTextEdit* memo = m_simple->memo(type);
+        QPlainTextEdit* memo = type == 1 ? m_critterPage->descriptionBox() : m_simple->memo(type);
         if (!memo)
-            return; // items (and critters, until their page exists) show no description here
+            return; // items show no description
         memo->setPlainText(QStringLiteral("Name: ") + name +
                            QStringLiteral("\nScript description: ") + description);
     } catch (const UserError& e) {

@@ -20,8 +20,8 @@ class QTimer;
 
 namespace zantrel {
 
-class CritterFlags;
 class HeaderPanel;
+class TypePage;
 class Picture;
 class SimplePages;
 
@@ -64,7 +64,12 @@ public:
     Document& document() { return m_doc; }
     HeaderPanel* header() const { return m_header; }
     SimplePages* simplePages() const { return m_simple; }
-    CritterFlags* critterFlags() const { return m_critterFlags.get(); }
+    TypePage* itemPage() const { return m_itemPage.get(); }
+    TypePage* critterPage() const { return m_critterPage.get(); }
+    // The page with fields of its own for the open prototype's type, if any.
+    TypePage* typePage() const;
+    // fieldsvalid anew: the prototype opened completely and no field of its page is red.
+    void updateValidity();
 
     // The control tables: numbered edit boxes, check boxes and the description buttons.
     std::array<QLineEdit*, 116> edittable{};
@@ -117,7 +122,8 @@ private:
     Document m_doc;
     HeaderPanel* m_header = nullptr;
     SimplePages* m_simple = nullptr;
-    std::unique_ptr<CritterFlags> m_critterFlags; // shown with the critter page, later
+    std::unique_ptr<TypePage> m_itemPage;
+    std::unique_ptr<TypePage> m_critterPage;
     QLabel* m_label20 = nullptr;
     QString m_savePreset;      // the save dialog's file name
     bool m_readFailed = false; // the last openfile could not read its file

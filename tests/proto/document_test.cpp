@@ -11,14 +11,6 @@
 
 using namespace zantrel;
 
-namespace {
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-} // namespace
-
 TEST(Document, FieldsApplyButUntouchedOnesPastTheEndAreLeftOut) {
     const QByteArray tile =
         QByteArray::fromHex("04000001000000640400000000000000000000000000000800000000");
@@ -44,11 +36,11 @@ TEST(Document, WritesAtomicallyAndLeavesTheFileReadOnly) {
     TempFolder t;
     const QString path = t.file("a.pro");
     writePrototype(path, "first");
-    EXPECT_EQ(contents(path), "first");
+    EXPECT_EQ(fileBytes(path), "first");
     EXPECT_TRUE(isReadOnly(path));
     // A read-only file is replaced as well, and stays read-only.
     writePrototype(path, "second, longer");
-    EXPECT_EQ(contents(path), "second, longer");
+    EXPECT_EQ(fileBytes(path), "second, longer");
     EXPECT_TRUE(isReadOnly(path));
     // No temporary file is left behind.
     EXPECT_EQ(QDir(t.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"a.pro"}));
@@ -77,7 +69,7 @@ TEST(Document, FailedWritesReportAndKeepTheOldFile) {
     if (::geteuid() != 0) { // root writes into read-only folders
         QFile::setPermissions(t.file("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         EXPECT_THROW(writePrototype(kept, "new"), UserError);
-        EXPECT_EQ(contents(kept), "old");
+        EXPECT_EQ(fileBytes(kept), "old");
         QFile::setPermissions(t.file("ro"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                 QFileDevice::ExeOwner);
     }

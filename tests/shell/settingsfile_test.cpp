@@ -9,20 +9,12 @@
 
 using namespace zantrel;
 
-namespace {
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-} // namespace
-
 TEST(SettingsFile, DefaultsWriteInOrderAndReadBack) {
     TempFolder t;
     const QString ini = t.file("zantrel.ini");
     const SettingsForm form = defaultSettingsForm(t.path());
     saveini(ini, form);
-    const QByteArray text = contents(ini);
+    const QByteArray text = fileBytes(ini);
     const QList<QByteArray> order = {
         "[File]",          "F2Path=",    "Source=", "UseSource=1",
         "[Image]",         "Optimize=0", "[Other]", "File1=CRITTERS.LST",
@@ -101,7 +93,7 @@ TEST(SettingsFile, SavingRewritesOtherAtTheEndAndKeepsTheRest) {
     form.halfSize = true;
     form.rows = {"one", "", "three"};
     saveini(ini, form);
-    const QByteArray text = contents(ini);
+    const QByteArray text = fileBytes(ini);
     EXPECT_GT(text.indexOf("[Other]"), text.indexOf("[Mine]"));
     EXPECT_TRUE(text.contains("Extra=kept"));
     EXPECT_TRUE(text.contains("key=value"));
@@ -115,7 +107,7 @@ TEST(SettingsFile, SavingRewritesOtherAtTheEndAndKeepsTheRest) {
     // An empty first row writes no section "Other" at all.
     form.rows = {"", "b"};
     saveini(ini, form);
-    EXPECT_FALSE(contents(ini).contains("[Other]"));
+    EXPECT_FALSE(fileBytes(ini).contains("[Other]"));
     EXPECT_EQ(readini(ini).fileCount, 0);
     form.rows = {};
     saveini(ini, form);

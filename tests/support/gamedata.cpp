@@ -1,5 +1,8 @@
 #include "gamedata.h"
 
+#include <QBuffer>
+#include <QImage>
+
 zantrel::Settings writeGameData(const TempFolder& folder) {
     QByteArray scripts;
     for (int i = 0; i < 10; ++i)
@@ -14,6 +17,7 @@ zantrel::Settings writeGameData(const TempFolder& folder) {
                      (QByteArray(list) == "critters.lst" ? ",11,1" : ".frm") + "\r\n";
         folder.write(QStringLiteral("Source/") + list, lines);
     }
+    folder.write("Source/inven.lst", "inv0.frm\r\ninv1.frm\r\n");
     for (const char* msg : {"pro_item.msg", "pro_crit.msg", "pro_scen.msg", "pro_wall.msg",
                             "pro_tile.msg", "pro_misc.msg"}) {
         QByteArray lines;
@@ -22,6 +26,18 @@ zantrel::Settings writeGameData(const TempFolder& folder) {
                      QByteArray::number(i) + "}\r\n";
         folder.write(QStringLiteral("Source/") + msg, lines);
     }
+    folder.write("Source/proto.msg",
+                 "# Body Types\r\n#\r\n{400}{}{Biped}\r\n{401}{}{Quadruped}\r\n#\r\n"
+                 "# Kill Types names\r\n#\r\n# Kill Types names\r\n#\r\n{1450}{}{Drifter}\r\n"
+                 "{1451}{}{Scout}\r\n#\r\n");
+    // The critter preview's "not available" picture, below the program (and start) folder.
+    QImage notav(16, 16, QImage::Format_RGB32);
+    notav.fill(Qt::darkGreen);
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    notav.save(&buffer, "BMP");
+    folder.write("images/notav.bmp", bmp);
     zantrel::Settings s;
     s.gameFolder = folder.file("Game");
     s.sourcesFolder = folder.file("Source");
@@ -38,6 +54,19 @@ QByteArray makePrototype(int type, int length) {
         QByteArray::fromHex("00AB000100000064000000020000000000000000000020080000000000000005");
     for (int i = 0; i < header.size() && i < length; ++i)
         p[i] = header[i];
+    if (type == 1) {
+        // A critter whose values all pass the page's range checks: primary statistics 5,
+        // hit points 50, action points 8, everything else 0 (body and kill type 0 name the
+        // first entries of proto.msg).
+        for (int i = 32; i < length; ++i)
+            p[i] = 0;
+        for (int offset = 48; offset <= 72 && offset + 3 < length; offset += 4)
+            p[offset + 3] = 5;
+        if (length > 83) {
+            p[79] = 50;
+            p[83] = 8;
+        }
+    }
     if (length > 0)
         p[0] = char(type);
     if (length > 8)

@@ -6,10 +6,12 @@
 #include <QByteArray>
 
 // A small game data set in <folder>/Source, side by side: a script list of ten lines,
-// six art lists of eight lines, the six object-name message files (numbers 100 .. 1000).
-// Returns settings that read it.
+// six art lists of eight lines, an inventory list of two, the six object-name message files
+// (numbers 100 .. 1000). a proto.msg with two body and two kill types, and images/notav.bmp for the
+// critter preview. Returns settings that read it.
 zantrel::Settings writeGameData(const TempFolder& folder);
 
 // A prototype of the given type and length: object id 1, text id 100, frame type = type,
-// frame id 2, flags 00002008, script 5 (when the file reaches it), and a byte pattern after.
+// frame id 2, flags 00002008, script 5 (when the file reaches it), and a byte pattern after
+// (for critters, values that pass the range checks).
 QByteArray makePrototype(int type, int length);

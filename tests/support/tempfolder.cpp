@@ -32,3 +32,8 @@ QByteArray crlf(std::initializer_list<const char*> lines) {
         out += QByteArray(l) + "\r\n";
     return out;
 }
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}

@@ -25,5 +25,8 @@ private:
     QTemporaryDir m_dir;
 };
 
+// A file's bytes (empty when it cannot be read).
+QByteArray fileBytes(const QString& path);
+
 // Joins lines with CR LF after each, as the game's text files are kept.
 QByteArray crlf(std::initializer_list<const char*> lines);

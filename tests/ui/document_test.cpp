@@ -25,12 +25,6 @@ using namespace zantrel;
 
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
 struct Editor : ShellFixture {
     TZantrel* w;
     HeaderPanel* h;
@@ -74,11 +68,11 @@ TEST(Document, OpenThenSaveWithoutEditsKeepsEveryByte) {
         EXPECT_FALSE(e.w->alarmOn());
         e.save();
         EXPECT_TRUE(e.prompter.messages.empty()) << c.type << "/" << c.length;
-        EXPECT_EQ(contents(path).toHex(), original.toHex()) << c.type << "/" << c.length;
+        EXPECT_EQ(fileBytes(path).toHex(), original.toHex()) << c.type << "/" << c.length;
         EXPECT_TRUE(isReadOnly(path));
         e.save(); // a read-only file saves again
         EXPECT_TRUE(e.prompter.messages.empty());
-        EXPECT_EQ(contents(path).toHex(), original.toHex());
+        EXPECT_EQ(fileBytes(path).toHex(), original.toHex());
     }
 }
 
@@ -112,7 +106,7 @@ TEST(Document, HeaderShowsInHexAndDecimalAndSavesTheSame) {
     e.h->decimalButton()->click();
     e.save();
     EXPECT_TRUE(e.h->hexButton()->isChecked());
-    EXPECT_EQ(contents(path).toHex(), p.toHex());
+    EXPECT_EQ(fileBytes(path).toHex(), p.toHex());
 }
 
 TEST(Document, ScriptAndFrameBoxesFollowTheListsBothWays) {
@@ -198,8 +192,8 @@ TEST(Document, SaveAsToANewAndToAnExistingName) {
     QTest::keyClick(e.w, Qt::Key_F4);
     QByteArray expected = p;
     expected[7] = char(0xC8);
-    EXPECT_EQ(contents(fresh).toHex(), expected.toHex());
-    EXPECT_EQ(contents(path).toHex(), p.toHex());
+    EXPECT_EQ(fileBytes(fresh).toHex(), expected.toHex());
+    EXPECT_EQ(fileBytes(path).toHex(), p.toHex());
     EXPECT_EQ(e.w->windowTitle(), "Zantrel - " + fresh);
     EXPECT_EQ(e.w->findChild<QLabel*>("Label20")->text(), "fresh.pro");
     EXPECT_TRUE(isReadOnly(fresh));
@@ -207,12 +201,12 @@ TEST(Document, SaveAsToANewAndToAnExistingName) {
     const QString other = e.write("other.pro", QByteArray(300, char(0x77)));
     e.prompter.fileAnswers.push_back(other);
     QTest::keyClick(e.w, Qt::Key_F4);
-    EXPECT_EQ(contents(other).toHex(), expected.toHex());
+    EXPECT_EQ(fileBytes(other).toHex(), expected.toHex());
     // Later saves go to the new name.
     e.edit(3)->setText("0000012C");
     e.save();
-    EXPECT_EQ(quint8(contents(other)[7]), 0x2C);
-    EXPECT_EQ(quint8(contents(fresh)[7]), 0xC8);
+    EXPECT_EQ(quint8(fileBytes(other)[7]), 0x2C);
+    EXPECT_EQ(quint8(fileBytes(fresh)[7]), 0xC8);
     EXPECT_TRUE(e.prompter.fileRequests.back().startsWith("save " + fresh));
     // Cancelling the dialog changes nothing.
     QTest::keyClick(e.w, Qt::Key_F4);
@@ -248,7 +242,7 @@ TEST(Document, RefusedSavesWriteNothing) {
     e.save();
     QTest::keyClick(e.w, Qt::Key_F4);
     EXPECT_EQ(e.prompter.messages.back().text, "Cannot save file. Please check marked fields");
-    EXPECT_EQ(contents(badPath), bad);
+    EXPECT_EQ(fileBytes(badPath), bad);
     EXPECT_EQ(QFileInfo(badPath).lastModified().date(), QDate(2001, 1, 1));
 }
 
@@ -272,8 +266,8 @@ TEST(Document, UnreadableFilesAndUnwritablePlacesAreReported) {
     EXPECT_TRUE(e.w->alarmOn());
     EXPECT_EQ(e.w->windowTitle(), "Zantrel - " + path);
     e.save();
-    EXPECT_EQ(quint8(contents(path)[7]), 0xC8);
-    EXPECT_EQ(contents(path).size(), 28); // the untouched script past the end is not written
+    EXPECT_EQ(quint8(fileBytes(path)[7]), 0xC8);
+    EXPECT_EQ(fileBytes(path).size(), 28); // the untouched script past the end is not written
 }
 
 TEST(Document, DescriptionAndSizeOnTheSimplePages) {
@@ -351,5 +345,5 @@ TEST(Document, FlagsFollowTheFileAndEveryOpenClearsThem) {
     EXPECT_EQ(e.text(13), "00002001");
     EXPECT_TRUE(e.w->alarmOn());
     e.save();
-    EXPECT_EQ(quint8(contents(e.folder.file("b.pro"))[23]), 0x01);
+    EXPECT_EQ(quint8(fileBytes(e.folder.file("b.pro"))[23]), 0x01);
 }

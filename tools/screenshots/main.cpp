@@ -83,6 +83,18 @@ int main(int argc, char** argv) {
     ok = save(shell.editor, out, "editor-manual.png") && ok;
     shell.editor->header()->flags()->manual()->click();
 
+    // An item with its ground and inventory pictures, at full and at half size.
+    const QString item =
+        QDir::current().filePath(QStringLiteral("demo/Fallout2/data/proto/items/00000005.pro"));
+    for (const char* size : {"0", "1"}) {
+        shell.settings.imageSize = QLatin1String(size);
+        shell.editor->openFromTree(item);
+        settle(200);
+        ok = save(shell.editor, out, *size == '0' ? "editor-item.png" : "editor-item-half.png") &&
+             ok;
+    }
+    shell.settings.imageSize = QStringLiteral("0");
+
     shell.settingsWindow->show();
     auto* list = shell.settingsWindow->findChild<QListWidget*>(QStringLiteral("ListBox1"));
     const char* names[] = {"settings-files.png", "settings-images.png", "settings-other.png"};

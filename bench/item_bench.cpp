@@ -1,0 +1,144 @@
+// Opening an item prototype end to end through the editor window, under the offscreen
+// platform: a 1,500-line script list, 600-line item and inventory art lists, the header and
+// the item page filled, and both pictures (frames that fill the 157 x 117 boxes) drawn at
+// full size. The same opening with the art files absent shows what the drawing costs.
+#include "shell/editorwindow.h"
+#include "shell/prompter.h"
+#include "shell/shell.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+namespace {
+
+// Answers nothing; a message during the benchmark is a failure.
+class SilentPrompter : public zantrel::Prompter {
+public:
+    int messages = 0;
+    void error(QWidget*, const QString& title, const QString& text) override {
+        ++messages;
+        std::fprintf(stderr, "message: %s: %s\n", qPrintable(title), qPrintable(text));
+    }
+    bool confirm(QWidget*, const QString&, const QString&) override { return true; }
+    QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QString folder(QWidget*, const QString&, const QString&) override { return {}; }
+};
+
+void write(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        std::abort();
+}
+
+// A frame as large as the picture box, about two thirds of it painted.
+QByteArray boxFrame() {
+    const int w = 157, h = 117;
+    QByteArray f(62, '\0');
+    for (int v : {w, h})
+        f.append(char(v >> 8)).append(char(v & 0xFF));
+    f.append(QByteArray(8, '\0'));
+    for (int i = 0; i < w * h; ++i)
+        f.append(char(i % 3 ? 1 + i % 200 : 0));
+    return f;
+}
+
+QTemporaryDir* g_folder = nullptr;
+zantrel::Shell* g_shell = nullptr;
+SilentPrompter* g_prompter = nullptr;
+
+void setUp() {
+    g_folder = new QTemporaryDir;
+    const QString src = g_folder->filePath(QStringLiteral("Source"));
+    const QString game = g_folder->filePath(QStringLiteral("Game"));
+    QByteArray scripts;
+    for (int i = 0; i < 1500; ++i)
+        scripts += QByteArray("zs" + QByteArray::number(i).rightJustified(5, '0') + ".int")
+                       .leftJustified(16, ' ') +
+                   "; Script of the benchmark number " + QByteArray::number(i) + "\r\n";
+    write(src + "/scripts.lst", scripts);
+    QByteArray items, inven, names;
+    for (int i = 0; i < 600; ++i) {
+        items += "zit" + QByteArray::number(i).rightJustified(5, '0') + ".frm\r\n";
+        inven += "zin" + QByteArray::number(i).rightJustified(5, '0') + ".frm\r\n";
+        names += "{" + QByteArray::number(i * 100) + "}{}{Item " + QByteArray::number(i) + "}\r\n";
+    }
+    write(src + "/items.lst", items);
+    write(src + "/inven.lst", inven);
+    write(src + "/pro_item.msg", names);
+    QByteArray palette;
+    for (int i = 0; i < 256; ++i)
+        palette += QByteArray(1, char(i % 64)) + char((i / 4) % 64) + char((255 - i) % 64);
+    write(src + "/color.pal", palette);
+    // The item shows frame 300 on the ground and inventory picture 450.
+    write(game + "/data/art/items/zit00300.frm", boxFrame());
+    write(game + "/data/art/inven/zin00450.frm", boxFrame());
+    QByteArray proto =
+        QByteArray::fromHex("0000012C000075300000012C000000000000000000002008000000000000005D");
+    proto += QByteArray::fromHex("0000000300000001000000140000000500000064070001C2");
+    proto += QByteArray(60, '\x11');
+    write(g_folder->filePath(QStringLiteral("i.pro")), proto);
+
+    g_prompter = new SilentPrompter;
+    g_shell = new zantrel::Shell;
+    g_shell->programFolder = g_folder->path();
+    g_shell->prompter = g_prompter;
+    g_shell->quit = [] {};
+    zantrel::createWindows(*g_shell);
+    g_shell->settings.sourcesFolder = src;
+    g_shell->settings.gameFolder = game;
+    g_shell->settings.useSources = QStringLiteral("1");
+    g_shell->settings.imageSize = QStringLiteral("0");
+}
+
+bool painted(const char* box) {
+    const QImage img = g_shell->editor->findChild<QLabel*>(QLatin1String(box))->pixmap().toImage();
+    return img.pixel(78, 58) != qRgb(128, 128, 128);
+}
+
+// Argument 1: both frame files present; 0: the game folder holds no art, nothing is drawn.
+void BM_OpenItem(benchmark::State& state) {
+    const bool pictures = state.range(0) == 1;
+    g_shell->settings.gameFolder =
+        g_folder->filePath(pictures ? QStringLiteral("Game") : QStringLiteral("NoGame"));
+    zantrel::TZantrel* editor = g_shell->editor;
+    for (auto _ : state) {
+        editor->openFromTree(g_folder->filePath(QStringLiteral("i.pro")));
+        benchmark::DoNotOptimize(editor->document().opened);
+    }
+    const auto* inventory = editor->findChild<QComboBox*>(QStringLiteral("ComboBox8"));
+    if (g_prompter->messages || !editor->document().opened || inventory->count() != 601 ||
+        inventory->currentIndex() != 450 ||
+        (pictures && !(painted("Image12") && painted("Image13"))))
+        state.SkipWithError("the item did not open as expected");
+}
+BENCHMARK(BM_OpenItem)
+    ->ArgName("pictures")
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    setUp();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    zantrel::destroyWindows(*g_shell);
+    return 0;
+}

@@ -1,0 +1,511 @@
+#include "itempage.h"
+
+#include "core/usererror.h"
+#include "gamedata/datafolder.h"
+#include "gamedata/gamefiles.h"
+#include "gamedata/lists.h"
+#include "itemfields.h"
+#include "pages/headerpanel.h"
+#include "preview/framedecoder.h"
+#include "proto/fieldcodec.h"
+#include "proto/numbers.h"
+#include "shell/prompter.h"
+#include "shell/shell.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace zantrel {
+
+namespace {
+
+const char* const kHiddenTabs[] = {"Weapon", "Armor", "Container", "Misc", "Ammo", "Drug", "Key"};
+
+// Where the pictures come from: always the game folder's art, whatever the sources setting.
+const char* const kGroundArt = "data/art/items/";
+const char* const kInventoryArt = "data/art/inven/";
+
+const char* const kRedMark = "QLineEdit { background: rgb(255, 0, 0); }";
+
+class ItemPage : public QObject, public TypePage {
+public:
+    ItemPage(QWidget* tab, const PageContext& context);
+
+    void fill(const QByteArray& bytes) override;
+    QList<FieldWrite> fieldWrites() const override;
+    bool valid() const override;
+    void showFirstInnerPage() override { m_tabs->setCurrentIndex(0); }
+    void frameChanged() override;
+
+private:
+    void build();
+    QWidget* control(const char* name) const;
+    QLineEdit* edit(const char* name) const;
+    QComboBox* combo(const char* name) const;
+
+    void apply(const ItemField& field, const QByteArray& bytes);
+    QString state(const ItemField& field) const;
+    std::uint32_t value(const ItemField& field) const;
+    int inventoryPosition() const;
+    bool inventoryPicture(int position) const;
+
+    void fieldChanged(const ItemField& field);
+    void check(const ItemField& field);
+    void mark(QLineEdit* box, bool red);
+
+    void ComboBox8Change();
+    void drawInventory();
+    void drawGround();
+    void drawEntry(const char* folder, const QString& entry, QLabel* box);
+    void drawimage(const QString& framePath, QLabel* box);
+    void clear(QLabel* box);
+    void report(const UserError& error);
+
+    QWidget* m_tab;
+    PageContext m_context;
+    QTabWidget* m_tabs = nullptr;
+    QComboBox* m_combo8 = nullptr;
+    QLineEdit* m_zero = nullptr;
+    QLineEdit* m_size = nullptr;
+    QLabel* m_image12 = nullptr;
+    QLabel* m_image13 = nullptr;
+    int m_inventoryCount = 0; // lines of the inventory list; "<NONE>" sits here
+
+    // What the last fill read, and each field's state right after it: a field whose state
+    // is unchanged writes back its stored bytes.
+    QByteArray m_bytes;
+    QString m_filled[kItemFieldCount];
+    bool m_hasFilled = false;
+    QStringList* m_fillMessages = nullptr; // while filling: messages already shown
+};
+
+ItemPage::ItemPage(QWidget* tab, const PageContext& context) : m_tab(tab), m_context(context) {
+    build();
+}
+
+void ItemPage::build() {
+    auto label = [](const QString& text, QWidget* parent, QRect place,
+                    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+        auto* l = new QLabel(text, parent);
+        l->setGeometry(place);
+        l->setAlignment(align);
+        return l;
+    };
+    auto named = [](QWidget* w, const char* name, QRect place, const char* accessible) {
+        w->setObjectName(QLatin1String(name));
+        w->setGeometry(place);
+        if (accessible)
+            w->setAccessibleName(QLatin1String(accessible));
+        return w;
+    };
+
+    auto* title =
+        label(QStringLiteral("Individual Part - Items"), m_tab, {0, 6, 375, 24}, Qt::AlignHCenter);
+    QFont italic(QStringLiteral("DS Sofachrome"));
+    italic.setItalic(true);
+    italic.setPointSize(12);
+    title->setFont(italic);
+
+    m_tabs = new QTabWidget(m_tab);
+    named(m_tabs, "PageControl3", {2, 28, 371, 374}, nullptr);
+    auto* common = new QWidget;
+    common->setObjectName(QStringLiteral("TabSheet_CommonStats"));
+    m_tabs->addTab(common, QStringLiteral("Common Stats"));
+    // The item kinds have tabs of their own, kept hidden until they carry fields.
+    for (const char* t : kHiddenTabs) {
+        auto* page = new QWidget;
+        page->setObjectName(QStringLiteral("TabSheet_") + QLatin1String(t));
+        m_tabs->setTabVisible(m_tabs->addTab(page, QLatin1String(t)), false);
+    }
+
+    auto* graphics = new QGroupBox(QStringLiteral("Graphics"), common);
+    graphics->setGeometry(4, 0, 357, 66);
+    label(QStringLiteral("Pic on Ground:"), graphics, {8, 16, 92, 20});
+    auto* ground = new QComboBox(graphics);
+    named(ground, "ComboBox7", {100, 16, 140, 20}, "Pic on Ground");
+    ground->addItem(QStringLiteral("<---- Use Frame ID"));
+    ground->setEnabled(false); // the ground picture follows the header's frame list
+    label(QStringLiteral("Pic in Inventory:"), graphics, {8, 40, 92, 20});
+    m_combo8 = new QComboBox(graphics);
+    named(m_combo8, "ComboBox8", {100, 40, 140, 20}, "Pic in Inventory");
+    m_combo8->setEditable(true);
+    m_combo8->setInsertPolicy(QComboBox::NoInsert);
+    m_combo8->setMaxVisibleItems(20);
+    label(QStringLiteral("Frame Shift:"), graphics, {246, 40, 68, 20});
+    auto* shift = new QLineEdit(graphics);
+    named(shift, "Edit114", {314, 40, 36, 20}, "Frame Shift");
+
+    auto* kind = new QGroupBox(QStringLiteral("Item Type"), common);
+    kind->setGeometry(4, 68, 357, 92);
+    label(QStringLiteral("Item Type:"), kind, {8, 16, 62, 20});
+    auto* type = new QComboBox(kind);
+    named(type, "ComboBox9", {72, 16, 110, 20}, "Item Type");
+    for (const char* t : kItemTypes)
+        type->addItem(QLatin1String(t));
+    auto* hidden = new QCheckBox(QStringLiteral("Hidden Item"), kind);
+    named(hidden, "CheckBox43", {196, 16, 100, 20}, "Hidden Item");
+    label(QStringLiteral("Material:"), kind, {8, 40, 62, 20});
+    auto* material = new QComboBox(kind);
+    named(material, "ComboBox10", {72, 40, 110, 20}, "Material");
+    for (const char* m : kMaterials)
+        material->addItem(QLatin1String(m));
+    auto* description = new QPushButton(QStringLiteral("Description"), kind);
+    named(description, "xpButton1", {196, 40, 90, 20}, "Description");
+    description->setEnabled(false); // items have no description to show
+    const struct {
+        const char* caption;
+        const char* edit;
+        QRect captionPlace, editPlace;
+    } numbers[] = {
+        {"Volume:", "Edit113", {8, 64, 46, 20}, {54, 64, 60, 20}},
+        {"Weight:", "Edit115", {122, 64, 46, 20}, {168, 64, 64, 20}},
+        {"Price:", "Edit116", {240, 64, 36, 20}, {276, 64, 74, 20}},
+    };
+    for (const auto& n : numbers) {
+        label(QLatin1String(n.caption), kind, n.captionPlace);
+        auto* e = new QLineEdit(kind);
+        named(e, n.edit, n.editPlace, nullptr);
+        e->setAccessibleName(QLatin1String(n.caption).chopped(1));
+    }
+    // The partner of the single-field checks: never shown, always "0".
+    m_zero = new QLineEdit(QStringLiteral("0"), kind);
+    named(m_zero, "zeroedit", {0, 0, 10, 10}, nullptr);
+    m_zero->setEnabled(false);
+    m_zero->hide();
+
+    auto* preview = new QGroupBox(QStringLiteral("Preview"), common);
+    preview->setGeometry(4, 162, 357, 156);
+    const struct {
+        const char* caption;
+        Qt::Alignment align;
+        const char* panel;
+        const char* image;
+        const char* name;
+        int x;
+    } pictures[] = {
+        {"Pic on Ground:", Qt::AlignLeft, "Panel12", "Image12", "Ground picture", 12},
+        {":Pic in Inventory", Qt::AlignRight, "Panel13", "Image13", "Inventory picture", 184},
+    };
+    for (const auto& p : pictures) {
+        label(QLatin1String(p.caption), preview, {p.x, 13, 161, 16}, p.align | Qt::AlignVCenter);
+        auto* panel = new QFrame(preview);
+        named(panel, p.panel, {p.x, 30, 161, 121}, nullptr);
+        auto* image = new QLabel(panel);
+        named(image, p.image, {2, 2, kPictureBox.width(), kPictureBox.height()}, p.name);
+        image->setPixmap(QPixmap::fromImage(greyPicture()));
+        (p.x == 12 ? m_image12 : m_image13) = image;
+    }
+
+    label(QStringLiteral("Size:"), common, {222, 322, 40, 20}, Qt::AlignRight | Qt::AlignVCenter);
+    m_size = new QLineEdit(common);
+    named(m_size, "Edit118", {266, 322, 95, 20}, "Item file size");
+    m_size->setReadOnly(true);
+
+    common->setStyleSheet(QStringLiteral(
+        "QLabel, QCheckBox { color: #8cf5a2; font-size: 8pt; }"
+        "QGroupBox { color: #8cf5a2; border: 1px solid #3c4a3c; margin-top: 7px; font-size: 8pt; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"
+        "QCheckBox::indicator { width: 10px; height: 10px; border: 1px solid #6ef08a;"
+        " background: #0a0e0a; }"
+        "QCheckBox::indicator:checked { background: #6ef08a; }"
+        "QLineEdit { background: #0a0e0a; color: #b6ffc6; border: 1px solid #3c4a3c;"
+        " font-family: 'DejaVu Sans Mono'; font-size: 9pt; }"
+        "QLineEdit#Edit118 { background: silver; color: black; }"
+        "QComboBox { background: #0a0e0a; color: #b6ffc6; border: 1px solid #3c4a3c;"
+        " font-size: 8pt; }"
+        "QComboBox QAbstractItemView { background: #0a0e0a; color: #b6ffc6;"
+        " selection-background-color: #2c3a2c; }"
+        "QComboBox:disabled { color: #5c6a5c; }"
+        "QFrame#Panel12, QFrame#Panel13 { background: rgb(128, 128, 128);"
+        " border: 2px inset #808080; }"));
+
+    // Change handlers: user picks and typing only, so that filling runs the edits' checks
+    // but not the lists' handlers.
+    for (const ItemField& f : kItemFields) {
+        QWidget* w = control(f.control);
+        if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            connect(e, &QLineEdit::textChanged, this, [this, &f] { fieldChanged(f); });
+        } else if (auto* c = qobject_cast<QCheckBox*>(w)) {
+            connect(c, &QCheckBox::clicked, this, [this] { m_context.setalarm(); });
+        } else if (f.display == ItemDisplay::Choice) {
+            connect(combo(f.control), &QComboBox::activated, this,
+                    [this] { m_context.setalarm(); });
+        }
+    }
+    connect(m_combo8, &QComboBox::activated, this, [this] { ComboBox8Change(); });
+    connect(m_combo8->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBox8Change(); });
+}
+
+QWidget* ItemPage::control(const char* name) const {
+    return m_tab->findChild<QWidget*>(QLatin1String(name));
+}
+
+QLineEdit* ItemPage::edit(const char* name) const {
+    return qobject_cast<QLineEdit*>(control(name));
+}
+
+QComboBox* ItemPage::combo(const char* name) const {
+    return qobject_cast<QComboBox*>(control(name));
+}
+
+void ItemPage::fill(const QByteArray& bytes) {
+    m_size->setText(QString::number(bytes.size()) + QStringLiteral(" bytes"));
+    m_combo8->clear();
+    m_inventoryCount = 0;
+    m_hasFilled = false;
+    const ListContents list = readlist(
+        dataFile(m_context.shell->settings, DataKind::InventoryArt, QStringLiteral("inven.lst")),
+        ListMode::WholeLine);
+    m_combo8->addItems(list.entries);
+    m_inventoryCount = list.count;
+
+    for (int i : kItemFillOrder)
+        apply(kItemFields[i], bytes);
+    m_bytes = bytes;
+    for (int i = 0; i < kItemFieldCount; ++i)
+        m_filled[i] = state(kItemFields[i]);
+    m_hasFilled = true;
+
+    // Both pictures; a setting both fail on is reported once.
+    QStringList shown;
+    m_fillMessages = &shown;
+    ComboBox8Change();
+    drawGround();
+    m_fillMessages = nullptr;
+}
+
+void ItemPage::apply(const ItemField& field, const QByteArray& bytes) {
+    switch (field.display) {
+    case ItemDisplay::Choice: {
+        QComboBox* box = combo(field.control);
+        box->setCurrentIndex(itemListPosition(field, bytes, box->count()));
+        break;
+    }
+    case ItemDisplay::Marker:
+        qobject_cast<QCheckBox*>(control(field.control))
+            ->setChecked(fieldValue(bytes, field.offset, field.width) == kHiddenMarker);
+        break;
+    case ItemDisplay::Signed:
+    case ItemDisplay::Shift:
+        edit(field.control)->setText(itemFieldText(field, bytes));
+        break;
+    case ItemDisplay::Picture:
+        m_combo8->setCurrentIndex(itemListPosition(field, bytes, m_inventoryCount));
+        break;
+    case ItemDisplay::ArtType:
+        break; // written only
+    }
+}
+
+QString ItemPage::state(const ItemField& field) const {
+    switch (field.display) {
+    case ItemDisplay::Choice:
+        return QString::number(combo(field.control)->currentIndex());
+    case ItemDisplay::Marker:
+        return qobject_cast<QCheckBox*>(control(field.control))->isChecked() ? QStringLiteral("1")
+                                                                             : QStringLiteral("0");
+    case ItemDisplay::Signed:
+    case ItemDisplay::Shift:
+        return edit(field.control)->text();
+    case ItemDisplay::Picture:
+    case ItemDisplay::ArtType:
+        break;
+    }
+    return QString::number(inventoryPosition());
+}
+
+// The selected entry's position; typed text counts when it names an entry.
+int ItemPage::inventoryPosition() const {
+    const int at = m_combo8->currentIndex();
+    const QString text = m_combo8->currentText();
+    if (at >= 0 && m_combo8->itemText(at) == text)
+        return at;
+    if (text.isEmpty())
+        return -1;
+    return m_combo8->findText(text, Qt::MatchFixedString);
+}
+
+bool ItemPage::inventoryPicture(int position) const {
+    return position >= 0 && position < m_inventoryCount;
+}
+
+// A field's new value from its control; throws UserError for a text that is not a number.
+std::uint32_t ItemPage::value(const ItemField& field) const {
+    switch (field.display) {
+    case ItemDisplay::Choice: {
+        const int at = combo(field.control)->currentIndex();
+        return at < 0 ? 0xFFFFFFFFu : std::uint32_t(at);
+    }
+    case ItemDisplay::Marker:
+        return qobject_cast<QCheckBox*>(control(field.control))->isChecked() ? kHiddenMarker : 0;
+    case ItemDisplay::Signed:
+    case ItemDisplay::Shift:
+        return std::uint32_t(strToInt(edit(field.control)->text())); // -1 gives 255 in a byte
+    case ItemDisplay::Picture: {
+        const int at = inventoryPosition();
+        return inventoryPicture(at) ? std::uint32_t(at) : kNoPicture;
+    }
+    case ItemDisplay::ArtType:
+        // No picture is the game's all-ones art id, not an inventory art type with no index.
+        return inventoryPicture(inventoryPosition()) ? kInventoryArtType : 0xFF;
+    }
+    return 0;
+}
+
+QList<FieldWrite> ItemPage::fieldWrites() const {
+    QList<FieldWrite> writes;
+    for (int i = 0; i < kItemFieldCount; ++i) {
+        const ItemField& f = kItemFields[i];
+        if (m_hasFilled && state(f) == m_filled[i])
+            writes.append({f.offset, f.width, fieldToHex(m_bytes, f.offset, f.width), true});
+        else
+            writes.append({f.offset, f.width, itemFieldHex(value(f), f.width), false});
+    }
+    return writes;
+}
+
+bool ItemPage::valid() const {
+    for (const ItemField& f : kItemFields)
+        if (f.check != ItemCheck::None && edit(f.control)->property("outOfRange").toBool())
+            return false;
+    return true;
+}
+
+void ItemPage::fieldChanged(const ItemField& field) {
+    m_context.setalarm();
+    if (field.check == ItemCheck::None)
+        return;
+    try {
+        check(field);
+    } catch (const UserError& e) {
+        report(e);
+    }
+}
+
+// highlight with the field's partner; the frame shift alone, its text judged at saving.
+void ItemPage::check(const ItemField& field) {
+    QLineEdit* box = edit(field.control);
+    QLineEdit* partner = field.partner ? edit(field.partner) : nullptr;
+    auto unjudged = [](const QString& t) { return t.isEmpty() || t == QLatin1String("-"); };
+    if (unjudged(box->text()) || (partner && unjudged(partner->text())))
+        return;
+    std::int32_t sum = 0;
+    if (field.check == ItemCheck::FrameShift) {
+        if (!tryStrToInt(box->text(), sum))
+            return;
+    } else {
+        sum = strToInt(box->text());
+        if (partner)
+            sum = std::int32_t(std::uint32_t(sum) + std::uint32_t(strToInt(partner->text())));
+    }
+    const bool red = !itemCheckPasses(field.check, sum);
+    mark(box, red);
+    if (partner)
+        mark(partner, red);
+    if (m_context.validityChanged)
+        m_context.validityChanged();
+}
+
+void ItemPage::mark(QLineEdit* box, bool red) {
+    box->setProperty("outOfRange", red);
+    box->setStyleSheet(red ? QLatin1String(kRedMark) : QString());
+}
+
+void ItemPage::ComboBox8Change() {
+    m_context.setalarm();
+    drawInventory();
+}
+
+void ItemPage::drawInventory() {
+    const int at = inventoryPosition();
+    if (at < 0 || at == m_inventoryCount)
+        clear(m_image13);
+    else
+        drawEntry(kInventoryArt, m_combo8->itemText(at), m_image13);
+}
+
+// The ground picture of the header's frame list, for every object type.
+void ItemPage::drawGround() {
+    const QComboBox* frames = m_context.header->frames();
+    const int at = frames->currentIndex();
+    if (at < 0 || at == m_context.document->artcount)
+        clear(m_image12);
+    else
+        drawEntry(kGroundArt, frames->itemText(at), m_image12);
+}
+
+void ItemPage::frameChanged() {
+    drawGround();
+}
+
+// Draws an art list entry's frame file when it exists; otherwise the box keeps its picture.
+void ItemPage::drawEntry(const char* folder, const QString& entry, QLabel* box) {
+    // List entries may carry trailing blanks (the frame list keeps 12 characters of each
+    // line); the file systems the lists were written for ignore them in a name.
+    QString name = entry;
+    while (name.endsWith(QLatin1Char(' ')))
+        name.chop(1);
+    if (name.isEmpty())
+        return;
+    QString game = QDir::fromNativeSeparators(m_context.shell->settings.gameFolder);
+    if (!game.endsWith(QLatin1Char('/')))
+        game += QLatin1Char('/');
+    const QString path = resolvePath(game, QLatin1String(folder) + name);
+    if (!QFileInfo(path).isFile())
+        return;
+    try {
+        drawimage(path, box);
+    } catch (const UserError& e) {
+        report(e);
+    }
+}
+
+// The frame on grey, centred, at the size the settings ask for; a setting that is not a
+// whole number leaves the grey and throws.
+void ItemPage::drawimage(const QString& framePath, QLabel* box) {
+    const QByteArray frame = readFileBytes(framePath);
+    clear(box);
+    const Settings& settings = m_context.shell->settings;
+    const std::int32_t sizeMode = strToInt(settings.imageSize);
+    Palette palette;
+    try {
+        palette = Palette::fromBytes(
+            readFileBytes(dataFile(settings, DataKind::Palette, QStringLiteral("color.pal"))));
+    } catch (const UserError&) {
+        // without a palette the shape is still drawn, in black
+    }
+    box->setPixmap(QPixmap::fromImage(renderFrame(frame, palette, sizeMode)));
+}
+
+void ItemPage::clear(QLabel* box) {
+    box->setPixmap(QPixmap::fromImage(greyPicture()));
+}
+
+void ItemPage::report(const UserError& error) {
+    QString text = error.text();
+    if (!error.path().isEmpty())
+        text += QStringLiteral("\n") + QDir::toNativeSeparators(error.path());
+    if (m_fillMessages) {
+        if (m_fillMessages->contains(text))
+            return;
+        m_fillMessages->append(text);
+    }
+    m_context.shell->prompter->error(m_tab->window(), QStringLiteral("Error"), text);
+}
+
+} // namespace
+
+std::unique_ptr<TypePage> createItemPage(QWidget* tab, const PageContext& context) {
+    return std::make_unique<ItemPage>(tab, context);
+}
+
+} // namespace zantrel

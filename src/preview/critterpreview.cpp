@@ -1,0 +1,126 @@
+#include "critterpreview.h"
+
+#include "gamedata/gamefiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+#include <utility>
+
+namespace zantrel {
+
+namespace {
+
+const QString kRotate = QStringLiteral("Rotate");
+const QString kStop = QStringLiteral("Stop");
+
+} // namespace
+
+CritterPreview::CritterPreview(QWidget* parent, QPoint at, QString startFolder,
+                               std::function<void(const QString&)> error)
+    : m_startFolder(std::move(startFolder)), m_error(std::move(error)) {
+    m_panel = new QFrame(parent);
+    m_panel->setObjectName(QStringLiteral("Panel4"));
+    m_panel->setGeometry(at.x(), at.y(), 121, 121);
+    m_panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_panel->setLineWidth(2);
+    m_panel->setStyleSheet(QStringLiteral("QFrame#Panel4 { background: black; border: 2px inset "
+                                          "#3c4a3c; }"));
+
+    m_image = new QLabel(m_panel);
+    m_image->setObjectName(QStringLiteral("Image1"));
+    m_image->setGeometry(2, 2, 117, 117);
+    m_image->setAlignment(Qt::AlignCenter); // centred, never scaled
+    m_image->setStyleSheet(QStringLiteral("QLabel { background: black; }"));
+    m_image->setAccessibleName(QStringLiteral("Critter preview"));
+
+    m_button = new QPushButton(kRotate, parent);
+    m_button->setObjectName(QStringLiteral("BitBtn1"));
+    m_button->setGeometry(at.x() + (121 - 70) / 2, at.y() + 121 + 6, 70, 25);
+    m_button->setAccessibleName(QStringLiteral("Rotate the preview"));
+    m_button->setEnabled(false);
+    connect(m_button, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+
+    m_timer = new QTimer(m_panel); // found by name with the window's other controls
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(250);
+    connect(m_timer, &QTimer::timeout, this, [this] { Timer1Timer(); });
+}
+
+QString CritterPreview::artName(const QString& entry) {
+    const int comma = entry.indexOf(QLatin1Char(','));
+    return comma < 0 ? entry : entry.left(comma);
+}
+
+QString CritterPreview::picture(const QString& relative) const {
+    // Art names are often upper case in the lists while the pictures are not.
+    return resolvePath(m_startFolder, relative);
+}
+
+bool CritterPreview::load(const QString& path) {
+    // Regular files only: a pipe or a device under that name must not block the window.
+    QImage picture;
+    if (QFileInfo(path).isFile() && picture.load(path)) {
+        m_image->setPixmap(QPixmap::fromImage(picture));
+        m_shown = path;
+        return true;
+    }
+    return false;
+}
+
+void CritterPreview::report(const QString& path) const {
+    if (m_error)
+        m_error(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void CritterPreview::showcritterimage(const QString& artEntry) {
+    m_base = QStringLiteral("images/critters/") + artName(artEntry);
+    m_facing = 3;
+    const QString first = picture(m_base + QStringLiteral("_3.bmp"));
+    if (QFileInfo(first).isFile()) {
+        if (!load(first))
+            report(first);
+        m_button->setEnabled(true); // a running rotation goes on with the new name
+        return;
+    }
+    m_timer->stop();
+    m_button->setText(kRotate);
+    const QString notAvailable = picture(QStringLiteral("images/notav.bmp"));
+    if (!load(notAvailable))
+        report(notAvailable);
+    m_button->setEnabled(false);
+}
+
+void CritterPreview::BitBtn1Click() {
+    if (m_button->text() == kRotate) {
+        m_button->setText(kStop);
+        m_timer->start();
+    } else {
+        m_button->setText(kRotate);
+        m_timer->stop();
+    }
+}
+
+void CritterPreview::Timer1Timer() {
+    m_facing = m_facing + 1 > 6 ? 1 : m_facing + 1;
+    const QString next = picture(m_base + QStringLiteral("_%1.bmp").arg(m_facing));
+    if (load(next))
+        return;
+    // A facing that cannot be shown would fail on every tick: stop at the first one, before
+    // the message, so no tick arrives while it is up.
+    m_timer->stop();
+    m_button->setText(kRotate);
+    report(next);
+}
+
+void CritterPreview::enable() {
+    m_button->setEnabled(true);
+}
+
+} // namespace zantrel

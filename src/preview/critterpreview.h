@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTimer;
+class QWidget;
+
+namespace zantrel {
+
+// The critter's prepared picture in its black panel, and the "Rotate" button that turns it
+// through the six facings, one every quarter of a second. The pictures are our own bitmaps
+// below the start folder: images/critters/<name>_<facing>.bmp, and images/notav.bmp.
+class CritterPreview : public QObject {
+public:
+    // The panel Panel4 (121 x 121) with Image1 goes to `at` in parent, BitBtn1 below it.
+    // `error` shows a failure to load a picture. The widgets and the timer belong to parent;
+    // this object must be deleted no later than parent.
+    CritterPreview(QWidget* parent, QPoint at, QString startFolder,
+                   std::function<void(const QString&)> error);
+
+    // The name of a critter art entry: its text up to the first comma.
+    static QString artName(const QString& entry);
+
+    // Shows facing 3 of the entry's name, or the not-available picture when it has none.
+    void showcritterimage(const QString& artEntry);
+    void BitBtn1Click(); // "Rotate" starts the turning, "Stop" ends it
+    void Timer1Timer();  // the next facing, 6 followed by 1
+    void enable();       // any prototype was opened
+
+    QFrame* panel() const { return m_panel; }
+    QLabel* image() const { return m_image; }
+    QPushButton* button() const { return m_button; }
+    QTimer* timer() const { return m_timer; }
+    int facing() const { return m_facing; }
+    QString baseName() const { return m_base; }
+    // The file last shown in Image1.
+    QString shownFile() const { return m_shown; }
+
+private:
+    bool load(const QString& path); // false: the picture stays as it was
+    void report(const QString& path) const;
+    QString picture(const QString& relative) const;
+
+    QString m_startFolder;
+    std::function<void(const QString&)> m_error;
+    QFrame* m_panel;
+    QLabel* m_image;
+    QPushButton* m_button;
+    QTimer* m_timer;
+    QString m_base; // relative to the start folder: images/critters/<name>
+    std::uint8_t m_facing = 3;
+    QString m_shown;
+};
+
+} // namespace zantrel
