@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>
@@ -94,6 +95,18 @@ int main(int argc, char** argv) {
              ok;
     }
     shell.settings.imageSize = QStringLiteral("0");
+
+    // The demo critter on its "General" and "Base" tabs.
+    shell.editor->openFromTree(
+        QDir::current().filePath(QStringLiteral("demo/Fallout2/data/proto/critters/00000001.pro")));
+    settle(200);
+    ok = save(shell.editor, out, "editor-critter.png") && ok;
+    if (auto* inner = shell.editor->findChild<QTabWidget*>(QStringLiteral("PageControl2"))) {
+        inner->setCurrentIndex(1);
+        settle(200);
+        ok = save(shell.editor, out, "editor-critter-base.png") && ok;
+        inner->setCurrentIndex(0);
+    }
 
     shell.settingsWindow->show();
     auto* list = shell.settingsWindow->findChild<QListWidget*>(QStringLiteral("ListBox1"));
