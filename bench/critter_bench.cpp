@@ -2,6 +2,7 @@
 // platform: a 1,500-line script list and a 550-line critter art list into their boxes, the
 // header filled, a 320-line proto.msg read for the type lists and both type names, all six
 // critter tabs filled with their range checks, and the facing-3 preview picture loaded.
+#include "benchshell.h"
 #include "shell/editorwindow.h"
 #include "shell/prompter.h"
 #include "shell/shell.h"
@@ -20,29 +21,6 @@
 #include <cstdio>
 
 namespace {
-
-// Answers nothing; a message during the benchmark is a failure.
-class SilentPrompter : public zantrel::Prompter {
-public:
-    int messages = 0;
-    void error(QWidget*, const QString& title, const QString& text) override {
-        ++messages;
-        std::fprintf(stderr, "message: %s: %s\n", qPrintable(title), qPrintable(text));
-    }
-    bool confirm(QWidget*, const QString&, const QString&) override { return true; }
-    QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
-    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString folder(QWidget*, const QString&, const QString&) override { return {}; }
-};
-
-void write(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        std::abort();
-}
 
 QByteArray bitmap(int width, int height) {
     QImage picture(width, height, QImage::Format_RGB32);
@@ -102,24 +80,25 @@ void setUp() {
         scripts += QByteArray("zs" + QByteArray::number(i).rightJustified(5, '0') + ".int")
                        .leftJustified(16, ' ') +
                    "; Script of the benchmark number " + QByteArray::number(i) + "\r\n";
-    write(src + "/scripts.lst", scripts);
+    writeBenchFile(src + "/scripts.lst", scripts);
     QByteArray art;
     for (int i = 0; i < 550; ++i)
         art += "zc" + QByteArray::number(i).rightJustified(5, '0') + ",11,1\r\n";
-    write(src + "/critters.lst", art);
+    writeBenchFile(src + "/critters.lst", art);
     QByteArray names;
     for (int i = 1; i <= 550; ++i)
         names +=
             "{" + QByteArray::number(i * 100) + "}{}{Critter " + QByteArray::number(i) + "}\r\n";
-    write(src + "/pro_crit.msg", names);
-    write(src + "/proto.msg", protoMsg());
+    writeBenchFile(src + "/pro_crit.msg", names);
+    writeBenchFile(src + "/proto.msg", protoMsg());
     // Frame id 17 of the prototype: "zc00017".
     for (int n = 1; n <= 6; ++n)
-        write(g_folder->filePath(QStringLiteral("images/critters/zc00017_%1.bmp").arg(n)),
-              bitmap(100, 100));
-    write(g_folder->filePath(QStringLiteral("images/notav.bmp")), bitmap(100, 100));
+        writeBenchFile(g_folder->filePath(QStringLiteral("images/critters/zc00017_%1.bmp").arg(n)),
+                       bitmap(100, 100));
+    writeBenchFile(g_folder->filePath(QStringLiteral("images/notav.bmp")), bitmap(100, 100));
     for (int variant : {0, 1})
-        write(g_folder->filePath(QStringLiteral("c%1.pro").arg(variant)), critter(variant));
+        writeBenchFile(g_folder->filePath(QStringLiteral("c%1.pro").arg(variant)),
+                       critter(variant));
 
     // The preview pictures are found below the folder current when the editor is made.
     QDir::setCurrent(g_folder->path());

@@ -2,6 +2,7 @@
 // platform: a 1,500-line script list, 600-line item and inventory art lists, the header and
 // the item page filled, and both pictures (frames that fill the 157 x 117 boxes) drawn at
 // full size. The same opening with the art files absent shows what the drawing costs.
+#include "benchshell.h"
 #include "shell/editorwindow.h"
 #include "shell/prompter.h"
 #include "shell/shell.h"
@@ -17,29 +18,6 @@
 #include <cstdio>
 
 namespace {
-
-// Answers nothing; a message during the benchmark is a failure.
-class SilentPrompter : public zantrel::Prompter {
-public:
-    int messages = 0;
-    void error(QWidget*, const QString& title, const QString& text) override {
-        ++messages;
-        std::fprintf(stderr, "message: %s: %s\n", qPrintable(title), qPrintable(text));
-    }
-    bool confirm(QWidget*, const QString&, const QString&) override { return true; }
-    QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
-    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString folder(QWidget*, const QString&, const QString&) override { return {}; }
-};
-
-void write(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        std::abort();
-}
 
 // A frame as large as the picture box, about two thirds of it painted.
 QByteArray boxFrame() {
@@ -66,28 +44,28 @@ void setUp() {
         scripts += QByteArray("zs" + QByteArray::number(i).rightJustified(5, '0') + ".int")
                        .leftJustified(16, ' ') +
                    "; Script of the benchmark number " + QByteArray::number(i) + "\r\n";
-    write(src + "/scripts.lst", scripts);
+    writeBenchFile(src + "/scripts.lst", scripts);
     QByteArray items, inven, names;
     for (int i = 0; i < 600; ++i) {
         items += "zit" + QByteArray::number(i).rightJustified(5, '0') + ".frm\r\n";
         inven += "zin" + QByteArray::number(i).rightJustified(5, '0') + ".frm\r\n";
         names += "{" + QByteArray::number(i * 100) + "}{}{Item " + QByteArray::number(i) + "}\r\n";
     }
-    write(src + "/items.lst", items);
-    write(src + "/inven.lst", inven);
-    write(src + "/pro_item.msg", names);
+    writeBenchFile(src + "/items.lst", items);
+    writeBenchFile(src + "/inven.lst", inven);
+    writeBenchFile(src + "/pro_item.msg", names);
     QByteArray palette;
     for (int i = 0; i < 256; ++i)
         palette += QByteArray(1, char(i % 64)) + char((i / 4) % 64) + char((255 - i) % 64);
-    write(src + "/color.pal", palette);
+    writeBenchFile(src + "/color.pal", palette);
     // The item shows frame 300 on the ground and inventory picture 450.
-    write(game + "/data/art/items/zit00300.frm", boxFrame());
-    write(game + "/data/art/inven/zin00450.frm", boxFrame());
+    writeBenchFile(game + "/data/art/items/zit00300.frm", boxFrame());
+    writeBenchFile(game + "/data/art/inven/zin00450.frm", boxFrame());
     QByteArray proto =
         QByteArray::fromHex("0000012C000075300000012C000000000000000000002008000000000000005D");
     proto += QByteArray::fromHex("0000000300000001000000140000000500000064070001C2");
     proto += QByteArray(60, '\x11');
-    write(g_folder->filePath(QStringLiteral("i.pro")), proto);
+    writeBenchFile(g_folder->filePath(QStringLiteral("i.pro")), proto);
 
     g_prompter = new SilentPrompter;
     g_shell = new zantrel::Shell;

@@ -1,6 +1,7 @@
 // Opening a prototype end to end through the editor window, under the offscreen platform:
 // the file read, a 1,500-line script list and a 2,300-line art list into their boxes, the
 // header filled, the flags decoded and the description refreshed.
+#include "benchshell.h"
 #include "shell/editorwindow.h"
 #include "shell/prompter.h"
 #include "shell/shell.h"
@@ -15,28 +16,6 @@
 
 namespace {
 
-// Answers nothing; a message during the benchmark is a failure.
-class SilentPrompter : public zantrel::Prompter {
-public:
-    int messages = 0;
-    void error(QWidget*, const QString& title, const QString& text) override {
-        ++messages;
-        std::fprintf(stderr, "message: %s: %s\n", qPrintable(title), qPrintable(text));
-    }
-    bool confirm(QWidget*, const QString&, const QString&) override { return true; }
-    QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
-    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString folder(QWidget*, const QString&, const QString&) override { return {}; }
-};
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        std::abort();
-}
-
 QTemporaryDir* g_folder = nullptr;
 zantrel::Shell* g_shell = nullptr;
 SilentPrompter* g_prompter = nullptr;
@@ -50,20 +29,20 @@ void setUp() {
         scripts += QByteArray("zs" + QByteArray::number(i).rightJustified(5, '0') + ".int")
                        .leftJustified(16, ' ') +
                    "; Script of the benchmark number " + QByteArray::number(i) + "\r\n";
-    write(src + "/scripts.lst", scripts);
+    writeBenchFile(src + "/scripts.lst", scripts);
     QByteArray art;
     for (int i = 0; i < 2300; ++i)
         art += "zsc" + QByteArray::number(i).rightJustified(5, '0') + ".frm\r\n";
-    write(src + "/scenery.lst", art);
+    writeBenchFile(src + "/scenery.lst", art);
     QByteArray names;
     for (int i = 1; i <= 2300; ++i)
         names +=
             "{" + QByteArray::number(i * 100) + "}{}{Scenery " + QByteArray::number(i) + "}\r\n";
-    write(src + "/pro_scen.msg", names);
+    writeBenchFile(src + "/pro_scen.msg", names);
     QByteArray proto =
         QByteArray::fromHex("0200044C0001AD70020008FB00000000000000000000200800000000000005DB");
     proto += QByteArray(17, '\x11');
-    write(g_folder->filePath(QStringLiteral("s.pro")), proto);
+    writeBenchFile(g_folder->filePath(QStringLiteral("s.pro")), proto);
 
     g_prompter = new SilentPrompter;
     g_shell = new zantrel::Shell;

@@ -1,0 +1,23 @@
+#pragma once
+
+// What the benchmarks that drive the editor window share.
+#include "shell/prompter.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Answers nothing; a message during a benchmark is a failure, printed and counted.
+class SilentPrompter : public zantrel::Prompter {
+public:
+    int messages = 0;
+    void error(QWidget*, const QString& title, const QString& text) override;
+    bool confirm(QWidget*, const QString&, const QString&) override { return true; }
+    QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QString folder(QWidget*, const QString&, const QString&) override { return {}; }
+};
+
+// Writes a generated input (folders created); aborts the run when it cannot.
+void writeBenchFile(const QString& path, const QByteArray& bytes);
