@@ -8,11 +8,13 @@
 #include "shell/prompter.h"
 #include "shell/settingswindow.h"
 #include "shell/shell.h"
+#include "shell/treewindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QRadioButton>
@@ -49,6 +51,7 @@ int main(int argc, char** argv) {
     const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QDir().mkpath(out);
 
+    const QDir buildDir = QDir::current(); // the tree window changes the current folder
     zantrel::QtPrompter prompter;
     zantrel::Shell shell;
     shell.programFolder = QDir::currentPath(); // the build folder with its demo settings
@@ -71,7 +74,7 @@ int main(int argc, char** argv) {
 
     // A scenery prototype of the demo data, in hexadecimal, decimal and with "Set Manually:".
     const QString scenery =
-        QDir::current().filePath(QStringLiteral("demo/Fallout2/data/proto/scenery/00000001.pro"));
+        buildDir.filePath(QStringLiteral("demo/Fallout2/data/proto/scenery/00000001.pro"));
     shell.editor->openFromTree(scenery);
     settle(200);
     ok = save(shell.editor, out, "editor-hex.png") && ok;
@@ -83,10 +86,18 @@ int main(int argc, char** argv) {
     settle(200);
     ok = save(shell.editor, out, "editor-manual.png") && ok;
     shell.editor->header()->flags()->manual()->click();
+    // The tree window beside it, in the folder of the demo scenery.
+    if (auto* tree = qobject_cast<zantrel::TForm2*>(shell.tree)) {
+        tree->setFolder(QFileInfo(scenery).path());
+        shell.editor->Tree1Click();
+        settle(300);
+        ok = save(tree, out, "tree.png") && ok;
+        shell.editor->Tree1Click();
+    }
 
     // An item with its ground and inventory pictures, at full and at half size.
     const QString item =
-        QDir::current().filePath(QStringLiteral("demo/Fallout2/data/proto/items/00000005.pro"));
+        buildDir.filePath(QStringLiteral("demo/Fallout2/data/proto/items/00000005.pro"));
     for (const char* size : {"0", "1"}) {
         shell.settings.imageSize = QLatin1String(size);
         shell.editor->openFromTree(item);
@@ -98,7 +109,7 @@ int main(int argc, char** argv) {
 
     // The demo critter on its "General" and "Base" tabs.
     shell.editor->openFromTree(
-        QDir::current().filePath(QStringLiteral("demo/Fallout2/data/proto/critters/00000001.pro")));
+        buildDir.filePath(QStringLiteral("demo/Fallout2/data/proto/critters/00000001.pro")));
     settle(200);
     ok = save(shell.editor, out, "editor-critter.png") && ok;
     if (auto* inner = shell.editor->findChild<QTabWidget*>(QStringLiteral("PageControl2"))) {
