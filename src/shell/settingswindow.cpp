@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QTableWidget>
 
@@ -98,6 +99,9 @@ TForm4::TForm4(Shell& shell)
     setWindowTitle(QStringLiteral("Settings"));
     setFixedSize(613, 227);
     setStyleSheet(QString::fromLatin1(kStyle));
+    // Without a title bar, Escape is the keyboard's way out: it closes without saving.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &TForm4::closeWindow);
 
     // Created first so that every control lies above it.
     m_background = new Picture(this, QStringLiteral("Image1"),

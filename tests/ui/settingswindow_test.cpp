@@ -378,6 +378,7 @@ TEST_F(SettingsWindow, EveryWayOutGivesTheEditorBack) {
         {"close button", [&] { closeByButton(); }},
         {"save button", [&] { save(); }},
         {"window system", [&] { w->close(); }},
+        {"Escape", [&] { QTest::keyClick(w, Qt::Key_Escape); }},
     };
     TZantrel* editor = f.shell.editor;
     Picture* settingsButton = editor->findChild<Picture*>("Image15");
