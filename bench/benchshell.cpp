@@ -1,8 +1,13 @@
 #include "benchshell.h"
 
+#include "shell/shell.h"
+
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,4 +22,15 @@ void writeBenchFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
         std::abort();
+}
+
+int runEditorBenchmarks(int argc, char** argv, void (*setUp)(), zantrel::Shell* (*shell)()) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    setUp();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    zantrel::destroyWindows(*shell());
+    return 0;
 }

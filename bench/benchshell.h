@@ -6,6 +6,10 @@
 #include <QByteArray>
 #include <QString>
 
+namespace zantrel {
+struct Shell;
+}
+
 // Answers nothing; a message during a benchmark is a failure, printed and counted.
 class SilentPrompter : public zantrel::Prompter {
 public:
@@ -18,6 +22,10 @@ public:
     }
     QString folder(QWidget*, const QString&, const QString&) override { return {}; }
 };
+
+// The main of a benchmark that drives the editor window: an application on the offscreen
+// platform, the inputs and windows made by setUp, the runs, then the windows destroyed.
+int runEditorBenchmarks(int argc, char** argv, void (*setUp)(), zantrel::Shell* (*shell)());
 
 // Writes a generated input (folders created); aborts the run when it cannot.
 void writeBenchFile(const QString& path, const QByteArray& bytes);

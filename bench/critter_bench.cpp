@@ -138,12 +138,5 @@ BENCHMARK(BM_OpenCritter)
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    setUp();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    zantrel::destroyWindows(*g_shell);
-    return 0;
+    return runEditorBenchmarks(argc, argv, setUp, [] { return g_shell; });
 }

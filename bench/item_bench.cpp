@@ -111,12 +111,5 @@ BENCHMARK(BM_OpenItem)
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    setUp();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    zantrel::destroyWindows(*g_shell);
-    return 0;
+    return runEditorBenchmarks(argc, argv, setUp, [] { return g_shell; });
 }
