@@ -34,3 +34,24 @@ int runEditorBenchmarks(int argc, char** argv, void (*setUp)(), zantrel::Shell* 
     zantrel::destroyWindows(*shell());
     return 0;
 }
+
+QByteArray benchScriptList(int lines) {
+    QByteArray scripts;
+    for (int i = 0; i < lines; ++i)
+        scripts += QByteArray("zs" + QByteArray::number(i).rightJustified(5, '0') + ".int")
+                       .leftJustified(16, ' ') +
+                   "; Script of the benchmark number " + QByteArray::number(i) + "\r\n";
+    return scripts;
+}
+
+zantrel::Shell* makeBenchShell(const QString& programFolder, SilentPrompter* prompter,
+                               const QString& sources) {
+    auto* shell = new zantrel::Shell;
+    shell->programFolder = programFolder;
+    shell->prompter = prompter;
+    shell->quit = [] {};
+    zantrel::createWindows(*shell);
+    shell->settings.sourcesFolder = sources;
+    shell->settings.useSources = QStringLiteral("1");
+    return shell;
+}

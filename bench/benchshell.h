@@ -27,5 +27,12 @@ public:
 // platform, the inputs and windows made by setUp, the runs, then the windows destroyed.
 int runEditorBenchmarks(int argc, char** argv, void (*setUp)(), zantrel::Shell* (*shell)());
 
+// A script list of the given length, each description from the 19th character.
+QByteArray benchScriptList(int lines);
+
+// The four windows in programFolder, reading their data from the sources folder.
+zantrel::Shell* makeBenchShell(const QString& programFolder, SilentPrompter* prompter,
+                               const QString& sources);
+
 // Writes a generated input (folders created); aborts the run when it cannot.
 void writeBenchFile(const QString& path, const QByteArray& bytes);

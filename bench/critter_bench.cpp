@@ -75,12 +75,7 @@ SilentPrompter* g_prompter = nullptr;
 void setUp() {
     g_folder = new QTemporaryDir;
     const QString src = g_folder->filePath(QStringLiteral("Source"));
-    QByteArray scripts;
-    for (int i = 0; i < 1500; ++i)
-        scripts += QByteArray("zs" + QByteArray::number(i).rightJustified(5, '0') + ".int")
-                       .leftJustified(16, ' ') +
-                   "; Script of the benchmark number " + QByteArray::number(i) + "\r\n";
-    writeBenchFile(src + "/scripts.lst", scripts);
+    writeBenchFile(src + "/scripts.lst", benchScriptList(1500));
     QByteArray art;
     for (int i = 0; i < 550; ++i)
         art += "zc" + QByteArray::number(i).rightJustified(5, '0') + ",11,1\r\n";
@@ -103,13 +98,7 @@ void setUp() {
     // The preview pictures are found below the folder current when the editor is made.
     QDir::setCurrent(g_folder->path());
     g_prompter = new SilentPrompter;
-    g_shell = new zantrel::Shell;
-    g_shell->programFolder = g_folder->path();
-    g_shell->prompter = g_prompter;
-    g_shell->quit = [] {};
-    zantrel::createWindows(*g_shell);
-    g_shell->settings.sourcesFolder = src;
-    g_shell->settings.useSources = QStringLiteral("1");
+    g_shell = makeBenchShell(g_folder->path(), g_prompter, src);
 }
 
 void BM_OpenCritter(benchmark::State& state) {

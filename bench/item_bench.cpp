@@ -39,12 +39,7 @@ void setUp() {
     g_folder = new QTemporaryDir;
     const QString src = g_folder->filePath(QStringLiteral("Source"));
     const QString game = g_folder->filePath(QStringLiteral("Game"));
-    QByteArray scripts;
-    for (int i = 0; i < 1500; ++i)
-        scripts += QByteArray("zs" + QByteArray::number(i).rightJustified(5, '0') + ".int")
-                       .leftJustified(16, ' ') +
-                   "; Script of the benchmark number " + QByteArray::number(i) + "\r\n";
-    writeBenchFile(src + "/scripts.lst", scripts);
+    writeBenchFile(src + "/scripts.lst", benchScriptList(1500));
     QByteArray items, inven, names;
     for (int i = 0; i < 600; ++i) {
         items += "zit" + QByteArray::number(i).rightJustified(5, '0') + ".frm\r\n";
@@ -68,14 +63,8 @@ void setUp() {
     writeBenchFile(g_folder->filePath(QStringLiteral("i.pro")), proto);
 
     g_prompter = new SilentPrompter;
-    g_shell = new zantrel::Shell;
-    g_shell->programFolder = g_folder->path();
-    g_shell->prompter = g_prompter;
-    g_shell->quit = [] {};
-    zantrel::createWindows(*g_shell);
-    g_shell->settings.sourcesFolder = src;
+    g_shell = makeBenchShell(g_folder->path(), g_prompter, src);
     g_shell->settings.gameFolder = game;
-    g_shell->settings.useSources = QStringLiteral("1");
     g_shell->settings.imageSize = QStringLiteral("0");
 }
 
