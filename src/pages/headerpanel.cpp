@@ -168,11 +168,8 @@ HeaderPanel::HeaderPanel(QWidget* back, const Document& document, Hooks hooks)
     for (int n : {3, 4, 11}) {
         QLineEdit* e = m_edits[n];
         connect(e, &QLineEdit::textChanged, this, [this, e] {
-            if (e->text().isEmpty()) {
-                e->setText(QStringLiteral("0"));
-                return;
-            }
-            alarm();
+            if (!zeroIfEmpty(e))
+                alarm();
         });
     }
     m_edits[2]->installEventFilter(this);
@@ -206,6 +203,18 @@ HeaderPanel::~HeaderPanel() = default;
 
 QLineEdit* HeaderPanel::edit(int number) const {
     return number >= 1 && number <= 13 ? m_edits[number] : nullptr;
+}
+
+bool HeaderPanel::zeroIfEmpty(QLineEdit* edit) {
+    if (!edit->text().isEmpty())
+        return false;
+    edit->setText(QStringLiteral("0")); // runs the box's handling again with "0"
+    return true;
+}
+
+void HeaderPanel::selectEntry(QComboBox* list, double n, int none, const QString& text) {
+    // A number past the list (or below it) and the text "-1" select "<NONE>".
+    list->setCurrentIndex(n >= 0 && n < none && text != QLatin1String("-1") ? int(n) : none);
 }
 
 void HeaderPanel::alarm() {
@@ -293,10 +302,8 @@ void HeaderPanel::CovertToHEX1Click(const QString& box) {
 
 void HeaderPanel::Edit1Change() {
     QLineEdit* e = m_edits[1];
-    if (e->text().isEmpty()) {
-        e->setText(QStringLiteral("0"));
+    if (zeroIfEmpty(e))
         return;
-    }
     alarm();
     const std::int32_t type = strToInt(e->text());
     if (type >= 0 && type <= 5) {
@@ -308,10 +315,8 @@ void HeaderPanel::Edit1Change() {
 
 void HeaderPanel::Edit2Change() {
     QLineEdit* e = m_edits[2];
-    if (e->text().isEmpty()) {
-        e->setText(QStringLiteral("0"));
+    if (zeroIfEmpty(e))
         return;
-    }
     alarm();
     if (!e->hasFocus())
         return; // only what the user types proposes a text id
@@ -325,38 +330,28 @@ void HeaderPanel::Edit2Change() {
 
 void HeaderPanel::Edit5Change() {
     QLineEdit* e = m_edits[5];
-    if (e->text().isEmpty()) {
-        e->setText(QStringLiteral("0"));
+    if (zeroIfEmpty(e))
         return;
-    }
     alarm();
     double n = 0;
     if (decimal())
         n = roundHalfEven(std::fabs(strToFloat(e->text())));
     else
         n = hextoint(e->text());
-    const int none = m_document.scriptcount;
-    m_combo1->setCurrentIndex(n < none ? int(n) : none);
-    if (e->text() == QLatin1String("-1"))
-        m_combo1->setCurrentIndex(none);
+    selectEntry(m_combo1, n, m_document.scriptcount, e->text());
 }
 
 void HeaderPanel::Edit12Change() {
     QLineEdit* e = m_edits[12];
-    if (e->text().isEmpty()) {
-        e->setText(QStringLiteral("0"));
+    if (zeroIfEmpty(e))
         return;
-    }
     alarm();
     double n = 0;
     if (decimal())
         n = roundHalfEven(strToFloat(e->text())); // a negative one lies beyond the list
     else
         n = hextoint(e->text());
-    const int none = m_document.artcount;
-    m_combo2->setCurrentIndex(n >= 0 && n < none ? int(n) : none);
-    if (e->text() == QLatin1String("-1"))
-        m_combo2->setCurrentIndex(none);
+    selectEntry(m_combo2, n, m_document.artcount, e->text());
     if (e->text() == QLatin1String("FFFFFFFF"))
         e->setText(QStringLiteral("FFFF"));
 }

@@ -82,6 +82,10 @@ private:
     bool run(const std::function<void()>& handler); // false when the handler failed
     void applyValidators();
     void alarm(); // the modified mark, while an editor window is attached
+    // Every box's handling starts by turning an empty text into "0"; true when it did.
+    bool zeroIfEmpty(QLineEdit* edit);
+    // The list entry that follows a script or frame box.
+    void selectEntry(QComboBox* list, double n, int none, const QString& text);
 
     const Document& m_document;
     Hooks m_hooks;
