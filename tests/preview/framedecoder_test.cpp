@@ -1,5 +1,6 @@
 #include "core/usererror.h"
 #include "preview/framedecoder.h"
+#include "support/gamedata.h"
 #include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -7,17 +8,6 @@
 using namespace zantrel;
 
 namespace {
-
-// A frame file: the 62-byte file header, then width, height, the rest of the frame
-// header and the pixels (or only the first pixelBytes of them).
-QByteArray frame(int w, int h, const QByteArray& pixels) {
-    QByteArray f(62, '\0');
-    f[3] = 4;
-    for (int v : {w, h})
-        f.append(char(v >> 8)).append(char(v & 0xFF));
-    f.append(QByteArray(8, '\0'));
-    return f + pixels;
-}
 
 QByteArray testPalette() {
     QByteArray p(768, '\0');
@@ -30,16 +20,6 @@ QByteArray testPalette() {
 }
 
 const QRgb grey = qRgb(128, 128, 128);
-
-// Bounding box of the non-grey pixels.
-QRect painted(const QImage& img) {
-    QRect r;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (img.pixel(x, y) != grey)
-                r |= QRect(x, y, 1, 1);
-    return r;
-}
 
 } // namespace
 
@@ -55,9 +35,9 @@ TEST(FrameDecoder, PlacesTheFrameCentredWithHalvesToEven) {
     };
     for (const auto& c : cases) {
         const QImage img =
-            renderFrame(frame(c.w, c.h, QByteArray(c.w * c.h, char(1))), pal, c.mode);
+            renderFrame(makeFrame(c.w, c.h, QByteArray(c.w * c.h, char(1))), pal, c.mode);
         ASSERT_EQ(img.size(), QSize(157, 117));
-        EXPECT_EQ(painted(img), c.expected) << c.w << "x" << c.h << " mode " << c.mode;
+        EXPECT_EQ(paintedArea(img), c.expected) << c.w << "x" << c.h << " mode " << c.mode;
     }
 }
 
@@ -66,7 +46,7 @@ TEST(FrameDecoder, HalfSizeSamplesEverySecondPixel) {
     QByteArray px(15, char(4));
     for (int x = 0; x < 5; ++x)
         px[x] = char(1 + x % 3);
-    const QImage img = renderFrame(frame(5, 3, px), Palette::fromBytes(testPalette()), 1);
+    const QImage img = renderFrame(makeFrame(5, 3, px), Palette::fromBytes(testPalette()), 1);
     EXPECT_EQ(img.pixel(77, 58), qRgb(252, 0, 0));
     EXPECT_EQ(img.pixel(78, 58), qRgb(0, 0, 252));
     EXPECT_EQ(img.pixel(79, 58), qRgb(0, 252, 0));
@@ -75,17 +55,17 @@ TEST(FrameDecoder, HalfSizeSamplesEverySecondPixel) {
 
 TEST(FrameDecoder, ColoursTransparencyAndPaletteFaults) {
     const QByteArray px("\x01\x00\x04\x05", 4);
-    const QImage img = renderFrame(frame(4, 1, px), Palette::fromBytes(testPalette()), 0);
+    const QImage img = renderFrame(makeFrame(4, 1, px), Palette::fromBytes(testPalette()), 0);
     EXPECT_EQ(img.pixel(76, 58), qRgb(252, 0, 0)); // (63, 0, 0)
     EXPECT_EQ(img.pixel(77, 58), grey);            // index 0 is transparent
     EXPECT_EQ(img.pixel(78, 58), qRgb(40, 80, 120));
     EXPECT_EQ(img.pixel(79, 58), qRgb(252, 252, 4)); // components above 63 clamp
     // A palette cut short gives black for what it lacks; a missing one black for all.
     const QImage shortPal =
-        renderFrame(frame(4, 1, px), Palette::fromBytes(testPalette().left(6)), 0);
+        renderFrame(makeFrame(4, 1, px), Palette::fromBytes(testPalette().left(6)), 0);
     EXPECT_EQ(shortPal.pixel(76, 58), qRgb(252, 0, 0));
     EXPECT_EQ(shortPal.pixel(78, 58), qRgb(0, 0, 0));
-    EXPECT_EQ(renderFrame(frame(4, 1, px), Palette(), 0).pixel(76, 58), qRgb(0, 0, 0));
+    EXPECT_EQ(renderFrame(makeFrame(4, 1, px), Palette(), 0).pixel(76, 58), qRgb(0, 0, 0));
 }
 
 TEST(FrameDecoder, GreyOnlyCases) {
@@ -96,39 +76,39 @@ TEST(FrameDecoder, GreyOnlyCases) {
         QByteArray file;
         int mode;
     } cases[] = {
-        {"setting 2", frame(4, 4, ones), 2},
-        {"setting -1", frame(4, 4, ones), -1},
-        {"zero width", frame(0, 4, ones), 0},
-        {"zero height", frame(4, 0, ones), 1},
-        {"all transparent", frame(4, 4, QByteArray(16, '\0')), 0},
-        {"no pixels", frame(4, 4, QByteArray()), 0},
+        {"setting 2", makeFrame(4, 4, ones), 2},
+        {"setting -1", makeFrame(4, 4, ones), -1},
+        {"zero width", makeFrame(0, 4, ones), 0},
+        {"zero height", makeFrame(4, 0, ones), 1},
+        {"all transparent", makeFrame(4, 4, QByteArray(16, '\0')), 0},
+        {"no pixels", makeFrame(4, 4, QByteArray()), 0},
         {"empty file", QByteArray(), 0},
         {"header only", QByteArray(63, '\xff'), 0},
     };
     for (const auto& c : cases)
-        EXPECT_TRUE(painted(renderFrame(c.file, pal, c.mode)).isNull()) << c.name;
+        EXPECT_TRUE(paintedArea(renderFrame(c.file, pal, c.mode)).isNull()) << c.name;
 }
 
 TEST(FrameDecoder, ClipsLargeFramesAndLyingHeaders) {
     const Palette pal = Palette::fromBytes(testPalette());
     // 200 x 140: offsets -22/-12 (-21.5 and -11.5 round to even), clipped to the box.
-    QImage img = renderFrame(frame(200, 140, QByteArray(200 * 140, char(2))), pal, 0);
-    EXPECT_EQ(painted(img), QRect(0, 0, 157, 117));
+    QImage img = renderFrame(makeFrame(200, 140, QByteArray(200 * 140, char(2))), pal, 0);
+    EXPECT_EQ(paintedArea(img), QRect(0, 0, 157, 117));
     // The header claims 65535 x 65535 over 100 pixel bytes: only those are drawn.
-    img = renderFrame(frame(65535, 65535, QByteArray(100, char(3))), pal, 0);
-    EXPECT_TRUE(painted(img).isNull()); // the first row lies far left of the box
-    img = renderFrame(frame(150, 117, QByteArray(300, char(3))), pal, 0);
-    EXPECT_EQ(painted(img), QRect(4, 0, 150, 2));
+    img = renderFrame(makeFrame(65535, 65535, QByteArray(100, char(3))), pal, 0);
+    EXPECT_TRUE(paintedArea(img).isNull()); // the first row lies far left of the box
+    img = renderFrame(makeFrame(150, 117, QByteArray(300, char(3))), pal, 0);
+    EXPECT_EQ(paintedArea(img), QRect(4, 0, 150, 2));
     // A truncated frame leaves the missing pixels unpainted.
-    img = renderFrame(frame(4, 4, QByteArray(6, char(1))), pal, 0);
-    EXPECT_EQ(painted(img), QRect(76, 56, 4, 2));
+    img = renderFrame(makeFrame(4, 4, QByteArray(6, char(1))), pal, 0);
+    EXPECT_EQ(paintedArea(img), QRect(76, 56, 4, 2));
     EXPECT_EQ(img.pixel(77, 57), qRgb(252, 0, 0));
     EXPECT_EQ(img.pixel(78, 57), grey);
 }
 
 TEST(FrameDecoder, ReadsFilesOnceAndDrawsBlackWithoutAPalette) {
     TempFolder t;
-    const QString frm = t.write("a.frm", frame(2, 2, QByteArray(4, char(1))));
+    const QString frm = t.write("a.frm", makeFrame(2, 2, QByteArray(4, char(1))));
     const QString pal = t.write("color.pal", testPalette());
     EXPECT_EQ(renderFrameFile(frm, pal, 0).pixel(78, 58), qRgb(252, 0, 0));
     EXPECT_EQ(renderFrameFile(frm, t.file("none.pal"), 0).pixel(78, 58), qRgb(0, 0, 0));

@@ -73,3 +73,21 @@ QByteArray makePrototype(int type, int length) {
         p[8] = char(type);
     return p;
 }
+
+QByteArray makeFrame(int width, int height, const QByteArray& pixels) {
+    QByteArray f(62, '\0');
+    f[3] = 4; // version
+    for (int v : {width, height})
+        f.append(char(v >> 8)).append(char(v & 0xFF));
+    return f + QByteArray(8, '\0') + pixels;
+}
+
+QRect paintedArea(const QImage& picture) {
+    const QRgb grey = qRgb(128, 128, 128);
+    QRect r;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixel(x, y) != grey)
+                r |= QRect(x, y, 1, 1);
+    return r;
+}

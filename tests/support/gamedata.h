@@ -4,6 +4,8 @@
 #include "tempfolder.h"
 
 #include <QByteArray>
+#include <QImage>
+#include <QRect>
 
 // A small game data set in <folder>/Source, side by side: a script list of ten lines,
 // six art lists of eight lines, an inventory list of two, the six object-name message files
@@ -15,3 +17,10 @@ zantrel::Settings writeGameData(const TempFolder& folder);
 // frame id 2, flags 00002008, script 5 (when the file reaches it), and a byte pattern after
 // (for critters, values that pass the range checks).
 QByteArray makePrototype(int type, int length);
+
+// A frame file: the 62-byte file header, width and height, the rest of the frame header,
+// then the pixels (as many as given, which may be fewer than width × height).
+QByteArray makeFrame(int width, int height, const QByteArray& pixels);
+
+// The bounding box of the pixels of a picture that are not the grey background.
+QRect paintedArea(const QImage& picture);

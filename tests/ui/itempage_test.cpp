@@ -26,16 +26,8 @@ const QRgb grey = qRgb(128, 128, 128);
 const QRgb red = qRgb(252, 0, 0);
 const QRgb green = qRgb(0, 252, 0);
 
-// A frame file: the 62-byte file header, width, height, the rest of the frame header, pixels.
-QByteArray frame(int w, int h, const QByteArray& pixels) {
-    QByteArray f(62, '\0');
-    for (int v : {w, h})
-        f.append(char(v >> 8)).append(char(v & 0xFF));
-    return f + QByteArray(8, '\0') + pixels;
-}
-
 QByteArray solid(int w, int h, char index) {
-    return frame(w, h, QByteArray(w * h, index));
+    return makeFrame(w, h, QByteArray(w * h, index));
 }
 
 // An item record: type Key, material Metal, volume 20, weight 5, price 100, inventory picture
@@ -90,16 +82,6 @@ struct ItemEditor : ShellFixture {
     }
     QByteArray saved() { return fileBytes(path); }
 };
-
-// Bounding box of the pixels that are not grey.
-QRect painted(const QImage& img) {
-    QRect r;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (img.pixel(x, y) != grey)
-                r |= QRect(x, y, 1, 1);
-    return r;
-}
 
 } // namespace
 
@@ -353,7 +335,7 @@ TEST(ItemPage, DrawsTheFrameCentredAtTheSizeTheSettingAsks) {
         {"0", solid(4, 4, 1), true, {76, 56, 4, 4}, red, nullptr},
         {"1", solid(4, 4, 1), true, {77, 57, 2, 2}, red, nullptr},
         {"1", solid(5, 3, 2), true, {77, 58, 3, 2}, green, nullptr},
-        {"0", frame(3, 3, ring), true, {77, 57, 3, 3}, red, nullptr},
+        {"0", makeFrame(3, 3, ring), true, {77, 57, 3, 3}, red, nullptr},
         {"0", solid(4, 4, 1), false, {76, 56, 4, 4}, qRgb(0, 0, 0), nullptr},
         {"0", solid(0, 4, 1), true, {}, grey, nullptr},
         {"2", solid(4, 4, 1), true, {}, grey, nullptr},
@@ -364,7 +346,7 @@ TEST(ItemPage, DrawsTheFrameCentredAtTheSizeTheSettingAsks) {
         e.art("inven", "id.frm", solid(20, 20, 2));
         e.art("items", "ite2.frm", solid(20, 20, 2));
         e.open(item());
-        ASSERT_EQ(painted(e.picture("Image13")), QRect(68, 48, 20, 20));
+        ASSERT_EQ(paintedArea(e.picture("Image13")), QRect(68, 48, 20, 20));
         e.art("inven", "id.frm", c.frame);
         e.art("items", "ite2.frm", c.frame);
         if (!c.palette)
@@ -374,7 +356,7 @@ TEST(ItemPage, DrawsTheFrameCentredAtTheSizeTheSettingAsks) {
         for (const char* name : {"Image12", "Image13"}) {
             const QImage img = e.picture(name);
             ASSERT_EQ(img.size(), QSize(157, 117));
-            EXPECT_EQ(painted(img), c.placed) << c.setting << " " << name;
+            EXPECT_EQ(paintedArea(img), c.placed) << c.setting << " " << name;
             if (c.placed.isValid()) {
                 EXPECT_EQ(img.pixel(c.placed.topLeft()), c.colour) << c.setting << " " << name;
             }
