@@ -9,7 +9,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zantrel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zantrel"));
+    // No display name: the platform would append it to every window title.
     QApplication::setQuitOnLastWindowClosed(false);
 
     zantrel::QtPrompter prompter;

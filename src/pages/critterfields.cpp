@@ -27,9 +27,9 @@ const std::vector<CritterField> kFields = {
     {64, "Edit21", 2, S::Unsigned, C::Max10, "Edit39", "Total Intelligence = ", "Intelligence (base)", T::Base, 0, 4, "Intelligence:", nullptr},
     {68, "Edit22", 2, S::Unsigned, C::Max10, "Edit40", "Total Agility = ", "Agility (base)", T::Base, 0, 5, "Agility:", nullptr},
     {72, "Edit23", 2, S::Unsigned, C::Max10, "Edit41", "Total Luck = ", "Luck (base)", T::Base, 0, 6, "Luck:", nullptr},
-    // Both sides of the hit points test the total for at most 999, so a pair's mark never
-    // depends on which of its boxes was typed in last.
-    {76, "Edit25", 3, S::Unsigned, C::Max999, "Edit47", "Total Hit Points = ", "Hit Points (base)", T::Base, 1, 0, "Hit Points:", nullptr},
+    // A change of the base hit points only tests the total for 0 or more; the extra side
+    // also tests it for at most 999.
+    {76, "Edit25", 3, S::Unsigned, C::Any, "Edit47", "Total Hit Points = ", "Hit Points (base)", T::Base, 1, 0, "Hit Points:", nullptr},
     {80, "Edit26", 2, S::Unsigned, C::Any, "Edit46", "Total Action Points = ", "Action Points (base)", T::Base, 1, 1, "Action Points:", nullptr},
     {84, "Edit34", 3, S::Unsigned, C::Any, "Edit52", "Total Armor Class = ", "Armor Class (base)", T::Base, 1, 2, "Armor Class:", nullptr},
     {88, "Edit27", 3, S::Unsigned, C::Any, "Edit45", "Total Unarmed Damage = ", "Unarmed Damage (base)", T::Base, 1, 3, "Unarmed Damage:", nullptr},

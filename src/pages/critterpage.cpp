@@ -163,6 +163,7 @@ private:
 
     void change(const Slot& slot); // EditNChange: the alarm, then the field's range check
     void highlight(Check check, QLineEdit* a, QLineEdit* b);
+    static std::int32_t rangeOperand(const QString& text, bool& tooLarge);
     void lookUp(const Slot& slot); // ComboBox3Change / ComboBox4Change
     void tip(const Slot& slot);    // EditNMouseMove
     bool setMark(QLineEdit* edit, bool red);
@@ -465,16 +466,32 @@ void CritterPage::highlight(Check check, QLineEdit* a, QLineEdit* b) {
     // Half-typed numbers leave the marks as they are.
     if (ta.isEmpty() || ta == QLatin1String("-") || tb == QLatin1String("-") || tb.isEmpty())
         return;
-    const std::int32_t x = strToInt(ta);
-    const std::int32_t y = strToInt(tb);
+    bool tooLarge = false;
+    const std::int32_t x = rangeOperand(ta, tooLarge);
+    const std::int32_t y = rangeOperand(tb, tooLarge);
     const auto sum = std::int32_t(std::uint32_t(x) + std::uint32_t(y)); // as the game adds them
     const int bound = checkBound(check);
-    const bool red = sum < 0 || (bound >= 0 && sum > bound);
+    const bool red = tooLarge || sum < 0 || (bound >= 0 && sum > bound);
     bool changed = setMark(a, red);
     if (b != m_edit117) // the hidden "0" is no field of its own
         changed = setMark(b, red) || changed;
     if (changed && m_ctx.validityChanged)
         m_ctx.validityChanged();
+}
+
+// A stored value of 2^31 or more is shown unsigned: it is no signed total, so it is out of
+// range (marked, and saveable once corrected) rather than a conversion failure.
+std::int32_t CritterPage::rangeOperand(const QString& text, bool& tooLarge) {
+    std::int32_t value = 0;
+    if (tryStrToInt(text, value))
+        return value;
+    bool ok = false;
+    const qulonglong big = text.trimmed().toULongLong(&ok);
+    if (ok && big <= 0xFFFFFFFFull && text.trimmed().front().isDigit()) {
+        tooLarge = true;
+        return 0;
+    }
+    return strToInt(text); // throws the conversion message
 }
 
 bool CritterPage::marked(const QLineEdit* edit) {

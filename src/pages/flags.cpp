@@ -181,8 +181,10 @@ void FlagWord::change() const {
         m_setalarm();
     const QString word = m_text->text().left(kWordLength);
     clear();
-    // Writing back a clipped text changes it again and so runs this cycle once more inside.
-    m_text->setText(word);
+    // Only a clipped text is written back (which runs this cycle once more inside): writing
+    // an unchanged text would move the cursor to the end and break undo while typing.
+    if (word != m_text->text())
+        m_text->setText(word);
     decode();
 }
 

@@ -9,10 +9,12 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QValidator>
 
 #include <cmath>
@@ -249,8 +251,18 @@ bool HeaderPanel::run(const std::function<void()>& handler) {
 
 bool HeaderPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_edits[2] && event->type() == QEvent::FocusOut && m_edits[2]->isEnabled() &&
-        m_hooks.refreshDescription)
-        m_hooks.refreshDescription();
+        m_hooks.refreshDescription) {
+        // Only a move to another control of the window: a menu, a pop-up or another window
+        // taking the focus leaves the box as it was.
+        switch (static_cast<QFocusEvent*>(event)->reason()) {
+        case Qt::PopupFocusReason:
+        case Qt::MenuBarFocusReason:
+        case Qt::ActiveWindowFocusReason:
+            break;
+        default:
+            m_hooks.refreshDescription();
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -270,6 +282,8 @@ void HeaderPanel::selectHex() {
 void HeaderPanel::convert(bool toDecimal) {
     applyValidators();
     for (const auto& b : kDisplayBoxes) {
+        if (b.number == 5 && !hasScript())
+            continue; // "<NONE>" stays
         const QString name = QStringLiteral("edit%1").arg(b.number);
         if (toDecimal)
             CovertToDEC1Click(name);
@@ -333,12 +347,22 @@ void HeaderPanel::Edit5Change() {
     if (zeroIfEmpty(e))
         return;
     alarm();
-    double n = 0;
-    if (decimal())
-        n = roundHalfEven(std::fabs(strToFloat(e->text())));
-    else
-        n = hextoint(e->text());
-    selectEntry(m_combo1, n, m_document.scriptcount, e->text());
+    // The type byte takes no part in choosing the line.
+    selectEntry(m_combo1, double(scriptLine(scriptWord())), m_document.scriptcount, e->text());
+}
+
+std::uint32_t HeaderPanel::scriptWord() const {
+    const QString text = m_edits[5]->text();
+    if (!decimal())
+        return hextoint(text);
+    if (text == QLatin1String("-1"))
+        return kNoScript;
+    const double n = roundHalfEven(std::fabs(strToFloat(text)));
+    return n > double(kNoScript) ? kNoScript : std::uint32_t(n);
+}
+
+bool HeaderPanel::hasScript() const {
+    return headerLayout(m_document.objtype).scriptOffset >= 0;
 }
 
 void HeaderPanel::Edit12Change() {
@@ -360,10 +384,12 @@ void HeaderPanel::ComboBox1Change() {
     alarm();
     const int at = m_combo1->currentIndex();
     const bool none = at == m_document.scriptcount || at < 0;
+    const std::uint32_t id =
+        none ? kNoScript : scriptIdForLine(scriptWord(), at, m_document.objtype);
     if (decimal())
-        m_edits[5]->setText(none ? QStringLiteral("-1") : QString::number(at));
+        m_edits[5]->setText(none ? QStringLiteral("-1") : QString::number(id));
     else
-        m_edits[5]->setText(none ? QStringLiteral("FFFFFFFF") : hexDigits(std::uint32_t(at), 8));
+        m_edits[5]->setText(hexDigits(id, 8));
     if (m_hooks.refreshDescription)
         m_hooks.refreshDescription();
 }
@@ -385,13 +411,20 @@ void HeaderPanel::ComboBox2Change() {
 
 bool HeaderPanel::fill(const QByteArray& bytes) {
     // Field order of the filling; each assignment runs the box's change handling.
+    const HeaderLayout layout = headerLayout(m_document.objtype);
     const struct {
         int number, offset, width;
-    } order[] = {{1, 0, 1}, {4, 8, 1},  {11, 9, 1},  {2, 2, 2},
-                 {3, 4, 4}, {5, 28, 4}, {12, 10, 2}, {13, 20, 4}};
+    } order[] = {{1, 0, 1},   {4, 8, 1},
+                 {11, 9, 1},  {2, 2, 2},
+                 {3, 4, 4},   {5, layout.scriptOffset, 4},
+                 {12, 10, 2}, {13, layout.flagsOffset, 4}};
     for (QString& f : m_filled)
         f.clear();
     for (const auto& o : order) {
+        if (o.offset < 0) {
+            showNoScript();
+            continue;
+        }
         m_failed = false;
         const QString text = fieldToHex(bytes, o.offset, o.width);
         QLineEdit* e = m_edits[o.number];
@@ -422,13 +455,35 @@ bool HeaderPanel::fill(const QByteArray& bytes) {
 }
 
 QList<FieldWrite> HeaderPanel::fieldWrites() const {
+    const HeaderLayout layout = headerLayout(m_document.objtype);
+    // The save order of the header's boxes.
+    const struct {
+        int number, offset, width;
+    } fields[] = {{1, 0, 1},
+                  {2, 2, 2},
+                  {3, 4, 4},
+                  {4, 8, 1},
+                  {11, 9, 1},
+                  {12, 10, 2},
+                  {13, layout.flagsOffset, 4},
+                  {5, layout.scriptOffset, 4}};
     QList<FieldWrite> writes;
-    for (const HeaderField& f : kHeaderFields) {
-        const int n = QByteArray(f.edit).mid(4).toInt();
-        const QString text = m_edits[n]->text();
-        writes.append({f.offset, f.width, text, !m_filled[n].isNull() && text == m_filled[n]});
+    for (const auto& f : fields) {
+        if (f.offset < 0)
+            continue; // a misc object has no script field: nothing is written there
+        const QString text = m_edits[f.number]->text();
+        writes.append(
+            {f.offset, f.width, text, !m_filled[f.number].isNull() && text == m_filled[f.number]});
     }
     return writes;
+}
+
+void HeaderPanel::showNoScript() {
+    const QSignalBlocker quiet(m_edits[5]);
+    m_edits[5]->setText(kNoneEntry);
+    m_combo1->setCurrentIndex(m_document.scriptcount);
+    m_edits[5]->setEnabled(false);
+    m_combo1->setEnabled(false);
 }
 
 void HeaderPanel::enableForOpen() {

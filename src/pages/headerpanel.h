@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <cstdint>
+
 #include <functional>
 #include <memory>
 
@@ -86,6 +88,10 @@ private:
     bool zeroIfEmpty(QLineEdit* edit);
     // The list entry that follows a script or frame box.
     void selectEntry(QComboBox* list, double n, int none, const QString& text);
+    // The script id the script box holds, in either display.
+    std::uint32_t scriptWord() const;
+    bool hasScript() const; // the open type has a script field
+    void showNoScript();    // a misc object: "<NONE>", disabled
 
     const Document& m_document;
     Hooks m_hooks;

@@ -447,21 +447,26 @@ void ItemPage::frameChanged() {
     drawGround();
 }
 
-// Draws an art list entry's frame file when it exists; otherwise the box keeps its picture.
+// Draws an art list entry's frame file when it exists; otherwise the grey box (a picture of
+// another item would be a wrong one).
 void ItemPage::drawEntry(const char* folder, const QString& entry, QLabel* box) {
     // List entries may carry trailing blanks (the frame list keeps 12 characters of each
     // line); the file systems the lists were written for ignore them in a name.
     QString name = entry;
     while (name.endsWith(QLatin1Char(' ')))
         name.chop(1);
-    if (name.isEmpty())
+    if (name.isEmpty()) {
+        clear(box);
         return;
+    }
     QString game = QDir::fromNativeSeparators(m_context.shell->settings.gameFolder);
     if (!game.endsWith(QLatin1Char('/')))
         game += QLatin1Char('/');
     const QString path = resolvePath(game, QLatin1String(folder) + name);
-    if (!QFileInfo(path).isFile())
+    if (!QFileInfo(path).isFile()) {
+        clear(box);
         return;
+    }
     try {
         drawimage(path, box);
     } catch (const UserError& e) {

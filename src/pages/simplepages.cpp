@@ -1,5 +1,9 @@
 #include "simplepages.h"
 
+#include "itemfields.h"
+#include "proto/fieldcodec.h"
+
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -69,6 +73,15 @@ SimplePages::SimplePages(QTabWidget* pages, const std::function<void()>& refresh
         size->setStyleSheet(QStringLiteral("QLineEdit { background: silver; color: black; }"));
         size->setAccessibleName(kind + QStringLiteral(" file size"));
 
+        if (i == 2) {
+            auto* caption = new QLabel(QStringLiteral("Material:"), page);
+            caption->setGeometry(8, 116, 62, 20);
+            m_tileMaterial = new QComboBox(page);
+            m_tileMaterial->setObjectName(QStringLiteral("TileMaterial"));
+            m_tileMaterial->setGeometry(72, 116, 110, 20);
+            m_tileMaterial->setAccessibleName(QStringLiteral("Tile material"));
+            connect(m_tileMaterial, &QComboBox::activated, this, &SimplePages::changed);
+        }
         m_memos[i] = memo;
         m_sizes[i] = size;
         m_buttons[i] = button;
@@ -90,6 +103,32 @@ QPushButton* SimplePages::refreshButton(int objtype) const {
 void SimplePages::setSize(int objtype, int bytes) {
     if (QLineEdit* e = sizeField(objtype))
         e->setText(QString::number(bytes) + QStringLiteral(" bytes"));
+}
+
+namespace {
+constexpr int kTileMaterialOffset = 24;
+} // namespace
+
+void SimplePages::fillTile(const QByteArray& bytes) {
+    m_tileMaterial->clear();
+    for (const char* m : kMaterials)
+        m_tileMaterial->addItem(QLatin1String(m));
+    m_filledMaterial = -1;
+    if (bytes.size() < kTileMaterialOffset + 4)
+        return; // nothing stored: nothing selected, nothing written
+    const std::uint32_t stored = hextoint(fieldToHex(bytes, kTileMaterialOffset, 4));
+    if (stored >= std::size(kMaterials))
+        m_tileMaterial->addItem(QString::number(stored)); // kept as it is
+    m_filledMaterial = stored < std::size(kMaterials) ? int(stored) : m_tileMaterial->count() - 1;
+    m_tileMaterial->setCurrentIndex(m_filledMaterial);
+}
+
+QList<FieldWrite> SimplePages::tileWrites() const {
+    const int at = m_tileMaterial->currentIndex();
+    if (at < 0 || at >= int(std::size(kMaterials)))
+        return {}; // the unknown value, untouched
+    return {{kTileMaterialOffset, 4, QStringLiteral("%1").arg(at, 8, 16, QLatin1Char('0')),
+             at == m_filledMaterial}};
 }
 
 } // namespace zantrel

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "proto/document.h"
+
+#include <QByteArray>
+#include <QList>
 #include <QObject>
 
 #include <functional>
 
+class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -26,7 +31,18 @@ public:
     // The size field's text: the file's length and " bytes".
     void setSize(int objtype, int bytes);
 
+    // The tile's material (offset 24): one of the eight names, or an unknown value shown as
+    // its number and kept unless another entry is picked.
+    void fillTile(const QByteArray& bytes);
+    QList<FieldWrite> tileWrites() const;
+    QComboBox* tileMaterial() const { return m_tileMaterial; }
+
+signals:
+    void changed(); // the user picked a value
+
 private:
+    QComboBox* m_tileMaterial = nullptr;
+    int m_filledMaterial = -1; // the entry the filling selected
     QPlainTextEdit* m_memos[4] = {};
     QLineEdit* m_sizes[4] = {};
     QPushButton* m_buttons[4] = {};

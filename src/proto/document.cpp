@@ -13,10 +13,25 @@
 
 namespace zantrel {
 
-const HeaderField kHeaderFields[8] = {
-    {"Edit1", 0, 1},  {"Edit2", 2, 2},   {"Edit3", 4, 4},   {"Edit4", 8, 1},
-    {"Edit11", 9, 1}, {"Edit12", 10, 2}, {"Edit13", 20, 4}, {"Edit5", 28, 4},
-};
+HeaderLayout headerLayout(int objtype) {
+    switch (objtype) {
+    case 4:
+        return {12, 20};
+    case 5:
+        return {20, -1};
+    default:
+        return {20, 28};
+    }
+}
+
+qint64 scriptLine(std::uint32_t id) {
+    return id == kNoScript ? -1 : qint64(id & 0xFFFFFFu);
+}
+
+std::uint32_t scriptIdForLine(std::uint32_t stored, int line, int objtype) {
+    const std::uint32_t type = stored != kNoScript ? stored >> 24 : objtype == 1 ? 4u : 3u;
+    return type << 24 | (std::uint32_t(line) & 0xFFFFFFu);
+}
 
 QByteArray applyFields(QByteArray base, const QList<FieldWrite>& fields) {
     for (const FieldWrite& f : fields) {

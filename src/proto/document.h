@@ -31,13 +31,21 @@ struct FieldWrite {
     bool untouched = false;
 };
 
-// The header fields as the header panel carries them, in save order.
-struct HeaderField {
-    const char* edit; // the edit box's name
-    int offset;
-    int width;
+// Where a type keeps its header words: a tile has no light fields (flags at 12, script at
+// 20), a misc object has no script field at all.
+struct HeaderLayout {
+    int flagsOffset;
+    int scriptOffset; // -1: the type has none
 };
-extern const HeaderField kHeaderFields[8];
+HeaderLayout headerLayout(int objtype);
+
+// A script id is a type byte and a 24-bit line index of scripts.lst; all ones is none.
+constexpr std::uint32_t kNoScript = 0xFFFFFFFF;
+// The line a script id names, or -1 for none.
+qint64 scriptLine(std::uint32_t id);
+// The id a picked line gets: the stored type byte is kept; a prototype that had no script
+// takes the critter type (4) for critters and the item type (3) for the others.
+std::uint32_t scriptIdForLine(std::uint32_t stored, int line, int objtype);
 
 // base with the fields applied by the hex codec.
 QByteArray applyFields(QByteArray base, const QList<FieldWrite>& fields);

@@ -11,6 +11,7 @@
 #include "pages/itempage.h"
 #include "pages/simplepages.h"
 #include "picture.h"
+#include "picturebutton.h"
 #include "prompter.h"
 #include "proto/numbers.h"
 #include "settingswindow.h"
@@ -161,26 +162,30 @@ void TZantrel::buildFrame(QWidget* client) {
         connect(p, &Picture::released, this, &TZantrel::dragRelease);
     }
 
-    m_image5 = picture("Image5", ":/skins/tree_normal.png", {48, 5, 81, 22}, tr("Tree"));
-    m_image7 = picture("Image7", ":/skins/tree_pressed.png", {48, 5, 81, 22}, tr("Tree"));
-    m_image7->hide();
-    connect(m_image5, &Picture::pressed, this, [this] {
-        showOneOf(m_image7, m_image5);
-        Tree1Click();
-    });
-    connect(m_image7, &Picture::pressed, this, [this] {
-        showOneOf(m_image5, m_image7);
+    auto button = [client](const char* name, const char* resource, QRect place,
+                           const QString& action) {
+        return new PictureButton(client, QLatin1String(name), QLatin1String(resource), place,
+                                 action);
+    };
+    m_treeButton = button("Image5", ":/skins/tree_normal.png", {48, 5, 81, 22}, tr("Tree"));
+    m_treeButton->addPressedPicture(QStringLiteral("Image7"),
+                                    QStringLiteral(":/skins/tree_pressed.png"));
+    m_treeButton->setLatching(true);
+    connect(m_treeButton, &PictureButton::pressed, this, [this] {
+        m_treeButton->setLatched(!m_treeButton->latched());
         Tree1Click();
     });
 
-    m_image15 =
-        picture("Image15", ":/skins/settings_normal.png", {540, 5, 135, 22}, tr("Settings"));
-    m_image14 =
-        picture("Image14", ":/skins/settings_pressed.png", {540, 5, 135, 22}, tr("Settings"));
-    m_image14->hide();
-    connect(m_image15, &Picture::pressed, this, [this] {
-        showOneOf(m_image14, m_image15);
+    m_settingsButton =
+        button("Image15", ":/skins/settings_normal.png", {540, 5, 135, 22}, tr("Settings"));
+    m_settingsButton->addPressedPicture(QStringLiteral("Image14"),
+                                        QStringLiteral(":/skins/settings_pressed.png"));
+    m_settingsButton->setLatching(true);
+    connect(m_settingsButton, &PictureButton::pressed, this, [this] {
+        m_settingsButton->setLatched(true);
         setEnabled(false);
+        for (QAction* a : std::as_const(m_commands))
+            a->setEnabled(false); // the tree window offers them too
         if (m_shell.settingsWindow)
             m_shell.settingsWindow->show();
     });
@@ -189,24 +194,19 @@ void TZantrel::buildFrame(QWidget* client) {
     m_bevel7->setObjectName(QStringLiteral("Bevel7"));
     m_bevel7->setGeometry(677, 5, 20, 22);
     m_bevel7->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Picture* image8 = picture("Image8", ":/skins/minimize.png", {678, 5, 18, 22}, tr("Minimize"));
-    image8->setToolTip(QStringLiteral("Minimize"));
-    connect(image8, &Picture::pressed, this, [this] { m_bevel7->setFrameShadow(QFrame::Sunken); });
-    connect(image8, &Picture::released, this, [this] {
-        m_bevel7->setFrameShadow(QFrame::Raised);
-        showMinimized();
-    });
+    PictureButton* minimize =
+        button("Image8", ":/skins/minimize.png", {678, 5, 18, 22}, tr("Minimize"));
+    minimize->setToolTip(QStringLiteral("Minimize"));
+    connect(minimize, &PictureButton::pressed, this,
+            [this] { m_bevel7->setFrameShadow(QFrame::Sunken); });
+    connect(minimize, &PictureButton::released, this,
+            [this] { m_bevel7->setFrameShadow(QFrame::Raised); });
+    connect(minimize, &PictureButton::clicked, this, &QWidget::showMinimized);
 
-    m_image4 = picture("Image4", ":/skins/close_normal.png", {704, 5, 76, 22}, tr("Close"));
-    m_image6 = picture("Image6", ":/skins/close_pressed.png", {704, 5, 76, 22}, tr("Close"));
-    m_image6->hide();
-    connect(m_image4, &Picture::pressed, this, [this] { showOneOf(m_image6, m_image4); });
-    // The release reaches whichever of the two holds the mouse.
-    for (Picture* p : {m_image4, m_image6})
-        connect(p, &Picture::released, this, [this] {
-            showOneOf(m_image4, m_image6);
-            close();
-        });
+    m_closeButton = button("Image4", ":/skins/close_normal.png", {704, 5, 76, 22}, tr("Close"));
+    m_closeButton->addPressedPicture(QStringLiteral("Image6"),
+                                     QStringLiteral(":/skins/close_pressed.png"));
+    connect(m_closeButton, &PictureButton::clicked, this, &QWidget::close);
 
     auto label = [client](const char* name, const QString& text, QRect place, Qt::Alignment align) {
         auto* l = new QLabel(text, client);
@@ -267,6 +267,8 @@ bool TZantrel::alarmOn() const {
 }
 
 void TZantrel::setalarm() {
+    if (m_timer2->isActive())
+        return; // restarting would hold the lamp still while the user types
     m_blinkPhase = false;
     m_timer2->start();
 }
@@ -320,12 +322,14 @@ void TZantrel::dockTree() {
 }
 
 void TZantrel::treeClosedByButton() {
-    showOneOf(m_image5, m_image7);
+    m_treeButton->setLatched(false);
 }
 
 void TZantrel::settingsClosed() {
     setEnabled(true);
-    showOneOf(m_image15, m_image14);
+    for (QAction* a : std::as_const(m_commands))
+        a->setEnabled(true);
+    m_settingsButton->setLatched(false);
 }
 
 void TZantrel::dragPress(QPoint at) {
@@ -364,6 +368,17 @@ void TZantrel::closeEvent(QCloseEvent* event) {
 
 void TZantrel::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && m_shell.tree) {
+        // The docked tree window goes with the editor and comes back with it.
+        if (isMinimized() && m_shell.tree->isVisible()) {
+            m_treeHiddenByMinimize = true;
+            m_shell.tree->hide();
+        } else if (!isMinimized() && m_treeHiddenByMinimize) {
+            m_treeHiddenByMinimize = false;
+            m_shell.tree->show();
+            dockTree();
+        }
+    }
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         loadCursor();
 }
@@ -402,6 +417,7 @@ void TZantrel::buildPages() {
     connect(m_header->saveButton(), &QPushButton::clicked, this, &TZantrel::Button2Click);
     connect(m_header->saveAsButton(), &QPushButton::clicked, this, &TZantrel::Button3Click);
     m_simple = new SimplePages(m_pages, [this] { Button4Click(); });
+    connect(m_simple, &SimplePages::changed, this, &TZantrel::setalarm);
     PageContext context;
     context.shell = &m_shell;
     context.document = &m_doc;
@@ -411,9 +427,16 @@ void TZantrel::buildPages() {
     m_itemPage = createItemPage(m_pages->widget(0), context);
     m_critterPage = createCritterPage(m_pages->widget(1), context);
     // "Open .PRO" is the window's default button: Enter opens, also from a header box.
+    // A focused push button takes Enter for itself.
     for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), this);
-        connect(enter, &QShortcut::activated, this, &TZantrel::Button1Click);
+        connect(enter, &QShortcut::activated, this, [this] {
+            auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+            if (focused && isAncestorOf(focused) && focused->isEnabled())
+                focused->click();
+            else
+                Button1Click();
+        });
     }
 }
 
@@ -568,6 +591,7 @@ void TZantrel::setwall() {
 }
 void TZantrel::settile() {
     m_simple->setSize(4, int(m_doc.image.size()));
+    m_simple->fillTile(m_doc.image);
 }
 void TZantrel::setmisc() {
     m_simple->setSize(5, int(m_doc.image.size()));
@@ -603,6 +627,8 @@ bool TZantrel::savefile(const QString& path, bool saveAs) {
         QList<FieldWrite> fields = m_header->fieldWrites();
         if (const TypePage* page = typePage())
             fields += page->fieldWrites(); // saveitem / savecritter, all converted first
+        if (m_doc.objtype == 4)
+            fields += m_simple->tileWrites();
         const QByteArray base = saveAs ? m_doc.image : readFileBytes(path);
         const QByteArray bytes = applyFields(base, fields);
         writePrototype(path, bytes);

@@ -23,6 +23,7 @@ namespace zantrel {
 class HeaderPanel;
 class TypePage;
 class Picture;
+class PictureButton;
 class SimplePages;
 
 // The skinned, borderless editor window: its frame pictures and picture buttons, the menu
@@ -111,6 +112,7 @@ private:
     bool m_treeDragging = false;
     QPoint m_pressPoint;
     bool m_blinkPhase = false;
+    bool m_treeHiddenByMinimize = false;
 
     QAction* m_treeAction = nullptr;
     QList<QAction*> m_commands;
@@ -128,14 +130,11 @@ private:
     QString m_savePreset;      // the save dialog's file name
     bool m_readFailed = false; // the last openfile could not read its file
     QFrame* m_bevel7 = nullptr;
-    Picture* m_image4 = nullptr; // close
-    Picture* m_image6 = nullptr;
-    Picture* m_image5 = nullptr; // tree
-    Picture* m_image7 = nullptr;
+    PictureButton* m_closeButton = nullptr;
+    PictureButton* m_treeButton = nullptr;
+    PictureButton* m_settingsButton = nullptr;
     Picture* m_image10 = nullptr; // unsaved-changes indicator
     Picture* m_image11 = nullptr;
-    Picture* m_image14 = nullptr; // settings
-    Picture* m_image15 = nullptr;
 };
 
 } // namespace zantrel

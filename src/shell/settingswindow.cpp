@@ -3,6 +3,7 @@
 #include "core/usererror.h"
 #include "editorwindow.h"
 #include "picture.h"
+#include "picturebutton.h"
 #include "prompter.h"
 
 #include <QCheckBox>
@@ -221,66 +222,29 @@ TForm4::TForm4(Shell& shell)
 }
 
 void TForm4::buildPictureButtons() {
-    auto picture = [this](const char* name, const char* resource, const QRect& place,
-                          const QString& action) {
-        return new Picture(this, QLatin1String(name), QLatin1String(resource), place, action);
-    };
     const QRect savePlace(29, 191, 130, 22);
     const QRect closePlace(158, 191, 130, 22);
     const QRect defaultsPlace(132, 160, 52, 15);
-    m_image5 = picture("Image5", ":/skins/save_normal.png", savePlace, tr("Save settings"));
-    m_image4 = picture("Image4", ":/skins/save_pressed.png", savePlace, tr("Save settings"));
-    m_image3 =
-        picture("Image3", ":/skins/settingsclose_normal.png", closePlace, tr("Close settings"));
-    m_image2 =
-        picture("Image2", ":/skins/settingsclose_pressed.png", closePlace, tr("Close settings"));
-    m_image6 =
-        picture("Image6", ":/skins/defaults_normal.png", defaultsPlace, tr("Restore defaults"));
-    m_image7 = picture("Image7", ":/skins/defaults_highlighted.png", defaultsPlace,
-                       tr("Restore defaults"));
-    m_image4->hide();
-    m_image2->hide();
-    m_image7->hide();
-
-    // A button acts on the release that ends a press on it; the release arrives at whichever
-    // of its two pictures the mouse system picks, so both listen.
-    auto pictureButton = [this](Picture* normal, Picture* pressed, bool& armed,
-                                void (TForm4::*action)()) {
-        connect(normal, &Picture::pressed, this, [normal, pressed, &armed] {
-            armed = true;
-            showOneOf(pressed, normal);
-        });
-        for (Picture* p : {normal, pressed}) {
-            connect(p, &Picture::released, this, [this, normal, pressed, &armed, action] {
-                if (!armed)
-                    return;
-                armed = false;
-                showOneOf(normal, pressed);
-                (this->*action)();
-            });
-        }
+    auto button = [this](const char* name, const char* resource, const QRect& place,
+                         const QString& action) {
+        return new PictureButton(this, QLatin1String(name), QLatin1String(resource), place, action);
     };
-    pictureButton(m_image5, m_image4, m_saveArmed, &TForm4::saveClicked);
-    pictureButton(m_image3, m_image2, m_closeArmed, &TForm4::closeWindow);
-
-    // The defaults button lights up under the mouse and goes dark on press.
-    connect(m_image6, &Picture::moved, this, [this] { showOneOf(m_image7, m_image6); });
-    connect(m_background, &Picture::moved, this, [this] {
-        if (!m_defaultsArmed)
-            showOneOf(m_image6, m_image7);
-    });
-    connect(m_image7, &Picture::pressed, this, [this] {
-        m_defaultsArmed = true;
-        showOneOf(m_image6, m_image7);
-    });
-    for (Picture* p : {m_image6, m_image7}) {
-        connect(p, &Picture::released, this, [this] {
-            if (!m_defaultsArmed)
-                return;
-            m_defaultsArmed = false;
-            setForm(defaultSettingsForm(m_shell.programFolder));
-        });
-    }
+    m_saveButton = button("Image5", ":/skins/save_normal.png", savePlace, tr("Save settings"));
+    m_saveButton->addPressedPicture(QStringLiteral("Image4"),
+                                    QStringLiteral(":/skins/save_pressed.png"));
+    connect(m_saveButton, &PictureButton::clicked, this, &TForm4::saveClicked);
+    m_closeButton =
+        button("Image3", ":/skins/settingsclose_normal.png", closePlace, tr("Close settings"));
+    m_closeButton->addPressedPicture(QStringLiteral("Image2"),
+                                     QStringLiteral(":/skins/settingsclose_pressed.png"));
+    connect(m_closeButton, &PictureButton::clicked, this, &TForm4::closeWindow);
+    // The defaults button lights up under the pointer and goes dark while held.
+    m_defaultsButton =
+        button("Image6", ":/skins/defaults_normal.png", defaultsPlace, tr("Restore defaults"));
+    m_defaultsButton->addHighlightPicture(QStringLiteral("Image7"),
+                                          QStringLiteral(":/skins/defaults_highlighted.png"));
+    connect(m_defaultsButton, &PictureButton::clicked, this,
+            [this] { setForm(defaultSettingsForm(m_shell.programFolder)); });
 }
 
 SettingsForm TForm4::form() const {

@@ -16,6 +16,7 @@ class QFrame;
 namespace zantrel {
 
 class Picture;
+class PictureButton;
 
 // A folder box: a line edit with a browse button that opens the folder picker.
 class DirectoryEdit : public QWidget {
@@ -74,10 +75,6 @@ private:
     bool m_dragging = false;
     QPoint m_pressPoint;
     bool m_placed = false; // centred on the first show only
-    // A picture button acts on the release that ends a press on it.
-    bool m_saveArmed = false;
-    bool m_closeArmed = false;
-    bool m_defaultsArmed = false;
 
     Picture* m_background;
     QListWidget* m_list;
@@ -89,12 +86,9 @@ private:
     QRadioButton* m_full;
     QTableWidget* m_grid;
     QLineEdit* m_newFile;
-    Picture* m_image5; // save, and its pressed picture
-    Picture* m_image4;
-    Picture* m_image3; // close, and its pressed picture
-    Picture* m_image2;
-    Picture* m_image6; // defaults, and its highlighted picture
-    Picture* m_image7;
+    PictureButton* m_saveButton;
+    PictureButton* m_closeButton;
+    PictureButton* m_defaultsButton;
 };
 
 } // namespace zantrel

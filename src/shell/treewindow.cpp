@@ -2,6 +2,7 @@
 
 #include "editorwindow.h"
 #include "picture.h"
+#include "picturebutton.h"
 #include "prompter.h"
 
 #include <QAction>
@@ -230,21 +231,16 @@ TForm2::TForm2(Shell& shell)
     // Any double click on the list opens the selected file, as the list box always did.
     m_fileListBox1->viewport()->installEventFilter(this);
 
-    m_image2 =
-        new Picture(this, QStringLiteral("Image2"), QStringLiteral(":/skins/treeclose_normal.png"),
-                    QRect(45, 549, 72, 16), tr("Close tree"));
-    m_image3 =
-        new Picture(this, QStringLiteral("Image3"), QStringLiteral(":/skins/treeclose_pressed.png"),
-                    QRect(45, 549, 72, 16), tr("Close tree"));
-    m_image3->hide();
-    connect(m_image2, &Picture::pressed, this, [this] { showOneOf(m_image3, m_image2); });
-    for (Picture* p : {m_image2, m_image3})
-        connect(p, &Picture::released, this, [this] {
-            showOneOf(m_image2, m_image3);
-            if (m_shell.editor)
-                m_shell.editor->treeClosedByButton();
-            close();
-        });
+    m_closeButton = new PictureButton(this, QStringLiteral("Image2"),
+                                      QStringLiteral(":/skins/treeclose_normal.png"),
+                                      QRect(45, 549, 72, 16), tr("Close tree"));
+    m_closeButton->addPressedPicture(QStringLiteral("Image3"),
+                                     QStringLiteral(":/skins/treeclose_pressed.png"));
+    connect(m_closeButton, &PictureButton::clicked, this, [this] {
+        if (m_shell.editor)
+            m_shell.editor->treeClosedByButton();
+        close();
+    });
 
     setTabOrder(m_driveComboBox1, m_directoryListBox1);
     setTabOrder(m_directoryListBox1, m_fileListBox1);

@@ -12,6 +12,7 @@ class QListWidgetItem;
 namespace zantrel {
 
 class Picture;
+class PictureButton;
 
 // The roots the drive box offers: the drive letters on Windows; elsewhere "/" first, then the
 // mount points of real volumes; the user's home folder last, as a convenient place to start.
@@ -60,8 +61,7 @@ private:
     QComboBox* m_driveComboBox1 = nullptr;
     QListWidget* m_directoryListBox1 = nullptr;
     QListWidget* m_fileListBox1 = nullptr;
-    Picture* m_image2; // close button
-    Picture* m_image3; // its pressed picture
+    PictureButton* m_closeButton;
 };
 
 } // namespace zantrel

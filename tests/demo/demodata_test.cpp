@@ -5,6 +5,7 @@
 #include "gamedata/gamefiles.h"
 #include "gamedata/lists.h"
 #include "preview/framedecoder.h"
+#include "proto/document.h"
 #include "proto/fieldcodec.h"
 #include "shell/settingsfile.h"
 
@@ -85,9 +86,13 @@ TEST(DemoData, PrototypesResolveInBothDataPlaces) {
                           kNoneEntry)
                     << path.toStdString();
                 EXPECT_LT(int(fieldValue(pro, 10, 2)), art.count) << path.toStdString();
-                if (pro.size() >= 32) {
-                    const std::uint32_t script = fieldValue(pro, 28, 4);
-                    EXPECT_TRUE(script == 0xFFFFFFFF || int(script) < scripts.count)
+                const int scriptAt = headerLayout(k.type).scriptOffset;
+                if (scriptAt >= 0 && pro.size() >= scriptAt + 4) {
+                    // Script ids carry the game's type byte: 4 for critters, 3 else.
+                    const std::uint32_t script = fieldValue(pro, scriptAt, 4);
+                    EXPECT_TRUE(script == kNoScript ||
+                                (int(script >> 24) == (k.type == 1 ? 4 : 3) &&
+                                 scriptLine(script) < scripts.count))
                         << path.toStdString();
                 }
             }

@@ -116,24 +116,38 @@ TEST(SettingsFile, SavingRewritesOtherAtTheEndAndKeepsTheRest) {
 
 TEST(SettingsFile, AFailedSaveReportsItAndKeepsTheOldFile) {
     TempFolder t;
+    const SettingsForm form = defaultSettingsForm(t.path());
+    // A folder where the settings file should be, and a file where its folder should be:
+    // faults that hold for root too.
+    const QString ini = t.write("old/zantrel.ini", "[File]\nF2Path=old\n");
+    const struct {
+        QString path;
+        const char* text;
+    } cases[] = {
+        {t.mkdir("folder.ini"), "File access denied"},
+        {t.write("plain", "x") + "/zantrel.ini", "File access denied"},
+        {t.file("no/such/folder/zantrel.ini"), "File access denied"},
+    };
+    for (const auto& c : cases) {
+        try {
+            saveini(c.path, form);
+            ADD_FAILURE() << c.path.toStdString();
+        } catch (const UserError& e) {
+            EXPECT_EQ(e.text(), QLatin1String(c.text)) << c.path.toStdString();
+            EXPECT_EQ(e.path(), c.path);
+        }
+    }
+    EXPECT_EQ(readini(ini).gameFolder, "old");
+}
+
+TEST(SettingsFile, AReadOnlyFolderKeepsTheOldFile) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind root: it writes into read-only folders";
+    TempFolder t;
     const QString ini = t.write("ro/zantrel.ini", "[File]\nF2Path=old\n");
     QFile::setPermissions(t.file("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    SettingsForm form = defaultSettingsForm(t.path());
-    bool threw = false;
-    try {
-        saveini(ini, form);
-    } catch (const UserError& e) {
-        threw = true;
-        EXPECT_EQ(e.text(), "File access denied");
-        EXPECT_EQ(e.path(), ini);
-    }
-    if (::geteuid() != 0) { // root writes into read-only folders
-        EXPECT_TRUE(threw);
-    }
-    if (threw) {
-        EXPECT_EQ(readini(ini).gameFolder, "old");
-    }
+    EXPECT_THROW(saveini(ini, defaultSettingsForm(t.path())), UserError);
+    EXPECT_EQ(readini(ini).gameFolder, "old");
     QFile::setPermissions(t.file("ro"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_THROW(saveini(t.file("no/such/folder/zantrel.ini"), form), UserError);
 }

@@ -67,6 +67,16 @@ QByteArray makePrototype(int type, int length) {
             p[83] = 8;
         }
     }
+    // Script ids carry their type byte, as the game stores them: 4 for critters, 3 else.
+    if (length > 28)
+        p[28] = char(type == 1 ? 4 : 3);
+    if (type == 4) {
+        // A tile has no light fields: flags at 12, flags for use at 16, script at 20 and
+        // material at 24.
+        const QByteArray tile = QByteArray::fromHex("00002008000000000300000500000003");
+        for (int i = 0; i < tile.size() && 12 + i < length; ++i)
+            p[12 + i] = tile[i];
+    }
     if (length > 0)
         p[0] = char(type);
     if (length > 8)

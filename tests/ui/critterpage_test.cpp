@@ -446,7 +446,7 @@ TEST(CritterPage, PairsAreMarkedRedWhenTheirTotalLeavesTheRange) {
         {"Edit23", "10", "Edit41", "0", false},
         {"Edit41", "-1", "Edit23", "0", true},
         {"Edit47", "999", "Edit25", "1", true},
-        {"Edit25", "1", "Edit47", "999", true},
+        {"Edit25", "1", "Edit47", "999", false}, // the base side tests for 0 or more only
         {"Edit47", "998", "Edit25", "1", false},
         {"Edit47", "-5", "Edit25", "5", false},
         {"Edit47", "-6", "Edit25", "5", true},
@@ -551,10 +551,6 @@ TEST(CritterPage, AFillingThatFailsLeavesTheNewValuesShownAndTheFileUnsaveable) 
     } cases[] = {
         {"proto.msg missing", 404, "00000020", true,
          "File not found\n" + e.folder.file("Source/proto.msg")},
-        {"base hit points beyond the signed range", 76, "FFFFFFFF", false,
-         "'4294967295' is not a valid integer value"},
-        {"extra hit points below -256", 216, "FFFFFEFF", false,
-         "'4294967039' is not a valid integer value"},
     };
     for (const auto& c : cases) {
         if (c.dropProtoMsg)
@@ -575,6 +571,50 @@ TEST(CritterPage, AFillingThatFailsLeavesTheNewValuesShownAndTheFileUnsaveable) 
     e.type("Edit103", "17");
     put(good, 404, "00000011");
     EXPECT_EQ(hex(e.save()), hex(good));
+}
+
+TEST(CritterPage, ValuesBeyondTheSignedRangeAreMarkedAndSaveOnceCorrected) {
+    const struct {
+        const char* why;
+        int offset;
+        const char* stored;
+        const char* box;     // the marked box, corrected by typing
+        const char* partner; // marked with it
+        const char* typed;
+        const char* written;
+    } cases[] = {
+        {"base hit points of 2^32 - 1", 76, "FFFFFFFF", "Edit25", "Edit47", "40", "00000028"},
+        {"extra hit points of 4294967039", 216, "FFFFFEFF", "Edit47", "Edit25", "-5", "FFFFFFFB"},
+        {"base strength of 2^31", 48, "80000000", "Edit17", "Edit35", "6", "00000006"},
+    };
+    for (const auto& c : cases) {
+        Critters e;
+        QByteArray p = critter();
+        put(p, c.offset, c.stored);
+        e.open(p);
+        EXPECT_TRUE(e.prompter.messages.empty()) << c.why << ": " << e.lastMessage().toStdString();
+        EXPECT_EQ(e.colour(c.box), kRed) << c.why;
+        EXPECT_EQ(e.colour(c.partner), kRed) << c.why;
+        EXPECT_EQ(hex(e.save()), hex(p)) << c.why;
+        EXPECT_EQ(e.lastMessage(), kCannotSave) << c.why;
+        e.type(c.box, c.typed);
+        EXPECT_EQ(e.colour(c.box), kNormal) << c.why;
+        put(p, c.offset, c.written);
+        EXPECT_EQ(hex(e.save()), hex(p)) << c.why;
+    }
+}
+
+TEST(CritterPage, BaseHitPointsOnlyTestTheTotalForZeroOrMore) {
+    Critters e;
+    e.open(critter());
+    e.type("Edit25", "1");
+    e.type("Edit47", "999"); // the extra side tests for at most 999 too
+    EXPECT_EQ(e.colour("Edit25"), kRed);
+    EXPECT_EQ(e.colour("Edit47"), kRed);
+    e.type("Edit25", "2"); // the base side does not
+    EXPECT_EQ(e.colour("Edit25"), kNormal);
+    EXPECT_EQ(e.colour("Edit47"), kNormal);
+    EXPECT_TRUE(e.w->fieldsvalid);
 }
 
 TEST(CritterPage, TypeNamesFollowTheBoxesWithTheirTrailingSpace) {

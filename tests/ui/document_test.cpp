@@ -5,8 +5,7 @@
 #include "pages/simplepages.h"
 #include "proto/document.h"
 #include "shell/editorwindow.h"
-#include "support/gamedata.h"
-#include "support/shellfixture.h"
+#include "support/editorfixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,30 +24,7 @@ using namespace zantrel;
 
 namespace {
 
-struct Editor : ShellFixture {
-    TZantrel* w;
-    HeaderPanel* h;
-    Editor() : w(shell.editor), h(shell.editor->header()) {
-        shell.settings = writeGameData(folder);
-        w->showCentred();
-        QApplication::setActiveWindow(w);
-    }
-    QLineEdit* edit(int n) { return h->edit(n); }
-    QString text(int n) { return h->edit(n)->text(); }
-    // Opens through F2 and the open dialog.
-    void open(const QString& path) {
-        prompter.fileAnswers.push_back(path);
-        QTest::keyClick(w, Qt::Key_F2);
-    }
-    QString write(const QString& name, const QByteArray& bytes) {
-        return folder.write(name, bytes);
-    }
-    void pick(QComboBox* box, int index) {
-        box->setCurrentIndex(index);
-        emit box->activated(index);
-    }
-    void save() { QTest::keyClick(w, Qt::Key_F3); }
-};
+using Editor = EditorFixture;
 
 } // namespace
 
@@ -87,8 +63,8 @@ TEST(Document, HeaderShowsInHexAndDecimalAndSavesTheSame) {
         int box;
         const char* hex;
         const char* dec;
-    } rows[] = {{1, "02", "2"},  {2, "01F4", "500"}, {3, "00000064", "100"}, {4, "FF", "255"},
-                {11, "00", "0"}, {12, "0002", "2"},  {5, "00000005", "5"}};
+    } rows[] = {{1, "02", "2"},  {2, "01F4", "500"}, {3, "00000064", "100"},     {4, "FF", "255"},
+                {11, "00", "0"}, {12, "0002", "2"},  {5, "03000005", "50331653"}};
     for (const auto& r : rows)
         EXPECT_EQ(e.text(r.box), QLatin1String(r.hex)) << r.box;
     EXPECT_EQ(e.text(13), "00002008");
@@ -142,7 +118,7 @@ TEST(Document, ScriptAndFrameBoxesFollowTheListsBothWays) {
     e.pick(e.h->frames(), 3);
     EXPECT_EQ(e.text(12), "0003");
     e.pick(e.h->scripts(), 4);
-    EXPECT_EQ(e.text(5), "00000004");
+    EXPECT_EQ(e.text(5), "03000004"); // a scenery script that was none takes type 3
     EXPECT_TRUE(e.w->alarmOn());
 }
 
@@ -288,7 +264,8 @@ TEST(Document, DescriptionAndSizeOnTheSimplePages) {
         EXPECT_TRUE(e.w->pageControl()->isTabEnabled(c.type));
         EXPECT_FALSE(e.w->pageControl()->isTabEnabled(c.type == 2 ? 3 : 2));
         EXPECT_EQ(e.w->findChild<QLineEdit*>(c.size)->text(), QString("%1 bytes").arg(c.length));
-        const QString scriptLine = c.length >= 32 ? "Script number 5" : "Script number 0";
+        // A misc object has no script; a tile keeps its script at 20.
+        const QString scriptLine = c.type == 5 ? "<NONE>" : "Script number 5";
         EXPECT_EQ(e.w->findChild<QPlainTextEdit*>(c.memo)->toPlainText(),
                   QString("Name: %1 1 \nScript description: %2").arg(c.name, scriptLine));
     }

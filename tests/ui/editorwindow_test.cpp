@@ -1,14 +1,21 @@
+#include "pages/headerpanel.h"
 #include "shell/editorwindow.h"
 #include "shell/loadingwindow.h"
 #include "shell/picture.h"
 #include "shell/settingswindow.h"
 #include "shell/treewindow.h"
+#include "support/clicks.h"
+#include "support/gamedata.h"
 #include "support/shellfixture.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
@@ -18,8 +25,8 @@ using namespace zantrel;
 
 namespace {
 
-Picture* picture(QWidget* w, const char* name) {
-    return w->findChild<Picture*>(name);
+QWidget* picture(QWidget* w, const char* name) {
+    return w->findChild<QWidget*>(name);
 }
 
 // An editor window on screen, as the loading window leaves it.
@@ -30,12 +37,8 @@ struct Editor : ShellFixture {
         QApplication::setActiveWindow(w);
     }
     void key(Qt::Key k) { QTest::keyClick(w, k); }
-    void press(const char* name) {
-        QTest::mousePress(picture(w, name), Qt::LeftButton, {}, QPoint(5, 5));
-    }
-    void release(const char* name) {
-        QTest::mouseRelease(picture(w, name), Qt::LeftButton, {}, QPoint(5, 5));
-    }
+    void press(const char* name) { pressAt(w, centreOf(w, name)); }
+    void release(const char* name) { releaseAt(w, centreOf(w, name)); }
     bool shown(const char* name) { return picture(w, name)->isVisible(); }
 };
 
@@ -58,7 +61,7 @@ TEST(EditorWindow, FrameMenuAndStartState) {
         {"Image11", {180, 542, 23, 20}, false},
     };
     for (const auto& p : pictures) {
-        Picture* pic = picture(e.w, p.name);
+        QWidget* pic = picture(e.w, p.name);
         ASSERT_NE(pic, nullptr) << p.name;
         EXPECT_EQ(pic->geometry(), p.place) << p.name;
         EXPECT_EQ(pic->isVisible(), p.visible) << p.name;
@@ -115,9 +118,10 @@ TEST(EditorWindow, TreeWindowDocksAndTheButtonsKeepTheirPictures) {
     e.press("Image5");
     EXPECT_TRUE(e.shown("Image7"));
     EXPECT_TRUE(e.shell.tree->isVisible());
-    QTest::mousePress(picture(e.shell.tree, "Image2"), Qt::LeftButton);
+    const QPoint treeClose = centreOf(e.shell.tree, "Image2");
+    pressAt(e.shell.tree, treeClose);
     EXPECT_TRUE(picture(e.shell.tree, "Image3")->isVisible());
-    QTest::mouseRelease(picture(e.shell.tree, "Image3"), Qt::LeftButton);
+    releaseAt(e.shell.tree, treeClose); // one click: press and release at one point
     EXPECT_FALSE(e.shell.tree->isVisible());
     EXPECT_FALSE(e.w->treeAction()->isChecked());
     EXPECT_TRUE(e.shown("Image5"));
@@ -135,7 +139,7 @@ TEST(EditorWindow, DraggingMovesTheWindowAndTheDockedTree) {
     Editor e;
     for (const char* drag : {"Image9", "Image3"}) {
         const QPoint before = e.w->pos();
-        Picture* p = picture(e.w, drag);
+        QWidget* p = picture(e.w, drag);
         QTest::mousePress(p, Qt::LeftButton, {}, QPoint(100, 20));
         QMouseEvent move(QEvent::MouseMove, QPointF(110, 25), p->mapToGlobal(QPointF(110, 25)),
                          Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
@@ -145,7 +149,7 @@ TEST(EditorWindow, DraggingMovesTheWindowAndTheDockedTree) {
     }
     e.key(Qt::Key_F1);
     const QPoint before = e.w->pos();
-    Picture* bg = picture(e.shell.tree, "Image1");
+    QWidget* bg = picture(e.shell.tree, "Image1");
     QTest::mousePress(bg, Qt::LeftButton, {}, QPoint(50, 50));
     QMouseEvent move(QEvent::MouseMove, QPointF(30, 60), bg->mapToGlobal(QPointF(30, 60)),
                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
@@ -181,8 +185,8 @@ TEST(EditorWindow, EveryCloseRequestAsks) {
     e.key(Qt::Key_F10);
     e.press("Image4");
     EXPECT_TRUE(e.shown("Image6"));
-    e.release("Image6");
-    EXPECT_TRUE(e.shown("Image4"));
+    e.release("Image4"); // at the same point: one click asks
+    EXPECT_FALSE(e.shown("Image6"));
     e.w->close();
     EXPECT_TRUE(e.w->isVisible());
     EXPECT_EQ(quits, 0);
@@ -283,4 +287,88 @@ TEST(EditorWindow, TheProgramFoldersCursorIsUsedWhenPresent) {
     }
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
+}
+
+TEST(EditorWindow, MinimisingTakesTheTreeWindowAlong) {
+    Editor e;
+    e.key(Qt::Key_F1);
+    ASSERT_TRUE(e.shell.tree->isVisible());
+    clickAt(e.w, centreOf(e.w, "Image8"));
+    EXPECT_TRUE(e.w->isMinimized());
+    EXPECT_FALSE(e.shell.tree->isVisible());
+    e.w->showNormal();
+    EXPECT_TRUE(e.shell.tree->isVisible());
+    EXPECT_EQ(e.shell.tree->pos(), e.w->pos() - QPoint(e.shell.tree->width(), 0));
+}
+
+TEST(EditorWindow, TheTreeWindowsKeysRestWhileTheSettingsWindowIsOpen) {
+    Editor e;
+    e.key(Qt::Key_F1);
+    clickAt(e.w, centreOf(e.w, "Image15"));
+    ASSERT_TRUE(e.shell.settingsWindow->isVisible());
+    QApplication::setActiveWindow(e.shell.tree);
+    for (Qt::Key k : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F10})
+        QTest::keyClick(e.shell.tree, k);
+    EXPECT_TRUE(e.prompter.messages.empty());
+    EXPECT_TRUE(e.prompter.fileRequests.empty());
+    e.shell.settingsWindow->closeWindow();
+    QApplication::setActiveWindow(e.shell.tree);
+    QTest::keyClick(e.shell.tree, Qt::Key_F2);
+    EXPECT_EQ(e.prompter.fileRequests.size(), 1u);
+}
+
+TEST(EditorWindow, EnterClicksTheFocusedPushButtonAndOpensElsewhere) {
+    Editor e;
+    e.shell.settings = writeGameData(e.folder);
+    e.prompter.fileAnswers.push_back(e.folder.write("w.pro", makePrototype(3, 36)));
+    e.key(Qt::Key_Return); // from no button: Open
+    ASSERT_EQ(e.prompter.fileRequests.size(), 1u);
+    auto* refresh = e.w->findChild<QPushButton*>("Button6");
+    ASSERT_TRUE(refresh->isEnabled());
+    e.w->header()->edit(3)->setText("00000190");
+    refresh->setFocus();
+    QTest::keyClick(refresh, Qt::Key_Return);
+    EXPECT_EQ(e.prompter.fileRequests.size(), 1u) << "no second open dialog";
+    EXPECT_EQ(e.w->findChild<QPlainTextEdit*>("Memo3")->toPlainText(),
+              "Name: wall 4 \nScript description: Script number 5");
+}
+
+TEST(EditorWindow, LeavingTheObjectIdRefreshesOnlyForAMoveInsideTheWindow) {
+    Editor e;
+    e.shell.settings = writeGameData(e.folder);
+    e.prompter.fileAnswers.push_back(e.folder.write("w.pro", makePrototype(3, 36)));
+    e.key(Qt::Key_F2);
+    QLineEdit* id = e.w->header()->edit(2);
+    auto* memo = e.w->findChild<QPlainTextEdit*>("Memo3");
+    const struct {
+        Qt::FocusReason reason;
+        bool refreshes;
+    } cases[] = {{Qt::PopupFocusReason, false},
+                 {Qt::MenuBarFocusReason, false},
+                 {Qt::ActiveWindowFocusReason, false},
+                 {Qt::TabFocusReason, true},
+                 {Qt::MouseFocusReason, true}};
+    for (const auto& c : cases) {
+        memo->setPlainText("stale");
+        id->setFocus();
+        QFocusEvent out(QEvent::FocusOut, c.reason);
+        QApplication::sendEvent(id, &out);
+        EXPECT_EQ(memo->toPlainText() != "stale", c.refreshes) << c.reason;
+    }
+}
+
+TEST(EditorWindow, EditsKeepTheLampBlinkingInItsRhythm) {
+    Editor e;
+    e.w->setalarm();
+    ASSERT_TRUE(waitFor([&] { return e.shown("Image11"); }, 2500));
+    // Edits arriving faster than the blink must not hold the lamp still.
+    QElapsedTimer clock;
+    clock.start();
+    bool blinkedBack = false;
+    while (clock.elapsed() < 2500 && !blinkedBack) {
+        e.w->setalarm();
+        QTest::qWait(100);
+        blinkedBack = e.shown("Image10");
+    }
+    EXPECT_TRUE(blinkedBack);
 }

@@ -284,7 +284,7 @@ TEST(ItemPage, InventoryPictureFollowsTheListAndTheGameFolder) {
         QRgb centre;
     } steps[] = {
         {[] {}, red},
-        {[&] { e.pick(box, 0); }, red}, // ia.frm does not exist: the picture stays
+        {[&] { e.pick(box, 0); }, grey}, // ia.frm does not exist: no picture of another item
         {[&] { e.pick(box, 1); }, green},
         {[&] { e.pick(box, 4); }, grey}, // "<NONE>"
         {[&] { QTest::keyClicks(box->lineEdit(), "ID.FRM"); }, red},
@@ -312,7 +312,7 @@ TEST(ItemPage, GroundPictureFollowsTheFrameList) {
     const struct {
         int entry;
         QRgb centre;
-    } steps[] = {{-1, red}, {0, red}, {3, green}, {5, grey}, {2, red}};
+    } steps[] = {{-1, red}, {0, grey}, {3, green}, {5, grey}, {2, red}}; // ite0.frm is missing
     for (const auto& s : steps) {
         if (s.entry >= 0)
             e.pick(frames, s.entry);

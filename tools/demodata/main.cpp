@@ -461,8 +461,11 @@ quint32 lineOf(const QList<QByteArray>& list, const char* name) {
     broken(QByteArray("no list line for ") + name);
 }
 
-quint32 scriptLine(const Lists& l, const char* name) {
-    return name ? lineOf(l.scripts, (QByteArray(name) + ".int").constData()) : 0xFFFFFFFF;
+// A script id as the game stores it: the script type in the high byte (4 critter scripts,
+// 3 item scripts, used by items, scenery and walls alike), the list line below it.
+quint32 scriptId(const Lists& l, const char* name, quint32 type) {
+    return name ? type << 24 | lineOf(l.scripts, (QByteArray(name) + ".int").constData())
+                : 0xFFFFFFFF;
 }
 
 quint32 lightIntensity(int percent) {
@@ -675,7 +678,7 @@ void writeProtos(Output& out, const Lists& l) {
         Proto p = header(kItemLength[v.kind], 0, ++id, lineOf(l.items, it.links.art), v.flags,
                          v.lightDist, v.lightPct);
         p.u32(24, v.word24);
-        p.u32(28, scriptLine(l, it.links.script));
+        p.u32(28, scriptId(l, it.links.script, 3));
         p.words(32, std::array<qint32, 5>{v.kind, v.material, v.volume, v.weight, v.price});
         if (it.links.inven) {
             p.u8(52, 7);
@@ -697,7 +700,7 @@ void writeProtos(Output& out, const Lists& l) {
         Proto p =
             header(416, 1, ++id, lineOf(l.critters, c.links.art), h.flags, h.lightDist, h.lightPct);
         p.u32(24, h.actionFlags);
-        p.u32(28, scriptLine(l, c.links.script));
+        p.u32(28, scriptId(l, c.links.script, 4));
         p.words(32, std::array<qint32, 4>{h.head, h.ai, h.team, qint32(h.critterFlags)});
         if (c.base.size() != kValueCount || c.skills.size() != 18)
             broken(QByteArray("critter value count: ") + c.names.name);
@@ -719,7 +722,7 @@ void writeProtos(Output& out, const Lists& l) {
         Proto p = header(41 + 4 * int(s.tail.size()), 2, ++id, lineOf(l.scenery, s.links.art),
                          v.flags, 0, 0);
         p.u32(24, v.word24);
-        p.u32(28, scriptLine(l, s.links.script));
+        p.u32(28, scriptId(l, s.links.script, 3));
         p.u32(32, v.subtype);
         p.u32(36, v.material);
         p.u8(40, quint8(v.sound));
@@ -740,9 +743,16 @@ void writeProtos(Output& out, const Lists& l) {
         for (const FlatProto& f : *k.protos) {
             Proto p =
                 header(k.length, k.type, ++id, lineOf(*k.art, f.links.art), f.values.flags, 0, 0);
+            if (k.type == 4) {
+                // A tile has no light fields: flags at 12, flags for use at 16, no script
+                // at 20 and its material at 24, as every tile of the game.
+                p.u32(12, f.values.flags);
+                p.u32(16, 0);
+                p.u32(20, 0xFFFFFFFF);
+            }
             p.u32(24, f.values.word24);
             if (k.length > 28) {
-                p.u32(28, scriptLine(l, f.links.script));
+                p.u32(28, scriptId(l, f.links.script, 3));
                 p.u32(32, f.values.material);
             }
             finish(p, k.length);
