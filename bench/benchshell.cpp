@@ -1,6 +1,6 @@
 #include "benchshell.h"
 
-#include "shell/shell.h"
+#include "ui/app.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
 // What the benchmarks that drive the editor window share.
-#include "shell/prompter.h"
+#include "ui/prompter.h"
 
 #include <QByteArray>
 #include <QString>

@@ -3,9 +3,9 @@
 // header filled, a 320-line proto.msg read for the type lists and both type names, all six
 // critter tabs filled with their range checks, and the facing-3 preview picture loaded.
 #include "benchshell.h"
-#include "shell/editorwindow.h"
-#include "shell/prompter.h"
-#include "shell/shell.h"
+#include "ui/editorwindow.h"
+#include "ui/prompter.h"
+#include "ui/app.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -102,7 +102,7 @@ void setUp() {
 }
 
 void BM_OpenCritter(benchmark::State& state) {
-    zantrel::TZantrel* editor = g_shell->editor;
+    zantrel::EditorWindow* editor = g_shell->editor;
     const QString files[2] = {g_folder->filePath(QStringLiteral("c0.pro")),
                               g_folder->filePath(QStringLiteral("c1.pro"))};
     int turn = 0;

@@ -3,9 +3,9 @@
 // the item page filled, and both pictures (frames that fill the 157 x 117 boxes) drawn at
 // full size. The same opening with the art files absent shows what the drawing costs.
 #include "benchshell.h"
-#include "shell/editorwindow.h"
-#include "shell/prompter.h"
-#include "shell/shell.h"
+#include "ui/editorwindow.h"
+#include "ui/prompter.h"
+#include "ui/app.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -78,7 +78,7 @@ void BM_OpenItem(benchmark::State& state) {
     const bool pictures = state.range(0) == 1;
     g_shell->settings.gameFolder =
         g_folder->filePath(pictures ? QStringLiteral("Game") : QStringLiteral("NoGame"));
-    zantrel::TZantrel* editor = g_shell->editor;
+    zantrel::EditorWindow* editor = g_shell->editor;
     for (auto _ : state) {
         editor->openFromTree(g_folder->filePath(QStringLiteral("i.pro")));
         benchmark::DoNotOptimize(editor->document().opened);

@@ -2,7 +2,7 @@
 #include "referencedecoder.h"
 
 #include "core/usererror.h"
-#include "gamedata/gamefiles.h"
+#include "core/files.h"
 #include "gamedata/lists.h"
 #include "preview/framedecoder.h"
 

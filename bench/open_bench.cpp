@@ -2,9 +2,9 @@
 // the file read, a 1,500-line script list and a 2,300-line art list into their boxes, the
 // header filled, the flags decoded and the description refreshed.
 #include "benchshell.h"
-#include "shell/editorwindow.h"
-#include "shell/prompter.h"
-#include "shell/shell.h"
+#include "ui/editorwindow.h"
+#include "ui/prompter.h"
+#include "ui/app.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,7 +44,7 @@ void setUp() {
 }
 
 void BM_OpenScenery(benchmark::State& state) {
-    zantrel::TZantrel* editor = g_shell->editor;
+    zantrel::EditorWindow* editor = g_shell->editor;
     for (auto _ : state) {
         editor->openFromTree(g_folder->filePath(QStringLiteral("s.pro")));
         benchmark::DoNotOptimize(editor->document().opened);

@@ -2,7 +2,7 @@
 #include "fuzzsupport.h"
 
 #include "core/usererror.h"
-#include "shell/settingsfile.h"
+#include "settings/settingsfile.h"
 
 #include <cstdint>
 

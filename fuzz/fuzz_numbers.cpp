@@ -4,7 +4,7 @@
 
 #include "core/usererror.h"
 #include "proto/fieldcodec.h"
-#include "proto/numbers.h"
+#include "core/numbers.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Zantrel: the title, the four windows in their order, then the event loop. The loading
 // window is the main window; the program ends when it closes.
-#include "shell/loadingwindow.h"
-#include "shell/prompter.h"
-#include "shell/shell.h"
+#include "ui/loadingwindow.h"
+#include "ui/prompter.h"
+#include "ui/app.h"
 
 #include <QApplication>
 

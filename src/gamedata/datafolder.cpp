@@ -1,6 +1,6 @@
 #include "datafolder.h"
 
-#include "gamefiles.h"
+#include "core/files.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "lists.h"
 
-#include "gamefiles.h"
-#include "proto/numbers.h"
+#include "core/files.h"
+#include "core/numbers.h"
 #include "textcursor.h"
 
 #include "core/usererror.h"

@@ -1,9 +1,9 @@
 #include "framedecoder.h"
 
 #include "core/usererror.h"
-#include "gamedata/gamefiles.h"
+#include "core/files.h"
 #include "proto/fieldcodec.h"
-#include "proto/numbers.h"
+#include "core/numbers.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include "core/usererror.h"
 #include "fieldcodec.h"
-#include "gamedata/gamefiles.h"
+#include "core/files.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "fieldcodec.h"
 
-#include "numbers.h"
+#include "core/numbers.h"
 
 namespace zantrel {
 

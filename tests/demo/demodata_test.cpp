@@ -2,12 +2,12 @@
 // present, lists and message files that read, prototypes of the game's lengths whose
 // names, art and scripts resolve, frame art that draws and preview pictures for critters.
 #include "gamedata/datafolder.h"
-#include "gamedata/gamefiles.h"
+#include "core/files.h"
 #include "gamedata/lists.h"
 #include "preview/framedecoder.h"
 #include "proto/document.h"
 #include "proto/fieldcodec.h"
-#include "shell/settingsfile.h"
+#include "settings/settingsfile.h"
 
 #include "support/tempfolder.h"
 #include <QDir>

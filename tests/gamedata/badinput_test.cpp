@@ -3,7 +3,7 @@
 #include "core/usererror.h"
 #include "gamedata/lists.h"
 #include "preview/framedecoder.h"
-#include "shell/settingsfile.h"
+#include "settings/settingsfile.h"
 #include "support/tempfolder.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pages/headerpanel.h"
-#include "shell/editorwindow.h"
+#include "ui/headerpanel.h"
+#include "ui/editorwindow.h"
 #include "support/gamedata.h"
 #include "support/shellfixture.h"
 
@@ -13,7 +13,7 @@
 // The editor window on screen over a written game data set, opening through F2 and the
 // open dialog and saving through F3.
 struct EditorFixture : ShellFixture {
-    zantrel::TZantrel* w;
+    zantrel::EditorWindow* w;
     zantrel::HeaderPanel* h;
     EditorFixture() : w(shell.editor), h(shell.editor->header()) {
         shell.settings = writeGameData(folder);

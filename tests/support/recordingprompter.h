@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/prompter.h"
+#include "ui/prompter.h"
 
 #include <QStringList>
 #include <deque>

@@ -1,9 +1,9 @@
 #include "shellfixture.h"
 
-#include "shell/editorwindow.h"
-#include "shell/loadingwindow.h"
-#include "shell/settingswindow.h"
-#include "shell/treewindow.h"
+#include "ui/editorwindow.h"
+#include "ui/loadingwindow.h"
+#include "ui/settingswindow.h"
+#include "ui/filetreewindow.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "recordingprompter.h"
-#include "shell/shell.h"
+#include "ui/app.h"
 #include "tempfolder.h"
 
 #include <QWidget>

@@ -1,10 +1,10 @@
 // The critter page through the editor window: the record's fields in their boxes, saving byte
 // for byte, the range marks and what they allow, the tip bars, the type names and the turning
 // preview.
-#include "pages/critterfields.h"
-#include "pages/headerpanel.h"
-#include "preview/critterpreview.h"
-#include "shell/editorwindow.h"
+#include "proto/critterfields.h"
+#include "ui/headerpanel.h"
+#include "ui/critterpreview.h"
+#include "ui/editorwindow.h"
 #include "support/gamedata.h"
 #include "support/shellfixture.h"
 
@@ -94,7 +94,7 @@ QColor facingColour(int n) {
 }
 
 struct Critters : ShellFixture {
-    TZantrel* w = shell.editor;
+    EditorWindow* w = shell.editor;
     QString path;
     int files = 0;
 

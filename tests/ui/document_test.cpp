@@ -1,10 +1,10 @@
 // Opening and saving prototypes through the editor window, with the header panel and the
 // four simple pages.
-#include "pages/flags.h"
-#include "pages/headerpanel.h"
-#include "pages/simplepages.h"
+#include "ui/flags.h"
+#include "ui/headerpanel.h"
+#include "ui/simplepages.h"
 #include "proto/document.h"
-#include "shell/editorwindow.h"
+#include "ui/editorwindow.h"
 #include "support/editorfixture.h"
 
 #include <QCheckBox>

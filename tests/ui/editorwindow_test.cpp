@@ -1,9 +1,9 @@
-#include "pages/headerpanel.h"
-#include "shell/editorwindow.h"
-#include "shell/loadingwindow.h"
-#include "shell/picture.h"
-#include "shell/settingswindow.h"
-#include "shell/treewindow.h"
+#include "ui/headerpanel.h"
+#include "ui/editorwindow.h"
+#include "ui/loadingwindow.h"
+#include "ui/picture.h"
+#include "ui/settingswindow.h"
+#include "ui/filetreewindow.h"
 #include "support/clicks.h"
 #include "support/gamedata.h"
 #include "support/shellfixture.h"
@@ -31,7 +31,7 @@ QWidget* picture(QWidget* w, const char* name) {
 
 // An editor window on screen, as the loading window leaves it.
 struct Editor : ShellFixture {
-    TZantrel* w;
+    EditorWindow* w;
     Editor() : w(shell.editor) {
         w->showCentred();
         QApplication::setActiveWindow(w);

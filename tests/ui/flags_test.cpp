@@ -1,6 +1,6 @@
 // The flag words driven through the mouse and the keyboard: each box stands for one whole
 // hexadecimal digit value at one position of the eight-digit text.
-#include "pages/flags.h"
+#include "ui/flags.h"
 #include "support/tempfolder.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // The "Items" page through the editor window: generated items, inventory lists, palettes and
 // frame files in temporary game folders; what is shown, painted and saved.
-#include "pages/headerpanel.h"
-#include "shell/editorwindow.h"
+#include "ui/headerpanel.h"
+#include "ui/editorwindow.h"
 #include "support/gamedata.h"
 #include "support/shellfixture.h"
 
@@ -45,7 +45,7 @@ QByteArray item(std::initializer_list<std::pair<int, const char*>> changes = {},
 }
 
 struct ItemEditor : ShellFixture {
-    TZantrel* w;
+    EditorWindow* w;
     QString path;
     ItemEditor() : w(shell.editor) {
         shell.settings = writeGameData(folder);

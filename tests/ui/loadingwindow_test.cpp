@@ -1,6 +1,6 @@
-#include "shell/editorwindow.h"
-#include "shell/loadingwindow.h"
-#include "shell/settingsfile.h"
+#include "ui/editorwindow.h"
+#include "ui/loadingwindow.h"
+#include "settings/settingsfile.h"
 #include "support/shellfixture.h"
 
 #include <QFileInfo>
@@ -96,7 +96,7 @@ TEST(LoadingWindow, GaugeStepAndIntervalRoundHalvesToEven) {
         EXPECT_EQ(f.shell.loading->timer()->interval(), c.interval) << c.count;
         // Ticks driven by hand: the gauge shows at most 100, and exactly 100 at the end.
         for (int i = 0; i < c.count; ++i) {
-            f.shell.loading->Timer1Timer();
+            f.shell.loading->turnPreview();
             if (i + 1 < c.count) {
                 EXPECT_EQ(gauge(f)->value(), std::min(100, (i + 1) * c.step)) << c.count;
             }
@@ -133,7 +133,7 @@ TEST(LoadingWindow, OnlyAFileCountsAsFound) {
         f.folder.write(base + "sub/b.msg", "x");
         f.shell.loading->FormActivate();
         for (int i = 0; i < c.files.size() && f.prompter.messages.empty(); ++i)
-            f.shell.loading->Timer1Timer();
+            f.shell.loading->turnPreview();
         if (c.missing) {
             ASSERT_EQ(f.prompter.messages.size(), 1u) << c.name;
             EXPECT_EQ(f.prompter.messages[0].text, QString("The file is missing: ") + c.missing)
@@ -159,8 +159,8 @@ TEST(LoadingWindow, ReactivationRestartsTheCheck) {
     writeIni(f, {"a.lst", "b.lst", "c.lst"});
     f.writeSourceFiles({"a.lst", "b.lst", "c.lst"});
     f.shell.loading->FormActivate();
-    f.shell.loading->Timer1Timer();
-    f.shell.loading->Timer1Timer();
+    f.shell.loading->turnPreview();
+    f.shell.loading->turnPreview();
     EXPECT_EQ(f.shell.loading->checkIndex(), 2);
     f.shell.loading->FormActivate();
     EXPECT_EQ(f.shell.loading->checkIndex(), 0);

@@ -1,7 +1,7 @@
 // Prototypes laid out the way the game writes them: script ids with their type byte, tiles
 // with their own header, misc objects without a script; and saving against the file on disk.
-#include "pages/flags.h"
-#include "pages/simplepages.h"
+#include "ui/flags.h"
+#include "ui/simplepages.h"
 #include "support/clicks.h"
 #include "support/editorfixture.h"
 

@@ -1,7 +1,7 @@
 // The settings window driven through mouse and keys, with the settings file on disk.
-#include "shell/editorwindow.h"
-#include "shell/picture.h"
-#include "shell/settingswindow.h"
+#include "ui/editorwindow.h"
+#include "ui/picture.h"
+#include "ui/settingswindow.h"
 #include "support/clicks.h"
 #include "support/shellfixture.h"
 
@@ -36,10 +36,10 @@ QByteArray contents(const QString& path) {
 const QByteArray kIni = "[File]\nF2Path=/games/f2\nSource=/games/src\nUseSource=0\n"
                         "[Image]\nOptimize=1\n[Other]\nFile1=a.lst\nFile2=b.msg\nFile3=\nFile4=d\n";
 
-class SettingsWindow : public ::testing::Test {
+class SettingsWindowTest : public ::testing::Test {
 protected:
     ShellFixture f;
-    TForm4* w = f.shell.settingsWindow;
+    zantrel::SettingsWindow* w = f.shell.settingsWindow;
 
     template <typename T> T* get(const char* name) const {
         T* found = w->findChild<T*>(QLatin1String(name));
@@ -81,7 +81,7 @@ protected:
     }
 };
 
-TEST_F(SettingsWindow, LayoutNamesAndTabOrder) {
+TEST_F(SettingsWindowTest, LayoutNamesAndTabOrder) {
     EXPECT_EQ(w->size(), QSize(613, 227));
     EXPECT_TRUE(w->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(w->isWindow());
@@ -130,7 +130,7 @@ TEST_F(SettingsWindow, LayoutNamesAndTabOrder) {
     EXPECT_EQ(chain.mid(0, expected.size()), expected);
 }
 
-TEST_F(SettingsWindow, ShowReloadsTheFileAndForgetsUnsavedChanges) {
+TEST_F(SettingsWindowTest, ShowReloadsTheFileAndForgetsUnsavedChanges) {
     writeIni(kIni);
     w->show();
     EXPECT_EQ(folderEdit("DirectoryEdit1")->text(), "/games/f2");
@@ -154,7 +154,7 @@ TEST_F(SettingsWindow, ShowReloadsTheFileAndForgetsUnsavedChanges) {
     EXPECT_FALSE(get<QFrame>("Panel3")->isVisible());
 }
 
-TEST_F(SettingsWindow, ListTurnsThePages) {
+TEST_F(SettingsWindowTest, ListTurnsThePages) {
     w->show();
     for (int item : {2, 1, 0, 2}) {
         showPage(item);
@@ -167,7 +167,7 @@ TEST_F(SettingsWindow, ListTurnsThePages) {
     }
 }
 
-TEST_F(SettingsWindow, AddAndRemoveFiles) {
+TEST_F(SettingsWindowTest, AddAndRemoveFiles) {
     const QString empty = "File field is empty. Unable to add.";
     const QString none = "No file selected. Unable to remove.";
     const struct {
@@ -222,7 +222,7 @@ TEST_F(SettingsWindow, AddAndRemoveFiles) {
     EXPECT_EQ(w->gridRows(), QStringList({"a", "b"}));
 }
 
-TEST_F(SettingsWindow, DefaultsThenCloseWritesNothing) {
+TEST_F(SettingsWindowTest, DefaultsThenCloseWritesNothing) {
     writeIni(kIni);
     const QDateTime old(QDate(2001, 2, 3), QTime(4, 5, 6));
     {
@@ -261,7 +261,7 @@ TEST_F(SettingsWindow, DefaultsThenCloseWritesNothing) {
     EXPECT_EQ(QFileInfo(f.shell.settingsPath).lastModified(), old);
 }
 
-TEST_F(SettingsWindow, DefaultsThenSaveWritesThemAndRereads) {
+TEST_F(SettingsWindowTest, DefaultsThenSaveWritesThemAndRereads) {
     writeIni(kIni);
     w->show();
     hover("Image6");
@@ -282,7 +282,7 @@ TEST_F(SettingsWindow, DefaultsThenSaveWritesThemAndRereads) {
     EXPECT_EQ(f.shell.settings.fileCount, 15) << "saving reads the file back";
 }
 
-TEST_F(SettingsWindow, ChoicesSaveTheirKeys) {
+TEST_F(SettingsWindowTest, ChoicesSaveTheirKeys) {
     const struct {
         const char* name;
         QByteArray ini;
@@ -310,7 +310,7 @@ TEST_F(SettingsWindow, ChoicesSaveTheirKeys) {
     }
 }
 
-TEST_F(SettingsWindow, BrowseFillsTheFolderBox) {
+TEST_F(SettingsWindowTest, BrowseFillsTheFolderBox) {
     const QString start = QDir::toNativeSeparators(QFileInfo(QDir::currentPath()).absolutePath());
     const struct {
         const char* box;
@@ -334,7 +334,7 @@ TEST_F(SettingsWindow, BrowseFillsTheFolderBox) {
     }
 }
 
-TEST_F(SettingsWindow, FailedSaveReportsAndStaysOpen) {
+TEST_F(SettingsWindowTest, FailedSaveReportsAndStaysOpen) {
     const struct {
         const char* name;
         std::function<QString()> prepare; // returns the settings file to use
@@ -361,7 +361,7 @@ TEST_F(SettingsWindow, FailedSaveReportsAndStaysOpen) {
     }
 }
 
-TEST_F(SettingsWindow, EveryWayOutGivesTheEditorBack) {
+TEST_F(SettingsWindowTest, EveryWayOutGivesTheEditorBack) {
     const struct {
         const char* name;
         std::function<void()> leave;
@@ -371,7 +371,7 @@ TEST_F(SettingsWindow, EveryWayOutGivesTheEditorBack) {
         {"window system", [&] { w->close(); }},
         {"Escape", [&] { QTest::keyClick(w, Qt::Key_Escape); }},
     };
-    TZantrel* editor = f.shell.editor;
+    EditorWindow* editor = f.shell.editor;
     QWidget* settingsButton = editor->findChild<QWidget*>("Image15");
     ASSERT_NE(settingsButton, nullptr);
     for (const auto& c : cases) {
@@ -385,7 +385,7 @@ TEST_F(SettingsWindow, EveryWayOutGivesTheEditorBack) {
     }
 }
 
-TEST_F(SettingsWindow, CentredOnceThenDraggedByTheBackground) {
+TEST_F(SettingsWindowTest, CentredOnceThenDraggedByTheBackground) {
     w->show();
     const QPoint centre = w->screen()->availableGeometry().center();
     EXPECT_LE((w->geometry().center() - centre).manhattanLength(), 2);

@@ -1,14 +1,14 @@
 // Takes the README's screenshots: runs the real windows on the demo data of a build folder
 // and saves what each one shows. Run under a display (xvfb-run) from the build folder:
 //   xvfb-run -a -s "-screen 0 1024x768x24" tools/screenshots/zantrel_screenshots ../docs
-#include "pages/flags.h"
-#include "pages/headerpanel.h"
-#include "shell/editorwindow.h"
-#include "shell/loadingwindow.h"
-#include "shell/prompter.h"
-#include "shell/settingswindow.h"
-#include "shell/shell.h"
-#include "shell/treewindow.h"
+#include "ui/flags.h"
+#include "ui/headerpanel.h"
+#include "ui/editorwindow.h"
+#include "ui/loadingwindow.h"
+#include "ui/prompter.h"
+#include "ui/settingswindow.h"
+#include "ui/app.h"
+#include "ui/filetreewindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -87,12 +87,12 @@ int main(int argc, char** argv) {
     ok = save(shell.editor, out, "editor-manual.png") && ok;
     shell.editor->header()->flags()->manual()->click();
     // The tree window beside it, in the folder of the demo scenery.
-    if (auto* tree = qobject_cast<zantrel::TForm2*>(shell.tree)) {
+    if (auto* tree = qobject_cast<zantrel::FileTreeWindow*>(shell.tree)) {
         tree->setFolder(QFileInfo(scenery).path());
-        shell.editor->Tree1Click();
+        shell.editor->toggleTree();
         settle(300);
         ok = save(tree, out, "tree.png") && ok;
-        shell.editor->Tree1Click();
+        shell.editor->toggleTree();
     }
 
     // An item with its ground and inventory pictures, at full and at half size.

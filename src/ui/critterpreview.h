@@ -30,8 +30,8 @@ public:
 
     // Shows facing 3 of the entry's name, or the not-available picture when it has none.
     void showcritterimage(const QString& artEntry);
-    void BitBtn1Click(); // "Rotate" starts the turning, "Stop" ends it
-    void Timer1Timer();  // the next facing, 6 followed by 1
+    void rotatePreview(); // "Rotate" starts the turning, "Stop" ends it
+    void turnPreview();  // the next facing, 6 followed by 1
     void enable();       // any prototype was opened
 
     QFrame* panel() const { return m_panel; }

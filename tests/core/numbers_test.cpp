@@ -1,5 +1,5 @@
 #include "core/usererror.h"
-#include "proto/numbers.h"
+#include "core/numbers.h"
 
 #include "support/tempfolder.h"
 

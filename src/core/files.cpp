@@ -1,4 +1,4 @@
-#include "gamefiles.h"
+#include "files.h"
 
 #include "core/usererror.h"
 

@@ -1,7 +1,7 @@
 #include "critterfields.h"
 
 #include "core/usererror.h"
-#include "proto/numbers.h"
+#include "core/numbers.h"
 
 #include <limits>
 

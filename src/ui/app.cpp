@@ -1,9 +1,9 @@
-#include "shell.h"
+#include "app.h"
 
 #include "editorwindow.h"
 #include "loadingwindow.h"
 #include "settingswindow.h"
-#include "treewindow.h"
+#include "filetreewindow.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,10 +29,10 @@ void createWindows(Shell& shell) {
     initSkins();
     if (shell.settingsPath.isEmpty())
         shell.settingsPath = settingsFilePath(shell.programFolder);
-    shell.loading = new TForm3(shell);
-    shell.editor = new TZantrel(shell);
-    shell.tree = new TForm2(shell);
-    shell.settingsWindow = new TForm4(shell);
+    shell.loading = new LoadingWindow(shell);
+    shell.editor = new EditorWindow(shell);
+    shell.tree = new FileTreeWindow(shell);
+    shell.settingsWindow = new SettingsWindow(shell);
 }
 
 void destroyWindows(Shell& shell) {

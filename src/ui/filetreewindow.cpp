@@ -1,4 +1,4 @@
-#include "treewindow.h"
+#include "filetreewindow.h"
 
 #include "editorwindow.h"
 #include "picture.h"
@@ -55,7 +55,7 @@ QString clean(const QString& path) {
 
 // Our own folder pictures, drawn in the lists' phosphor colour: the classic closed folder,
 // an open one for the folders on the way down and a lit open one for the current folder.
-QIcon folderGlyph(TForm2::FolderKind kind) {
+QIcon folderGlyph(FileTreeWindow::FolderKind kind) {
     QPixmap pixmap(kGlyph);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -64,9 +64,9 @@ QIcon folderGlyph(TForm2::FolderKind kind) {
     p.setBrush(QColor(0, 70, 0));
     p.drawRect(0, 2, 11, 7); // back
     p.drawRect(0, 0, 4, 2);  // tab
-    if (kind != TForm2::Child) {
+    if (kind != FileTreeWindow::Child) {
         p.setRenderHint(QPainter::Antialiasing);
-        p.setBrush(kind == TForm2::Current ? lime : QColor(0, 110, 0));
+        p.setBrush(kind == FileTreeWindow::Current ? lime : QColor(0, 110, 0));
         const QPointF flap[] = {{2.5, 4.5}, {12.5, 4.5}, {10.5, 9.5}, {0.5, 9.5}};
         p.drawPolygon(flap, 4);
     }
@@ -78,9 +78,9 @@ QIcon folderGlyph(TForm2::FolderKind kind) {
 class FolderDelegate : public QStyledItemDelegate {
 public:
     explicit FolderDelegate(QObject* parent)
-        : QStyledItemDelegate(parent), m_glyphs{folderGlyph(TForm2::Ancestor),
-                                                folderGlyph(TForm2::Current),
-                                                folderGlyph(TForm2::Child)} {}
+        : QStyledItemDelegate(parent), m_glyphs{folderGlyph(FileTreeWindow::Ancestor),
+                                                folderGlyph(FileTreeWindow::Current),
+                                                folderGlyph(FileTreeWindow::Child)} {}
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         const QSize size = QStyledItemDelegate::sizeHint(option, index);
@@ -91,8 +91,8 @@ protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
         option->rect.setLeft(option->rect.left() + indent(index));
-        const int kind = index.data(TForm2::KindRole).toInt();
-        if (kind >= TForm2::Ancestor && kind <= TForm2::Child) {
+        const int kind = index.data(FileTreeWindow::KindRole).toInt();
+        if (kind >= FileTreeWindow::Ancestor && kind <= FileTreeWindow::Child) {
             option->icon = m_glyphs[kind];
             option->decorationSize = kGlyph;
             option->features |= QStyleOptionViewItem::HasDecoration;
@@ -101,7 +101,7 @@ protected:
 
 private:
     static int indent(const QModelIndex& index) {
-        return index.data(TForm2::LevelRole).toInt() * kIndent;
+        return index.data(FileTreeWindow::LevelRole).toInt() * kIndent;
     }
 
     QIcon m_glyphs[3];
@@ -181,7 +181,7 @@ QString rootOf(const QStringList& roots, const QString& folder) {
     return best;
 }
 
-TForm2::TForm2(Shell& shell)
+FileTreeWindow::FileTreeWindow(Shell& shell)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool), m_shell(shell),
       m_folder(clean(QDir::currentPath())) {
     setObjectName(QStringLiteral("Form2"));
@@ -210,26 +210,26 @@ TForm2::TForm2(Shell& shell)
     });
 
     // The lists lie on the skin's recessed slots.
-    m_driveComboBox1 = new QComboBox(this);
-    m_driveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
-    m_driveComboBox1->setGeometry(18, 10, 121, 19);
-    m_driveComboBox1->setAccessibleName(tr("Drive"));
-    m_driveComboBox1->setStyleSheet(QString::fromLatin1(kListStyle));
+    m_rootBox = new QComboBox(this);
+    m_rootBox->setObjectName(QStringLiteral("DriveComboBox1"));
+    m_rootBox->setGeometry(18, 10, 121, 19);
+    m_rootBox->setAccessibleName(tr("Drive"));
+    m_rootBox->setStyleSheet(QString::fromLatin1(kListStyle));
     // activated is the user's pick only; refilling the box must not change the folder.
-    connect(m_driveComboBox1, &QComboBox::activated, this, &TForm2::DriveComboBox1Change);
+    connect(m_rootBox, &QComboBox::activated, this, &FileTreeWindow::rootChanged);
 
-    m_directoryListBox1 = list(this, "DirectoryListBox1", {18, 48, 121, 241}, tr("Folders"));
-    m_directoryListBox1->setItemDelegate(new FolderDelegate(m_directoryListBox1));
-    m_directoryListBox1->setIconSize(kGlyph);
-    connect(m_directoryListBox1, &QListWidget::itemDoubleClicked, this,
-            &TForm2::DirectoryListBox1Activate);
-    m_directoryListBox1->installEventFilter(this);
+    m_folderList = list(this, "DirectoryListBox1", {18, 48, 121, 241}, tr("Folders"));
+    m_folderList->setItemDelegate(new FolderDelegate(m_folderList));
+    m_folderList->setIconSize(kGlyph);
+    connect(m_folderList, &QListWidget::itemDoubleClicked, this,
+            &FileTreeWindow::DirectoryListBox1Activate);
+    m_folderList->installEventFilter(this);
 
-    m_fileListBox1 = list(this, "FileListBox1", {18, 288, 121, 245}, tr("Prototype files"));
-    m_fileListBox1->setUniformItemSizes(true); // a folder may hold thousands of prototypes
-    m_fileListBox1->installEventFilter(this);
+    m_fileList = list(this, "FileListBox1", {18, 288, 121, 245}, tr("Prototype files"));
+    m_fileList->setUniformItemSizes(true); // a folder may hold thousands of prototypes
+    m_fileList->installEventFilter(this);
     // Any double click on the list opens the selected file, as the list box always did.
-    m_fileListBox1->viewport()->installEventFilter(this);
+    m_fileList->viewport()->installEventFilter(this);
 
     m_closeButton = new PictureButton(this, QStringLiteral("Image2"),
                                       QStringLiteral(":/skins/treeclose_normal.png"),
@@ -242,23 +242,23 @@ TForm2::TForm2(Shell& shell)
         close();
     });
 
-    setTabOrder(m_driveComboBox1, m_directoryListBox1);
-    setTabOrder(m_directoryListBox1, m_fileListBox1);
+    setTabOrder(m_rootBox, m_folderList);
+    setTabOrder(m_folderList, m_fileList);
     refresh();
 }
 
-QString TForm2::currentFolder() const {
+QString FileTreeWindow::currentFolder() const {
     return QDir::toNativeSeparators(m_folder);
 }
 
-QString TForm2::selectedFile() const {
-    const QList<QListWidgetItem*> selected = m_fileListBox1->selectedItems();
+QString FileTreeWindow::selectedFile() const {
+    const QList<QListWidgetItem*> selected = m_fileList->selectedItems();
     if (selected.isEmpty())
         return QString();
     return QDir::toNativeSeparators(QDir(m_folder).filePath(selected.first()->text()));
 }
 
-void TForm2::setFolder(const QString& path) {
+void FileTreeWindow::setFolder(const QString& path) {
     const QString folder = clean(QFileInfo(QDir::fromNativeSeparators(path)).absoluteFilePath());
     if (!QFileInfo(folder).isDir() || !QDir::setCurrent(folder)) {
         if (m_shell.prompter)
@@ -270,37 +270,37 @@ void TForm2::setFolder(const QString& path) {
     }
     m_folder = folder;
     QStringList roots; // the listed ones: asking the system again may wait on a slow volume
-    for (int k = 0; k < m_driveComboBox1->count(); ++k)
-        roots << m_driveComboBox1->itemData(k).toString();
+    for (int k = 0; k < m_rootBox->count(); ++k)
+        roots << m_rootBox->itemData(k).toString();
     fillRoots(roots);
     fillFolders();
     fillFiles();
 }
 
-void TForm2::showEvent(QShowEvent* event) {
+void FileTreeWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // Files may have come and gone while the window was hidden.
     refresh();
 }
 
-void TForm2::refresh() {
+void FileTreeWindow::refresh() {
     // A folder removed meanwhile gives way to its nearest remaining parent.
     while (!QFileInfo(m_folder).isDir() && !QDir(m_folder).isRoot())
         m_folder = clean(QFileInfo(m_folder).path());
-    const QString selected = m_fileListBox1->selectedItems().isEmpty()
+    const QString selected = m_fileList->selectedItems().isEmpty()
                                  ? QString()
-                                 : m_fileListBox1->selectedItems().first()->text();
+                                 : m_fileList->selectedItems().first()->text();
     fillRoots(treeRoots());
     fillFolders();
     fillFiles();
-    const QList<QListWidgetItem*> again = m_fileListBox1->findItems(selected, Qt::MatchExactly);
+    const QList<QListWidgetItem*> again = m_fileList->findItems(selected, Qt::MatchExactly);
     if (!selected.isEmpty() && !again.isEmpty())
-        m_fileListBox1->setCurrentItem(again.first());
+        m_fileList->setCurrentItem(again.first());
 }
 
-void TForm2::fillRoots(QStringList roots) {
+void FileTreeWindow::fillRoots(QStringList roots) {
     // Stay on the chosen root while the folder lies below it; else take the closest one.
-    QString root = m_driveComboBox1->currentData().toString();
+    QString root = m_rootBox->currentData().toString();
     if (root.isEmpty() || !roots.contains(root) || rootOf({root}, m_folder).isEmpty())
         root = rootOf(roots, m_folder);
     if (root.isEmpty()) { // a volume not mounted as we list them (a network share ...)
@@ -310,17 +310,17 @@ void TForm2::fillRoots(QStringList roots) {
         if (!roots.contains(root))
             roots << root;
     }
-    m_driveComboBox1->clear();
+    m_rootBox->clear();
     for (const QString& r : roots) {
-        m_driveComboBox1->addItem(QDir::toNativeSeparators(r), r);
-        m_driveComboBox1->setItemData(m_driveComboBox1->count() - 1, QDir::toNativeSeparators(r),
+        m_rootBox->addItem(QDir::toNativeSeparators(r), r);
+        m_rootBox->setItemData(m_rootBox->count() - 1, QDir::toNativeSeparators(r),
                                       Qt::ToolTipRole);
     }
-    m_driveComboBox1->setCurrentIndex(int(roots.indexOf(root)));
+    m_rootBox->setCurrentIndex(int(roots.indexOf(root)));
 }
 
-void TForm2::fillFolders() {
-    const QString root = m_driveComboBox1->currentData().toString();
+void FileTreeWindow::fillFolders() {
+    const QString root = m_rootBox->currentData().toString();
     QStringList chain; // from the root down to the current folder
     for (QString p = m_folder;; p = clean(QFileInfo(p).path())) {
         chain.prepend(p);
@@ -328,9 +328,9 @@ void TForm2::fillFolders() {
             break;
     }
 
-    m_directoryListBox1->clear();
+    m_folderList->clear();
     auto add = [this](const QString& text, const QString& path, int level, FolderKind kind) {
-        auto* item = new QListWidgetItem(text, m_directoryListBox1);
+        auto* item = new QListWidgetItem(text, m_folderList);
         item->setData(PathRole, path);
         item->setData(LevelRole, level);
         item->setData(KindRole, int(kind));
@@ -348,53 +348,53 @@ void TForm2::fillFolders() {
                                                                 QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& child : children)
         add(child.fileName(), clean(child.absoluteFilePath()), int(chain.size()), Child);
-    m_directoryListBox1->setCurrentItem(current);
-    m_directoryListBox1->scrollToItem(current);
+    m_folderList->setCurrentItem(current);
+    m_folderList->scrollToItem(current);
 }
 
-void TForm2::fillFiles() {
-    m_fileListBox1->clear();
+void FileTreeWindow::fillFiles() {
+    m_fileList->clear();
     // QDir matches name filters regardless of case unless told otherwise: ".PRO" files too.
-    m_fileListBox1->addItems(QDir(m_folder).entryList({QStringLiteral("*.pro")}, QDir::Files,
+    m_fileList->addItems(QDir(m_folder).entryList({QStringLiteral("*.pro")}, QDir::Files,
                                                       QDir::Name | QDir::IgnoreCase));
 }
 
-void TForm2::DriveComboBox1Change(int index) {
-    setFolder(m_driveComboBox1->itemData(index).toString());
+void FileTreeWindow::rootChanged(int index) {
+    setFolder(m_rootBox->itemData(index).toString());
 }
 
-void TForm2::DirectoryListBox1Activate(QListWidgetItem* item) {
+void FileTreeWindow::DirectoryListBox1Activate(QListWidgetItem* item) {
     if (item)
         setFolder(item->data(PathRole).toString());
 }
 
-void TForm2::FileListBox1DblClick() {
+void FileTreeWindow::openSelectedFile() {
     const QString file = selectedFile();
     if (!file.isEmpty() && m_shell.editor)
         m_shell.editor->openFromTree(file);
 }
 
-bool TForm2::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_directoryListBox1 && isEnter(event)) {
-        DirectoryListBox1Activate(m_directoryListBox1->currentItem());
+bool FileTreeWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_folderList && isEnter(event)) {
+        DirectoryListBox1Activate(m_folderList->currentItem());
         return true;
     }
-    if (watched == m_fileListBox1 && isEnter(event)) {
-        FileListBox1DblClick();
+    if (watched == m_fileList && isEnter(event)) {
+        openSelectedFile();
         return true;
     }
-    if (m_fileListBox1 && watched == m_fileListBox1->viewport() &&
+    if (m_fileList && watched == m_fileList->viewport() &&
         event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        FileListBox1DblClick();
+        openSelectedFile();
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm2::closeEvent(QCloseEvent* event) {
+void FileTreeWindow::closeEvent(QCloseEvent* event) {
     // However it is closed, the editor hides it, unchecks "Tree" and re-centres itself.
     event->ignore();
     if (m_shell.editor && m_shell.editor->treeAction()->isChecked())
-        m_shell.editor->Tree1Click();
+        m_shell.editor->toggleTree();
     else
         hide();
 }

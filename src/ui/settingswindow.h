@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell.h"
+#include "app.h"
 
 #include <QPoint>
 #include <QWidget>
@@ -37,10 +37,10 @@ private:
 
 // The settings window: three pages of settings, the file list the loading screen checks,
 // and picture buttons to save, close and restore the defaults.
-class TForm4 : public QWidget {
+class SettingsWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm4(Shell& shell);
+    explicit SettingsWindow(Shell& shell);
 
     // The window's controls as the editable copy of the settings file.
     SettingsForm form() const;
@@ -55,10 +55,10 @@ public:
     QStringList gridRows() const;
 
 private:
-    void ListBox1Click(int item);
-    void CheckBox1Click();
-    void xpButton1Click();
-    void xpButton2Click();
+    void showSettingsPage(int item);
+    void useSourcesToggled();
+    void addCheckedFile();
+    void removeCheckedFile();
     void setGridRows(const QStringList& rows);
     QString cell(int row) const;
     void setCell(int row, const QString& text);

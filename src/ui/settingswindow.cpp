@@ -94,7 +94,7 @@ void DirectoryEdit::browse() {
         m_edit->setText(QDir::toNativeSeparators(chosen));
 }
 
-TForm4::TForm4(Shell& shell)
+SettingsWindow::SettingsWindow(Shell& shell)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_shell(shell) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Settings"));
@@ -102,7 +102,7 @@ TForm4::TForm4(Shell& shell)
     setStyleSheet(QString::fromLatin1(kStyle));
     // Without a title bar, Escape is the keyboard's way out: it closes without saving.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &TForm4::closeWindow);
+    connect(escape, &QShortcut::activated, this, &SettingsWindow::closeWindow);
 
     // Created first so that every control lies above it.
     m_background = new Picture(this, QStringLiteral("Image1"),
@@ -115,7 +115,7 @@ TForm4::TForm4(Shell& shell)
     m_list->addItems({QStringLiteral("Files"), QStringLiteral("Images"), QStringLiteral("Other ")});
     m_list->setAccessibleName(QStringLiteral("Settings pages"));
     // Follows the current item rather than clicks only, so arrow keys turn the pages too.
-    connect(m_list, &QListWidget::currentRowChanged, this, &TForm4::ListBox1Click);
+    connect(m_list, &QListWidget::currentRowChanged, this, &SettingsWindow::showSettingsPage);
 
     static const char* const pageNames[3] = {"Panel1", "Panel2", "Panel3"};
     static const char* const pageCaptions[3] = {"Files", "Images", "Other"};
@@ -145,7 +145,7 @@ TForm4::TForm4(Shell& shell)
     m_useSources->setGeometry(0, 96, 257, 20);
     m_useSources->setAccessibleName(m_useSources->text());
     m_useSources->setChecked(true);
-    connect(m_useSources, &QCheckBox::toggled, this, &TForm4::CheckBox1Click);
+    connect(m_useSources, &QCheckBox::toggled, this, &SettingsWindow::useSourcesToggled);
 
     QFrame* images = m_pages[1];
     caption(images, QStringLiteral("Image size:"), 0);
@@ -185,12 +185,12 @@ TForm4::TForm4(Shell& shell)
     add->setObjectName(QStringLiteral("xpButton1"));
     add->setGeometry(0, 119, 126, 21);
     add->setAccessibleName(QStringLiteral("Add file"));
-    connect(add, &QPushButton::clicked, this, &TForm4::xpButton1Click);
+    connect(add, &QPushButton::clicked, this, &SettingsWindow::addCheckedFile);
     auto* remove = new QPushButton(QStringLiteral("Remove File..."), other);
     remove->setObjectName(QStringLiteral("xpButton2"));
     remove->setGeometry(131, 119, 126, 21);
     remove->setAccessibleName(QStringLiteral("Remove file"));
-    connect(remove, &QPushButton::clicked, this, &TForm4::xpButton2Click);
+    connect(remove, &QPushButton::clicked, this, &SettingsWindow::removeCheckedFile);
 
     QWidget* order[] = {m_list,
                         m_gameFolder->edit(),
@@ -221,7 +221,7 @@ TForm4::TForm4(Shell& shell)
     connect(m_background, &Picture::released, this, [this] { m_dragging = false; });
 }
 
-void TForm4::buildPictureButtons() {
+void SettingsWindow::buildPictureButtons() {
     const QRect savePlace(29, 191, 130, 22);
     const QRect closePlace(158, 191, 130, 22);
     const QRect defaultsPlace(132, 160, 52, 15);
@@ -232,12 +232,12 @@ void TForm4::buildPictureButtons() {
     m_saveButton = button("Image5", ":/skins/save_normal.png", savePlace, tr("Save settings"));
     m_saveButton->addPressedPicture(QStringLiteral("Image4"),
                                     QStringLiteral(":/skins/save_pressed.png"));
-    connect(m_saveButton, &PictureButton::clicked, this, &TForm4::saveClicked);
+    connect(m_saveButton, &PictureButton::clicked, this, &SettingsWindow::saveClicked);
     m_closeButton =
         button("Image3", ":/skins/settingsclose_normal.png", closePlace, tr("Close settings"));
     m_closeButton->addPressedPicture(QStringLiteral("Image2"),
                                      QStringLiteral(":/skins/settingsclose_pressed.png"));
-    connect(m_closeButton, &PictureButton::clicked, this, &TForm4::closeWindow);
+    connect(m_closeButton, &PictureButton::clicked, this, &SettingsWindow::closeWindow);
     // The defaults button lights up under the pointer and goes dark while held.
     m_defaultsButton =
         button("Image6", ":/skins/defaults_normal.png", defaultsPlace, tr("Restore defaults"));
@@ -247,7 +247,7 @@ void TForm4::buildPictureButtons() {
             [this] { setForm(defaultSettingsForm(m_shell.programFolder)); });
 }
 
-SettingsForm TForm4::form() const {
+SettingsForm SettingsWindow::form() const {
     SettingsForm f;
     f.gameFolder = m_gameFolder->text();
     f.sourcesFolder = m_sourcesFolder->text();
@@ -257,7 +257,7 @@ SettingsForm TForm4::form() const {
     return f;
 }
 
-void TForm4::setForm(const SettingsForm& form) {
+void SettingsWindow::setForm(const SettingsForm& form) {
     m_gameFolder->setText(form.gameFolder);
     m_sourcesFolder->setText(form.sourcesFolder);
     m_useSources->setChecked(form.useSources);
@@ -265,17 +265,17 @@ void TForm4::setForm(const SettingsForm& form) {
     setGridRows(form.rows);
 }
 
-void TForm4::saveini() {
+void SettingsWindow::saveini() {
     zantrel::saveini(m_shell.settingsPath, form());
 }
 
-void TForm4::readini() {
+void SettingsWindow::readini() {
     m_shell.settings = zantrel::readini(m_shell.settingsPath);
 }
 
-void TForm4::FormShow() {
+void SettingsWindow::FormShow() {
     m_list->setCurrentRow(0);
-    ListBox1Click(0);
+    showSettingsPage(0);
     readini();
     const Settings& s = m_shell.settings;
     SettingsForm f;
@@ -292,20 +292,20 @@ void TForm4::FormShow() {
     setForm(f);
 }
 
-void TForm4::closeWindow() {
+void SettingsWindow::closeWindow() {
     hide();
     if (m_shell.editor)
         m_shell.editor->settingsClosed();
 }
 
-QStringList TForm4::gridRows() const {
+QStringList SettingsWindow::gridRows() const {
     QStringList rows;
     for (int r = 0; r < m_grid->rowCount(); ++r)
         rows << cell(r);
     return rows;
 }
 
-void TForm4::ListBox1Click(int item) {
+void SettingsWindow::showSettingsPage(int item) {
     if (item < 0 || item > 2)
         return;
     for (int p = 0; p < 3; ++p)
@@ -314,11 +314,11 @@ void TForm4::ListBox1Click(int item) {
         m_grid->setFocus();
 }
 
-void TForm4::CheckBox1Click() {
+void SettingsWindow::useSourcesToggled() {
     m_sourcesFolder->setEnabled(m_useSources->isChecked());
 }
 
-void TForm4::xpButton1Click() {
+void SettingsWindow::addCheckedFile() {
     const QString name = m_newFile->text();
     if (name.isEmpty()) {
         m_shell.prompter->error(this, kError,
@@ -335,7 +335,7 @@ void TForm4::xpButton1Click() {
     m_newFile->clear();
 }
 
-void TForm4::xpButton2Click() {
+void SettingsWindow::removeCheckedFile() {
     const int rows = m_grid->rowCount();
     if (rows == 0)
         return;
@@ -355,7 +355,7 @@ void TForm4::xpButton2Click() {
     m_grid->setRowCount(rows - 1);
 }
 
-void TForm4::saveClicked() {
+void SettingsWindow::saveClicked() {
     try {
         saveini();
     } catch (const UserError& e) {
@@ -366,25 +366,25 @@ void TForm4::saveClicked() {
     closeWindow();
 }
 
-void TForm4::setGridRows(const QStringList& rows) {
+void SettingsWindow::setGridRows(const QStringList& rows) {
     m_grid->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r)
         setCell(r, rows[r]);
 }
 
-QString TForm4::cell(int row) const {
+QString SettingsWindow::cell(int row) const {
     const QTableWidgetItem* item = m_grid->item(row, 0);
     return item ? item->text() : QString();
 }
 
-void TForm4::setCell(int row, const QString& text) {
+void SettingsWindow::setCell(int row, const QString& text) {
     if (QTableWidgetItem* item = m_grid->item(row, 0))
         item->setText(text);
     else
         m_grid->setItem(row, 0, new QTableWidgetItem(text));
 }
 
-void TForm4::showEvent(QShowEvent* event) {
+void SettingsWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // A window restored by the window system keeps what the user typed.
     if (event->spontaneous())
@@ -397,7 +397,7 @@ void TForm4::showEvent(QShowEvent* event) {
     FormShow();
 }
 
-void TForm4::closeEvent(QCloseEvent* event) {
+void SettingsWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     closeWindow();
 }

@@ -1,5 +1,5 @@
-#include "shell/editorwindow.h"
-#include "shell/treewindow.h"
+#include "ui/editorwindow.h"
+#include "ui/filetreewindow.h"
 #include "support/gamedata.h"
 #include "support/shellfixture.h"
 
@@ -15,14 +15,14 @@ namespace {
 
 // The editor on screen with the tree docked beside it, as F1 leaves them.
 struct Tree : ShellFixture {
-    TForm2* w = shell.tree;
+    FileTreeWindow* w = shell.tree;
     QComboBox* drives = w->findChild<QComboBox*>("DriveComboBox1");
     QListWidget* folders = w->findChild<QListWidget*>("DirectoryListBox1");
     QListWidget* files = w->findChild<QListWidget*>("FileListBox1");
 
     Tree() {
         shell.editor->showCentred();
-        shell.editor->Tree1Click();
+        shell.editor->toggleTree();
     }
     QString path(const QString& relative = {}) const {
         return relative.isEmpty() ? folder.path() : folder.file(relative);
@@ -32,7 +32,7 @@ struct Tree : ShellFixture {
 QStringList texts(const QListWidget* list, int kind = -1) {
     QStringList out;
     for (int i = 0; i < list->count(); ++i)
-        if (kind < 0 || list->item(i)->data(TForm2::KindRole).toInt() == kind)
+        if (kind < 0 || list->item(i)->data(FileTreeWindow::KindRole).toInt() == kind)
             out << list->item(i)->text();
     return out;
 }
@@ -90,7 +90,7 @@ TEST(TreeWindow, OnlyPrototypeFilesAreListedSortedWithoutCase) {
     t.folder.mkdir("d.pro"); // a folder, whatever its name
     t.w->setFolder(t.path());
     EXPECT_EQ(texts(t.files), QStringList({"A.PRO", "b.pro", "c.Pro", "Z.pro"}));
-    EXPECT_EQ(texts(t.folders, TForm2::Child), QStringList({"d.pro", "sub"}));
+    EXPECT_EQ(texts(t.folders, FileTreeWindow::Child), QStringList({"d.pro", "sub"}));
 }
 
 TEST(TreeWindow, ActivatingFoldersWalksDownAndBackUp) {
@@ -107,12 +107,12 @@ TEST(TreeWindow, ActivatingFoldersWalksDownAndBackUp) {
     for (int i = 0; i <= parts.size(); ++i) {
         const QListWidgetItem* line = t.folders->item(i);
         EXPECT_EQ(line->text(), i ? parts[i - 1] : "/");
-        EXPECT_EQ(line->data(TForm2::LevelRole).toInt(), i);
-        EXPECT_EQ(line->data(TForm2::KindRole).toInt(),
-                  i == parts.size() ? TForm2::Current : TForm2::Ancestor);
-        EXPECT_EQ(line->data(TForm2::PathRole).toString(), "/" + parts.mid(0, i).join('/'));
+        EXPECT_EQ(line->data(FileTreeWindow::LevelRole).toInt(), i);
+        EXPECT_EQ(line->data(FileTreeWindow::KindRole).toInt(),
+                  i == parts.size() ? FileTreeWindow::Current : FileTreeWindow::Ancestor);
+        EXPECT_EQ(line->data(FileTreeWindow::PathRole).toString(), "/" + parts.mid(0, i).join('/'));
     }
-    EXPECT_EQ(t.folders->item(parts.size() + 1)->data(TForm2::LevelRole).toInt(), parts.size() + 1);
+    EXPECT_EQ(t.folders->item(parts.size() + 1)->data(FileTreeWindow::LevelRole).toInt(), parts.size() + 1);
 
     const QByteArray base = parts.last().toUtf8();
     enum Action { Click, DoubleClick, Enter };
@@ -145,9 +145,9 @@ TEST(TreeWindow, ActivatingFoldersWalksDownAndBackUp) {
         }
         EXPECT_EQ(t.w->currentFolder(), t.path(s.folder));
         EXPECT_EQ(QDir::currentPath(), t.path(s.folder));
-        EXPECT_EQ(texts(t.folders, TForm2::Current),
+        EXPECT_EQ(texts(t.folders, FileTreeWindow::Current),
                   QStringList{QFileInfo(t.path(s.folder)).fileName()});
-        EXPECT_EQ(texts(t.folders, TForm2::Child), s.children);
+        EXPECT_EQ(texts(t.folders, FileTreeWindow::Child), s.children);
         EXPECT_EQ(texts(t.files), s.files);
     }
     EXPECT_TRUE(t.prompter.messages.empty());
@@ -161,11 +161,11 @@ TEST(TreeWindow, TheDriveBoxChoosesTheRoot) {
     EXPECT_EQ(t.drives->currentData().toString(), rootOf(roots, t.path()));
     // The user's picks: the last root (the home folder), then "/" again.
     QTest::keyClick(t.drives, Qt::Key_End);
-    EXPECT_EQ(t.folders->item(0)->data(TForm2::PathRole).toString(), roots.last());
+    EXPECT_EQ(t.folders->item(0)->data(FileTreeWindow::PathRole).toString(), roots.last());
     EXPECT_EQ(t.w->currentFolder(), roots.last());
     QTest::keyClick(t.drives, Qt::Key_Home);
     EXPECT_EQ(t.folders->item(0)->text(), "/");
-    EXPECT_EQ(t.folders->item(0)->data(TForm2::KindRole).toInt(), TForm2::Current);
+    EXPECT_EQ(t.folders->item(0)->data(FileTreeWindow::KindRole).toInt(), FileTreeWindow::Current);
     EXPECT_EQ(QDir::currentPath(), "/");
     EXPECT_TRUE(t.prompter.messages.empty());
 }
@@ -176,11 +176,11 @@ TEST(TreeWindow, ShowingRefreshesTheListsAndAGoneFolderGivesWayToItsParent) {
     t.folder.mkdir("sub/gone");
     t.w->setFolder(t.path("sub"));
     QDir::setCurrent(t.path()); // the process moved elsewhere meanwhile
-    t.shell.editor->Tree1Click();
+    t.shell.editor->toggleTree();
     t.folder.write("sub/new.pro", "x");
     ASSERT_TRUE(QDir(t.path("sub/gone")).removeRecursively());
     EXPECT_EQ(texts(t.files), QStringList{"old.pro"});
-    t.shell.editor->Tree1Click();
+    t.shell.editor->toggleTree();
     EXPECT_EQ(t.w->currentFolder(), t.path("sub"));
     EXPECT_EQ(texts(t.files), QStringList({"new.pro", "old.pro"}));
     EXPECT_EQ(entry(t.folders, "gone"), nullptr);

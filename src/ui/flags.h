@@ -68,8 +68,8 @@ public:
 
     void setcommonflags();  // decode Edit13: check every box whose digit matches (never unchecks)
     void clearflags();      // uncheck the 28 boxes; "Set Manually:" untouched
-    void CheckBox25Click(); // switch between box editing and typing
-    void Edit13Change();    // the text-change cycle
+    void manualToggled(); // switch between box editing and typing
+    void flagsTextChanged();    // the text-change cycle
     // Opening a prototype: "Set Manually:" becomes usable, and whichever way of editing it
     // selects is open (the boxes stay locked while it is checked).
     void enableForOpen();
@@ -102,8 +102,8 @@ public:
     void clearflagsonuse();
     void setindividflags();
     void clearindividflags();
-    void Edit111Change();
-    void Edit112Change();
+    void forUseTextChanged();
+    void individualTextChanged();
 
     QLineEdit* flagsForUse() const { return m_forUseText; } // Edit111
     QLineEdit* individual() const { return m_individText; } // Edit112

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell.h"
+#include "app.h"
 
 #include <QWidget>
 
@@ -20,17 +20,17 @@ int checkIntervalFor(int count);
 // The loading screen and the program's main window: it makes sure the settings file
 // exists, checks one listed game file per timer tick and hands over to the editor window.
 // Closing it ends the program.
-class TForm3 : public QWidget {
+class LoadingWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm3(Shell& shell);
+    explicit LoadingWindow(Shell& shell);
 
     void FormActivate();
-    void Timer1Timer();
+    void turnPreview();
     // Puts the first-start settings into the settings window's controls; writes nothing.
     void formdefaults();
     // Fills the editor window's control tables from its numbered controls.
-    void massfill(TZantrel& editor);
+    void massfill(EditorWindow& editor);
 
     int gaugeStep() const { return m_gaugeStep; }
     int checkIndex() const { return m_checkIndex; }

@@ -2,20 +2,20 @@
 
 #include "core/usererror.h"
 #include "gamedata/datafolder.h"
-#include "gamedata/gamefiles.h"
+#include "core/files.h"
 #include "gamedata/lists.h"
 #include "loadingwindow.h"
-#include "pages/critterpage.h"
-#include "pages/flags.h"
-#include "pages/headerpanel.h"
-#include "pages/itempage.h"
-#include "pages/simplepages.h"
+#include "ui/critterpage.h"
+#include "ui/flags.h"
+#include "ui/headerpanel.h"
+#include "ui/itempage.h"
+#include "ui/simplepages.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "prompter.h"
-#include "proto/numbers.h"
+#include "core/numbers.h"
 #include "settingswindow.h"
-#include "treewindow.h"
+#include "filetreewindow.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -64,7 +64,7 @@ QCursor readCursorFile(const QString& path, bool& ok) {
 
 } // namespace
 
-TZantrel::TZantrel(Shell& shell) : QMainWindow(nullptr, Qt::FramelessWindowHint), m_shell(shell) {
+EditorWindow::EditorWindow(Shell& shell) : QMainWindow(nullptr, Qt::FramelessWindowHint), m_shell(shell) {
     setObjectName(QStringLiteral("Zantrel"));
     setWindowTitle(QStringLiteral("Zantrel"));
     // The start folder: the critter preview pictures are looked up below it.
@@ -84,18 +84,18 @@ TZantrel::TZantrel(Shell& shell) : QMainWindow(nullptr, Qt::FramelessWindowHint)
     if (m_shell.loading)
         m_shell.loading->massfill(*this);
 
-    m_timer2 = new QTimer(this);
-    m_timer2->setObjectName(QStringLiteral("Timer2"));
-    m_timer2->setInterval(1000);
-    connect(m_timer2, &QTimer::timeout, this, &TZantrel::Timer2Timer);
+    m_blinkTimer = new QTimer(this);
+    m_blinkTimer->setObjectName(QStringLiteral("Timer2"));
+    m_blinkTimer->setInterval(1000);
+    connect(m_blinkTimer, &QTimer::timeout, this, &EditorWindow::blink);
     setFixedSize(sizeHint());
 }
 
-TZantrel::~TZantrel() {
+EditorWindow::~EditorWindow() {
     m_header->detach();
 }
 
-void TZantrel::buildMenu() {
+void EditorWindow::buildMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     bar->setStyleSheet(
@@ -105,16 +105,16 @@ void TZantrel::buildMenu() {
                        "QMenu::item:selected { background: #3a4446; }"
                        "QMenu::item:disabled { color: #5c6a5c; }"));
     QMenu* menu = bar->addMenu(QStringLiteral("Menu"));
-    auto add = [this](QMenu* m, const QString& text, QKeySequence key, void (TZantrel::*slot)()) {
+    auto add = [this](QMenu* m, const QString& text, QKeySequence key, void (EditorWindow::*slot)()) {
         QAction* a = m->addAction(text);
         a->setShortcut(key);
         connect(a, &QAction::triggered, this, slot);
         m_commands << a;
         return a;
     };
-    add(menu, QStringLiteral("Open .PRO ..."), Qt::Key_F2, &TZantrel::Button1Click);
-    add(menu, QStringLiteral("Save .PRO"), Qt::Key_F3, &TZantrel::Button2Click);
-    add(menu, QStringLiteral("Save .PRO As ..."), Qt::Key_F4, &TZantrel::Button3Click);
+    add(menu, QStringLiteral("Open .PRO ..."), Qt::Key_F2, &EditorWindow::openWithDialog);
+    add(menu, QStringLiteral("Save .PRO"), Qt::Key_F3, &EditorWindow::save);
+    add(menu, QStringLiteral("Save .PRO As ..."), Qt::Key_F4, &EditorWindow::saveAs);
 
     QMenu* options = bar->addMenu(QStringLiteral("Options"));
     // The numeric format is switched by the header panel's radio buttons; the menu only
@@ -132,13 +132,13 @@ void TZantrel::buildMenu() {
         group->addAction(a);
     }
     m_hexAction->setChecked(true);
-    m_treeAction = add(options, QStringLiteral("Tree"), Qt::Key_F1, &TZantrel::Tree1Click);
+    m_treeAction = add(options, QStringLiteral("Tree"), Qt::Key_F1, &EditorWindow::toggleTree);
     m_treeAction->setCheckable(true);
     // The check mark follows the window, not the click.
     disconnect(m_treeAction, &QAction::triggered, this, nullptr);
     connect(m_treeAction, &QAction::triggered, this, [this] {
         m_treeAction->setChecked(!m_treeAction->isChecked());
-        Tree1Click();
+        toggleTree();
     });
 
     QAction* exit = bar->addAction(QStringLiteral("Exit"));
@@ -147,7 +147,7 @@ void TZantrel::buildMenu() {
     m_commands << exit;
 }
 
-void TZantrel::buildFrame(QWidget* client) {
+void EditorWindow::buildFrame(QWidget* client) {
     auto picture = [client](const char* name, const char* resource, QRect place,
                             const QString& role) {
         return new Picture(client, QLatin1String(name), QLatin1String(resource), place, role);
@@ -157,9 +157,9 @@ void TZantrel::buildFrame(QWidget* client) {
     Picture* image9 =
         picture("Image9", ":/skins/editor_bottom.jpg", {0, 532, 815, 40}, tr("Status bar"));
     for (Picture* p : {image3, image9}) {
-        connect(p, &Picture::pressed, this, &TZantrel::dragPress);
-        connect(p, &Picture::moved, this, &TZantrel::dragMove);
-        connect(p, &Picture::released, this, &TZantrel::dragRelease);
+        connect(p, &Picture::pressed, this, &EditorWindow::dragPress);
+        connect(p, &Picture::moved, this, &EditorWindow::dragMove);
+        connect(p, &Picture::released, this, &EditorWindow::dragRelease);
     }
 
     auto button = [client](const char* name, const char* resource, QRect place,
@@ -173,7 +173,7 @@ void TZantrel::buildFrame(QWidget* client) {
     m_treeButton->setLatching(true);
     connect(m_treeButton, &PictureButton::pressed, this, [this] {
         m_treeButton->setLatched(!m_treeButton->latched());
-        Tree1Click();
+        toggleTree();
     });
 
     m_settingsButton =
@@ -190,17 +190,17 @@ void TZantrel::buildFrame(QWidget* client) {
             m_shell.settingsWindow->show();
     });
 
-    m_bevel7 = new QFrame(client);
-    m_bevel7->setObjectName(QStringLiteral("Bevel7"));
-    m_bevel7->setGeometry(677, 5, 20, 22);
-    m_bevel7->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_minimizeBevel = new QFrame(client);
+    m_minimizeBevel->setObjectName(QStringLiteral("Bevel7"));
+    m_minimizeBevel->setGeometry(677, 5, 20, 22);
+    m_minimizeBevel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     PictureButton* minimize =
         button("Image8", ":/skins/minimize.png", {678, 5, 18, 22}, tr("Minimize"));
     minimize->setToolTip(QStringLiteral("Minimize"));
     connect(minimize, &PictureButton::pressed, this,
-            [this] { m_bevel7->setFrameShadow(QFrame::Sunken); });
+            [this] { m_minimizeBevel->setFrameShadow(QFrame::Sunken); });
     connect(minimize, &PictureButton::released, this,
-            [this] { m_bevel7->setFrameShadow(QFrame::Raised); });
+            [this] { m_minimizeBevel->setFrameShadow(QFrame::Raised); });
     connect(minimize, &PictureButton::clicked, this, &QWidget::showMinimized);
 
     m_closeButton = button("Image4", ":/skins/close_normal.png", {704, 5, 76, 22}, tr("Close"));
@@ -216,16 +216,16 @@ void TZantrel::buildFrame(QWidget* client) {
         l->setStyleSheet(QStringLiteral("color: lime; background: transparent;"));
         return l;
     };
-    m_label20 = label("Label20", QString(), {15, 544, 112, 13}, Qt::AlignCenter);
-    m_label20->setAccessibleName(tr("Open file"));
+    m_fileNameLabel = label("Label20", QString(), {15, 544, 112, 13}, Qt::AlignCenter);
+    m_fileNameLabel->setAccessibleName(tr("Open file"));
     label("Label19", QStringLiteral("Status Bar"), {248, 547, 553, 14},
           Qt::AlignHCenter | Qt::AlignBottom);
 
-    m_image10 = picture("Image10", ":/skins/changes_steady.png", {180, 542, 23, 20},
+    m_steadyLamp = picture("Image10", ":/skins/changes_steady.png", {180, 542, 23, 20},
                         tr("No unsaved changes"));
-    m_image11 =
+    m_blinkLamp =
         picture("Image11", ":/skins/changes_blink.png", {180, 542, 23, 20}, tr("Unsaved changes"));
-    m_image11->hide();
+    m_blinkLamp->hide();
 
     m_back = new QWidget(client);
     m_back->setObjectName(QStringLiteral("back"));
@@ -262,43 +262,43 @@ void TZantrel::buildFrame(QWidget* client) {
     m_pages->setEnabled(false); // until the first prototype is open
 }
 
-bool TZantrel::alarmOn() const {
-    return m_timer2->isActive();
+bool EditorWindow::alarmOn() const {
+    return m_blinkTimer->isActive();
 }
 
-void TZantrel::setalarm() {
-    if (m_timer2->isActive())
+void EditorWindow::setalarm() {
+    if (m_blinkTimer->isActive())
         return; // restarting would hold the lamp still while the user types
     m_blinkPhase = false;
-    m_timer2->start();
+    m_blinkTimer->start();
 }
 
-void TZantrel::clearalarm() {
-    m_timer2->stop();
-    showOneOf(m_image10, m_image11);
+void EditorWindow::clearalarm() {
+    m_blinkTimer->stop();
+    showOneOf(m_steadyLamp, m_blinkLamp);
 }
 
-void TZantrel::Timer2Timer() {
+void EditorWindow::blink() {
     if (m_blinkPhase)
-        showOneOf(m_image10, m_image11);
+        showOneOf(m_steadyLamp, m_blinkLamp);
     else
-        showOneOf(m_image11, m_image10);
+        showOneOf(m_blinkLamp, m_steadyLamp);
     m_blinkPhase = !m_blinkPhase;
 }
 
-QRect TZantrel::desktop() const {
+QRect EditorWindow::desktop() const {
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     return s ? s->geometry() : QRect(0, 0, 1024, 768);
 }
 
-void TZantrel::showCentred() {
+void EditorWindow::showCentred() {
     const QRect d = desktop();
     move(d.x() + (d.width() - width()) / 2, d.y() + (d.height() - height()) / 2);
     show();
     activateWindow();
 }
 
-void TZantrel::Tree1Click() {
+void EditorWindow::toggleTree() {
     QWidget* tree = m_shell.tree;
     if (!tree)
         return;
@@ -316,46 +316,46 @@ void TZantrel::Tree1Click() {
     }
 }
 
-void TZantrel::dockTree() {
+void EditorWindow::dockTree() {
     if (m_shell.tree)
         m_shell.tree->move(x() - m_shell.tree->width(), y());
 }
 
-void TZantrel::treeClosedByButton() {
+void EditorWindow::treeClosedByButton() {
     m_treeButton->setLatched(false);
 }
 
-void TZantrel::settingsClosed() {
+void EditorWindow::settingsClosed() {
     setEnabled(true);
     for (QAction* a : std::as_const(m_commands))
         a->setEnabled(true);
     m_settingsButton->setLatched(false);
 }
 
-void TZantrel::dragPress(QPoint at) {
+void EditorWindow::dragPress(QPoint at) {
     m_dragging = true;
     m_treeDragging = m_treeAction->isChecked();
     m_pressPoint = at;
 }
 
-void TZantrel::dragMove(QPoint at) {
+void EditorWindow::dragMove(QPoint at) {
     if (m_dragging)
         move(x() + (at.x() - m_pressPoint.x()), y() + (at.y() - m_pressPoint.y()));
     if (m_treeDragging)
         dockTree();
 }
 
-void TZantrel::dragRelease() {
+void EditorWindow::dragRelease() {
     m_dragging = false;
     m_treeDragging = false;
 }
 
-void TZantrel::mousePressEvent(QMouseEvent* event) {
+void EditorWindow::mousePressEvent(QMouseEvent* event) {
     QMainWindow::mousePressEvent(event);
     dockTree(); // the window's own surface: put the tree back at its side
 }
 
-void TZantrel::closeEvent(QCloseEvent* event) {
+void EditorWindow::closeEvent(QCloseEvent* event) {
     if (!m_shell.prompter->confirm(this, QStringLiteral("Confirm"),
                                    QStringLiteral("Вы действительно хотите выйти?"))) {
         event->ignore();
@@ -366,7 +366,7 @@ void TZantrel::closeEvent(QCloseEvent* event) {
         m_shell.loading->close(); // the main window: the program ends with it
 }
 
-void TZantrel::changeEvent(QEvent* event) {
+void EditorWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && m_shell.tree) {
         // The docked tree window goes with the editor and comes back with it.
@@ -383,7 +383,7 @@ void TZantrel::changeEvent(QEvent* event) {
         loadCursor();
 }
 
-void TZantrel::loadCursor() {
+void EditorWindow::loadCursor() {
     const QString path = QDir(m_shell.programFolder).filePath(QStringLiteral("cursor.cur"));
     if (!QFileInfo::exists(path))
         return; // the standard arrow
@@ -396,10 +396,10 @@ void TZantrel::loadCursor() {
     QApplication::setOverrideCursor(cursor);
 }
 
-void TZantrel::buildPages() {
+void EditorWindow::buildPages() {
     HeaderPanel::Hooks hooks;
     hooks.setalarm = [this] { setalarm(); };
-    hooks.refreshDescription = [this] { Button4Click(); };
+    hooks.refreshDescription = [this] { refreshDescription(); };
     hooks.showTypePage = [this](int type) { showTypePage(type); };
     hooks.error = [this](const QString& text) { showError(text); };
     hooks.frameChanged = [this] {
@@ -413,11 +413,11 @@ void TZantrel::buildPages() {
     };
     m_header = new HeaderPanel(m_back, m_doc, hooks);
     m_header->lower();
-    connect(m_header->openButton(), &QPushButton::clicked, this, &TZantrel::Button1Click);
-    connect(m_header->saveButton(), &QPushButton::clicked, this, &TZantrel::Button2Click);
-    connect(m_header->saveAsButton(), &QPushButton::clicked, this, &TZantrel::Button3Click);
-    m_simple = new SimplePages(m_pages, [this] { Button4Click(); });
-    connect(m_simple, &SimplePages::changed, this, &TZantrel::setalarm);
+    connect(m_header->openButton(), &QPushButton::clicked, this, &EditorWindow::openWithDialog);
+    connect(m_header->saveButton(), &QPushButton::clicked, this, &EditorWindow::save);
+    connect(m_header->saveAsButton(), &QPushButton::clicked, this, &EditorWindow::saveAs);
+    m_simple = new SimplePages(m_pages, [this] { refreshDescription(); });
+    connect(m_simple, &SimplePages::changed, this, &EditorWindow::setalarm);
     PageContext context;
     context.shell = &m_shell;
     context.document = &m_doc;
@@ -435,23 +435,23 @@ void TZantrel::buildPages() {
             if (focused && isAncestorOf(focused) && focused->isEnabled())
                 focused->click();
             else
-                Button1Click();
+                openWithDialog();
         });
     }
 }
 
-void TZantrel::showError(const QString& text, const QString& path) {
+void EditorWindow::showError(const QString& text, const QString& path) {
     m_shell.prompter->error(
         this, QStringLiteral("Error"),
         path.isEmpty() ? text : text + QStringLiteral("\n") + QDir::toNativeSeparators(path));
 }
 
-void TZantrel::setCaption() {
+void EditorWindow::setCaption() {
     setWindowTitle(QStringLiteral("Zantrel - ") + m_doc.filepath);
-    m_label20->setText(m_doc.filename);
+    m_fileNameLabel->setText(m_doc.filename);
 }
 
-void TZantrel::showTypePage(int type) {
+void EditorWindow::showTypePage(int type) {
     m_pages->setCurrentIndex(type);
     for (int i = 0; i < 6; ++i)
         m_pages->setTabEnabled(i, i == type);
@@ -459,18 +459,18 @@ void TZantrel::showTypePage(int type) {
         page->showFirstInnerPage();
 }
 
-TypePage* TZantrel::typePage() const {
+TypePage* EditorWindow::typePage() const {
     return m_doc.objtype == 0   ? m_itemPage.get()
            : m_doc.objtype == 1 ? m_critterPage.get()
                                 : nullptr;
 }
 
-void TZantrel::updateValidity() {
+void EditorWindow::updateValidity() {
     const TypePage* page = typePage();
     fieldsvalid = m_doc.opened && (!page || page->valid());
 }
 
-void TZantrel::Button1Click() {
+void EditorWindow::openWithDialog() {
     const QString chosen = m_shell.prompter->openFile(this, QDir::currentPath(), kProtoFilter);
     if (chosen.isEmpty())
         return;
@@ -481,7 +481,7 @@ void TZantrel::Button1Click() {
     updateValidity();
 }
 
-void TZantrel::openFromTree(const QString& path) {
+void EditorWindow::openFromTree(const QString& path) {
     const Document before = m_doc;
     m_doc.filepath = path;
     if (!openfile() && m_readFailed)
@@ -491,7 +491,7 @@ void TZantrel::openFromTree(const QString& path) {
     updateValidity();
 }
 
-bool TZantrel::openfile() {
+bool EditorWindow::openfile() {
     QByteArray bytes;
     m_readFailed = false;
     try {
@@ -546,12 +546,12 @@ bool TZantrel::openfile() {
     return setvalues();
 }
 
-bool TZantrel::setvalues() {
+bool EditorWindow::setvalues() {
     m_header->selectHex();
     if (!m_header->fill(m_doc.image))
         return false; // an object type the panel cannot show stopped the filling
     m_header->flags()->setcommonflags();
-    Button4Click();
+    refreshDescription();
     switch (m_doc.objtype) {
     case 0:
     case 1:
@@ -583,21 +583,21 @@ bool TZantrel::setvalues() {
     return true;
 }
 
-void TZantrel::setscenery() {
+void EditorWindow::setscenery() {
     m_simple->setSize(2, int(m_doc.image.size()));
 }
-void TZantrel::setwall() {
+void EditorWindow::setwall() {
     m_simple->setSize(3, int(m_doc.image.size()));
 }
-void TZantrel::settile() {
+void EditorWindow::settile() {
     m_simple->setSize(4, int(m_doc.image.size()));
     m_simple->fillTile(m_doc.image);
 }
-void TZantrel::setmisc() {
+void EditorWindow::setmisc() {
     m_simple->setSize(5, int(m_doc.image.size()));
 }
 
-void TZantrel::Button2Click() {
+void EditorWindow::save() {
     updateValidity();
     if (!fieldsvalid) {
         m_shell.prompter->error(this, QStringLiteral("Error!"), kCannotSave);
@@ -606,7 +606,7 @@ void TZantrel::Button2Click() {
     savefile(m_doc.filepath, false);
 }
 
-void TZantrel::Button3Click() {
+void EditorWindow::saveAs() {
     updateValidity();
     if (!fieldsvalid) {
         m_shell.prompter->error(this, QStringLiteral("Error!"), kCannotSave);
@@ -619,7 +619,7 @@ void TZantrel::Button3Click() {
     savefile(chosen, true);
 }
 
-bool TZantrel::savefile(const QString& path, bool saveAs) {
+bool EditorWindow::savefile(const QString& path, bool saveAs) {
     m_header->selectHex();
     try {
         // Save keeps what the file holds now outside the fields; Save As writes the
@@ -646,7 +646,7 @@ bool TZantrel::savefile(const QString& path, bool saveAs) {
     return true;
 }
 
-void TZantrel::Button4Click() {
+void EditorWindow::refreshDescription() {
     try {
         const qint64 number = m_header->textIdValue();
         const QString names = nameMessageFile(m_doc.objtype);

@@ -26,9 +26,9 @@ public:
     // What the panel asks of the editor window.
     struct Hooks {
         std::function<void()> setalarm;
-        std::function<void()> refreshDescription;  // Button4Click
+        std::function<void()> refreshDescription;  // refreshDescription
         std::function<void(int)> showTypePage;     // an object type 0..5 selects its page
-        std::function<void()> frameChanged;        // ComboBox2Change's pictures
+        std::function<void()> frameChanged;        // framePicked's pictures
         std::function<void(const QString&)> error; // shows a conversion failure
         std::function<void(bool)> formatChanged;   // true: decimal display
     };
@@ -40,18 +40,18 @@ public:
     void detach() { m_hooks = Hooks(); }
 
     bool decimal() const;
-    void RadioButton1Click(); // to decimal
-    void RadioButton2Click(); // to hexadecimal
+    void showDecimal(); // to decimal
+    void showHex(); // to hexadecimal
     void selectHex();         // as opening and saving do; converts when decimal was on
-    void CovertToHEX1Click(const QString& box);
-    void CovertToDEC1Click(const QString& box);
+    void boxToHex(const QString& box);
+    void boxToDecimal(const QString& box);
 
-    void Edit1Change();
-    void Edit2Change();
-    void Edit5Change();
-    void Edit12Change();
-    void ComboBox1Change();
-    void ComboBox2Change();
+    void objectTypeChanged();
+    void objectIdChanged();
+    void scriptBoxChanged();
+    void frameBoxChanged();
+    void scriptPicked();
+    void framePicked();
 
     // Fills the boxes with the hex texts of the header (setvalues' second step). False when
     // a box's change handling failed (an object type of 10 or more): the rest is not filled.
@@ -62,14 +62,14 @@ public:
     void enableForOpen();
 
     QLineEdit* edit(int number) const;
-    QComboBox* scripts() const { return m_combo1; }
-    QComboBox* frames() const { return m_combo2; }
+    QComboBox* scripts() const { return m_scriptList; }
+    QComboBox* frames() const { return m_frameList; }
     CommonFlags* flags() const { return m_flags.get(); }
-    QPushButton* openButton() const { return m_button1; }
-    QPushButton* saveButton() const { return m_button2; }
-    QPushButton* saveAsButton() const { return m_button3; }
-    QRadioButton* decimalButton() const { return m_radio1; }
-    QRadioButton* hexButton() const { return m_radio2; }
+    QPushButton* openButton() const { return m_openButton; }
+    QPushButton* saveButton() const { return m_saveButton; }
+    QPushButton* saveAsButton() const { return m_saveAsButton; }
+    QRadioButton* decimalButton() const { return m_decimalButton; }
+    QRadioButton* hexButton() const { return m_hexButton; }
 
     // The type in Edit1, read as the description refresh reads it (floating point).
     double typeFieldValue() const;
@@ -97,13 +97,13 @@ private:
     Hooks m_hooks;
     bool m_failed = false;
     QLineEdit* m_edits[14] = {};
-    QComboBox* m_combo1;
-    QComboBox* m_combo2;
-    QRadioButton* m_radio1;
-    QRadioButton* m_radio2;
-    QPushButton* m_button1;
-    QPushButton* m_button2;
-    QPushButton* m_button3;
+    QComboBox* m_scriptList;
+    QComboBox* m_frameList;
+    QRadioButton* m_decimalButton;
+    QRadioButton* m_hexButton;
+    QPushButton* m_openButton;
+    QPushButton* m_saveButton;
+    QPushButton* m_saveAsButton;
     std::unique_ptr<CommonFlags> m_flags;
     QString m_filled[14]; // each box's text as the last open filled it
 };

@@ -2,15 +2,15 @@
 
 #include "core/usererror.h"
 #include "gamedata/datafolder.h"
-#include "gamedata/gamefiles.h"
+#include "core/files.h"
 #include "gamedata/lists.h"
-#include "itemfields.h"
-#include "pages/headerpanel.h"
+#include "proto/itemfields.h"
+#include "ui/headerpanel.h"
 #include "preview/framedecoder.h"
 #include "proto/fieldcodec.h"
-#include "proto/numbers.h"
-#include "shell/prompter.h"
-#include "shell/shell.h"
+#include "core/numbers.h"
+#include "ui/prompter.h"
+#include "ui/app.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -62,7 +62,7 @@ private:
     void check(const ItemField& field);
     void mark(QLineEdit* box, bool red);
 
-    void ComboBox8Change();
+    void inventoryPicked();
     void drawInventory();
     void drawGround();
     void drawEntry(const char* folder, const QString& entry, QLabel* box);
@@ -73,11 +73,11 @@ private:
     QWidget* m_tab;
     PageContext m_context;
     QTabWidget* m_tabs = nullptr;
-    QComboBox* m_combo8 = nullptr;
+    QComboBox* m_inventoryList = nullptr;
     QLineEdit* m_zero = nullptr;
     QLineEdit* m_size = nullptr;
-    QLabel* m_image12 = nullptr;
-    QLabel* m_image13 = nullptr;
+    QLabel* m_groundPicture = nullptr;
+    QLabel* m_inventoryPicture = nullptr;
     int m_inventoryCount = 0; // lines of the inventory list; "<NONE>" sits here
 
     // What the last fill read, and each field's state right after it: a field whose state
@@ -135,11 +135,11 @@ void ItemPage::build() {
     ground->addItem(QStringLiteral("<---- Use Frame ID"));
     ground->setEnabled(false); // the ground picture follows the header's frame list
     label(QStringLiteral("Pic in Inventory:"), graphics, {8, 40, 92, 20});
-    m_combo8 = new QComboBox(graphics);
-    named(m_combo8, "ComboBox8", {100, 40, 140, 20}, "Pic in Inventory");
-    m_combo8->setEditable(true);
-    m_combo8->setInsertPolicy(QComboBox::NoInsert);
-    m_combo8->setMaxVisibleItems(20);
+    m_inventoryList = new QComboBox(graphics);
+    named(m_inventoryList, "ComboBox8", {100, 40, 140, 20}, "Pic in Inventory");
+    m_inventoryList->setEditable(true);
+    m_inventoryList->setInsertPolicy(QComboBox::NoInsert);
+    m_inventoryList->setMaxVisibleItems(20);
     label(QStringLiteral("Frame Shift:"), graphics, {246, 40, 68, 20});
     auto* shift = new QLineEdit(graphics);
     named(shift, "Edit114", {314, 40, 36, 20}, "Frame Shift");
@@ -202,7 +202,7 @@ void ItemPage::build() {
         auto* image = new QLabel(panel);
         named(image, p.image, {2, 2, kPictureBox.width(), kPictureBox.height()}, p.name);
         image->setPixmap(QPixmap::fromImage(greyPicture()));
-        (p.x == 12 ? m_image12 : m_image13) = image;
+        (p.x == 12 ? m_groundPicture : m_inventoryPicture) = image;
     }
 
     label(QStringLiteral("Size:"), common, {222, 322, 40, 20}, Qt::AlignRight | Qt::AlignVCenter);
@@ -241,8 +241,8 @@ void ItemPage::build() {
                     [this] { m_context.setalarm(); });
         }
     }
-    connect(m_combo8, &QComboBox::activated, this, [this] { ComboBox8Change(); });
-    connect(m_combo8->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBox8Change(); });
+    connect(m_inventoryList, &QComboBox::activated, this, [this] { inventoryPicked(); });
+    connect(m_inventoryList->lineEdit(), &QLineEdit::textEdited, this, [this] { inventoryPicked(); });
 }
 
 QWidget* ItemPage::control(const char* name) const {
@@ -259,13 +259,13 @@ QComboBox* ItemPage::combo(const char* name) const {
 
 void ItemPage::fill(const QByteArray& bytes) {
     m_size->setText(QString::number(bytes.size()) + QStringLiteral(" bytes"));
-    m_combo8->clear();
+    m_inventoryList->clear();
     m_inventoryCount = 0;
     m_hasFilled = false;
     const ListContents list = readlist(
         dataFile(m_context.shell->settings, DataKind::InventoryArt, QStringLiteral("inven.lst")),
         ListMode::WholeLine);
-    m_combo8->addItems(list.entries);
+    m_inventoryList->addItems(list.entries);
     m_inventoryCount = list.count;
 
     for (int i : kItemFillOrder)
@@ -278,7 +278,7 @@ void ItemPage::fill(const QByteArray& bytes) {
     // Both pictures; a setting both fail on is reported once.
     QStringList shown;
     m_fillMessages = &shown;
-    ComboBox8Change();
+    inventoryPicked();
     drawGround();
     m_fillMessages = nullptr;
 }
@@ -299,7 +299,7 @@ void ItemPage::apply(const ItemField& field, const QByteArray& bytes) {
         edit(field.control)->setText(itemFieldText(field, bytes));
         break;
     case ItemDisplay::Picture:
-        m_combo8->setCurrentIndex(itemListPosition(field, bytes, m_inventoryCount));
+        m_inventoryList->setCurrentIndex(itemListPosition(field, bytes, m_inventoryCount));
         break;
     case ItemDisplay::ArtType:
         break; // written only
@@ -325,13 +325,13 @@ QString ItemPage::state(const ItemField& field) const {
 
 // The selected entry's position; typed text counts when it names an entry.
 int ItemPage::inventoryPosition() const {
-    const int at = m_combo8->currentIndex();
-    const QString text = m_combo8->currentText();
-    if (at >= 0 && m_combo8->itemText(at) == text)
+    const int at = m_inventoryList->currentIndex();
+    const QString text = m_inventoryList->currentText();
+    if (at >= 0 && m_inventoryList->itemText(at) == text)
         return at;
     if (text.isEmpty())
         return -1;
-    return m_combo8->findText(text, Qt::MatchFixedString);
+    return m_inventoryList->findText(text, Qt::MatchFixedString);
 }
 
 bool ItemPage::inventoryPicture(int position) const {
@@ -420,7 +420,7 @@ void ItemPage::mark(QLineEdit* box, bool red) {
     box->setStyleSheet(red ? QLatin1String(kRedMark) : QString());
 }
 
-void ItemPage::ComboBox8Change() {
+void ItemPage::inventoryPicked() {
     m_context.setalarm();
     drawInventory();
 }
@@ -428,9 +428,9 @@ void ItemPage::ComboBox8Change() {
 void ItemPage::drawInventory() {
     const int at = inventoryPosition();
     if (at < 0 || at == m_inventoryCount)
-        clear(m_image13);
+        clear(m_inventoryPicture);
     else
-        drawEntry(kInventoryArt, m_combo8->itemText(at), m_image13);
+        drawEntry(kInventoryArt, m_inventoryList->itemText(at), m_inventoryPicture);
 }
 
 // The ground picture of the header's frame list, for every object type.
@@ -438,9 +438,9 @@ void ItemPage::drawGround() {
     const QComboBox* frames = m_context.header->frames();
     const int at = frames->currentIndex();
     if (at < 0 || at == m_context.document->artcount)
-        clear(m_image12);
+        clear(m_groundPicture);
     else
-        drawEntry(kGroundArt, frames->itemText(at), m_image12);
+        drawEntry(kGroundArt, frames->itemText(at), m_groundPicture);
 }
 
 void ItemPage::frameChanged() {

@@ -1,6 +1,6 @@
 #include "simplepages.h"
 
-#include "itemfields.h"
+#include "proto/itemfields.h"
 #include "proto/fieldcodec.h"
 
 #include <QComboBox>

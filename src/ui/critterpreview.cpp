@@ -1,6 +1,6 @@
 #include "critterpreview.h"
 
-#include "gamedata/gamefiles.h"
+#include "core/files.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -45,12 +45,12 @@ CritterPreview::CritterPreview(QWidget* parent, QPoint at, QString startFolder,
     m_button->setGeometry(at.x() + (121 - 70) / 2, at.y() + 121 + 6, 70, 25);
     m_button->setAccessibleName(QStringLiteral("Rotate the preview"));
     m_button->setEnabled(false);
-    connect(m_button, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(m_button, &QPushButton::clicked, this, [this] { rotatePreview(); });
 
     m_timer = new QTimer(m_panel); // found by name with the window's other controls
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(250);
-    connect(m_timer, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(m_timer, &QTimer::timeout, this, [this] { turnPreview(); });
 }
 
 QString CritterPreview::artName(const QString& entry) {
@@ -97,7 +97,7 @@ void CritterPreview::showcritterimage(const QString& artEntry) {
     m_button->setEnabled(false);
 }
 
-void CritterPreview::BitBtn1Click() {
+void CritterPreview::rotatePreview() {
     if (m_button->text() == kRotate) {
         m_button->setText(kStop);
         m_timer->start();
@@ -107,7 +107,7 @@ void CritterPreview::BitBtn1Click() {
     }
 }
 
-void CritterPreview::Timer1Timer() {
+void CritterPreview::turnPreview() {
     m_facing = m_facing + 1 > 6 ? 1 : m_facing + 1;
     const QString next = picture(m_base + QStringLiteral("_%1.bmp").arg(m_facing));
     if (load(next))

@@ -1,5 +1,5 @@
 #include "core/usererror.h"
-#include "shell/settingsfile.h"
+#include "settings/settingsfile.h"
 #include "support/tempfolder.h"
 
 #include <QFile>

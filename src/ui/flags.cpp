@@ -245,8 +245,8 @@ CommonFlags::CommonFlags(QWidget* parent, std::function<void()> setalarm)
         QStringLiteral("QLineEdit { font-weight: bold; font-size: 13px; border: none; }"));
 
     m_word.setText(m_text);
-    connect(m_text, &QLineEdit::textChanged, this, [this] { Edit13Change(); });
-    connect(m_manual, &QCheckBox::clicked, this, [this] { CheckBox25Click(); });
+    connect(m_text, &QLineEdit::textChanged, this, [this] { flagsTextChanged(); });
+    connect(m_manual, &QCheckBox::clicked, this, [this] { manualToggled(); });
 
     m_panel->setEnabled(false);
     m_manual->setEnabled(false);
@@ -261,11 +261,11 @@ void CommonFlags::clearflags() {
     m_word.clear();
 }
 
-void CommonFlags::CheckBox25Click() {
+void CommonFlags::manualToggled() {
     applyManual();
 }
 
-void CommonFlags::Edit13Change() {
+void CommonFlags::flagsTextChanged() {
     m_word.change();
 }
 
@@ -327,8 +327,8 @@ CritterFlags::CritterFlags(QWidget* container, std::function<void()> setalarm)
     QWidget::setTabOrder(m_forUseText, m_boxes[1]);
     QWidget::setTabOrder(m_boxes[12], m_individText);
 
-    connect(m_forUseText, &QLineEdit::textChanged, this, [this] { Edit111Change(); });
-    connect(m_individText, &QLineEdit::textChanged, this, [this] { Edit112Change(); });
+    connect(m_forUseText, &QLineEdit::textChanged, this, [this] { forUseTextChanged(); });
+    connect(m_individText, &QLineEdit::textChanged, this, [this] { individualTextChanged(); });
 }
 
 void CritterFlags::flagchange(QLineEdit* text, QCheckBox* box, const QString& digit, int position) {
@@ -355,11 +355,11 @@ void CritterFlags::clearindividflags() {
     m_individ.clear();
 }
 
-void CritterFlags::Edit111Change() {
+void CritterFlags::forUseTextChanged() {
     m_forUse.change();
 }
 
-void CritterFlags::Edit112Change() {
+void CritterFlags::individualTextChanged() {
     m_individ.change();
 }
 

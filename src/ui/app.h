@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settingsfile.h"
+#include "settings/settingsfile.h"
 
 #include <QString>
 
@@ -9,10 +9,10 @@
 namespace zantrel {
 
 class Prompter;
-class TForm2;
-class TForm3;
-class TForm4;
-class TZantrel;
+class FileTreeWindow;
+class LoadingWindow;
+class SettingsWindow;
+class EditorWindow;
 
 // What the four windows share: where the program and its settings live, the settings
 // record every part reads, the dialog seam and the windows themselves.
@@ -24,10 +24,10 @@ struct Shell {
     Prompter* prompter = nullptr;
     std::function<void()> quit; // ends the program; QCoreApplication::quit when unset
 
-    TForm3* loading = nullptr;
-    TZantrel* editor = nullptr;
-    TForm2* tree = nullptr;
-    TForm4* settingsWindow = nullptr;
+    LoadingWindow* loading = nullptr;
+    EditorWindow* editor = nullptr;
+    FileTreeWindow* tree = nullptr;
+    SettingsWindow* settingsWindow = nullptr;
 };
 
 // The settings file of a portable install: in the program's folder, unless that folder

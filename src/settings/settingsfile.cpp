@@ -1,7 +1,7 @@
 #include "settingsfile.h"
 
 #include "core/usererror.h"
-#include "gamedata/gamefiles.h"
+#include "core/files.h"
 
 #include <QDir>
 #include <QFile>

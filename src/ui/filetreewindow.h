@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell.h"
+#include "app.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -24,10 +24,10 @@ QString rootOf(const QStringList& roots, const QString& folder);
 
 // The narrow side window docked on the editor window's left, for picking prototype files:
 // a drive box, the linked folder list and the list of the folder's prototype files.
-class TForm2 : public QWidget {
+class FileTreeWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm2(Shell& shell);
+    explicit FileTreeWindow(Shell& shell);
 
     static constexpr int kWidth = 160;
     static constexpr int kHeight = 572;
@@ -52,15 +52,15 @@ private:
     void fillRoots(QStringList roots);
     void fillFolders();
     void fillFiles();
-    void DriveComboBox1Change(int index);
+    void rootChanged(int index);
     void DirectoryListBox1Activate(QListWidgetItem* item);
-    void FileListBox1DblClick();
+    void openSelectedFile();
 
     Shell& m_shell;
     QString m_folder; // in Qt's separators, absolute and clean
-    QComboBox* m_driveComboBox1 = nullptr;
-    QListWidget* m_directoryListBox1 = nullptr;
-    QListWidget* m_fileListBox1 = nullptr;
+    QComboBox* m_rootBox = nullptr;
+    QListWidget* m_folderList = nullptr;
+    QListWidget* m_fileList = nullptr;
     PictureButton* m_closeButton;
 };
 

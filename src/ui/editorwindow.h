@@ -1,7 +1,7 @@
 #pragma once
 
 #include "proto/document.h"
-#include "shell.h"
+#include "app.h"
 
 #include <QMainWindow>
 #include <QPoint>
@@ -29,11 +29,11 @@ class SimplePages;
 // The skinned, borderless editor window: its frame pictures and picture buttons, the menu
 // and its function keys, the unsaved-changes indicator and the close confirmation. The
 // editor area is the panel "back".
-class TZantrel : public QMainWindow {
+class EditorWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TZantrel(Shell& shell);
-    ~TZantrel() override;
+    explicit EditorWindow(Shell& shell);
+    ~EditorWindow() override;
 
     static constexpr int kClientWidth = 815;
     static constexpr int kClientHeight = 572;
@@ -42,19 +42,19 @@ public:
     void clearalarm(); // opening and saving: the indicator stops, steady
     bool alarmOn() const;
 
-    void Tree1Click();         // shows or hides the tree window
+    void toggleTree();         // shows or hides the tree window
     void settingsClosed();     // the settings window gives the editor back
     void treeClosedByButton(); // the tree window's own close button
     void showCentred();
 
     // Opening and saving the document.
-    void Button1Click(); // Open: the open dialog, then openfile
+    void openWithDialog(); // Open: the open dialog, then openfile
     bool openfile();     // opens filepath; false when it stopped part-way
     bool setvalues();    // fills the header panel and the type's page
-    void Button2Click(); // Save
-    void Button3Click(); // Save As
+    void save(); // Save
+    void saveAs(); // Save As
     bool savefile(const QString& path, bool saveAs);
-    void Button4Click(); // the description refresh
+    void refreshDescription(); // the description refresh
     void openFromTree(const QString& path);
     void setscenery();
     void setwall();
@@ -103,7 +103,7 @@ private:
     void showTypePage(int type);
     void showError(const QString& text, const QString& path = QString());
     void setCaption();
-    void Timer2Timer();
+    void blink();
     void loadCursor();
     QRect desktop() const;
 
@@ -118,7 +118,7 @@ private:
     QList<QAction*> m_commands;
     QAction* m_hexAction = nullptr;
     QAction* m_decAction = nullptr;
-    QTimer* m_timer2 = nullptr;
+    QTimer* m_blinkTimer = nullptr;
     QWidget* m_back = nullptr;
     QTabWidget* m_pages = nullptr;
     Document m_doc;
@@ -126,15 +126,15 @@ private:
     SimplePages* m_simple = nullptr;
     std::unique_ptr<TypePage> m_itemPage;
     std::unique_ptr<TypePage> m_critterPage;
-    QLabel* m_label20 = nullptr;
+    QLabel* m_fileNameLabel = nullptr;
     QString m_savePreset;      // the save dialog's file name
     bool m_readFailed = false; // the last openfile could not read its file
-    QFrame* m_bevel7 = nullptr;
+    QFrame* m_minimizeBevel = nullptr;
     PictureButton* m_closeButton = nullptr;
     PictureButton* m_treeButton = nullptr;
     PictureButton* m_settingsButton = nullptr;
-    Picture* m_image10 = nullptr; // unsaved-changes indicator
-    Picture* m_image11 = nullptr;
+    Picture* m_steadyLamp = nullptr; // unsaved-changes indicator
+    Picture* m_blinkLamp = nullptr;
 };
 
 } // namespace zantrel

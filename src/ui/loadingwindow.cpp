@@ -2,10 +2,10 @@
 
 #include "core/usererror.h"
 #include "editorwindow.h"
-#include "gamedata/gamefiles.h"
+#include "core/files.h"
 #include "picture.h"
 #include "prompter.h"
-#include "proto/numbers.h"
+#include "core/numbers.h"
 #include "settingswindow.h"
 
 #include <QCheckBox>
@@ -31,11 +31,11 @@ int checkIntervalFor(int count) {
     return count > 0 ? int(roundHalfEven(500.0 / count)) : 0;
 }
 
-TForm3::TForm3(Shell& shell) : QWidget(nullptr, Qt::FramelessWindowHint), m_shell(shell) {
+LoadingWindow::LoadingWindow(Shell& shell) : QWidget(nullptr, Qt::FramelessWindowHint), m_shell(shell) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Zantrel"));
     setFixedSize(476, 455);
-    setStyleSheet(QStringLiteral("TForm3 { background: black; }"));
+    setStyleSheet(QStringLiteral("LoadingWindow { background: black; }"));
     setAttribute(Qt::WA_StyledBackground);
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
@@ -60,18 +60,18 @@ TForm3::TForm3(Shell& shell) : QWidget(nullptr, Qt::FramelessWindowHint), m_shel
                        "QProgressBar::chunk { background: #22c322; }"));
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
-    connect(m_timer, &QTimer::timeout, this, &TForm3::Timer1Timer);
+    connect(m_timer, &QTimer::timeout, this, &LoadingWindow::turnPreview);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 }
 
-void TForm3::changeEvent(QEvent* event) {
+void LoadingWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
         FormActivate();
 }
 
-void TForm3::showEvent(QShowEvent* event) {
+void LoadingWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     activateWindow();
     // Without a window manager the window may never become active; start the check anyway.
@@ -81,7 +81,7 @@ void TForm3::showEvent(QShowEvent* event) {
     });
 }
 
-void TForm3::closeEvent(QCloseEvent* event) {
+void LoadingWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     m_timer->stop();
     if (m_shell.quit)
@@ -90,12 +90,12 @@ void TForm3::closeEvent(QCloseEvent* event) {
         QCoreApplication::quit();
 }
 
-void TForm3::formdefaults() {
+void LoadingWindow::formdefaults() {
     if (m_shell.settingsWindow)
         m_shell.settingsWindow->setForm(defaultSettingsForm(m_shell.programFolder));
 }
 
-void TForm3::massfill(TZantrel& editor) {
+void LoadingWindow::massfill(EditorWindow& editor) {
     // Slot i holds Edit(i+1) up to Edit112; Edit113 and Edit114 have none, so slots 112
     // and 113 stay empty and Edit115, Edit116 take 114 and 115. Controls of pages not
     // built yet leave their slots empty.
@@ -113,7 +113,7 @@ void TForm3::massfill(TZantrel& editor) {
             editor.findChild<QPushButton*>(QLatin1String(buttons[i]));
 }
 
-void TForm3::FormActivate() {
+void LoadingWindow::FormActivate() {
     m_activated = true;
     if (!QFileInfo::exists(m_shell.settingsPath)) {
         formdefaults();
@@ -139,7 +139,7 @@ void TForm3::FormActivate() {
         // Nothing to check: hand over at once.
         m_gaugeStep = 0;
         m_timer->stop();
-        Timer1Timer();
+        turnPreview();
         return;
     }
     m_gaugeStep = gaugeStepFor(s.fileCount);
@@ -147,7 +147,7 @@ void TForm3::FormActivate() {
     m_timer->start();
 }
 
-void TForm3::Timer1Timer() {
+void LoadingWindow::turnPreview() {
     const Settings& s = m_shell.settings;
     if (m_checkIndex < s.fileCount) {
         ++m_checkIndex;

@@ -5,7 +5,7 @@
 #include "gamedata/lists.h"
 #include "proto/document.h"
 #include "proto/fieldcodec.h"
-#include "proto/numbers.h"
+#include "core/numbers.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -81,22 +81,22 @@ HeaderPanel::HeaderPanel(QWidget* back, const Document& document, Hooks hooks)
         l->adjustSize();
         return l;
     };
-    m_radio1 = new QRadioButton(QStringLiteral("Decimal"), this);
-    m_radio1->setObjectName(QStringLiteral("RadioButton1"));
-    m_radio1->move(16, 12);
-    m_radio2 = new QRadioButton(QStringLiteral("HEX"), this);
-    m_radio2->setObjectName(QStringLiteral("RadioButton2"));
-    m_radio2->move(88, 12);
-    m_radio2->setChecked(true);
-    m_radio1->setEnabled(false);
-    m_radio2->setEnabled(false);
-    connect(m_radio1, &QRadioButton::toggled, this, [this](bool on) {
+    m_decimalButton = new QRadioButton(QStringLiteral("Decimal"), this);
+    m_decimalButton->setObjectName(QStringLiteral("RadioButton1"));
+    m_decimalButton->move(16, 12);
+    m_hexButton = new QRadioButton(QStringLiteral("HEX"), this);
+    m_hexButton->setObjectName(QStringLiteral("RadioButton2"));
+    m_hexButton->move(88, 12);
+    m_hexButton->setChecked(true);
+    m_decimalButton->setEnabled(false);
+    m_hexButton->setEnabled(false);
+    connect(m_decimalButton, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            RadioButton1Click();
+            showDecimal();
     });
-    connect(m_radio2, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_hexButton, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            RadioButton2Click();
+            showHex();
     });
 
     auto button = [this](const char* name, const QString& text, QRect place) {
@@ -105,11 +105,11 @@ HeaderPanel::HeaderPanel(QWidget* back, const Document& document, Hooks hooks)
         b->setGeometry(place);
         return b;
     };
-    m_button1 = button("Button1", QStringLiteral("Open .PRO"), {155, 8, 69, 25});
-    m_button2 = button("Button2", QStringLiteral("Save .PRO"), {223, 8, 66, 25});
-    m_button3 = button("Button3", QStringLiteral("As..."), {288, 8, 33, 25});
-    m_button2->setEnabled(false);
-    m_button3->setEnabled(false);
+    m_openButton = button("Button1", QStringLiteral("Open .PRO"), {155, 8, 69, 25});
+    m_saveButton = button("Button2", QStringLiteral("Save .PRO"), {223, 8, 66, 25});
+    m_saveAsButton = button("Button3", QStringLiteral("As..."), {288, 8, 33, 25});
+    m_saveButton->setEnabled(false);
+    m_saveAsButton->setEnabled(false);
 
     QLabel* title = label(QStringLiteral("Header ( 32 bytes)"), 8, 40, "Label1");
     title->setGeometry(8, 40, 300, 16);
@@ -143,30 +143,30 @@ HeaderPanel::HeaderPanel(QWidget* back, const Document& document, Hooks hooks)
     label(QStringLiteral("Script"), 236, 135);
     label(QStringLiteral("Object Type"), 212, 63);
 
-    m_combo2 = new QComboBox(this);
-    m_combo2->setObjectName(QStringLiteral("ComboBox2"));
-    m_combo2->setGeometry(112, 108, 120, 21);
-    m_combo2->setAccessibleName(QStringLiteral("Frame ID"));
-    m_combo1 = new QComboBox(this);
-    m_combo1->setObjectName(QStringLiteral("ComboBox1"));
-    m_combo1->setGeometry(112, 132, 120, 21);
-    m_combo1->setAccessibleName(QStringLiteral("Script"));
-    for (QComboBox* c : {m_combo1, m_combo2}) {
+    m_frameList = new QComboBox(this);
+    m_frameList->setObjectName(QStringLiteral("ComboBox2"));
+    m_frameList->setGeometry(112, 108, 120, 21);
+    m_frameList->setAccessibleName(QStringLiteral("Frame ID"));
+    m_scriptList = new QComboBox(this);
+    m_scriptList->setObjectName(QStringLiteral("ComboBox1"));
+    m_scriptList->setGeometry(112, 132, 120, 21);
+    m_scriptList->setAccessibleName(QStringLiteral("Script"));
+    for (QComboBox* c : {m_scriptList, m_frameList}) {
         c->setEnabled(false);
         c->setMaxVisibleItems(20);
     }
     // User picks only: selecting by program does not run these.
-    connect(m_combo1, &QComboBox::activated, this, [this] { run([this] { ComboBox1Change(); }); });
-    connect(m_combo2, &QComboBox::activated, this, [this] { run([this] { ComboBox2Change(); }); });
+    connect(m_scriptList, &QComboBox::activated, this, [this] { run([this] { scriptPicked(); }); });
+    connect(m_frameList, &QComboBox::activated, this, [this] { run([this] { framePicked(); }); });
 
     m_flags = std::make_unique<CommonFlags>(this, [this] { alarm(); });
     m_edits[13] = m_flags->text();
 
-    connect(m_edits[1], &QLineEdit::textChanged, this, [this] { run([this] { Edit1Change(); }); });
-    connect(m_edits[2], &QLineEdit::textChanged, this, [this] { run([this] { Edit2Change(); }); });
-    connect(m_edits[5], &QLineEdit::textChanged, this, [this] { run([this] { Edit5Change(); }); });
+    connect(m_edits[1], &QLineEdit::textChanged, this, [this] { run([this] { objectTypeChanged(); }); });
+    connect(m_edits[2], &QLineEdit::textChanged, this, [this] { run([this] { objectIdChanged(); }); });
+    connect(m_edits[5], &QLineEdit::textChanged, this, [this] { run([this] { scriptBoxChanged(); }); });
     connect(m_edits[12], &QLineEdit::textChanged, this,
-            [this] { run([this] { Edit12Change(); }); });
+            [this] { run([this] { frameBoxChanged(); }); });
     for (int n : {3, 4, 11}) {
         QLineEdit* e = m_edits[n];
         connect(e, &QLineEdit::textChanged, this, [this, e] {
@@ -225,7 +225,7 @@ void HeaderPanel::alarm() {
 }
 
 bool HeaderPanel::decimal() const {
-    return m_radio1->isChecked();
+    return m_decimalButton->isChecked();
 }
 
 void HeaderPanel::applyValidators() {
@@ -266,17 +266,17 @@ bool HeaderPanel::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void HeaderPanel::RadioButton1Click() {
+void HeaderPanel::showDecimal() {
     convert(true);
 }
 
-void HeaderPanel::RadioButton2Click() {
+void HeaderPanel::showHex() {
     convert(false);
 }
 
 void HeaderPanel::selectHex() {
     if (decimal())
-        m_radio2->setChecked(true);
+        m_hexButton->setChecked(true);
 }
 
 void HeaderPanel::convert(bool toDecimal) {
@@ -286,15 +286,15 @@ void HeaderPanel::convert(bool toDecimal) {
             continue; // "<NONE>" stays
         const QString name = QStringLiteral("edit%1").arg(b.number);
         if (toDecimal)
-            CovertToDEC1Click(name);
+            boxToDecimal(name);
         else
-            CovertToHEX1Click(name);
+            boxToHex(name);
     }
     if (m_hooks.formatChanged)
         m_hooks.formatChanged(toDecimal);
 }
 
-void HeaderPanel::CovertToDEC1Click(const QString& box) {
+void HeaderPanel::boxToDecimal(const QString& box) {
     const int n = box.mid(4).toInt();
     QLineEdit* e = edit(n);
     if (!e)
@@ -306,7 +306,7 @@ void HeaderPanel::CovertToDEC1Click(const QString& box) {
         e->setText(QString::number(hextoint(t)));
 }
 
-void HeaderPanel::CovertToHEX1Click(const QString& box) {
+void HeaderPanel::boxToHex(const QString& box) {
     const int n = box.mid(4).toInt();
     QLineEdit* e = edit(n);
     if (!e)
@@ -314,7 +314,7 @@ void HeaderPanel::CovertToHEX1Click(const QString& box) {
     e->setText(hexDigits(lenientInt(e->text()), typedLength(n)));
 }
 
-void HeaderPanel::Edit1Change() {
+void HeaderPanel::objectTypeChanged() {
     QLineEdit* e = m_edits[1];
     if (zeroIfEmpty(e))
         return;
@@ -327,7 +327,7 @@ void HeaderPanel::Edit1Change() {
     }
 }
 
-void HeaderPanel::Edit2Change() {
+void HeaderPanel::objectIdChanged() {
     QLineEdit* e = m_edits[2];
     if (zeroIfEmpty(e))
         return;
@@ -342,13 +342,13 @@ void HeaderPanel::Edit2Change() {
     }
 }
 
-void HeaderPanel::Edit5Change() {
+void HeaderPanel::scriptBoxChanged() {
     QLineEdit* e = m_edits[5];
     if (zeroIfEmpty(e))
         return;
     alarm();
     // The type byte takes no part in choosing the line.
-    selectEntry(m_combo1, double(scriptLine(scriptWord())), m_document.scriptcount, e->text());
+    selectEntry(m_scriptList, double(scriptLine(scriptWord())), m_document.scriptcount, e->text());
 }
 
 std::uint32_t HeaderPanel::scriptWord() const {
@@ -365,7 +365,7 @@ bool HeaderPanel::hasScript() const {
     return headerLayout(m_document.objtype).scriptOffset >= 0;
 }
 
-void HeaderPanel::Edit12Change() {
+void HeaderPanel::frameBoxChanged() {
     QLineEdit* e = m_edits[12];
     if (zeroIfEmpty(e))
         return;
@@ -375,14 +375,14 @@ void HeaderPanel::Edit12Change() {
         n = roundHalfEven(strToFloat(e->text())); // a negative one lies beyond the list
     else
         n = hextoint(e->text());
-    selectEntry(m_combo2, n, m_document.artcount, e->text());
+    selectEntry(m_frameList, n, m_document.artcount, e->text());
     if (e->text() == QLatin1String("FFFFFFFF"))
         e->setText(QStringLiteral("FFFF"));
 }
 
-void HeaderPanel::ComboBox1Change() {
+void HeaderPanel::scriptPicked() {
     alarm();
-    const int at = m_combo1->currentIndex();
+    const int at = m_scriptList->currentIndex();
     const bool none = at == m_document.scriptcount || at < 0;
     const std::uint32_t id =
         none ? kNoScript : scriptIdForLine(scriptWord(), at, m_document.objtype);
@@ -394,9 +394,9 @@ void HeaderPanel::ComboBox1Change() {
         m_hooks.refreshDescription();
 }
 
-void HeaderPanel::ComboBox2Change() {
+void HeaderPanel::framePicked() {
     alarm();
-    const int at = m_combo2->currentIndex();
+    const int at = m_frameList->currentIndex();
     if (decimal())
         m_edits[12]->setText(at == m_document.artcount || at < 0 ? QStringLiteral("-1")
                                                                  : QString::number(at));
@@ -435,13 +435,13 @@ bool HeaderPanel::fill(const QByteArray& bytes) {
             // refilled and the page may differ: let the box's handling run all the same.
             switch (o.number) {
             case 1:
-                run([this] { Edit1Change(); });
+                run([this] { objectTypeChanged(); });
                 break;
             case 5:
-                run([this] { Edit5Change(); });
+                run([this] { scriptBoxChanged(); });
                 break;
             case 12:
-                run([this] { Edit12Change(); });
+                run([this] { frameBoxChanged(); });
                 break;
             default:
                 break;
@@ -481,16 +481,16 @@ QList<FieldWrite> HeaderPanel::fieldWrites() const {
 void HeaderPanel::showNoScript() {
     const QSignalBlocker quiet(m_edits[5]);
     m_edits[5]->setText(kNoneEntry);
-    m_combo1->setCurrentIndex(m_document.scriptcount);
+    m_scriptList->setCurrentIndex(m_document.scriptcount);
     m_edits[5]->setEnabled(false);
-    m_combo1->setEnabled(false);
+    m_scriptList->setEnabled(false);
 }
 
 void HeaderPanel::enableForOpen() {
     for (int n : {1, 2, 3, 4, 5, 6, 11, 12})
         m_edits[n]->setEnabled(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_combo1, m_combo2, m_radio1, m_radio2,
-                                                      m_button2, m_button3})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_scriptList, m_frameList, m_decimalButton, m_hexButton,
+                                                      m_saveButton, m_saveAsButton})
         w->setEnabled(true);
     m_flags->enableForOpen();
 }

@@ -1,16 +1,16 @@
 #include "critterpage.h"
 
 #include "core/usererror.h"
-#include "critterfields.h"
+#include "proto/critterfields.h"
 #include "flags.h"
 #include "gamedata/datafolder.h"
 #include "gamedata/lists.h"
 #include "headerpanel.h"
-#include "preview/critterpreview.h"
+#include "ui/critterpreview.h"
 #include "proto/fieldcodec.h"
-#include "proto/numbers.h"
-#include "shell/prompter.h"
-#include "shell/shell.h"
+#include "core/numbers.h"
+#include "ui/prompter.h"
+#include "ui/app.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -164,7 +164,7 @@ private:
     void change(const Slot& slot); // EditNChange: the alarm, then the field's range check
     void highlight(Check check, QLineEdit* a, QLineEdit* b);
     static std::int32_t rangeOperand(const QString& text, bool& tooLarge);
-    void lookUp(const Slot& slot); // ComboBox3Change / ComboBox4Change
+    void lookUp(const Slot& slot); // bodyTypeChanged / killTypeChanged
     void tip(const Slot& slot);    // EditNMouseMove
     bool setMark(QLineEdit* edit, bool red);
     static bool marked(const QLineEdit* edit);
@@ -185,9 +185,9 @@ private:
     std::array<QWidget*, 6> m_tabs{};
     QPlainTextEdit* m_memo = nullptr;
     QLineEdit* m_size = nullptr;
-    QLineEdit* m_edit117 = nullptr;
-    QLabel* m_panel2 = nullptr;
-    QLabel* m_panel3 = nullptr;
+    QLineEdit* m_zeroPartner = nullptr;
+    QLabel* m_baseTipBar = nullptr;
+    QLabel* m_extraTipBar = nullptr;
     std::unique_ptr<CritterPreview> m_preview;
     std::unique_ptr<CritterFlags> m_flags;
     std::vector<Slot> m_slots; // in the order of critterFields()
@@ -232,11 +232,11 @@ CritterPage::CritterPage(QWidget* tab, const PageContext& context) : m_ctx(conte
     }
 
     // Extra's lone partner: the fields tested on their own add this "0".
-    m_edit117 = new QLineEdit(QStringLiteral("0"), m_tabs[2]);
-    m_edit117->setObjectName(QStringLiteral("Edit117"));
-    m_edit117->setEnabled(false);
-    m_edit117->hide();
-    m_controls.insert(m_edit117->objectName(), m_edit117);
+    m_zeroPartner = new QLineEdit(QStringLiteral("0"), m_tabs[2]);
+    m_zeroPartner->setObjectName(QStringLiteral("Edit117"));
+    m_zeroPartner->setEnabled(false);
+    m_zeroPartner->hide();
+    m_controls.insert(m_zeroPartner->objectName(), m_zeroPartner);
 
     buildGeneral(m_tabs[0]);
     for (CritterTab t : {CritterTab::Base, CritterTab::Extra, CritterTab::Resists,
@@ -254,7 +254,7 @@ CritterPage::CritterPage(QWidget* tab, const PageContext& context) : m_ctx(conte
         if (f.partner)
             s.partner = qobject_cast<QLineEdit*>(m_controls.value(QLatin1String(f.partner)));
         if (f.tip)
-            s.tipBar = f.tab == CritterTab::Base ? m_panel2 : m_panel3;
+            s.tipBar = f.tab == CritterTab::Base ? m_baseTipBar : m_extraTipBar;
         m_slots.push_back(s);
     }
     // Handlers are connected once the boxes hold their first texts, so building raises no alarm.
@@ -411,7 +411,7 @@ void CritterPage::buildGrid(CritterTab tab, QWidget* page) {
                                                    : QStringLiteral("Panel3"));
         bar->setAccessibleName(tab == CritterTab::Base ? QStringLiteral("Tip bar (base)")
                                                        : QStringLiteral("Tip bar (extra)"));
-        (tab == CritterTab::Base ? m_panel2 : m_panel3) = bar;
+        (tab == CritterTab::Base ? m_baseTipBar : m_extraTipBar) = bar;
         if (tab == CritterTab::Extra)
             m_controls.value(QStringLiteral("ComboBox6"))->setEnabled(false);
     }
@@ -473,7 +473,7 @@ void CritterPage::highlight(Check check, QLineEdit* a, QLineEdit* b) {
     const int bound = checkBound(check);
     const bool red = tooLarge || sum < 0 || (bound >= 0 && sum > bound);
     bool changed = setMark(a, red);
-    if (b != m_edit117) // the hidden "0" is no field of its own
+    if (b != m_zeroPartner) // the hidden "0" is no field of its own
         changed = setMark(b, red) || changed;
     if (changed && m_ctx.validityChanged)
         m_ctx.validityChanged();
@@ -550,7 +550,7 @@ bool CritterPage::eventFilter(QObject* watched, QEvent* event) {
         const auto* move = static_cast<QMouseEvent*>(event);
         // Only the base page's free area brings its caption back.
         if (watched == m_tabs[1] && !m_tabs[1]->childAt(move->position().toPoint()))
-            m_panel2->setText(kTipCaption);
+            m_baseTipBar->setText(kTipCaption);
     }
     return false;
 }

@@ -1,5 +1,5 @@
 #include "core/usererror.h"
-#include "gamedata/gamefiles.h"
+#include "core/files.h"
 #include "support/tempfolder.h"
 
 #include <QFile>
