@@ -89,18 +89,7 @@ DatArchive DatArchive::open(const QString& path) {
     char tail[8];
     if (!file.readAt(file.size() - 8, tail, 8))
         archive.broken(QStringLiteral("its end cannot be read"));
-    const quint32 directorySize = qFromLittleEndian<quint32>(tail);
-    const quint32 total = qFromLittleEndian<quint32>(tail + 4);
-    // The directory's place is counted from the total size; only when that is the file's
-    // own size does it say the same as counting from the end, so nothing else is trusted.
-    if (total != quint64(file.size()))
-        archive.broken(QStringLiteral("it says it is %1 bytes long, the file has %2")
-                           .arg(total)
-                           .arg(file.size()));
-    if (directorySize < 4 || directorySize > quint64(file.size()) - 8 ||
-        directorySize > kMaxEntrySize)
-        archive.broken(QStringLiteral("its directory of %1 bytes does not fit in the file")
-                           .arg(directorySize));
+    const quint32 directorySize = archive.checkTail(QByteArray::fromRawData(tail, 8));
     QByteArray directory(qsizetype(directorySize), Qt::Uninitialized);
     if (!file.readAt(file.size() - 8 - directorySize, directory.data(), directorySize))
         archive.broken(QStringLiteral("its directory cannot be read"));
@@ -114,17 +103,23 @@ DatArchive DatArchive::fromBytes(const QByteArray& bytes, const QString& label) 
     archive.m_inMemory = true;
     if (bytes.size() < 8)
         archive.broken(QStringLiteral("the file is too short to be an archive"));
-    const quint32 directorySize = u32At(bytes, bytes.size() - 8);
-    const quint32 total = u32At(bytes, bytes.size() - 4);
-    if (total != quint64(bytes.size()))
-        archive.broken(QStringLiteral("it says it is %1 bytes long, the file has %2")
-                           .arg(total)
-                           .arg(bytes.size()));
-    if (directorySize < 4 || directorySize > quint64(bytes.size()) - 8)
-        archive.broken(QStringLiteral("its directory of %1 bytes does not fit in the file")
-                           .arg(directorySize));
+    const quint32 directorySize = archive.checkTail(bytes.right(8));
     archive.readDirectory(bytes.mid(bytes.size() - 8 - directorySize, directorySize));
     return archive;
+}
+
+quint32 DatArchive::checkTail(const QByteArray& tail) const {
+    const quint32 directorySize = u32At(tail, 0);
+    const quint32 total = u32At(tail, 4);
+    // The directory's place is counted from the total size; only when that is the file's
+    // own size does it say the same as counting from the end, so nothing else is trusted.
+    if (total != quint64(m_size))
+        broken(
+            QStringLiteral("it says it is %1 bytes long, the file has %2").arg(total).arg(m_size));
+    if (directorySize < 4 || directorySize > quint64(m_size) - 8 || directorySize > kMaxEntrySize)
+        broken(QStringLiteral("its directory of %1 bytes does not fit in the file")
+                   .arg(directorySize));
+    return directorySize;
 }
 
 void DatArchive::readDirectory(const QByteArray& directory) {

@@ -51,6 +51,8 @@ public:
 private:
     DatArchive(const QString& path, qint64 size) : m_path(path), m_size(size) {}
 
+    // The directory's size from the archive's last 8 bytes, once they agree with the file.
+    quint32 checkTail(const QByteArray& tail) const;
     void readDirectory(const QByteArray& directory);
     QByteArray readRange(const Entry& entry) const;
     QByteArray inflate(const Entry& entry, const QByteArray& packed) const;
