@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Writes the small hand-made seed inputs under fuzz/corpus/<target>/. All of them are made
 # up here; none comes from the game. Run again after changing an input layout.
+# The fuzz_dat seeds are archives, written by tools/datwriter/seeds.cpp instead.
 set -euo pipefail
 cd "$(dirname "$0")"
-rm -rf corpus
+rm -rf corpus/fuzz_lists corpus/fuzz_ini corpus/fuzz_frame corpus/fuzz_numbers
 mkdir -p corpus/fuzz_lists corpus/fuzz_ini corpus/fuzz_frame corpus/fuzz_numbers
 
 # Lists and message files, with the CR LF line ends the game's tools write.

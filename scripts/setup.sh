@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev
   libsimpleini-dev libgtest-dev libgmock-dev libbenchmark-dev
+  zlib1g-dev
   xvfb xauth imagemagick
   fonts-dejavu-core
 )

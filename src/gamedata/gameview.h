@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/usererror.h"
+#include "datarchive.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace zantrel {
+
+// Where one copy of a game file lies.
+struct GameSource {
+    enum class Kind { Archive, Folder };
+    Kind kind = Kind::Folder;
+    QString container; // the archive's full path, or the patches folder's
+    QString name;      // the entry's name as stored in the archive, or the file's full path
+};
+
+// One file of the game as a listing shows it: its name ('/' between folders, letter case of
+// the copy that wins) and where that copy lies.
+struct GameFile {
+    QString name;
+    GameSource source;
+};
+
+// The game's files as the game sees them: a file is taken from the first place that has it,
+// in the game's order: f2_res.dat, the patchNNN.dat archives (highest number first), the
+// patches folders of fallout2.cfg, critter.dat, master.dat. Names compare without letter
+// case, with '/' or '\'.
+//
+// An archive that cannot be opened is skipped, as the game skips it, and kept in
+// problems(). A file found nowhere else then gives that archive's message instead of "File
+// not found", since the file may well be inside it.
+class GameView {
+public:
+    explicit GameView(const QString& gameFolder);
+
+    const QString& folder() const { return m_folder; }
+    // Archives present but unreadable, in search order.
+    const QList<UserError>& problems() const { return m_problems; }
+    // The places searched, in order: archives' and folders' full paths.
+    QStringList searchOrder() const;
+
+    // Where the copy of path that the game uses lies; nothing when no place has it.
+    std::optional<GameSource> locate(const QString& path) const;
+    bool exists(const QString& path) const { return locate(path).has_value(); }
+    // The bytes of the copy the game uses. Throws UserError "File not found" (path: the name
+    // asked), a broken archive's message, or the file layer's message for a loose file.
+    QByteArray read(const QString& path) const;
+
+    // Every file under the folder pattern names ("art/critters", "" for all), or, when the
+    // pattern holds '*' or '?', every file whose whole name matches it ('*' and '?' stay
+    // inside one folder). Each name once, with the copy that wins; sorted by name.
+    QList<GameFile> list(const QString& pattern) const;
+
+private:
+    struct Place {
+        QString path; // the archive file or the patches folder
+        std::optional<DatArchive> archive;
+    };
+
+    void addArchive(const QString& path);
+    void addFolder(const QString& path);
+    std::optional<GameSource> locateKey(const QString& key) const;
+
+    QString m_folder;
+    std::vector<Place> m_places;
+    QList<UserError> m_problems;
+};
+
+} // namespace zantrel
