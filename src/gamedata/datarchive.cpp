@@ -1,7 +1,7 @@
 #include "datarchive.h"
 
 #include "core/usererror.h"
-#include "gamefiles.h"
+#include "core/files.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "gameview.h"
 
 #include "gameconfig.h"
-#include "gamefiles.h"
+#include "core/files.h"
 
 #include <QDir>
 #include <QDirIterator>
