@@ -1,10 +1,11 @@
 #include "app.h"
 
 #include "editorwindow.h"
+#include "filetreewindow.h"
 #include "loadingwindow.h"
 #include "settingswindow.h"
-#include "filetreewindow.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -25,6 +26,43 @@ QString settingsFilePath(const QString& programFolder) {
     return QDir(config).filePath(settingsFileName());
 }
 
+QString AppContext::withPath(const QString& text, const QString& path) {
+    return path.isEmpty() ? text : text + QLatin1Char('\n') + QDir::toNativeSeparators(path);
+}
+
+namespace {
+
+// The one place the windows meet: each only signals what happened to it.
+void wire(Shell& shell) {
+    LoadingWindow* loading = shell.loading;
+    EditorWindow* editor = shell.editor;
+    FileTreeWindow* tree = shell.tree;
+    SettingsWindow* settings = shell.settingsWindow;
+    QObject::connect(loading, &LoadingWindow::checkPassed, editor, &EditorWindow::showCentred);
+    // The loading window is the main window: the program ends with it.
+    QObject::connect(editor, &EditorWindow::closed, loading, &QWidget::close);
+    QObject::connect(editor, &EditorWindow::settingsRequested, settings, &QWidget::show);
+    QObject::connect(settings, &SettingsWindow::closed, editor, &EditorWindow::settingsClosed);
+
+    editor->setDockedWindow(tree);
+    tree->addActions(editor->commandActions()); // it answers the editor's keys itself
+    QObject::connect(tree, &FileTreeWindow::fileChosen, editor, &EditorWindow::openFromTree);
+    QObject::connect(tree, &FileTreeWindow::closedByButton, editor,
+                     &EditorWindow::treeClosedByButton);
+    QObject::connect(tree, &FileTreeWindow::closeRequested, editor, [editor, tree] {
+        // However it is closed, the editor hides it, unchecks "Tree" and re-centres itself.
+        if (editor->treeAction()->isChecked())
+            editor->toggleTree();
+        else
+            tree->hide();
+    });
+    QObject::connect(tree, &FileTreeWindow::dragPressed, editor, &EditorWindow::dragPress);
+    QObject::connect(tree, &FileTreeWindow::dragMoved, editor, &EditorWindow::dragMove);
+    QObject::connect(tree, &FileTreeWindow::dragReleased, editor, &EditorWindow::dragRelease);
+}
+
+} // namespace
+
 void createWindows(Shell& shell) {
     initSkins();
     if (shell.settingsPath.isEmpty())
@@ -33,6 +71,7 @@ void createWindows(Shell& shell) {
     shell.editor = new EditorWindow(shell);
     shell.tree = new FileTreeWindow(shell);
     shell.settingsWindow = new SettingsWindow(shell);
+    wire(shell);
 }
 
 void destroyWindows(Shell& shell) {

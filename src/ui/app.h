@@ -14,9 +14,9 @@ class LoadingWindow;
 class SettingsWindow;
 class EditorWindow;
 
-// What the four windows share: where the program and its settings live, the settings
-// record every part reads, the dialog seam and the windows themselves.
-struct Shell {
+// What every window may use: where the program and its settings live, the settings record
+// every part reads, and the dialog seam. Windows never reach each other through it.
+struct AppContext {
     QString programFolder; // the program file's folder
     QString startFolder;   // the current folder when the editor window was created
     QString settingsPath;  // the settings file in use
@@ -24,6 +24,13 @@ struct Shell {
     Prompter* prompter = nullptr;
     std::function<void()> quit; // ends the program; QCoreApplication::quit when unset
 
+    // A failure's text, with the file it concerns on a line of its own.
+    static QString withPath(const QString& text, const QString& path);
+};
+
+// The four windows, created in their order (loading, editor, tree, settings) and wired to
+// each other's signals in one place.
+struct Shell : AppContext {
     LoadingWindow* loading = nullptr;
     EditorWindow* editor = nullptr;
     FileTreeWindow* tree = nullptr;
@@ -34,7 +41,7 @@ struct Shell {
 // cannot be written and holds no settings file yet; then in the user's configuration folder.
 QString settingsFilePath(const QString& programFolder);
 
-// Creates the four windows in their order: loading, editor, tree, settings.
+// Creates the four windows in their order and connects them.
 void createWindows(Shell& shell);
 // Deletes them in the reverse order.
 void destroyWindows(Shell& shell);

@@ -1,16 +1,16 @@
 #include "critterpage.h"
 
+#include "core/numbers.h"
 #include "core/usererror.h"
-#include "proto/critterfields.h"
 #include "flags.h"
 #include "gamedata/datafolder.h"
 #include "gamedata/lists.h"
 #include "headerpanel.h"
-#include "ui/critterpreview.h"
+#include "proto/critterfields.h"
 #include "proto/fieldcodec.h"
-#include "core/numbers.h"
-#include "ui/prompter.h"
 #include "ui/app.h"
+#include "ui/critterpreview.h"
+#include "ui/prompter.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -288,7 +288,7 @@ CritterPage::CritterPage(QWidget* tab, const PageContext& context) : m_ctx(conte
     }
 
     m_preview = std::make_unique<CritterPreview>(m_tabs[0], QPoint(8, 154),
-                                                 m_ctx.shell ? m_ctx.shell->startFolder : QString(),
+                                                 m_ctx.app ? m_ctx.app->startFolder : QString(),
                                                  [this](const QString& text) { showError(text); });
 }
 
@@ -427,12 +427,12 @@ void CritterPage::buildOther(QWidget* page) {
 }
 
 QString CritterPage::protoMsg() const {
-    return dataFile(m_ctx.shell->settings, DataKind::Messages, QStringLiteral("proto.msg"));
+    return dataFile(m_ctx.app->settings, DataKind::Messages, QStringLiteral("proto.msg"));
 }
 
 void CritterPage::showError(const QString& text) {
-    if (m_ctx.shell && m_ctx.shell->prompter)
-        m_ctx.shell->prompter->error(m_inner->window(), QStringLiteral("Error"), text);
+    if (m_ctx.app && m_ctx.app->prompter)
+        m_ctx.app->prompter->error(m_inner->window(), QStringLiteral("Error"), text);
 }
 
 void CritterPage::report(const UserError& error) {

@@ -31,8 +31,8 @@ public:
     // Shows facing 3 of the entry's name, or the not-available picture when it has none.
     void showcritterimage(const QString& artEntry);
     void rotatePreview(); // "Rotate" starts the turning, "Stop" ends it
-    void turnPreview();  // the next facing, 6 followed by 1
-    void enable();       // any prototype was opened
+    void turnPreview();   // the next facing, 6 followed by 1
+    void enable();        // any prototype was opened
 
     QFrame* panel() const { return m_panel; }
     QLabel* image() const { return m_image; }

@@ -1,21 +1,21 @@
 #include "editorwindow.h"
 
-#include "core/usererror.h"
-#include "gamedata/datafolder.h"
 #include "core/files.h"
+#include "core/numbers.h"
+#include "core/usererror.h"
+#include "filetreewindow.h"
+#include "gamedata/datafolder.h"
 #include "gamedata/lists.h"
 #include "loadingwindow.h"
+#include "picture.h"
+#include "picturebutton.h"
+#include "prompter.h"
+#include "settingswindow.h"
 #include "ui/critterpage.h"
 #include "ui/flags.h"
 #include "ui/headerpanel.h"
 #include "ui/itempage.h"
 #include "ui/simplepages.h"
-#include "picture.h"
-#include "picturebutton.h"
-#include "prompter.h"
-#include "core/numbers.h"
-#include "settingswindow.h"
-#include "filetreewindow.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -64,11 +64,12 @@ QCursor readCursorFile(const QString& path, bool& ok) {
 
 } // namespace
 
-EditorWindow::EditorWindow(Shell& shell) : QMainWindow(nullptr, Qt::FramelessWindowHint), m_shell(shell) {
+EditorWindow::EditorWindow(AppContext& app)
+    : QMainWindow(nullptr, Qt::FramelessWindowHint), m_app(app) {
     setObjectName(QStringLiteral("Zantrel"));
     setWindowTitle(QStringLiteral("Zantrel"));
     // The start folder: the critter preview pictures are looked up below it.
-    m_shell.startFolder = QDir::currentPath();
+    m_app.startFolder = QDir::currentPath();
 
     buildMenu();
     auto* client = new QWidget(this);
@@ -81,8 +82,7 @@ EditorWindow::EditorWindow(Shell& shell) : QMainWindow(nullptr, Qt::FramelessWin
     setCentralWidget(client);
     buildFrame(client);
     buildPages();
-    if (m_shell.loading)
-        m_shell.loading->massfill(*this);
+    massfill();
 
     m_blinkTimer = new QTimer(this);
     m_blinkTimer->setObjectName(QStringLiteral("Timer2"));
@@ -105,7 +105,8 @@ void EditorWindow::buildMenu() {
                        "QMenu::item:selected { background: #3a4446; }"
                        "QMenu::item:disabled { color: #5c6a5c; }"));
     QMenu* menu = bar->addMenu(QStringLiteral("Menu"));
-    auto add = [this](QMenu* m, const QString& text, QKeySequence key, void (EditorWindow::*slot)()) {
+    auto add = [this](QMenu* m, const QString& text, QKeySequence key,
+                      void (EditorWindow::*slot)()) {
         QAction* a = m->addAction(text);
         a->setShortcut(key);
         connect(a, &QAction::triggered, this, slot);
@@ -186,8 +187,7 @@ void EditorWindow::buildFrame(QWidget* client) {
         setEnabled(false);
         for (QAction* a : std::as_const(m_commands))
             a->setEnabled(false); // the tree window offers them too
-        if (m_shell.settingsWindow)
-            m_shell.settingsWindow->show();
+        emit settingsRequested();
     });
 
     m_minimizeBevel = new QFrame(client);
@@ -222,7 +222,7 @@ void EditorWindow::buildFrame(QWidget* client) {
           Qt::AlignHCenter | Qt::AlignBottom);
 
     m_steadyLamp = picture("Image10", ":/skins/changes_steady.png", {180, 542, 23, 20},
-                        tr("No unsaved changes"));
+                           tr("No unsaved changes"));
     m_blinkLamp =
         picture("Image11", ":/skins/changes_blink.png", {180, 542, 23, 20}, tr("Unsaved changes"));
     m_blinkLamp->hide();
@@ -262,6 +262,23 @@ void EditorWindow::buildFrame(QWidget* client) {
     m_pages->setEnabled(false); // until the first prototype is open
 }
 
+void EditorWindow::massfill() {
+    // Slot i holds Edit(i+1) up to Edit112; Edit113 and Edit114 have none, so slots 112
+    // and 113 stay empty and Edit115, Edit116 take 114 and 115. Controls of pages not
+    // built yet leave their slots empty.
+    for (int i = 0; i < 116; ++i) {
+        const int number = i < 112 ? i + 1 : (i >= 114 ? i + 1 : 0);
+        m_edittable[std::size_t(i)] =
+            number ? findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(number)) : nullptr;
+    }
+    for (int i = 0; i < 42; ++i)
+        m_checktable[std::size_t(i)] =
+            findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(i + 1));
+    const char* const buttons[] = {"Button4", "Button6", "Button7", "Button8"};
+    for (int i = 0; i < 4; ++i)
+        m_buttontable[std::size_t(i)] = findChild<QPushButton*>(QLatin1String(buttons[i]));
+}
+
 bool EditorWindow::alarmOn() const {
     return m_blinkTimer->isActive();
 }
@@ -299,7 +316,7 @@ void EditorWindow::showCentred() {
 }
 
 void EditorWindow::toggleTree() {
-    QWidget* tree = m_shell.tree;
+    QWidget* tree = m_dockedWindow;
     if (!tree)
         return;
     if (m_treeAction->isChecked()) {
@@ -317,8 +334,8 @@ void EditorWindow::toggleTree() {
 }
 
 void EditorWindow::dockTree() {
-    if (m_shell.tree)
-        m_shell.tree->move(x() - m_shell.tree->width(), y());
+    if (m_dockedWindow)
+        m_dockedWindow->move(x() - m_dockedWindow->width(), y());
 }
 
 void EditorWindow::treeClosedByButton() {
@@ -356,26 +373,25 @@ void EditorWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {
-    if (!m_shell.prompter->confirm(this, QStringLiteral("Confirm"),
-                                   QStringLiteral("Вы действительно хотите выйти?"))) {
+    if (!m_app.prompter->confirm(this, QStringLiteral("Confirm"),
+                                 QStringLiteral("Вы действительно хотите выйти?"))) {
         event->ignore();
         return;
     }
     event->accept();
-    if (m_shell.loading)
-        m_shell.loading->close(); // the main window: the program ends with it
+    emit closed();
 }
 
 void EditorWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && m_shell.tree) {
+    if (event->type() == QEvent::WindowStateChange && m_dockedWindow) {
         // The docked tree window goes with the editor and comes back with it.
-        if (isMinimized() && m_shell.tree->isVisible()) {
+        if (isMinimized() && m_dockedWindow->isVisible()) {
             m_treeHiddenByMinimize = true;
-            m_shell.tree->hide();
+            m_dockedWindow->hide();
         } else if (!isMinimized() && m_treeHiddenByMinimize) {
             m_treeHiddenByMinimize = false;
-            m_shell.tree->show();
+            m_dockedWindow->show();
             dockTree();
         }
     }
@@ -384,7 +400,7 @@ void EditorWindow::changeEvent(QEvent* event) {
 }
 
 void EditorWindow::loadCursor() {
-    const QString path = QDir(m_shell.programFolder).filePath(QStringLiteral("cursor.cur"));
+    const QString path = QDir(m_app.programFolder).filePath(QStringLiteral("cursor.cur"));
     if (!QFileInfo::exists(path))
         return; // the standard arrow
     bool ok = false;
@@ -419,7 +435,7 @@ void EditorWindow::buildPages() {
     m_simple = new SimplePages(m_pages, [this] { refreshDescription(); });
     connect(m_simple, &SimplePages::changed, this, &EditorWindow::setalarm);
     PageContext context;
-    context.shell = &m_shell;
+    context.app = &m_app;
     context.document = &m_doc;
     context.header = m_header;
     context.setalarm = [this] { setalarm(); };
@@ -441,7 +457,7 @@ void EditorWindow::buildPages() {
 }
 
 void EditorWindow::showError(const QString& text, const QString& path) {
-    m_shell.prompter->error(
+    m_app.prompter->error(
         this, QStringLiteral("Error"),
         path.isEmpty() ? text : text + QStringLiteral("\n") + QDir::toNativeSeparators(path));
 }
@@ -471,7 +487,7 @@ void EditorWindow::updateValidity() {
 }
 
 void EditorWindow::openWithDialog() {
-    const QString chosen = m_shell.prompter->openFile(this, QDir::currentPath(), kProtoFilter);
+    const QString chosen = m_app.prompter->openFile(this, QDir::currentPath(), kProtoFilter);
     if (chosen.isEmpty())
         return;
     const Document before = m_doc;
@@ -509,7 +525,7 @@ bool EditorWindow::openfile() {
     m_doc.objtype = bytes.isEmpty() ? 0 : std::uint8_t(bytes[0]);
     m_doc.image = bytes;
 
-    const Settings& settings = m_shell.settings;
+    const Settings& settings = m_app.settings;
     try {
         const ListContents scripts =
             readlist(dataFile(settings, DataKind::ScriptList, QStringLiteral("scripts.lst")),
@@ -532,7 +548,7 @@ bool EditorWindow::openfile() {
         return false;
     }
 
-    for (QPushButton* b : buttontable)
+    for (QPushButton* b : m_buttontable)
         if (b)
             b->setEnabled(true);
     for (TypePage* page : {m_itemPage.get(), m_critterPage.get()})
@@ -540,8 +556,8 @@ bool EditorWindow::openfile() {
     setCaption();
     m_pages->setEnabled(true);
     for (int i = 0; i < 6; ++i)
-        if (edittable[std::size_t(i)])
-            edittable[std::size_t(i)]->setEnabled(true);
+        if (m_edittable[std::size_t(i)])
+            m_edittable[std::size_t(i)]->setEnabled(true);
     m_header->enableForOpen();
     return setvalues();
 }
@@ -600,7 +616,7 @@ void EditorWindow::setmisc() {
 void EditorWindow::save() {
     updateValidity();
     if (!fieldsvalid) {
-        m_shell.prompter->error(this, QStringLiteral("Error!"), kCannotSave);
+        m_app.prompter->error(this, QStringLiteral("Error!"), kCannotSave);
         return;
     }
     savefile(m_doc.filepath, false);
@@ -609,11 +625,11 @@ void EditorWindow::save() {
 void EditorWindow::saveAs() {
     updateValidity();
     if (!fieldsvalid) {
-        m_shell.prompter->error(this, QStringLiteral("Error!"), kCannotSave);
+        m_app.prompter->error(this, QStringLiteral("Error!"), kCannotSave);
         return;
     }
     const QString chosen =
-        m_shell.prompter->saveFile(this, m_savePreset, kProtoFilter, QStringLiteral("pro"));
+        m_app.prompter->saveFile(this, m_savePreset, kProtoFilter, QStringLiteral("pro"));
     if (chosen.isEmpty())
         return;
     savefile(chosen, true);
@@ -650,15 +666,15 @@ void EditorWindow::refreshDescription() {
     try {
         const qint64 number = m_header->textIdValue();
         const QString names = nameMessageFile(m_doc.objtype);
-        const QString name =
-            names.isEmpty() ? kNoneEntry
-                            : findmessage(dataFile(m_shell.settings, DataKind::Messages, names),
-                                          number, MessageVariant::ObjectName);
+        const QString name = names.isEmpty()
+                                 ? kNoneEntry
+                                 : findmessage(dataFile(m_app.settings, DataKind::Messages, names),
+                                               number, MessageVariant::ObjectName);
         QString description = kNoneEntry;
         const int script = m_header->scripts()->currentIndex();
         if (script != m_doc.scriptcount)
             description = scriptdescription(
-                dataFile(m_shell.settings, DataKind::ScriptList, QStringLiteral("scripts.lst")),
+                dataFile(m_app.settings, DataKind::ScriptList, QStringLiteral("scripts.lst")),
                 qMax(script, 0));
         const int type = int(roundHalfEven(std::fabs(m_header->typeFieldValue())));
         QPlainTextEdit* memo = type == 1 ? m_critterPage->descriptionBox() : m_simple->memo(type);

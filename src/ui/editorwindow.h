@@ -1,7 +1,7 @@
 #pragma once
 
-#include "proto/document.h"
 #include "app.h"
+#include "proto/document.h"
 
 #include <QMainWindow>
 #include <QPoint>
@@ -32,7 +32,7 @@ class SimplePages;
 class EditorWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit EditorWindow(Shell& shell);
+    explicit EditorWindow(AppContext& app);
     ~EditorWindow() override;
 
     static constexpr int kClientWidth = 815;
@@ -49,10 +49,10 @@ public:
 
     // Opening and saving the document.
     void openWithDialog(); // Open: the open dialog, then openfile
-    bool openfile();     // opens filepath; false when it stopped part-way
-    bool setvalues();    // fills the header panel and the type's page
-    void save(); // Save
-    void saveAs(); // Save As
+    bool openfile();       // opens filepath; false when it stopped part-way
+    bool setvalues();      // fills the header panel and the type's page
+    void save();           // Save
+    void saveAs();         // Save As
     bool savefile(const QString& path, bool saveAs);
     void refreshDescription(); // the description refresh
     void openFromTree(const QString& path);
@@ -72,10 +72,13 @@ public:
     // fieldsvalid anew: the prototype opened completely and no field of its page is red.
     void updateValidity();
 
-    // The control tables: numbered edit boxes, check boxes and the description buttons.
-    std::array<QLineEdit*, 116> edittable{};
-    std::array<QCheckBox*, 42> checktable{};
-    std::array<QPushButton*, 4> buttontable{};
+    // The control tables: numbered edit boxes, check boxes and the description buttons,
+    // filled from the window's own controls by massfill.
+    const std::array<QLineEdit*, 116>& edittable() const { return m_edittable; }
+    const std::array<QCheckBox*, 42>& checktable() const { return m_checktable; }
+    const std::array<QPushButton*, 4>& buttontable() const { return m_buttontable; }
+    // The window the tree button shows, hides and keeps docked on the left.
+    void setDockedWindow(QWidget* window) { m_dockedWindow = window; }
 
     // Dragging, shared with the tree window's background.
     void dragPress(QPoint at);
@@ -91,12 +94,17 @@ public:
     // No range-checked field of the open prototype is marked red (and it opened completely).
     bool fieldsvalid = false;
 
+signals:
+    void settingsRequested();
+    void closed(); // the user confirmed: the program ends
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void massfill();
     void buildMenu();
     void buildFrame(QWidget* client);
     void buildPages();
@@ -107,12 +115,16 @@ private:
     void loadCursor();
     QRect desktop() const;
 
-    Shell& m_shell;
+    AppContext& m_app;
     bool m_dragging = false;
     bool m_treeDragging = false;
     QPoint m_pressPoint;
     bool m_blinkPhase = false;
     bool m_treeHiddenByMinimize = false;
+    QWidget* m_dockedWindow = nullptr;
+    std::array<QLineEdit*, 116> m_edittable{};
+    std::array<QCheckBox*, 42> m_checktable{};
+    std::array<QPushButton*, 4> m_buttontable{};
 
     QAction* m_treeAction = nullptr;
     QList<QAction*> m_commands;

@@ -181,8 +181,8 @@ QString rootOf(const QStringList& roots, const QString& folder) {
     return best;
 }
 
-FileTreeWindow::FileTreeWindow(Shell& shell)
-    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool), m_shell(shell),
+FileTreeWindow::FileTreeWindow(AppContext& app)
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool), m_app(app),
       m_folder(clean(QDir::currentPath())) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Tree"));
@@ -190,24 +190,13 @@ FileTreeWindow::FileTreeWindow(Shell& shell)
     // A side window of the editor: it leaves the keyboard with the editor when shown and
     // answers the editor's function keys itself when it has the focus.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    if (m_shell.editor)
-        addActions(m_shell.editor->commandActions());
     auto* image1 =
         new Picture(this, QStringLiteral("Image1"), QStringLiteral(":/skins/tree_background.jpg"),
                     QRect(0, 0, kWidth, kHeight), tr("Tree window"));
     // Dragging the background moves both windows, the tree staying docked on the left.
-    connect(image1, &Picture::pressed, this, [this](QPoint at) {
-        if (m_shell.editor)
-            m_shell.editor->dragPress(at);
-    });
-    connect(image1, &Picture::moved, this, [this](QPoint at) {
-        if (m_shell.editor)
-            m_shell.editor->dragMove(at);
-    });
-    connect(image1, &Picture::released, this, [this] {
-        if (m_shell.editor)
-            m_shell.editor->dragRelease();
-    });
+    connect(image1, &Picture::pressed, this, &FileTreeWindow::dragPressed);
+    connect(image1, &Picture::moved, this, &FileTreeWindow::dragMoved);
+    connect(image1, &Picture::released, this, &FileTreeWindow::dragReleased);
 
     // The lists lie on the skin's recessed slots.
     m_rootBox = new QComboBox(this);
@@ -221,8 +210,7 @@ FileTreeWindow::FileTreeWindow(Shell& shell)
     m_folderList = list(this, "DirectoryListBox1", {18, 48, 121, 241}, tr("Folders"));
     m_folderList->setItemDelegate(new FolderDelegate(m_folderList));
     m_folderList->setIconSize(kGlyph);
-    connect(m_folderList, &QListWidget::itemDoubleClicked, this,
-            &FileTreeWindow::DirectoryListBox1Activate);
+    connect(m_folderList, &QListWidget::itemDoubleClicked, this, &FileTreeWindow::folderActivated);
     m_folderList->installEventFilter(this);
 
     m_fileList = list(this, "FileListBox1", {18, 288, 121, 245}, tr("Prototype files"));
@@ -237,8 +225,7 @@ FileTreeWindow::FileTreeWindow(Shell& shell)
     m_closeButton->addPressedPicture(QStringLiteral("Image3"),
                                      QStringLiteral(":/skins/treeclose_pressed.png"));
     connect(m_closeButton, &PictureButton::clicked, this, [this] {
-        if (m_shell.editor)
-            m_shell.editor->treeClosedByButton();
+        emit closedByButton();
         close();
     });
 
@@ -261,8 +248,8 @@ QString FileTreeWindow::selectedFile() const {
 void FileTreeWindow::setFolder(const QString& path) {
     const QString folder = clean(QFileInfo(QDir::fromNativeSeparators(path)).absoluteFilePath());
     if (!QFileInfo(folder).isDir() || !QDir::setCurrent(folder)) {
-        if (m_shell.prompter)
-            m_shell.prompter->error(
+        if (m_app.prompter)
+            m_app.prompter->error(
                 this, QStringLiteral("Error"),
                 QStringLiteral("Cannot open folder %1").arg(QDir::toNativeSeparators(folder)));
         refresh(); // it may have gone meanwhile: show what is there now
@@ -314,7 +301,7 @@ void FileTreeWindow::fillRoots(QStringList roots) {
     for (const QString& r : roots) {
         m_rootBox->addItem(QDir::toNativeSeparators(r), r);
         m_rootBox->setItemData(m_rootBox->count() - 1, QDir::toNativeSeparators(r),
-                                      Qt::ToolTipRole);
+                               Qt::ToolTipRole);
     }
     m_rootBox->setCurrentIndex(int(roots.indexOf(root)));
 }
@@ -356,27 +343,27 @@ void FileTreeWindow::fillFiles() {
     m_fileList->clear();
     // QDir matches name filters regardless of case unless told otherwise: ".PRO" files too.
     m_fileList->addItems(QDir(m_folder).entryList({QStringLiteral("*.pro")}, QDir::Files,
-                                                      QDir::Name | QDir::IgnoreCase));
+                                                  QDir::Name | QDir::IgnoreCase));
 }
 
 void FileTreeWindow::rootChanged(int index) {
     setFolder(m_rootBox->itemData(index).toString());
 }
 
-void FileTreeWindow::DirectoryListBox1Activate(QListWidgetItem* item) {
+void FileTreeWindow::folderActivated(QListWidgetItem* item) {
     if (item)
         setFolder(item->data(PathRole).toString());
 }
 
 void FileTreeWindow::openSelectedFile() {
     const QString file = selectedFile();
-    if (!file.isEmpty() && m_shell.editor)
-        m_shell.editor->openFromTree(file);
+    if (!file.isEmpty())
+        emit fileChosen(file);
 }
 
 bool FileTreeWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_folderList && isEnter(event)) {
-        DirectoryListBox1Activate(m_folderList->currentItem());
+        folderActivated(m_folderList->currentItem());
         return true;
     }
     if (watched == m_fileList && isEnter(event)) {
@@ -393,10 +380,7 @@ bool FileTreeWindow::eventFilter(QObject* watched, QEvent* event) {
 void FileTreeWindow::closeEvent(QCloseEvent* event) {
     // However it is closed, the editor hides it, unchecks "Tree" and re-centres itself.
     event->ignore();
-    if (m_shell.editor && m_shell.editor->treeAction()->isChecked())
-        m_shell.editor->toggleTree();
-    else
-        hide();
+    emit closeRequested();
 }
 
 } // namespace zantrel

@@ -27,7 +27,7 @@ QString rootOf(const QStringList& roots, const QString& folder);
 class FileTreeWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit FileTreeWindow(Shell& shell);
+    explicit FileTreeWindow(AppContext& app);
 
     static constexpr int kWidth = 160;
     static constexpr int kHeight = 572;
@@ -42,6 +42,15 @@ public:
     // What activating a folder entry does: lists it and makes it the process's current folder.
     void setFolder(const QString& path);
 
+signals:
+    void fileChosen(const QString& path); // a double click or Enter on a prototype
+    void closedByButton();
+    void closeRequested(); // however it is closed: the editor undocks it
+    // Dragging the background drags the editor, the tree following docked.
+    void dragPressed(QPoint at);
+    void dragMoved(QPoint at);
+    void dragReleased();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -53,10 +62,10 @@ private:
     void fillFolders();
     void fillFiles();
     void rootChanged(int index);
-    void DirectoryListBox1Activate(QListWidgetItem* item);
+    void folderActivated(QListWidgetItem* item);
     void openSelectedFile();
 
-    Shell& m_shell;
+    AppContext& m_app;
     QString m_folder; // in Qt's separators, absolute and clean
     QComboBox* m_rootBox = nullptr;
     QListWidget* m_folderList = nullptr;

@@ -66,10 +66,10 @@ class CommonFlags : public QObject {
 public:
     CommonFlags(QWidget* parent, std::function<void()> setalarm);
 
-    void setcommonflags();  // decode Edit13: check every box whose digit matches (never unchecks)
-    void clearflags();      // uncheck the 28 boxes; "Set Manually:" untouched
-    void manualToggled(); // switch between box editing and typing
-    void flagsTextChanged();    // the text-change cycle
+    void setcommonflags();   // decode Edit13: check every box whose digit matches (never unchecks)
+    void clearflags();       // uncheck the 28 boxes; "Set Manually:" untouched
+    void manualToggled();    // switch between box editing and typing
+    void flagsTextChanged(); // the text-change cycle
     // Opening a prototype: "Set Manually:" becomes usable, and whichever way of editing it
     // selects is open (the boxes stay locked while it is checked).
     void enableForOpen();

@@ -1,11 +1,11 @@
 #include "headerpanel.h"
 
+#include "core/numbers.h"
 #include "core/usererror.h"
 #include "flags.h"
 #include "gamedata/lists.h"
 #include "proto/document.h"
 #include "proto/fieldcodec.h"
-#include "core/numbers.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -162,9 +162,12 @@ HeaderPanel::HeaderPanel(QWidget* back, const Document& document, Hooks hooks)
     m_flags = std::make_unique<CommonFlags>(this, [this] { alarm(); });
     m_edits[13] = m_flags->text();
 
-    connect(m_edits[1], &QLineEdit::textChanged, this, [this] { run([this] { objectTypeChanged(); }); });
-    connect(m_edits[2], &QLineEdit::textChanged, this, [this] { run([this] { objectIdChanged(); }); });
-    connect(m_edits[5], &QLineEdit::textChanged, this, [this] { run([this] { scriptBoxChanged(); }); });
+    connect(m_edits[1], &QLineEdit::textChanged, this,
+            [this] { run([this] { objectTypeChanged(); }); });
+    connect(m_edits[2], &QLineEdit::textChanged, this,
+            [this] { run([this] { objectIdChanged(); }); });
+    connect(m_edits[5], &QLineEdit::textChanged, this,
+            [this] { run([this] { scriptBoxChanged(); }); });
     connect(m_edits[12], &QLineEdit::textChanged, this,
             [this] { run([this] { frameBoxChanged(); }); });
     for (int n : {3, 4, 11}) {
@@ -489,8 +492,8 @@ void HeaderPanel::showNoScript() {
 void HeaderPanel::enableForOpen() {
     for (int n : {1, 2, 3, 4, 5, 6, 11, 12})
         m_edits[n]->setEnabled(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_scriptList, m_frameList, m_decimalButton, m_hexButton,
-                                                      m_saveButton, m_saveAsButton})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_scriptList, m_frameList, m_decimalButton,
+                                                      m_hexButton, m_saveButton, m_saveAsButton})
         w->setEnabled(true);
     m_flags->enableForOpen();
 }

@@ -41,8 +41,8 @@ public:
 
     bool decimal() const;
     void showDecimal(); // to decimal
-    void showHex(); // to hexadecimal
-    void selectHex();         // as opening and saving do; converts when decimal was on
+    void showHex();     // to hexadecimal
+    void selectHex();   // as opening and saving do; converts when decimal was on
     void boxToHex(const QString& box);
     void boxToDecimal(const QString& box);
 

@@ -1,16 +1,16 @@
 #include "itempage.h"
 
+#include "core/files.h"
+#include "core/numbers.h"
 #include "core/usererror.h"
 #include "gamedata/datafolder.h"
-#include "core/files.h"
 #include "gamedata/lists.h"
-#include "proto/itemfields.h"
-#include "ui/headerpanel.h"
 #include "preview/framedecoder.h"
 #include "proto/fieldcodec.h"
-#include "core/numbers.h"
-#include "ui/prompter.h"
+#include "proto/itemfields.h"
 #include "ui/app.h"
+#include "ui/headerpanel.h"
+#include "ui/prompter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -242,7 +242,8 @@ void ItemPage::build() {
         }
     }
     connect(m_inventoryList, &QComboBox::activated, this, [this] { inventoryPicked(); });
-    connect(m_inventoryList->lineEdit(), &QLineEdit::textEdited, this, [this] { inventoryPicked(); });
+    connect(m_inventoryList->lineEdit(), &QLineEdit::textEdited, this,
+            [this] { inventoryPicked(); });
 }
 
 QWidget* ItemPage::control(const char* name) const {
@@ -263,7 +264,7 @@ void ItemPage::fill(const QByteArray& bytes) {
     m_inventoryCount = 0;
     m_hasFilled = false;
     const ListContents list = readlist(
-        dataFile(m_context.shell->settings, DataKind::InventoryArt, QStringLiteral("inven.lst")),
+        dataFile(m_context.app->settings, DataKind::InventoryArt, QStringLiteral("inven.lst")),
         ListMode::WholeLine);
     m_inventoryList->addItems(list.entries);
     m_inventoryCount = list.count;
@@ -459,7 +460,7 @@ void ItemPage::drawEntry(const char* folder, const QString& entry, QLabel* box) 
         clear(box);
         return;
     }
-    QString game = QDir::fromNativeSeparators(m_context.shell->settings.gameFolder);
+    QString game = QDir::fromNativeSeparators(m_context.app->settings.gameFolder);
     if (!game.endsWith(QLatin1Char('/')))
         game += QLatin1Char('/');
     const QString path = resolvePath(game, QLatin1String(folder) + name);
@@ -479,7 +480,7 @@ void ItemPage::drawEntry(const char* folder, const QString& entry, QLabel* box) 
 void ItemPage::drawimage(const QString& framePath, QLabel* box) {
     const QByteArray frame = readFileBytes(framePath);
     clear(box);
-    const Settings& settings = m_context.shell->settings;
+    const Settings& settings = m_context.app->settings;
     const std::int32_t sizeMode = strToInt(settings.imageSize);
     Palette palette;
     try {
@@ -504,7 +505,7 @@ void ItemPage::report(const UserError& error) {
             return;
         m_fillMessages->append(text);
     }
-    m_context.shell->prompter->error(m_tab->window(), QStringLiteral("Error"), text);
+    m_context.app->prompter->error(m_tab->window(), QStringLiteral("Error"), text);
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 #include "loadingwindow.h"
 
+#include "core/files.h"
+#include "core/numbers.h"
 #include "core/usererror.h"
 #include "editorwindow.h"
-#include "core/files.h"
 #include "picture.h"
 #include "prompter.h"
-#include "core/numbers.h"
 #include "settingswindow.h"
 
 #include <QCheckBox>
@@ -31,7 +31,8 @@ int checkIntervalFor(int count) {
     return count > 0 ? int(roundHalfEven(500.0 / count)) : 0;
 }
 
-LoadingWindow::LoadingWindow(Shell& shell) : QWidget(nullptr, Qt::FramelessWindowHint), m_shell(shell) {
+LoadingWindow::LoadingWindow(AppContext& app)
+    : QWidget(nullptr, Qt::FramelessWindowHint), m_app(app) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Zantrel"));
     setFixedSize(476, 455);
@@ -60,7 +61,7 @@ LoadingWindow::LoadingWindow(Shell& shell) : QWidget(nullptr, Qt::FramelessWindo
                        "QProgressBar::chunk { background: #22c322; }"));
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
-    connect(m_timer, &QTimer::timeout, this, &LoadingWindow::turnPreview);
+    connect(m_timer, &QTimer::timeout, this, &LoadingWindow::checkNextFile);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 }
@@ -68,7 +69,7 @@ LoadingWindow::LoadingWindow(Shell& shell) : QWidget(nullptr, Qt::FramelessWindo
 void LoadingWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
-        FormActivate();
+        startCheck();
 }
 
 void LoadingWindow::showEvent(QShowEvent* event) {
@@ -77,60 +78,34 @@ void LoadingWindow::showEvent(QShowEvent* event) {
     // Without a window manager the window may never become active; start the check anyway.
     QTimer::singleShot(200, this, [this] {
         if (!m_activated && isVisible())
-            FormActivate();
+            startCheck();
     });
 }
 
 void LoadingWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     m_timer->stop();
-    if (m_shell.quit)
-        m_shell.quit();
+    if (m_app.quit)
+        m_app.quit();
     else
         QCoreApplication::quit();
 }
 
-void LoadingWindow::formdefaults() {
-    if (m_shell.settingsWindow)
-        m_shell.settingsWindow->setForm(defaultSettingsForm(m_shell.programFolder));
-}
-
-void LoadingWindow::massfill(EditorWindow& editor) {
-    // Slot i holds Edit(i+1) up to Edit112; Edit113 and Edit114 have none, so slots 112
-    // and 113 stay empty and Edit115, Edit116 take 114 and 115. Controls of pages not
-    // built yet leave their slots empty.
-    for (int i = 0; i < 116; ++i) {
-        const int number = i < 112 ? i + 1 : (i >= 114 ? i + 1 : 0);
-        editor.edittable[std::size_t(i)] =
-            number ? editor.findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(number)) : nullptr;
-    }
-    for (int i = 0; i < 42; ++i)
-        editor.checktable[std::size_t(i)] =
-            editor.findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(i + 1));
-    const char* const buttons[] = {"Button4", "Button6", "Button7", "Button8"};
-    for (int i = 0; i < 4; ++i)
-        editor.buttontable[std::size_t(i)] =
-            editor.findChild<QPushButton*>(QLatin1String(buttons[i]));
-}
-
-void LoadingWindow::FormActivate() {
+void LoadingWindow::startCheck() {
     m_activated = true;
-    if (!QFileInfo::exists(m_shell.settingsPath)) {
-        formdefaults();
+    if (!QFileInfo::exists(m_app.settingsPath)) {
+        // The first start: the defaults are written (the settings window reloads them from
+        // the file whenever it is shown).
         try {
-            if (m_shell.settingsWindow)
-                m_shell.settingsWindow->saveini();
+            saveini(m_app.settingsPath, defaultSettingsForm(m_app.programFolder));
         } catch (const UserError& e) {
             // Start anyway on the defaults; the user learns why they will not be kept.
-            m_shell.prompter->error(this, QStringLiteral("Error"),
-                                    e.text() + QLatin1Char('\n') + e.path());
+            m_app.prompter->error(this, QStringLiteral("Error"),
+                                  AppContext::withPath(e.text(), e.path()));
         }
     }
-    if (m_shell.settingsWindow)
-        m_shell.settingsWindow->readini();
-    else
-        m_shell.settings = readini(m_shell.settingsPath);
-    const Settings& s = m_shell.settings;
+    m_app.settings = readini(m_app.settingsPath);
+    const Settings& s = m_app.settings;
     m_checkFolder = s.useSources == QLatin1String("0") ? s.gameFolder : s.sourcesFolder;
     m_checkIndex = 0;
     m_gauge = 0;
@@ -139,7 +114,7 @@ void LoadingWindow::FormActivate() {
         // Nothing to check: hand over at once.
         m_gaugeStep = 0;
         m_timer->stop();
-        turnPreview();
+        checkNextFile();
         return;
     }
     m_gaugeStep = gaugeStepFor(s.fileCount);
@@ -147,8 +122,8 @@ void LoadingWindow::FormActivate() {
     m_timer->start();
 }
 
-void LoadingWindow::turnPreview() {
-    const Settings& s = m_shell.settings;
+void LoadingWindow::checkNextFile() {
+    const Settings& s = m_app.settings;
     if (m_checkIndex < s.fileCount) {
         ++m_checkIndex;
         const QString name = s.files.value(m_checkIndex - 1);
@@ -160,8 +135,8 @@ void LoadingWindow::turnPreview() {
             m_bar->setValue(qMin(m_gauge, 100));
         } else {
             m_timer->stop();
-            m_shell.prompter->error(this, QStringLiteral("Error"),
-                                    QStringLiteral("The file is missing: ") + name);
+            m_app.prompter->error(this, QStringLiteral("Error"),
+                                  QStringLiteral("The file is missing: ") + name);
             close();
             return;
         }
@@ -171,9 +146,8 @@ void LoadingWindow::turnPreview() {
         m_bar->setValue(100);
         m_label->clear();
         m_timer->stop();
-        if (m_shell.editor)
-            m_shell.editor->showCentred();
         hide();
+        emit checkPassed();
     }
 }
 

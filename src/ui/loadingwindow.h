@@ -23,19 +23,18 @@ int checkIntervalFor(int count);
 class LoadingWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit LoadingWindow(Shell& shell);
+    explicit LoadingWindow(AppContext& app);
 
-    void FormActivate();
-    void turnPreview();
-    // Puts the first-start settings into the settings window's controls; writes nothing.
-    void formdefaults();
-    // Fills the editor window's control tables from its numbered controls.
-    void massfill(EditorWindow& editor);
+    void startCheck();
+    void checkNextFile();
 
     int gaugeStep() const { return m_gaugeStep; }
     int checkIndex() const { return m_checkIndex; }
     int gaugeValue() const { return m_gauge; }
     QTimer* timer() const { return m_timer; }
+
+signals:
+    void checkPassed(); // every listed file was found: the editor takes over
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -43,7 +42,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    Shell& m_shell;
+    AppContext& m_app;
     int m_checkIndex = 0;
     int m_gaugeStep = 0;
     int m_gauge = 0; // may run past 100; the bar shows at most 100

@@ -61,8 +61,8 @@ QLabel* caption(QWidget* page, const QString& text, int y) {
 
 } // namespace
 
-DirectoryEdit::DirectoryEdit(QWidget* parent, const QString& name, Shell& shell)
-    : QWidget(parent), m_shell(shell), m_edit(new QLineEdit(this)),
+DirectoryEdit::DirectoryEdit(QWidget* parent, const QString& name, AppContext& app)
+    : QWidget(parent), m_app(app), m_edit(new QLineEdit(this)),
       m_browse(new QPushButton(QStringLiteral("..."), this)) {
     setObjectName(name);
     auto* row = new QHBoxLayout(this);
@@ -89,13 +89,13 @@ void DirectoryEdit::browse() {
     const QString start = QDir::toNativeSeparators(
         QDir::cleanPath(QDir::current().absoluteFilePath(QStringLiteral(".."))));
     const QString chosen =
-        m_shell.prompter->folder(this, QStringLiteral("Select Your Fallout Directory:"), start);
+        m_app.prompter->folder(this, QStringLiteral("Select Your Fallout Directory:"), start);
     if (!chosen.isEmpty())
         m_edit->setText(QDir::toNativeSeparators(chosen));
 }
 
-SettingsWindow::SettingsWindow(Shell& shell)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_shell(shell) {
+SettingsWindow::SettingsWindow(AppContext& app)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_app(app) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Settings"));
     setFixedSize(613, 227);
@@ -129,13 +129,13 @@ SettingsWindow::SettingsWindow(Shell& shell)
 
     QFrame* files = m_pages[0];
     caption(files, QStringLiteral("Fallout Folder:"), 0);
-    m_gameFolder = new DirectoryEdit(files, QStringLiteral("DirectoryEdit1"), m_shell);
+    m_gameFolder = new DirectoryEdit(files, QStringLiteral("DirectoryEdit1"), m_app);
     m_gameFolder->setGeometry(0, 17, 257, 22);
     m_gameFolder->edit()->setAccessibleName(QStringLiteral("Fallout folder"));
     m_gameFolder->browseButton()->setAccessibleName(
         QStringLiteral("Browse for the Fallout folder"));
     caption(files, QStringLiteral("Sources Folder:"), 46);
-    m_sourcesFolder = new DirectoryEdit(files, QStringLiteral("DirectoryEdit2"), m_shell);
+    m_sourcesFolder = new DirectoryEdit(files, QStringLiteral("DirectoryEdit2"), m_app);
     m_sourcesFolder->setGeometry(0, 63, 257, 22);
     m_sourcesFolder->edit()->setAccessibleName(QStringLiteral("Sources folder"));
     m_sourcesFolder->browseButton()->setAccessibleName(
@@ -244,7 +244,7 @@ void SettingsWindow::buildPictureButtons() {
     m_defaultsButton->addHighlightPicture(QStringLiteral("Image7"),
                                           QStringLiteral(":/skins/defaults_highlighted.png"));
     connect(m_defaultsButton, &PictureButton::clicked, this,
-            [this] { setForm(defaultSettingsForm(m_shell.programFolder)); });
+            [this] { setForm(defaultSettingsForm(m_app.programFolder)); });
 }
 
 SettingsForm SettingsWindow::form() const {
@@ -266,18 +266,18 @@ void SettingsWindow::setForm(const SettingsForm& form) {
 }
 
 void SettingsWindow::saveini() {
-    zantrel::saveini(m_shell.settingsPath, form());
+    zantrel::saveini(m_app.settingsPath, form());
 }
 
 void SettingsWindow::readini() {
-    m_shell.settings = zantrel::readini(m_shell.settingsPath);
+    m_app.settings = zantrel::readini(m_app.settingsPath);
 }
 
-void SettingsWindow::FormShow() {
+void SettingsWindow::reload() {
     m_list->setCurrentRow(0);
     showSettingsPage(0);
     readini();
-    const Settings& s = m_shell.settings;
+    const Settings& s = m_app.settings;
     SettingsForm f;
     f.gameFolder = s.gameFolder;
     f.sourcesFolder = s.sourcesFolder;
@@ -294,8 +294,7 @@ void SettingsWindow::FormShow() {
 
 void SettingsWindow::closeWindow() {
     hide();
-    if (m_shell.editor)
-        m_shell.editor->settingsClosed();
+    emit closed();
 }
 
 QStringList SettingsWindow::gridRows() const {
@@ -321,8 +320,7 @@ void SettingsWindow::useSourcesToggled() {
 void SettingsWindow::addCheckedFile() {
     const QString name = m_newFile->text();
     if (name.isEmpty()) {
-        m_shell.prompter->error(this, kError,
-                                QStringLiteral("File field is empty. Unable to add."));
+        m_app.prompter->error(this, kError, QStringLiteral("File field is empty. Unable to add."));
         return;
     }
     // A list emptied down to its one blank row takes the name in that row.
@@ -342,8 +340,8 @@ void SettingsWindow::removeCheckedFile() {
     if (rows == 1) {
         // The last row is emptied rather than removed: the grid keeps one row to add into.
         if (cell(0).isEmpty())
-            m_shell.prompter->error(this, kError,
-                                    QStringLiteral("No file selected. Unable to remove."));
+            m_app.prompter->error(this, kError,
+                                  QStringLiteral("No file selected. Unable to remove."));
         else
             setCell(0, QString());
         return;
@@ -359,7 +357,7 @@ void SettingsWindow::saveClicked() {
     try {
         saveini();
     } catch (const UserError& e) {
-        m_shell.prompter->error(this, kError, e.text() + QLatin1Char('\n') + e.path());
+        m_app.prompter->error(this, kError, e.text() + QLatin1Char('\n') + e.path());
         return;
     }
     readini();
@@ -394,7 +392,7 @@ void SettingsWindow::showEvent(QShowEvent* event) {
         if (const QScreen* desk = screen())
             move(desk->availableGeometry().center() - rect().center());
     }
-    FormShow();
+    reload();
 }
 
 void SettingsWindow::closeEvent(QCloseEvent* event) {

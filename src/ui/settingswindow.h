@@ -22,7 +22,7 @@ class PictureButton;
 class DirectoryEdit : public QWidget {
     Q_OBJECT
 public:
-    DirectoryEdit(QWidget* parent, const QString& name, Shell& shell);
+    DirectoryEdit(QWidget* parent, const QString& name, AppContext& app);
     QString text() const;
     void setText(const QString& text);
     QLineEdit* edit() const { return m_edit; }
@@ -30,7 +30,7 @@ public:
 
 private:
     void browse();
-    Shell& m_shell;
+    AppContext& m_app;
     QLineEdit* m_edit;
     QPushButton* m_browse;
 };
@@ -40,7 +40,7 @@ private:
 class SettingsWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit SettingsWindow(Shell& shell);
+    explicit SettingsWindow(AppContext& app);
 
     // The window's controls as the editable copy of the settings file.
     SettingsForm form() const;
@@ -48,11 +48,14 @@ public:
 
     void saveini();     // writes the settings file from the controls
     void readini();     // reads the settings file into the shell's settings record
-    void FormShow();    // loads the controls from the file
+    void reload();      // loads the controls from the file
     void closeWindow(); // hides the window and gives the editor back
 
     // Grid rows 1.. (the header row is the grid's own header).
     QStringList gridRows() const;
+
+signals:
+    void closed(); // every way out gives the editor back
 
 private:
     void showSettingsPage(int item);
@@ -70,7 +73,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Shell& m_shell;
+    AppContext& m_app;
     int m_selectedRow = 1;
     bool m_dragging = false;
     QPoint m_pressPoint;

@@ -1,7 +1,7 @@
 #include "simplepages.h"
 
-#include "proto/itemfields.h"
 #include "proto/fieldcodec.h"
+#include "proto/itemfields.h"
 
 #include <QComboBox>
 #include <QLabel>

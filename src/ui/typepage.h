@@ -14,11 +14,11 @@ class QTabWidget;
 namespace zantrel {
 
 class HeaderPanel;
-struct Shell;
+struct AppContext;
 
 // What a type page may use of the editor window.
 struct PageContext {
-    Shell* shell = nullptr;                // settings, prompter, start folder
+    AppContext* app = nullptr;             // settings, prompter, start folder
     const Document* document = nullptr;    // the open prototype
     HeaderPanel* header = nullptr;         // the frame list (ComboBox2) among others
     std::function<void()> setalarm;        // marks the prototype modified

@@ -287,21 +287,21 @@ TEST(Document, DescriptionAndSizeOnTheSimplePages) {
 
 TEST(Document, EnterOpensAndTheControlTablesHoldTheControls) {
     Editor e;
-    EXPECT_EQ(e.w->edittable[0], e.edit(1));
-    EXPECT_EQ(e.w->edittable[12], e.edit(13));
-    EXPECT_EQ(e.w->edittable[9]->objectName(), "Edit10");
-    EXPECT_EQ(e.w->edittable[112], nullptr);
-    EXPECT_EQ(e.w->edittable[113], nullptr);
-    EXPECT_EQ(e.w->checktable[24]->text(), "Set Manually:");
-    EXPECT_EQ(e.w->checktable[29]->objectName(), "CheckBox30");
-    EXPECT_EQ(e.w->buttontable[3]->text(), "Refresh Misc Description");
-    for (QPushButton* b : e.w->buttontable)
+    EXPECT_EQ(e.w->edittable()[0], e.edit(1));
+    EXPECT_EQ(e.w->edittable()[12], e.edit(13));
+    EXPECT_EQ(e.w->edittable()[9]->objectName(), "Edit10");
+    EXPECT_EQ(e.w->edittable()[112], nullptr);
+    EXPECT_EQ(e.w->edittable()[113], nullptr);
+    EXPECT_EQ(e.w->checktable()[24]->text(), "Set Manually:");
+    EXPECT_EQ(e.w->checktable()[29]->objectName(), "CheckBox30");
+    EXPECT_EQ(e.w->buttontable()[3]->text(), "Refresh Misc Description");
+    for (QPushButton* b : e.w->buttontable())
         EXPECT_TRUE(b->testAttribute(Qt::WA_ForceDisabled));
     e.prompter.fileAnswers.push_back(e.write("w.pro", makePrototype(3, 36)));
     e.edit(1)->setFocus();
     QTest::keyClick(e.w->focusWidget(), Qt::Key_Return);
     EXPECT_EQ(e.text(6), "Wall");
-    for (QPushButton* b : e.w->buttontable) // enabled, though on pages not shown
+    for (QPushButton* b : e.w->buttontable()) // enabled, though on pages not shown
         EXPECT_FALSE(b->testAttribute(Qt::WA_ForceDisabled)) << b->objectName().toStdString();
     EXPECT_TRUE(e.w->pageControl()->isEnabled());
     EXPECT_TRUE(e.edit(1)->isEnabled());

@@ -44,7 +44,7 @@ TEST(LoadingWindow, FirstStartWritesDefaultsThenMissesTheFirstFile) {
         gaugeAtMessage = gauge(f)->value();
     };
     f.shell.loading->show();
-    f.shell.loading->FormActivate();
+    f.shell.loading->startCheck();
     ASSERT_TRUE(QFileInfo::exists(f.folder.file("zantrel.ini")));
     const Settings s = readini(f.folder.file("zantrel.ini"));
     EXPECT_EQ(s.files, defaultCheckedFiles());
@@ -70,7 +70,7 @@ TEST(LoadingWindow, AllFilesFoundHandsOverToTheEditor) {
                         "pro_misc.msg", "pro_scen.msg", "pro_tile.msg", "pro_wall.msg",
                         "proto.msg"});
     f.shell.loading->show();
-    f.shell.loading->FormActivate();
+    f.shell.loading->startCheck();
     EXPECT_EQ(f.shell.loading->gaugeStep(), 7);
     EXPECT_EQ(f.shell.loading->timer()->interval(), 33);
     ASSERT_TRUE(waitFor([&] { return f.shell.editor->isVisible(); }));
@@ -91,12 +91,12 @@ TEST(LoadingWindow, GaugeStepAndIntervalRoundHalvesToEven) {
             files << QString("f%1.lst").arg(i);
         writeIni(f, files);
         f.writeSourceFiles(files);
-        f.shell.loading->FormActivate();
+        f.shell.loading->startCheck();
         EXPECT_EQ(f.shell.loading->gaugeStep(), c.step) << c.count;
         EXPECT_EQ(f.shell.loading->timer()->interval(), c.interval) << c.count;
         // Ticks driven by hand: the gauge shows at most 100, and exactly 100 at the end.
         for (int i = 0; i < c.count; ++i) {
-            f.shell.loading->turnPreview();
+            f.shell.loading->checkNextFile();
             if (i + 1 < c.count) {
                 EXPECT_EQ(gauge(f)->value(), std::min(100, (i + 1) * c.step)) << c.count;
             }
@@ -131,9 +131,9 @@ TEST(LoadingWindow, OnlyAFileCountsAsFound) {
         const QString base = QLatin1String(c.useSources) == "0" ? "Game/" : "Source/";
         f.folder.write(base + "a.lst", "x");
         f.folder.write(base + "sub/b.msg", "x");
-        f.shell.loading->FormActivate();
+        f.shell.loading->startCheck();
         for (int i = 0; i < c.files.size() && f.prompter.messages.empty(); ++i)
-            f.shell.loading->turnPreview();
+            f.shell.loading->checkNextFile();
         if (c.missing) {
             ASSERT_EQ(f.prompter.messages.size(), 1u) << c.name;
             EXPECT_EQ(f.prompter.messages[0].text, QString("The file is missing: ") + c.missing)
@@ -149,7 +149,7 @@ TEST(LoadingWindow, OnlyAFileCountsAsFound) {
 TEST(LoadingWindow, AnEmptyListHandsOverAtOnce) {
     ShellFixture f;
     writeIni(f, {});
-    f.shell.loading->FormActivate();
+    f.shell.loading->startCheck();
     EXPECT_TRUE(f.shell.editor->isVisible());
     EXPECT_EQ(gauge(f)->value(), 100);
 }
@@ -158,11 +158,11 @@ TEST(LoadingWindow, ReactivationRestartsTheCheck) {
     ShellFixture f;
     writeIni(f, {"a.lst", "b.lst", "c.lst"});
     f.writeSourceFiles({"a.lst", "b.lst", "c.lst"});
-    f.shell.loading->FormActivate();
-    f.shell.loading->turnPreview();
-    f.shell.loading->turnPreview();
+    f.shell.loading->startCheck();
+    f.shell.loading->checkNextFile();
+    f.shell.loading->checkNextFile();
     EXPECT_EQ(f.shell.loading->checkIndex(), 2);
-    f.shell.loading->FormActivate();
+    f.shell.loading->startCheck();
     EXPECT_EQ(f.shell.loading->checkIndex(), 0);
     EXPECT_EQ(gauge(f)->value(), 0);
 }
