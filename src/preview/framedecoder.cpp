@@ -1,19 +1,20 @@
 #include "framedecoder.h"
 
-#include "core/usererror.h"
 #include "core/files.h"
-#include "proto/fieldcodec.h"
 #include "core/numbers.h"
+#include "core/usererror.h"
+#include "proto/fieldcodec.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace zantrel {
 
 namespace {
 
-constexpr int kWidthOffset = 62;
-constexpr int kHeightOffset = 64;
-constexpr qint64 kPixelsOffset = 74;
+constexpr qint64 kHeaderSize = 62;
+constexpr int kOffsetsOffset = 34; // six 4-byte offsets of each direction's first frame
+constexpr qint64 kFrameHeaderSize = 12;
 
 int roundHalf(double v) {
     return int(roundHalfEven(v));
@@ -40,41 +41,62 @@ QImage greyPicture(QSize box) {
     return image;
 }
 
+qint64 directionFrameStart(const QByteArray& frameFile, int direction) {
+    if (direction < 0 || direction > 5)
+        return -1;
+    return kHeaderSize + qint64(fieldValue(frameFile, kOffsetsOffset + 4 * direction, 4));
+}
+
+QSize frameSize(const QByteArray& frameFile, qint64 start) {
+    // Past the end (or past what an int offset reaches) the header reads as nothing.
+    if (start < 0 || start >= frameFile.size() || start > std::numeric_limits<int>::max() - 4)
+        return QSize(0, 0);
+    return QSize(int(fieldValue(frameFile, int(start), 2)),
+                 int(fieldValue(frameFile, int(start) + 2, 2)));
+}
+
+void paintFrame(QImage& picture, const QByteArray& frameFile, qint64 start, QPoint at, int step,
+                const Palette& palette) {
+    const QSize frame = frameSize(frameFile, start);
+    const qint64 w = frame.width();
+    // Painted columns and rows (in frame-sample units) that land inside the picture.
+    const qint64 samplesX = (w + step - 1) / step;
+    const qint64 samplesY = (qint64(frame.height()) + step - 1) / step;
+    const qint64 firstX = std::max<qint64>(0, -at.x());
+    const qint64 lastX = std::min<qint64>(samplesX, qint64(picture.width()) - at.x());
+    const qint64 firstY = std::max<qint64>(0, -at.y());
+    const qint64 lastY = std::min<qint64>(samplesY, qint64(picture.height()) - at.y());
+    const auto* pixels = reinterpret_cast<const std::uint8_t*>(frameFile.constData());
+    const qint64 size = frameFile.size();
+    for (qint64 y = firstY; y < lastY; ++y) {
+        const qint64 row = start + kFrameHeaderSize + step * y * w;
+        if (row >= size)
+            break; // the file ends here; the rest reads as transparent
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(int(at.y() + y)));
+        for (qint64 x = firstX; x < lastX; ++x) {
+            const qint64 pos = row + step * x;
+            if (pos >= size)
+                break;
+            if (const std::uint8_t index = pixels[pos])
+                line[at.x() + x] = palette.colour(index);
+        }
+    }
+}
+
 QImage renderFrame(const QByteArray& frameFile, const Palette& palette, int sizeMode, QSize box) {
     QImage image = greyPicture(box);
     if (sizeMode != 0 && sizeMode != 1)
         return image;
-    const qint64 w = fieldValue(frameFile, kWidthOffset, 2);
-    const qint64 h = fieldValue(frameFile, kHeightOffset, 2);
-    int x0 = roundHalf((box.width() - double(w)) / 2);
-    int y0 = roundHalf((box.height() - double(h)) / 2);
+    const QSize frame = frameSize(frameFile, kHeaderSize);
+    const double w = frame.width(), h = frame.height();
+    int x0 = roundHalf((box.width() - w) / 2);
+    int y0 = roundHalf((box.height() - h) / 2);
     const int step = sizeMode == 1 ? 2 : 1;
     if (step == 2) {
-        x0 += roundHalf(double(w) / 4);
-        y0 += roundHalf(double(h) / 4);
+        x0 += roundHalf(w / 4);
+        y0 += roundHalf(h / 4);
     }
-    // Painted columns and rows (in frame-sample units) that land inside the box.
-    const qint64 samplesX = (w + step - 1) / step;
-    const qint64 samplesY = (h + step - 1) / step;
-    const qint64 firstX = std::max<qint64>(0, -x0);
-    const qint64 lastX = std::min<qint64>(samplesX, qint64(box.width()) - x0);
-    const qint64 firstY = std::max<qint64>(0, -y0);
-    const qint64 lastY = std::min<qint64>(samplesY, qint64(box.height()) - y0);
-    const auto* pixels = reinterpret_cast<const std::uint8_t*>(frameFile.constData());
-    const qint64 size = frameFile.size();
-    for (qint64 y = firstY; y < lastY; ++y) {
-        const qint64 row = kPixelsOffset + step * y * w;
-        if (row >= size)
-            break; // the file ends here; the rest reads as transparent
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(int(y0 + y)));
-        for (qint64 x = firstX; x < lastX; ++x) {
-            const qint64 at = row + step * x;
-            if (at >= size)
-                break;
-            if (const std::uint8_t index = pixels[at])
-                line[x0 + x] = palette.colour(index);
-        }
-    }
+    paintFrame(image, frameFile, kHeaderSize, QPoint(x0, y0), step, palette);
     return image;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QPoint>
 #include <QSize>
 #include <QString>
 
@@ -28,6 +29,21 @@ constexpr QSize kPictureBox(157, 117);
 
 // The grey picture a box shows with no frame in it.
 QImage greyPicture(QSize box = kPictureBox);
+
+// Where the first frame of direction 0..5 starts in a frame file: after the 62-byte header,
+// at the offset the header gives for that direction. A file with one direction gives the
+// same offset for all six. -1 for a direction outside 0..5.
+qint64 directionFrameStart(const QByteArray& frameFile, int direction);
+
+// The width and height the frame header at byte start claims; bytes the file lacks read 0.
+QSize frameSize(const QByteArray& frameFile, qint64 start);
+
+// Paints the frame whose header starts at byte start onto a 32-bit picture, the frame's
+// top-left pixel at `at`. step 1 takes every pixel, 2 every second pixel of every second
+// row. Index 0 is transparent. Only bytes the file has are read, whatever its header
+// claims, and only pixels inside the picture are visited.
+void paintFrame(QImage& picture, const QByteArray& frameFile, qint64 start, QPoint at, int step,
+                const Palette& palette);
 
 // Paints the first frame of a frame file, centred, onto a grey picture of the box's size.
 // sizeMode 0 draws every pixel, 1 every second pixel of every second row, any other value

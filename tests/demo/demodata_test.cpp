@@ -1,35 +1,45 @@
-// The bundled demo data must be what the editor expects of a game: every checked file
-// present, lists and message files that read, prototypes of the game's lengths whose
-// names, art and scripts resolve, frame art that draws and preview pictures for critters.
-#include "gamedata/datafolder.h"
+// The bundled demo data must be what the editor expects of a game: a stock install
+// (master.dat, critter.dat, a few loose overrides) whose lists and message files read,
+// whose prototypes have the game's lengths and resolve names, art and scripts, whose frame
+// art draws; and beside it the flat sources folder and preview pictures for critters.
 #include "core/files.h"
+#include "gamedata/datafolder.h"
+#include "gamedata/datarchive.h"
+#include "gamedata/gameview.h"
 #include "gamedata/lists.h"
+#include "preview/critterart.h"
 #include "preview/framedecoder.h"
 #include "proto/document.h"
 #include "proto/fieldcodec.h"
-#include "settings/settingsfile.h"
 
 #include "support/tempfolder.h"
-#include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QImage>
 #include <QSet>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace zantrel;
 
 namespace {
 
 const QString root = QStringLiteral(ZANTREL_DEMO_ROOT);
+const QString game = root + "/demo/Fallout2";
 
-Settings demoSettings(const char* useSources) {
-    Settings s;
-    s.gameFolder = root + "/demo/Fallout2";
-    s.sourcesFolder = root + "/Source";
-    s.useSources = QLatin1String(useSources);
-    return s;
+// Where the parsers, which read files by path, find a data file by its game name: the
+// flat sources folder, or a copy of what the game reads, written to a scratch folder.
+using DataPlace = std::function<QString(const QString& gameName)>;
+
+DataPlace sources() {
+    return [](const QString& name) {
+        return resolvePath(root + "/Source", QFileInfo(name).fileName());
+    };
+}
+
+DataPlace gameCopy(const GameView& view, const TempFolder& scratch) {
+    return [&view, &scratch](const QString& name) { return scratch.write(name, view.read(name)); };
 }
 
 bool isGrey(const QImage& img) {
@@ -40,11 +50,89 @@ bool isGrey(const QImage& img) {
     return true;
 }
 
+int paintedPixels(const QImage& img) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            n += img.pixel(x, y) != kCritterBackground;
+    return n;
+}
+
+const char* const kArtLists[] = {"art/items/items.lst",     "art/critters/critters.lst",
+                                 "art/scenery/scenery.lst", "art/walls/walls.lst",
+                                 "art/tiles/tiles.lst",     "art/misc/misc.lst"};
+const char* const kNameFiles[] = {"pro_item.msg", "pro_crit.msg", "pro_scen.msg",
+                                  "pro_wall.msg", "pro_tile.msg", "pro_misc.msg"};
+
 } // namespace
 
 TEST(DemoData, TheLoadingScreenFindsEveryDefaultFile) {
     for (const QString& name : defaultCheckedFiles())
         EXPECT_TRUE(QFileInfo(resolvePath(root + "/Source", name)).isFile()) << name.toStdString();
+}
+
+TEST(DemoData, TheGameFolderIsAStockInstall) {
+    const GameView view(game);
+    EXPECT_TRUE(view.problems().isEmpty());
+    EXPECT_EQ(view.searchOrder(),
+              QStringList({game + "/data", game + "/critter.dat", game + "/master.dat"}));
+    const QList<GameFile> loose = [&] {
+        QList<GameFile> out;
+        for (const GameFile& f : view.list(""))
+            if (f.source.kind == GameSource::Kind::Folder)
+                out << f;
+        return out;
+    }();
+    ASSERT_EQ(loose.size(), 2);
+    EXPECT_EQ(loose[0].name, "proto/items/00000006.pro");
+    EXPECT_EQ(loose[1].name, "text/english/game/pro_item.msg");
+    const struct {
+        const char* name;
+        const char* archive;
+    } files[] = {
+        {"scripts/scripts.lst", "master.dat"},
+        {"color.pal", "master.dat"},
+        {"art/inven/inven.lst", "master.dat"},
+        {"text/english/game/proto.msg", "master.dat"},
+        {"proto/critters/critters.lst", "master.dat"},
+        {"proto/tiles/00000001.pro", "master.dat"},
+        {"art/critters/zmscoutaa.frm", "critter.dat"},
+        {"art/critters/zmdroneaa.fr5", "critter.dat"},
+    };
+    for (const auto& f : files) {
+        const auto at = view.locate(f.name);
+        ASSERT_TRUE(at.has_value()) << f.name;
+        EXPECT_EQ(at->kind, GameSource::Kind::Archive) << f.name;
+        EXPECT_EQ(at->container, game + "/" + f.archive) << f.name;
+    }
+    // Both ways of storing an entry occur, so a reader meets each.
+    for (const char* dat : {"master.dat", "critter.dat"}) {
+        const DatArchive archive = DatArchive::open(game + "/" + dat);
+        QSet<bool> kinds;
+        for (const DatArchive::Entry& e : archive.entries())
+            kinds.insert(e.compressed);
+        EXPECT_EQ(kinds.size(), 2) << dat;
+    }
+}
+
+TEST(DemoData, LooseFilesWinOverTheArchive) {
+    const GameView view(game);
+    const DatArchive master = DatArchive::open(game + "/master.dat");
+    const QByteArray archived = master.read("proto/items/00000006.pro");
+    const QByteArray loose = view.read("proto/items/00000006.pro");
+    ASSERT_EQ(loose.size(), archived.size());
+    EXPECT_EQ(fieldValue(archived, 48, 4), 25u); // the price
+    EXPECT_EQ(fieldValue(loose, 48, 4), 30u);
+    EXPECT_EQ(loose.left(48), archived.left(48));
+
+    TempFolder scratch;
+    const QString names = "text/english/game/pro_item.msg";
+    const QString archivedNames = scratch.write("archived.msg", master.read(names));
+    const QString looseNames = gameCopy(view, scratch)(names);
+    EXPECT_EQ(findmessage(archivedNames, 600, MessageVariant::ObjectName), "Rusty wrench ");
+    EXPECT_EQ(findmessage(looseNames, 600, MessageVariant::ObjectName), "Oiled wrench ");
+    EXPECT_EQ(findmessage(looseNames, 500, MessageVariant::ObjectName),
+              findmessage(archivedNames, 500, MessageVariant::ObjectName));
 }
 
 TEST(DemoData, PrototypesResolveInBothDataPlaces) {
@@ -60,26 +148,25 @@ TEST(DemoData, PrototypesResolveInBothDataPlaces) {
         {"tiles", 4, {28}},
         {"misc", 5, {28}},
     };
-    for (const char* flag : {"0", "1"}) {
-        const Settings s = demoSettings(flag);
-        const ListContents scripts =
-            readlist(dataFile(s, DataKind::ScriptList, "scripts.lst"), ListMode::First12);
+    const GameView view(game);
+    TempFolder scratch;
+    for (const DataPlace& place : {sources(), gameCopy(view, scratch)}) {
+        const ListContents scripts = readlist(place("scripts/scripts.lst"), ListMode::First12);
         EXPECT_GT(scripts.count, 10);
         for (const auto& k : kinds) {
-            DataKind artKind;
-            QString artName;
-            ASSERT_TRUE(artListFor(k.type, artKind, artName));
-            const ListContents art = readlist(dataFile(s, artKind, artName), ListMode::First12);
-            const QString names = dataFile(s, DataKind::Messages, nameMessageFile(k.type));
+            const ListContents art = readlist(place(kArtLists[k.type]), ListMode::First12);
+            const QString names = place(QString("text/english/game/") + kNameFiles[k.type]);
+            const QString folder = QString("proto/") + k.folder;
+            const ListContents protos = readlist(
+                gameCopy(view, scratch)(folder + "/" + k.folder + ".lst"), ListMode::WholeLine);
+            EXPECT_GT(protos.count, 0) << k.folder;
             QSet<int> lengthsSeen;
-            QDirIterator it(root + "/demo/Fallout2/data/proto/" + k.folder, {"*.pro"}, QDir::Files);
-            int count = 0;
-            while (it.hasNext()) {
-                const QString path = it.next();
-                const QByteArray pro = readFileBytes(path);
-                ++count;
+            for (int i = 0; i < protos.count; ++i) {
+                const QString path = folder + "/" + protos.entries[i];
+                const QByteArray pro = view.read(path);
                 lengthsSeen.insert(int(pro.size()));
                 EXPECT_EQ(int(pro[0]), k.type) << path.toStdString();
+                EXPECT_EQ(int(fieldValue(pro, 0, 4) & 0xFFFFFF), i + 1) << path.toStdString();
                 EXPECT_TRUE(k.lengths.contains(int(pro.size())))
                     << path.toStdString() << " " << pro.size();
                 EXPECT_NE(findmessage(names, fieldValue(pro, 4, 4), MessageVariant::ObjectName),
@@ -96,7 +183,7 @@ TEST(DemoData, PrototypesResolveInBothDataPlaces) {
                         << path.toStdString();
                 }
             }
-            EXPECT_GT(count, 0) << k.folder;
+            EXPECT_EQ(view.list(folder + "/*.pro").size(), protos.count) << k.folder;
             for (int len : k.lengths)
                 EXPECT_TRUE(lengthsSeen.contains(len))
                     << k.folder << " has no file of " << len << " bytes";
@@ -105,44 +192,64 @@ TEST(DemoData, PrototypesResolveInBothDataPlaces) {
 }
 
 TEST(DemoData, ProtoMsgHasBothTypeSections) {
-    const Settings s = demoSettings("0");
-    const TypeSections sections = readsection(dataFile(s, DataKind::Messages, "proto.msg"));
+    const GameView view(game);
+    TempFolder scratch;
+    const QString protoMsg = gameCopy(view, scratch)("text/english/game/proto.msg");
+    const TypeSections sections = readsection(protoMsg);
     ASSERT_FALSE(sections.bodyTypes.isEmpty());
     ASSERT_FALSE(sections.killTypes.isEmpty());
     EXPECT_EQ(sections.bodyTypes.first(), "400");
     EXPECT_EQ(sections.killTypes.first(), "1450");
     for (const QString& id : sections.bodyTypes + sections.killTypes)
-        EXPECT_NE(findmessage(dataFile(s, DataKind::Messages, "proto.msg"), id.toInt(),
-                              MessageVariant::ProtoMsg),
-                  kNoneEntry)
+        EXPECT_NE(findmessage(protoMsg, id.toInt(), MessageVariant::ProtoMsg), kNoneEntry)
             << id.toStdString();
 }
 
 TEST(DemoData, EveryItemPictureDraws) {
-    const Settings s = demoSettings("0");
-    const QString palette = dataFile(s, DataKind::Palette, "color.pal");
-    for (DataKind kind : {DataKind::ItemArt, DataKind::InventoryArt}) {
-        const QString folder = datafolder(s, kind);
-        const QString listName = kind == DataKind::ItemArt ? "items.lst" : "inven.lst";
-        const ListContents list = readlist(dataFile(s, kind, listName), ListMode::WholeLine);
+    const GameView view(game);
+    TempFolder scratch;
+    const Palette palette = Palette::fromBytes(view.read("color.pal"));
+    for (const char* folder : {"art/items/", "art/inven/"}) {
+        const QString listName = folder + QString(folder).section('/', 1, 1) + ".lst";
+        const ListContents list = readlist(gameCopy(view, scratch)(listName), ListMode::WholeLine);
+        EXPECT_GT(list.count, 0) << folder;
         for (int i = 0; i < list.count; ++i) {
-            const QString frame = resolvePath(folder, list.entries[i]);
-            ASSERT_TRUE(QFileInfo(frame).isFile()) << frame.toStdString();
-            EXPECT_FALSE(isGrey(renderFrameFile(frame, palette, 0))) << frame.toStdString();
-            EXPECT_FALSE(isGrey(renderFrameFile(frame, palette, 1))) << frame.toStdString();
+            const QByteArray frame = view.read(folder + list.entries[i]);
+            EXPECT_FALSE(isGrey(renderFrame(frame, palette, 0))) << list.entries[i].toStdString();
+            EXPECT_FALSE(isGrey(renderFrame(frame, palette, 1))) << list.entries[i].toStdString();
         }
     }
 }
 
-TEST(DemoData, CrittersHavePreviewPicturesButOne) {
-    const Settings s = demoSettings("1");
+TEST(DemoData, CrittersHaveArtAndPreviewPicturesButOne) {
+    const GameView view(game);
+    TempFolder scratch;
+    const Palette palette = Palette::fromBytes(view.read("color.pal"));
+    const GameFileReader read = [&view](const QString& name) -> std::optional<QByteArray> {
+        return view.exists(name) ? std::optional<QByteArray>(view.read(name)) : std::nullopt;
+    };
     const ListContents critters =
-        readlist(dataFile(s, DataKind::CritterArt, "critters.lst"), ListMode::First12);
-    int without = 0;
+        readlist(gameCopy(view, scratch)("art/critters/critters.lst"), ListMode::First12);
+    ASSERT_GT(critters.count, 1);
+    QStringList without, perDirection;
     for (int i = 0; i < critters.count; ++i) {
         const QString name = critters.entries[i].section(QLatin1Char(','), 0, 0);
+        if (!view.exists("art/critters/" + name + "aa.frm"))
+            perDirection << name;
+        // Every facing draws, and the figure turns: no two facings alike.
+        QSet<QByteArray> looks;
+        for (int facing = 1; facing <= 6; ++facing) {
+            const auto art = renderCritterFacing(read, name, facing, palette);
+            ASSERT_TRUE(art.has_value()) << name.toStdString() << facing;
+            EXPECT_GT(paintedPixels(*art), 400) << name.toStdString() << facing;
+            looks.insert(
+                QByteArray(reinterpret_cast<const char*>(art->constBits()), art->sizeInBytes()));
+        }
+        EXPECT_EQ(looks.size(), 6) << name.toStdString();
+
         const bool has = QFileInfo::exists(root + "/images/critters/" + name + "_3.bmp");
-        without += has ? 0 : 1;
+        if (!has)
+            without << name;
         for (int facing = 1; has && facing <= 6; ++facing) {
             const QImage img(root + QString("/images/critters/%1_%2.bmp").arg(name).arg(facing));
             EXPECT_FALSE(img.isNull()) << name.toStdString() << facing;
@@ -150,6 +257,7 @@ TEST(DemoData, CrittersHavePreviewPicturesButOne) {
             EXPECT_LE(img.height(), 117);
         }
     }
-    EXPECT_EQ(without, 1);
+    EXPECT_EQ(without, QStringList{"zmghost"});
+    EXPECT_EQ(perDirection, QStringList{"zmdrone"});
     EXPECT_FALSE(QImage(root + "/images/notav.bmp").isNull());
 }

@@ -3,8 +3,13 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QPointF>
 #include <QRgb>
 #include <QString>
+
+#include <vector>
+
+class QPainter;
 
 namespace demo {
 
@@ -83,8 +88,22 @@ struct Look {
     QRgb glow;
 };
 
+// One frame's size and palette indices, row by row.
+struct FramePixels {
+    int width, height;
+    QByteArray pixels;
+};
+
 QByteArray palette();
+// A frame file with one frame per direction: one frame serves all six directions, six give
+// each its own.
+QByteArray frameFileOf(const std::vector<FramePixels>& frames);
 QByteArray frameFile(Shape shape, int width, int height, quint32 seed);
+// Paints a critter standing at origin, turned to direction 1..6 of the preview.
+void paintFigure(QPainter& p, const Look& look, int direction, QPointF origin);
+// The critter's standing art: one file of six directions, or six files of one each.
+QByteArray critterArt(const Look& look);
+std::vector<QByteArray> critterArtPerDirection(const Look& look);
 QImage critterPreview(const QString& name, const Look& look, int direction);
 QImage noPreview();
 

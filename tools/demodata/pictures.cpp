@@ -420,79 +420,6 @@ void scanlines(QImage& img) {
 
 const QRgb kPhosphor = qRgb(90, 255, 130);
 
-// A figure is a handful of balls and limbs in its own space: forward, side (to its right)
-// and height. Turning it means rotating those points, so all six views stay consistent.
-struct Part {
-    double f1, s1, h1, f2, s2, h2;
-    double size;
-    QColor color;
-    bool ball, glow;
-};
-
-class Rig {
-public:
-    void ball(double f, double s, double h, double r, QColor c, bool glow = false) {
-        parts.push_back({f, s, h, f, s, h, r, c, true, glow});
-    }
-    void limb(double f1, double s1, double h1, double f2, double s2, double h2, double w,
-              QColor c) {
-        parts.push_back({f1, s1, h1, f2, s2, h2, w, c, false, false});
-    }
-    std::vector<Part> parts;
-};
-
-void buildRobot(Rig& rig, const Look& look) {
-    const QColor body(look.body), trim(look.trim), glow(look.glow);
-    for (double sd : {-6.0, 6.0}) {
-        rig.limb(0, sd * 0.9, 30, 5, sd, 16, 6, trim);
-        rig.limb(5, sd, 16, 1, sd, 2, 5, trim);
-        rig.limb(-2, sd, 1, 6, sd, 1, 4, trim.darker(130));
-        rig.limb(2, sd * 1.9, 48, 12, sd * 2.1, 36, 4.5, trim);
-        rig.ball(13, sd * 2.1, 34, 3.2, trim.lighter(120));
-    }
-    rig.ball(-3, 0, 38, 14, body);
-    rig.ball(3, 0, 48, 11, body);
-    rig.ball(-15, 0, 44, 5, trim);
-    rig.ball(11, 0, 54, 7.5, body.lighter(110));
-    rig.ball(17.5, 0, 55, 2.4, glow, true);
-    rig.limb(7, 0, 60, 2, 0, 69, 1.5, QColor(120, 124, 120));
-    rig.ball(2, 0, 70, 1.8, glow, true);
-}
-
-void buildScout(Rig& rig, const Look& look) {
-    const QColor body(look.body), trim(look.trim), glow(look.glow);
-    for (double sd : {-4.0, 4.0}) {
-        rig.limb(0, sd * 0.7, 34, 2, sd, 18, 3.5, body);
-        rig.limb(2, sd, 18, 0, sd, 2, 3, body);
-        rig.limb(-1, sd, 1, 4, sd, 1, 3, trim.darker(140));
-        rig.limb(1, sd * 1.4, 55, 8, sd * 1.5, 45, 2.5, body);
-    }
-    rig.limb(0, 0, 34, 1, 0, 56, 8, body);
-    rig.ball(-7, 0, 48, 6, trim);
-    rig.ball(2, 0, 64, 5.5, body.lighter(125));
-    rig.ball(6.5, 0, 64.5, 1.8, glow, true);
-    rig.limb(2, 6, 46, 22, 6, 50, 2.5, QColor(70, 72, 70));
-}
-
-void buildBeast(Rig& rig, const Look& look) {
-    const QColor body(look.body), trim(look.trim), glow(look.glow);
-    for (double sd : {-5.0, 5.0}) {
-        rig.limb(8, sd, 18, 10, sd * 1.1, 9, 3.5, body.darker(120));
-        rig.limb(10, sd * 1.1, 9, 9, sd * 1.1, 1, 3, body.darker(120));
-        rig.limb(-12, sd, 18, -15, sd * 1.1, 9, 3.5, body.darker(120));
-        rig.limb(-15, sd * 1.1, 9, -12, sd * 1.1, 1, 3, body.darker(120));
-        rig.limb(12, sd * 0.6, 32, 10, sd * 0.8, 38, 2.5, trim);
-        rig.ball(18.5, sd * 0.6, 29.5, 1.5, glow, true);
-    }
-    rig.ball(-10, 0, 22, 9.5, body);
-    rig.ball(2, 0, 23, 10.5, body);
-    rig.ball(14, 0, 27, 7, body.lighter(115));
-    rig.ball(20, 0, 24, 4, trim);
-    rig.limb(-19, 0, 24, -27, 0, 31, 2.5, trim);
-    for (double f : {-12.0, -6.0, 0.0})
-        rig.ball(f, 0, 31 + (f + 12) / 6, 2.4, trim.lighter(110));
-}
-
 } // namespace
 
 QByteArray palette() {
@@ -515,40 +442,17 @@ QByteArray palette() {
 }
 
 QByteArray frameFile(Shape shape, int w, int h, quint32 seed) {
-    QByteArray d;
-    be32(d, 4);  // version
-    be16(d, 10); // frames per second
-    be16(d, 0);  // action frame
-    be16(d, 1);  // frames per direction
-    for (int i = 0; i < 12; ++i)
-        be16(d, 0); // shift x and y per direction
-    for (int i = 0; i < 6; ++i)
-        be32(d, 0); // every direction shares the single frame
-    be32(d, 12 + w * h);
-    be16(d, w);
-    be16(d, h);
-    be32(d, w * h);
-    be16(d, 0);
-    be16(d, 0);
-    d.append(itemPixels(shape, w, h, seed));
-    return d;
+    return frameFileOf({{w, h, itemPixels(shape, w, h, seed)}});
 }
 
 QImage critterPreview(const QString& name, const Look& look, int direction) {
     QImage img(100, 100, QImage::Format_RGB32);
     img.fill(Qt::black);
-    // Direction 2 faces screen east; each step turns 60 degrees clockwise, so 3 comes
-    // towards the viewer on the right.
+    // The facing mark on the ground turns with the figure (see paintFigure).
     const double turn = (direction - 2) * kPi / 3;
     const double c = std::cos(turn), sn = std::sin(turn);
     const double scale = look.figure == Figure::Beast ? 1.3 : 1.0;
     const QPointF origin(50, 77);
-    auto project = [&](double f, double s, double h, double* depth) {
-        const double x = (f * c - s * sn) * scale, z = (f * sn + s * c) * scale;
-        if (depth)
-            *depth = z;
-        return QPointF(origin.x() + x, origin.y() - h * scale + z * 0.5);
-    };
     {
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
@@ -566,56 +470,7 @@ QImage critterPreview(const QString& name, const Look& look, int direction) {
         p.setPen(QPen(QColor(60, 220, 110), 1.5, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(origin + QPointF(17 * c, 7.5 * sn), origin + QPointF(25 * c, 11 * sn));
 
-        Rig rig;
-        if (look.figure == Figure::Robot)
-            buildRobot(rig, look);
-        else if (look.figure == Figure::Scout)
-            buildScout(rig, look);
-        else
-            buildBeast(rig, look);
-        // Painter's order: parts further from the viewer first.
-        std::vector<std::pair<double, const Part*>> order;
-        for (const Part& part : rig.parts) {
-            double d1 = 0, d2 = 0;
-            project(part.f1, part.s1, part.h1, &d1);
-            project(part.f2, part.s2, part.h2, &d2);
-            order.emplace_back((d1 + d2) / 2, &part);
-        }
-        std::stable_sort(order.begin(), order.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (const auto& [depth, part] : order) {
-            const QPointF a = project(part->f1, part->s1, part->h1, nullptr);
-            const double size = part->size * scale;
-            if (!part->ball) {
-                const QPointF b = project(part->f2, part->s2, part->h2, nullptr);
-                const QPointF off(-size * 0.18, -size * 0.18);
-                p.setPen(QPen(part->color.darker(150), size, Qt::SolidLine, Qt::RoundCap));
-                p.drawLine(a, b);
-                p.setPen(QPen(part->color.lighter(120), size * 0.45, Qt::SolidLine, Qt::RoundCap));
-                p.drawLine(a + off, b + off);
-                continue;
-            }
-            p.setPen(Qt::NoPen);
-            if (part->glow) {
-                QRadialGradient halo(a, size * 3);
-                QColor inner = part->color, outer = part->color;
-                inner.setAlpha(150);
-                outer.setAlpha(0);
-                halo.setColorAt(0, inner);
-                halo.setColorAt(1, outer);
-                p.setBrush(halo);
-                p.drawEllipse(a, size * 3, size * 3);
-                p.setBrush(part->color.lighter(130));
-                p.drawEllipse(a, size, size);
-                continue;
-            }
-            QRadialGradient g(a, size, a + QPointF(-0.35 * size, -0.4 * size));
-            g.setColorAt(0, part->color.lighter(160));
-            g.setColorAt(0.55, part->color);
-            g.setColorAt(1, part->color.darker(260));
-            p.setBrush(g);
-            p.drawEllipse(a, size, size);
-        }
+        paintFigure(p, look, direction, origin);
     }
     scanlines(img);
     text(img, name, 50, 92, 1, kPhosphor);
