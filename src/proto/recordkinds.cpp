@@ -56,11 +56,9 @@ int addDrug(std::vector<RecordRow>& rows) {
         rows.back().name += QStringLiteral(" %1").arg(i + 1);
     }
     addAmounts(rows, 69, "immediate");
-    rows.push_back(
-        makeRow(81, 4, "First delay (minutes)", D::Signed, C::None, K::NotNegative));
+    rows.push_back(makeRow(81, 4, "First delay (minutes)", D::Signed, C::None, K::NotNegative));
     addAmounts(rows, 85, "after the first delay");
-    rows.push_back(
-        makeRow(97, 4, "Second delay (minutes)", D::Signed, C::None, K::NotNegative));
+    rows.push_back(makeRow(97, 4, "Second delay (minutes)", D::Signed, C::None, K::NotNegative));
     addAmounts(rows, 101, "after the second delay");
     rows.push_back(makeRow(113, 4, "Addiction chance", D::Signed, C::None, K::Percent100));
     rows.push_back(makeRow(117, 4, "Withdrawal perk", D::Perk));
@@ -75,14 +73,11 @@ int addWeapon(std::vector<RecordRow>& rows) {
     rows.push_back(makeRow(65, 4, "Maximum damage", D::Signed, C::None, K::MaxDamage, 61));
     rows.push_back(makeRow(69, 4, "Damage type", D::Choice, C::DamageType));
     rows.push_back(makeRow(73, 4, "Range, primary attack", D::Signed, C::None, K::NotNegative));
-    rows.push_back(
-        makeRow(77, 4, "Range, secondary attack", D::Signed, C::None, K::NotNegative));
+    rows.push_back(makeRow(77, 4, "Range, secondary attack", D::Signed, C::None, K::NotNegative));
     rows.push_back(makeRow(81, 4, "Projectile prototype id", D::ProtoId));
     rows.push_back(makeRow(85, 4, "Minimum strength", D::Signed, C::None, K::NotNegative));
-    rows.push_back(
-        makeRow(89, 4, "AP cost, primary attack", D::Signed, C::None, K::NotNegative));
-    rows.push_back(
-        makeRow(93, 4, "AP cost, secondary attack", D::Signed, C::None, K::NotNegative));
+    rows.push_back(makeRow(89, 4, "AP cost, primary attack", D::Signed, C::None, K::NotNegative));
+    rows.push_back(makeRow(93, 4, "AP cost, secondary attack", D::Signed, C::None, K::NotNegative));
     rows.push_back(makeRow(97, 4, "Critical failure table", D::Signed));
     rows.push_back(makeRow(101, 4, "Perk", D::Perk));
     rows.push_back(makeRow(105, 4, "Burst rounds", D::Signed, C::None, K::NotNegative));

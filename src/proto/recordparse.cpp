@@ -80,10 +80,10 @@ std::uint32_t flagBytes(const QString& text, int width) {
         return storeValue(Shown::HexFlags, text).toUInt(nullptr, 16);
     static const QRegularExpression re(QStringLiteral("^[0-9A-Fa-f]+$"));
     if (text.size() != 2 * width || !re.match(text).hasMatch())
-        throw UserError(QStringLiteral("'%1' is not a valid flag word: %2 hexadecimal digits "
-                                       "are needed")
-                            .arg(text, width == 1 ? QStringLiteral("two")
-                                                  : QStringLiteral("four")));
+        throw UserError(
+            QStringLiteral("'%1' is not a valid flag word: %2 hexadecimal digits "
+                           "are needed")
+                .arg(text, width == 1 ? QStringLiteral("two") : QStringLiteral("four")));
     return text.toUInt(nullptr, 16);
 }
 
@@ -265,8 +265,8 @@ QString checkField(const Record& record, const RecordRow& row, const QByteArray&
         const std::int64_t high = row.bound >= 0 ? row.bound : maxInt;
         if (total >= 0 && total <= high)
             return QString();
-        const QString with = hasPartner ? QStringLiteral(" with %1").arg(rowName(record, row.partner))
-                                        : QString();
+        const QString with =
+            hasPartner ? QStringLiteral(" with %1").arg(rowName(record, row.partner)) : QString();
         return QStringLiteral("%1%2 makes %3: the total must lie within 0 .. %4")
             .arg(row.name, with)
             .arg(total)

@@ -20,14 +20,14 @@ const char* const kSceneryKindTitles[] = {"Door",      "Stairs",      "Elevator"
                                           "Ladder up", "Ladder down", "Generic"};
 const char* const kDamageTitles[] = {"Normal",     "Laser", "Fire",     "Plasma",
                                      "Electrical", "EMP",   "Explosion"};
-const char* const kAnimations[] = {"None",   "Knife", "Club",  "Hammer",  "Spear",          "Pistol",
-                                   "SMG",    "Rifle", "Big gun", "Minigun", "Rocket launcher"};
+const char* const kAnimations[] = {"None",           "Knife", "Club",  "Hammer",  "Spear",
+                                   "Pistol",         "SMG",   "Rifle", "Big gun", "Minigun",
+                                   "Rocket launcher"};
 const char* const kAttackModes[] = {"None",  "Punch",       "Kick",       "Swing", "Thrust",
                                     "Throw", "Fire single", "Fire burst", "Flame"};
 const char* const kGenders[] = {"Male", "Female"};
 
-template <std::size_t N>
-QString pick(const char* const (&names)[N], std::uint32_t value) {
+template <std::size_t N> QString pick(const char* const (&names)[N], std::uint32_t value) {
     return value < N ? QString::fromLatin1(names[value]) : QString();
 }
 
@@ -137,10 +137,9 @@ QString showStored(const RecordRow& row, std::uint32_t stored, const Names* name
     case D::ProtoId:
         if (none)
             return QStringLiteral("-1");
-        return withName(hexText(stored, 4),
-                        !names                      ? QString()
-                        : row.display == D::FrameId ? names->frame(stored)
-                                                    : names->prototype(stored));
+        return withName(hexText(stored, 4), !names                      ? QString()
+                                            : row.display == D::FrameId ? names->frame(stored)
+                                                                        : names->prototype(stored));
     case D::Choice:
         return withName(QString::number(signedOf(stored, row.width)),
                         choiceName(row.choices, stored, names));
