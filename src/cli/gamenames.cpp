@@ -78,10 +78,13 @@ const QStringList& GameNames::lines(const QString& path) const {
 }
 
 QString GameNames::choice(Choices list, std::uint32_t value) const {
+    // Lists the game names in proto.msg take its names only; the others are the game's
+    // code's, which the program knows itself.
     const ProtoRange range = protoRange(list);
-    const QString name =
-        value < range.count ? message(QStringLiteral("proto.msg"), range.first + value) : QString();
-    return name.isEmpty() ? builtinChoiceName(list, value) : name;
+    if (range.count == 0)
+        return builtinChoiceName(list, value);
+    return value < range.count ? message(QStringLiteral("proto.msg"), range.first + value)
+                               : QString();
 }
 
 QString GameNames::perk(std::int32_t perk) const {
