@@ -46,7 +46,11 @@ QString messageText(TextCursor& in) {
 } // namespace
 
 ListContents readlist(const QString& path, ListMode mode) {
-    TextCursor in(readFileBytes(path));
+    return readListBytes(readFileBytes(path), mode);
+}
+
+ListContents readListBytes(const QByteArray& bytes, ListMode mode) {
+    TextCursor in(bytes);
     ListContents list;
     while (!in.atEnd()) {
         list.entries << in.read(mode == ListMode::First12 ? 12 : -1);
@@ -58,7 +62,11 @@ ListContents readlist(const QString& path, ListMode mode) {
 }
 
 QString findmessage(const QString& path, qint64 number, MessageVariant variant) {
-    TextCursor in(readFileBytes(path));
+    return findMessageIn(readFileBytes(path), number, variant);
+}
+
+QString findMessageIn(const QByteArray& bytes, qint64 number, MessageVariant variant) {
+    TextCursor in(bytes);
     while (!in.atEnd()) {
         const QString id = readIdText(in);
         const bool skipped =

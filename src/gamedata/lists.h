@@ -19,6 +19,8 @@ struct ListContents {
 // Reads a list file: the first 12 characters of each line (never trimmed) or whole lines.
 // Throws UserError with the file layer's text when the file cannot be read.
 ListContents readlist(const QString& path, ListMode mode);
+// The same from a list file's bytes (for files read out of archives).
+ListContents readListBytes(const QByteArray& bytes, ListMode mode);
 
 enum class MessageVariant {
     ObjectName, // every line's number must be a whole number
@@ -29,6 +31,8 @@ enum class MessageVariant {
 // closing brace replaced by a space ("Knife "). "<NONE>" when no line has the number.
 // Throws UserError for an unreadable file or a line number that is not a whole number.
 QString findmessage(const QString& path, qint64 number, MessageVariant variant);
+// The same from a message file's bytes.
+QString findMessageIn(const QByteArray& bytes, qint64 number, MessageVariant variant);
 
 // The id texts of the sections "# Body Types" and "# Kill Types names" of proto.msg, in
 // file order. The first "# Kill Types names" line is passed over; later ones are taken.

@@ -1,11 +1,13 @@
 #include "settingsfile.h"
 
-#include "core/usererror.h"
 #include "core/files.h"
+#include "core/usererror.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 // Only the narrow (UTF-8) variant is used, so no wide-character converter is needed.
 #define SI_NO_CONVERSION
@@ -53,6 +55,15 @@ void set(CSimpleIniA& ini, const char* section, const char* key, const QString& 
 
 QString settingsFileName() {
     return QStringLiteral("zantrel.ini");
+}
+
+QString existingSettingsFile(const QString& programFolder) {
+    const QString beside = QDir(programFolder).filePath(settingsFileName());
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const QString there = QDir(config).filePath(settingsFileName());
+    return QFileInfo::exists(there) ? there : beside;
 }
 
 QStringList defaultCheckedFiles() {

@@ -29,6 +29,10 @@ struct SettingsForm {
 constexpr int kMaxCheckedFiles = 100;
 
 QString settingsFileName(); // "zantrel.ini"
+// The settings file a program in programFolder reads: the one beside it, else the one in
+// the user's configuration folder when that exists, else the one beside it. Nothing is
+// created; the application name must be set (it names the configuration folder).
+QString existingSettingsFile(const QString& programFolder);
 QStringList defaultCheckedFiles();
 // The values a first start writes: the game folder, <programFolder>/Source, sources on,
 // full-size pictures and the 15 default file names.

@@ -1,0 +1,259 @@
+// zantrel-cli: the game's files and the prototype records from the command line, on the
+// same core as the editor.
+#include "core/files.h"
+#include "core/usererror.h"
+#include "gamedata/gameview.h"
+#include "gamenames.h"
+#include "proto/document.h"
+#include "settings/settingsfile.h"
+#include "showoutput.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+using namespace zantrel;
+
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+const char kHelp[] = R"(Usage: zantrel-cli [--game FOLDER] COMMAND [ARGUMENTS]
+
+Commands:
+  ls [PATTERN]                 the game's files as the game sees them, each with the
+                               archive or folder its copy comes from; PATTERN is a folder
+                               ("art/critters") or a name with * and ? ("proto/items/*.pro")
+  cat PATH                     one game file's bytes to standard output
+  show [--json] FILE.pro...    every field of each prototype: offset, name, shown value
+                               and [stored number]; --json prints one JSON array with an
+                               object per file
+  set [--dry-run] FILE.pro NAME=VALUE...
+                               changes fields (names as show prints them, any letter
+                               case); nothing is written unless every value converts and
+                               passes its check; --dry-run prints the changes instead
+
+Options:
+  --game FOLDER   the game folder; without it, the editor's settings give it. Names of
+                  materials, kinds, scripts, frames, perks ... come from its files
+  -h, --help      this text
+
+Exit status: 0 done, 1 a problem (reported on standard error), 2 wrong usage.
+)";
+
+struct Options {
+    std::optional<QString> game;
+    bool json = false;
+    bool dryRun = false;
+    QStringList words; // the command and its arguments
+};
+
+void write(FILE* stream, const QByteArray& bytes) {
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+void report(const QString& text) {
+    for (const QString& line : text.split(u'\n'))
+        write(stderr, (QStringLiteral("zantrel-cli: ") + line + u'\n').toUtf8());
+}
+
+void report(const UserError& e) {
+    report(e.path().isEmpty() ? e.text() : e.path() + QStringLiteral(": ") + e.text());
+}
+
+int usage(const QString& text) {
+    report(text + QStringLiteral(" (see zantrel-cli --help)"));
+    return kUsage;
+}
+
+// The arguments; false (after the message) when they cannot be read.
+bool parseArguments(const QStringList& args, Options& o, bool& help) {
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
+            help = true;
+        } else if (a == QLatin1String("--game")) {
+            if (++i == args.size())
+                return usage(QStringLiteral("--game needs a folder")), false;
+            o.game = args[i];
+        } else if (a.startsWith(QLatin1String("--game="))) {
+            o.game = a.mid(7);
+        } else if (a == QLatin1String("--json")) {
+            o.json = true;
+        } else if (a == QLatin1String("--dry-run")) {
+            o.dryRun = true;
+        } else if (a.startsWith(QLatin1String("--"))) {
+            return usage(QStringLiteral("unknown option %1").arg(a)), false;
+        } else {
+            o.words << a;
+        }
+    }
+    return true;
+}
+
+// The game folder given, else the settings' one; empty when there is none.
+QString gameFolder(const Options& o) {
+    if (o.game)
+        return *o.game;
+    return readini(existingSettingsFile(QCoreApplication::applicationDirPath())).gameFolder;
+}
+
+// The game's files, or nothing after the message when there is no game folder.
+std::unique_ptr<GameView> openGame(const Options& o) {
+    const QString folder = gameFolder(o);
+    if (folder.isEmpty()) {
+        report(QStringLiteral("No game folder: give --game FOLDER or set it in the editor's "
+                              "settings"));
+        return nullptr;
+    }
+    if (!QFileInfo(folder).isDir()) {
+        report(UserError(QStringLiteral("Game folder not found"), folder));
+        return nullptr;
+    }
+    return std::make_unique<GameView>(folder);
+}
+
+// Names for show and set: from the game folder when one is given or set, else none.
+std::unique_ptr<GameView> optionalGame(const Options& o, bool& failed) {
+    failed = false;
+    const QString folder = gameFolder(o);
+    if (folder.isEmpty() || (!o.game && !QFileInfo(folder).isDir()))
+        return nullptr;
+    std::unique_ptr<GameView> view = openGame(o);
+    failed = !view;
+    return view;
+}
+
+int listFiles(const Options& o) {
+    if (o.words.size() > 2)
+        return usage(QStringLiteral("ls takes one pattern"));
+    const std::unique_ptr<GameView> view = openGame(o);
+    if (!view)
+        return kFailed;
+    const QDir game(view->folder());
+    QByteArray out;
+    for (const GameFile& f : view->list(o.words.value(1))) {
+        const QString source = f.source.kind == GameSource::Kind::Archive
+                                   ? QFileInfo(f.source.container).fileName()
+                                   : game.relativeFilePath(f.source.container);
+        out += (f.name + u'\t' + source + u'\n').toUtf8();
+    }
+    write(stdout, out);
+    for (const UserError& e : view->problems())
+        report(e);
+    return view->problems().isEmpty() ? kOk : kFailed;
+}
+
+int catFile(const Options& o) {
+    if (o.words.size() != 2)
+        return usage(QStringLiteral("cat takes one path"));
+    const std::unique_ptr<GameView> view = openGame(o);
+    if (!view)
+        return kFailed;
+    write(stdout, view->read(o.words[1]));
+    return kOk;
+}
+
+// A prototype named on the command line: a file on disk, else the game's copy.
+QByteArray prototypeBytes(const QString& path, const GameView* view) {
+    if (view && !QFileInfo::exists(path) && view->exists(path))
+        return view->read(path);
+    return readFileBytes(path);
+}
+
+int showFiles(const Options& o) {
+    if (o.words.size() < 2)
+        return usage(QStringLiteral("show needs a prototype file"));
+    bool failed = false;
+    const std::unique_ptr<GameView> view = optionalGame(o, failed);
+    if (failed)
+        return kFailed;
+    const std::unique_ptr<GameNames> names = view ? std::make_unique<GameNames>(*view) : nullptr;
+    QJsonArray records;
+    QStringList texts;
+    int status = kOk;
+    for (const QString& path : o.words.mid(1)) {
+        try {
+            const QByteArray bytes = prototypeBytes(path, view.get());
+            if (o.json)
+                records.append(recordJson(path, bytes, names.get()));
+            else
+                texts << recordText(path, bytes, names.get());
+        } catch (const UserError& e) {
+            report(e);
+            status = kFailed;
+        }
+    }
+    write(stdout, o.json ? QJsonDocument(records).toJson() : texts.join(u'\n').toUtf8());
+    return status;
+}
+
+int setFields(const Options& o) {
+    if (o.words.size() < 3)
+        return usage(QStringLiteral("set needs a prototype file and NAME=VALUE"));
+    for (const QString& a : o.words.mid(2))
+        if (!a.contains(u'='))
+            return usage(QStringLiteral("'%1' is not an assignment NAME=VALUE").arg(a));
+    bool failed = false;
+    const std::unique_ptr<GameView> view = optionalGame(o, failed);
+    if (failed)
+        return kFailed;
+    const std::unique_ptr<GameNames> names = view ? std::make_unique<GameNames>(*view) : nullptr;
+    const QString path = o.words[1];
+    QStringList changes;
+    const QByteArray before = readFileBytes(path);
+    const QByteArray after = applyAssignments(before, o.words.mid(2), names.get(), &changes);
+    if (o.dryRun) {
+        write(stdout, (changes.join(u'\n') + u'\n').toUtf8());
+        return kOk;
+    }
+    writePrototype(path, after);
+    return kOk;
+}
+
+int run(const Options& o) {
+    const QString command = o.words.value(0);
+    if ((o.json && command != QLatin1String("show")) ||
+        (o.dryRun && command != QLatin1String("set")))
+        return usage(QStringLiteral("--json belongs to show, --dry-run to set"));
+    if (command == QLatin1String("ls"))
+        return listFiles(o);
+    if (command == QLatin1String("cat"))
+        return catFile(o);
+    if (command == QLatin1String("show"))
+        return showFiles(o);
+    if (command == QLatin1String("set"))
+        return setFields(o);
+    return usage(command.isEmpty() ? QStringLiteral("no command")
+                                   : QStringLiteral("unknown command %1").arg(command));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    // The editor's name, so the settings are looked for in the same configuration folder.
+    QCoreApplication::setApplicationName(QStringLiteral("Zantrel"));
+    Options options;
+    bool help = false;
+    if (!parseArguments(QCoreApplication::arguments(), options, help))
+        return kUsage;
+    if (help) {
+        write(stdout, kHelp);
+        return kOk;
+    }
+    try {
+        return run(options);
+    } catch (const UserError& e) {
+        report(e);
+        return kFailed;
+    }
+}

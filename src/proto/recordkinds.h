@@ -1,0 +1,23 @@
+#pragma once
+
+#include "records.h"
+
+#include <vector>
+
+// The kinds' own data after the common part of items (from 57) and scenery (from 41).
+namespace zantrel {
+
+RecordRow makeRow(int offset, int width, const char* name, Display display,
+                  Choices choices = Choices::None, RowCheck check = RowCheck::None,
+                  int partner = -1);
+
+constexpr int kItemKinds = 7;
+constexpr int kSceneryKinds = 6;
+extern const char* const kItemKindNames[kItemKinds];       // "armor" .. "key"
+extern const char* const kSceneryKindNames[kSceneryKinds]; // "door" .. "generic"
+
+// Appends the kind's rows; returns the kind's file length.
+int addItemKindRows(std::vector<RecordRow>& rows, int kind);
+int addSceneryKindRows(std::vector<RecordRow>& rows, int kind);
+
+} // namespace zantrel

@@ -1,0 +1,297 @@
+// Typed texts back to stored values, and the rows' range checks.
+#include "records.h"
+
+#include "core/numbers.h"
+#include "core/usererror.h"
+#include "critterfields.h"
+#include "document.h"
+#include "fieldcodec.h"
+#include "itemfields.h"
+
+#include <QRegularExpression>
+
+#include <limits>
+
+namespace zantrel {
+
+namespace {
+
+using D = Display;
+
+// Shown texts carry names in brackets ("3 (Wood)"); the number before them is the value.
+QString undecorated(const QString& text) {
+    static const QRegularExpression re(QStringLiteral("^\\s*(\\S.*?)\\s+\\(.*\\)\\s*$"));
+    const QRegularExpressionMatch m = re.match(text);
+    return m.hasMatch() ? m.captured(1) : text;
+}
+
+QString rangeError(const QString& text, std::int64_t low, std::int64_t high) {
+    return QStringLiteral("'%1' is out of range: it must lie within %2 .. %3")
+        .arg(text)
+        .arg(low)
+        .arg(high);
+}
+
+// strToInt's forms, and unsigned decimals up to 4294967295, as shown for unsigned words.
+std::int64_t wholeNumber(const QString& text) {
+    std::int32_t v = 0;
+    if (tryStrToInt(text, v))
+        return v;
+    static const QRegularExpression digits(QStringLiteral("^ *[0-9]{1,10}$"));
+    if (digits.match(text).hasMatch()) {
+        const qulonglong u = text.trimmed().toULongLong();
+        if (u <= 0xFFFFFFFFull)
+            return std::int64_t(u);
+    }
+    throw UserError(integerError(text));
+}
+
+// A number stored in width bytes: signed or unsigned, as long as the bytes hold it.
+std::uint32_t fitted(const QString& text, std::int64_t value, int width) {
+    const int bits = 8 * width;
+    const std::int64_t low = -(std::int64_t(1) << (bits - 1));
+    const std::int64_t high = (std::int64_t(1) << bits) - 1;
+    if (value < low || value > high)
+        throw UserError(rangeError(text, low, high));
+    return std::uint32_t(value) & std::uint32_t(high);
+}
+
+std::uint32_t inRange(const QString& text, std::int64_t low, std::int64_t high) {
+    const std::int64_t v = wholeNumber(text);
+    if (v < low || v > high)
+        throw UserError(rangeError(text, low, high));
+    return std::uint32_t(v);
+}
+
+std::uint32_t hexWord(const QString& text, const char* what) {
+    if (text.trimmed() == QLatin1String("-1"))
+        return 0xFFFFFFFFu;
+    static const QRegularExpression re(QStringLiteral("^(?:0[xX]|\\$)?([0-9A-Fa-f]{1,8})$"));
+    const QRegularExpressionMatch m = re.match(text.trimmed());
+    if (!m.hasMatch())
+        throw UserError(QStringLiteral("'%1' is not a valid %2: type -1 for none, or up to "
+                                       "eight hexadecimal digits")
+                            .arg(text, QLatin1String(what)));
+    return m.captured(1).toUInt(nullptr, 16);
+}
+
+std::uint32_t flagBytes(const QString& text, int width) {
+    if (width == 4)
+        return storeValue(Shown::HexFlags, text).toUInt(nullptr, 16);
+    static const QRegularExpression re(QStringLiteral("^[0-9A-Fa-f]+$"));
+    if (text.size() != 2 * width || !re.match(text).hasMatch())
+        throw UserError(
+            QStringLiteral("'%1' is not a valid flag word: %2 hexadecimal digits "
+                           "are needed")
+                .arg(text, width == 1 ? QStringLiteral("two") : QStringLiteral("four")));
+    return text.toUInt(nullptr, 16);
+}
+
+// A list entry by its name (the program's or the game's) or by its number.
+std::uint32_t choiceValue(Choices list, const QString& text, int width, const Names* names) {
+    const QString wanted = text.trimmed();
+    for (std::uint32_t v = 0; v < 64; ++v) {
+        const QString builtin = builtinChoiceName(list, v);
+        const QString game = names ? names->choice(list, v).trimmed() : QString();
+        if ((!builtin.isEmpty() && builtin.compare(wanted, Qt::CaseInsensitive) == 0) ||
+            (!game.isEmpty() && game.compare(wanted, Qt::CaseInsensitive) == 0))
+            return v;
+    }
+    return fitted(text, wholeNumber(undecorated(text)), width);
+}
+
+std::uint32_t attackModes(const QString& text, const Names* names) {
+    const QStringList parts = text.split(QLatin1Char('/'));
+    if (parts.size() != 2)
+        return inRange(text, 0, 255);
+    const std::uint32_t primary = choiceValue(Choices::AttackMode, parts[0], 1, names);
+    const std::uint32_t secondary = choiceValue(Choices::AttackMode, parts[1], 1, names);
+    if (primary > 15 || secondary > 15)
+        throw UserError(QStringLiteral("'%1' is not a valid pair of attack modes: each lies "
+                                       "within 0 .. 15")
+                            .arg(text));
+    return secondary << 4 | primary;
+}
+
+std::uint32_t destination(const QString& text) {
+    static const QRegularExpression re(
+        QStringLiteral("^\\s*elevation\\s+(\\d+)\\s*,\\s*(?:facing\\s+(\\d+)\\s*,\\s*)?"
+                       "tile\\s+(\\d+)\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = re.match(text);
+    if (!m.hasMatch())
+        return fitted(text, wholeNumber(text), 4);
+    const qulonglong elevation = m.captured(1).toULongLong();
+    const qulonglong facing = m.captured(2).toULongLong();
+    const qulonglong tile = m.captured(3).toULongLong();
+    if (elevation > 7 || facing > 7 || tile > 0x3FFFFFF)
+        throw UserError(QStringLiteral("'%1' is not a valid destination: elevation and facing "
+                                       "lie within 0 .. 7, the tile within 0 .. 67108863")
+                            .arg(text));
+    return std::uint32_t(elevation << 29 | facing << 26 | tile);
+}
+
+std::uint32_t soundCode(const QString& text) {
+    if (text.size() == 1 && text[0].unicode() < 256)
+        return text[0].unicode();
+    if (text.startsWith(QLatin1Char('#'))) {
+        std::int32_t v = 0;
+        if (tryStrToInt(text.mid(1), v) && v >= 0 && v <= 255)
+            return std::uint32_t(v);
+    }
+    throw UserError(QStringLiteral("'%1' is not a valid sound id: one character, or # and its "
+                                   "code (0 .. 255)")
+                        .arg(text));
+}
+
+std::uint32_t marker(const QString& text) {
+    const QString t = text.trimmed().toLower();
+    if (t == QLatin1String("yes") || t == QLatin1String("true"))
+        return kHiddenMarker;
+    if (t == QLatin1String("no") || t == QLatin1String("false"))
+        return 0;
+    return inRange(text, 0, 255);
+}
+
+std::uint32_t scriptId(const QString& text, const QByteArray& current, int offset) {
+    const QString t = undecorated(text).trimmed();
+    if (t == QLatin1String("-1"))
+        return kNoScript;
+    const std::int64_t v = wholeNumber(t);
+    // A hex pattern is the whole id; a decimal names the line and keeps the type byte.
+    if (t.contains(QLatin1Char('x'), Qt::CaseInsensitive) || t.startsWith(QLatin1Char('$')))
+        return std::uint32_t(v);
+    if (v < 0 || v > 0xFFFFFF)
+        throw UserError(rangeError(text, 0, 0xFFFFFF));
+    const int type = current.isEmpty() ? 0 : std::uint8_t(current[0]);
+    return scriptIdForLine(fieldValue(current, offset, 4), int(v), type);
+}
+
+std::uint32_t critterValue(Shown shown, const QString& text) {
+    return storeValue(shown, text).toUInt(nullptr, 16);
+}
+
+} // namespace
+
+std::uint32_t parseValue(const RecordRow& row, const QString& text, const QByteArray& current,
+                         const Names* names) {
+    const QString plain = undecorated(text);
+    switch (row.display) {
+    case D::Unsigned:
+    case D::Signed:
+    case D::Perk:
+    case D::Statistic:
+        return fitted(text, wholeNumber(plain), row.width);
+    case D::HexFlags:
+        return flagBytes(text, row.width);
+    case D::Percent:
+        return critterValue(Shown::Percent, text);
+    case D::ScriptId:
+        return scriptId(text, current, row.offset);
+    case D::FrameId:
+        return hexWord(plain, "frame id");
+    case D::ProtoId:
+        return hexWord(plain, "prototype id");
+    case D::Choice:
+        return choiceValue(row.choices, text, row.width, names);
+    case D::SoundCode:
+        return soundCode(text);
+    case D::Destination:
+        return destination(text);
+    case D::AttackModes:
+        return attackModes(text, names);
+    case D::SignedBonus:
+        return critterValue(Shown::SignedBonus, text);
+    case D::HeadNumber:
+        return critterValue(Shown::HeadNumber, text);
+    case D::BodyType:
+        return critterValue(Shown::BodyType, plain);
+    case D::KillType:
+        return critterValue(Shown::KillType, plain);
+    case D::DamageCode:
+        return critterValue(Shown::DamageCode, text);
+    case D::Marker:
+        return marker(text);
+    case D::Shift:
+        return inRange(text, -1, 255) & 0xFF;
+    case D::Picture:
+        return plain.trimmed() == QLatin1String("-1") ? kNoPicture : inRange(plain, 0, 65535);
+    }
+    return 0;
+}
+
+namespace {
+
+QString rowName(const Record& record, int offset) {
+    for (const RecordRow& r : record.rows)
+        if (r.offset == offset)
+            return r.name;
+    return QString();
+}
+
+QString outside(const RecordRow& row, std::int64_t v, std::int64_t low, std::int64_t high) {
+    if (v >= low && v <= high)
+        return QString();
+    return QStringLiteral("%1 must lie within %2 .. %3, not %4")
+        .arg(row.name)
+        .arg(low)
+        .arg(high)
+        .arg(v);
+}
+
+} // namespace
+
+QString checkField(const Record& record, const RecordRow& row, const QByteArray& bytes) {
+    const int bits = 8 * row.width;
+    std::int64_t v = fieldValue(bytes, row.offset, row.width);
+    if (v >= std::int64_t(1) << (bits - 1))
+        v -= std::int64_t(1) << bits;
+    const bool hasPartner = row.partner >= 0 && row.partner + 4 <= bytes.size();
+    const std::int64_t partner =
+        hasPartner ? std::int64_t(std::int32_t(fieldValue(bytes, row.partner, 4))) : 0;
+    const std::int64_t maxInt = std::numeric_limits<std::int32_t>::max();
+    switch (row.check) {
+    case RowCheck::None:
+    case RowCheck::FrameShift: // every byte is a shift; the text was checked when read
+        return QString();
+    case RowCheck::NotNegative:
+        return outside(row, v, 0, maxInt);
+    case RowCheck::Percent100:
+        return outside(row, v, 0, 100);
+    case RowCheck::LightRadius:
+        return outside(row, v, 0, 8);
+    case RowCheck::Total: {
+        const std::int64_t total = v + partner;
+        const std::int64_t high = row.bound >= 0 ? row.bound : maxInt;
+        if (total >= 0 && total <= high)
+            return QString();
+        const QString with =
+            hasPartner ? QStringLiteral(" with %1").arg(rowName(record, row.partner)) : QString();
+        return QStringLiteral("%1%2 makes %3: the total must lie within 0 .. %4")
+            .arg(row.name, with)
+            .arg(total)
+            .arg(high);
+    }
+    case RowCheck::MinDamage:
+        if (v < 0)
+            return outside(row, v, 0, maxInt);
+        if (hasPartner && v > partner)
+            return QStringLiteral("%1 (%2) is more than %3 (%4)")
+                .arg(row.name)
+                .arg(v)
+                .arg(rowName(record, row.partner))
+                .arg(partner);
+        return QString();
+    case RowCheck::MaxDamage:
+        if (hasPartner && v < partner)
+            return QStringLiteral("%1 (%2) is less than %3 (%4)")
+                .arg(row.name)
+                .arg(v)
+                .arg(rowName(record, row.partner))
+                .arg(partner);
+        return QString();
+    }
+    return QString();
+}
+
+} // namespace zantrel

@@ -1,0 +1,277 @@
+#include "records.h"
+
+#include "critterfields.h"
+#include "fieldcodec.h"
+#include "itemfields.h"
+#include "recordkinds.h"
+
+#include <algorithm>
+
+namespace zantrel {
+
+namespace {
+
+using D = Display;
+using C = Choices;
+using K = RowCheck;
+
+constexpr int kTypes = 6;
+const char* const kTypeNames[kTypes] = {"item", "critter", "scenery", "wall", "tile", "misc"};
+
+void addIdentity(std::vector<RecordRow>& rows) {
+    rows.push_back(makeRow(0, 4, "Object id", D::ProtoId));
+    rows.push_back(makeRow(4, 4, "Text id", D::Unsigned));
+    rows.push_back(makeRow(8, 4, "Frame id", D::FrameId));
+}
+
+void addLight(std::vector<RecordRow>& rows) {
+    rows.push_back(makeRow(12, 4, "Light radius", D::Unsigned, C::None, K::LightRadius));
+    rows.push_back(makeRow(16, 4, "Light intensity, percent", D::Percent));
+}
+
+// Flags and flags for use as two words, the layout of scenery, walls, tiles and misc objects.
+void addFlagWords(std::vector<RecordRow>& rows, int offset) {
+    rows.push_back(makeRow(offset, 4, "Flags", D::HexFlags));
+    rows.push_back(makeRow(offset + 4, 4, "Flags for use", D::HexFlags));
+}
+
+Display fromShown(Shown shown) {
+    switch (shown) {
+    case Shown::Unsigned:
+        return D::Unsigned;
+    case Shown::SignedBonus:
+        return D::SignedBonus;
+    case Shown::HexFlags:
+        return D::HexFlags;
+    case Shown::HeadNumber:
+        return D::HeadNumber;
+    case Shown::Percent:
+        return D::Percent;
+    case Shown::Choice:
+        return D::Choice;
+    case Shown::BodyType:
+        return D::BodyType;
+    case Shown::KillType:
+        return D::KillType;
+    case Shown::DamageCode:
+        break;
+    }
+    return D::DamageCode;
+}
+
+std::vector<RecordRow> critterRows() {
+    std::vector<RecordRow> rows;
+    addIdentity(rows);
+    rows.push_back(makeRow(20, 4, "Flags", D::HexFlags));
+    rows.push_back(makeRow(28, 4, "Script id", D::ScriptId));
+    for (const CritterField& f : critterFields()) {
+        RecordRow r = makeRow(f.offset, fieldWidth(f.shown), f.accessible, fromShown(f.shown));
+        if (f.shown == Shown::Choice)
+            r.choices = C::Gender;
+        if (f.check != Check::None) {
+            r.check = K::Total;
+            r.bound = checkBound(f.check);
+            const CritterField* partner = f.partner ? critterField(f.partner) : nullptr;
+            r.partner = partner ? partner->offset : -1;
+        }
+        rows.push_back(r);
+    }
+    // The words holding the one-byte body and kill types keep their other bytes.
+    rows.push_back(makeRow(400, 2, "Body type (unused bytes)", D::HexFlags));
+    rows.push_back(makeRow(402, 1, "Body type (unused byte)", D::HexFlags));
+    rows.push_back(makeRow(408, 2, "Kill type (unused bytes)", D::HexFlags));
+    rows.push_back(makeRow(410, 1, "Kill type (unused byte)", D::HexFlags));
+    return rows;
+}
+
+Display fromItemDisplay(ItemDisplay display) {
+    switch (display) {
+    case ItemDisplay::Choice:
+        return D::Choice;
+    case ItemDisplay::Marker:
+        return D::Marker;
+    case ItemDisplay::Signed:
+        return D::Signed;
+    case ItemDisplay::Shift:
+        return D::Shift;
+    case ItemDisplay::Picture:
+        return D::Picture;
+    case ItemDisplay::ArtType:
+        break;
+    }
+    return D::Unsigned;
+}
+
+std::vector<RecordRow> itemRows(int kind) {
+    std::vector<RecordRow> rows;
+    addIdentity(rows);
+    addLight(rows);
+    rows.push_back(makeRow(20, 4, "Flags", D::HexFlags));
+    // Byte 24 is the window's hidden-item marker; the rest of the flags-for-use word holds
+    // the use flags and the attack modes.
+    rows.push_back(makeRow(25, 1, "Flags for use (bits 16-23)", D::HexFlags));
+    rows.push_back(makeRow(26, 1, "Flags for use", D::HexFlags));
+    rows.push_back(makeRow(27, 1, "Attack modes", D::AttackModes, C::AttackMode));
+    rows.push_back(makeRow(28, 4, "Script id", D::ScriptId));
+    rows.push_back(makeRow(56, 1, "Sound id", D::SoundCode));
+    for (const ItemField& f : kItemFields) {
+        RecordRow r = makeRow(f.offset, f.width, f.name, fromItemDisplay(f.display));
+        // The art type byte and the picture index share one control and so its name.
+        if (f.display == ItemDisplay::ArtType)
+            r.name += QStringLiteral(" (art type)");
+        if (f.display == ItemDisplay::Choice)
+            r.choices = f.offset == 32 ? C::ItemKind : C::Material;
+        if (f.check == ItemCheck::NotNegative)
+            r.check = K::NotNegative;
+        else if (f.check == ItemCheck::FrameShift)
+            r.check = K::FrameShift;
+        rows.push_back(r);
+    }
+    addItemKindRows(rows, kind);
+    return rows;
+}
+
+std::vector<RecordRow> sceneryRows(int kind) {
+    std::vector<RecordRow> rows;
+    addIdentity(rows);
+    addLight(rows);
+    addFlagWords(rows, 20);
+    rows.push_back(makeRow(28, 4, "Script id", D::ScriptId));
+    rows.push_back(makeRow(32, 4, "Scenery kind", D::Choice, C::SceneryKind));
+    rows.push_back(makeRow(36, 4, "Material", D::Choice, C::Material));
+    rows.push_back(makeRow(40, 1, "Sound id", D::SoundCode));
+    addSceneryKindRows(rows, kind);
+    return rows;
+}
+
+std::vector<RecordRow> plainRows(int type) {
+    std::vector<RecordRow> rows;
+    addIdentity(rows);
+    if (type == 3) {
+        addLight(rows);
+        addFlagWords(rows, 20);
+        rows.push_back(makeRow(28, 4, "Script id", D::ScriptId));
+        rows.push_back(makeRow(32, 4, "Material", D::Choice, C::Material));
+    } else if (type == 4) { // no light fields
+        addFlagWords(rows, 12);
+        rows.push_back(makeRow(20, 4, "Script id", D::ScriptId));
+        rows.push_back(makeRow(24, 4, "Material", D::Choice, C::Material));
+    } else if (type == 5) { // no script
+        addLight(rows);
+        addFlagWords(rows, 20);
+    }
+    return rows;
+}
+
+struct Table {
+    std::vector<RecordRow> rows;
+    int length = 12;
+};
+
+Table sorted(std::vector<RecordRow> rows) {
+    std::sort(rows.begin(), rows.end(),
+              [](const RecordRow& a, const RecordRow& b) { return a.offset < b.offset; });
+    Table t;
+    t.length = rows.empty() ? 0 : rows.back().offset + rows.back().width;
+    t.rows = std::move(rows);
+    return t;
+}
+
+// Every table is built once: item kinds 0..6 and unknown (7), scenery kinds 0..5 and
+// unknown (6), the other types, and the bare header of unknown types.
+struct Tables {
+    Table items[kItemKinds + 1];
+    Table scenery[kSceneryKinds + 1];
+    Table critter, wall, tile, misc, unknown;
+
+    Tables() {
+        for (int k = 0; k <= kItemKinds; ++k)
+            items[k] = sorted(itemRows(k));
+        for (int k = 0; k <= kSceneryKinds; ++k)
+            scenery[k] = sorted(sceneryRows(k));
+        critter = sorted(critterRows());
+        wall = sorted(plainRows(3));
+        tile = sorted(plainRows(4));
+        misc = sorted(plainRows(5));
+        unknown = sorted(plainRows(-1));
+    }
+};
+
+const Table& tableFor(int type, int kind) {
+    static const Tables tables;
+    switch (type) {
+    case 0:
+        return tables.items[kind >= 0 && kind < kItemKinds ? kind : kItemKinds];
+    case 1:
+        return tables.critter;
+    case 2:
+        return tables.scenery[kind >= 0 && kind < kSceneryKinds ? kind : kSceneryKinds];
+    case 3:
+        return tables.wall;
+    case 4:
+        return tables.tile;
+    case 5:
+        return tables.misc;
+    default:
+        return tables.unknown;
+    }
+}
+
+void describeKind(Record& r, const QByteArray& bytes) {
+    const bool item = r.objectType == 0;
+    const int count = item ? kItemKinds : kSceneryKinds;
+    const char* const* names = item ? kItemKindNames : kSceneryKindNames;
+    // The kind word: its number when known, else -1.
+    const std::uint32_t word = bytes.size() >= 36 ? fieldValue(bytes, 32, 4) : 0xFFFFFFFFu;
+    r.kindNumber = word < std::uint32_t(count) ? int(word) : -1;
+    if (r.kindNumber >= 0) {
+        r.kind = QString::fromLatin1(names[r.kindNumber]);
+    } else if (bytes.size() >= 36) {
+        r.problems << QStringLiteral("The %1 kind %2 is not known: only the common fields "
+                                     "are described")
+                          .arg(r.type)
+                          .arg(fieldValue(bytes, 32, 4));
+    }
+}
+
+} // namespace
+
+Record recordFor(const QByteArray& bytes) {
+    Record r;
+    r.length = int(bytes.size());
+    r.objectType = bytes.isEmpty() ? -1 : int(std::uint8_t(bytes[0]));
+    if (r.objectType >= 0 && r.objectType < kTypes) {
+        r.type = QString::fromLatin1(kTypeNames[r.objectType]);
+    } else {
+        r.type = QStringLiteral("unknown");
+        r.problems << QStringLiteral("The object type %1 is not known: only the header is "
+                                     "described")
+                          .arg(r.objectType);
+    }
+    if (r.objectType == 0 || r.objectType == 2)
+        describeKind(r, bytes);
+    const Table& table = tableFor(r.objectType, r.kindNumber);
+    r.expectedLength = table.length;
+    r.rows.reserve(table.rows.size());
+    for (const RecordRow& row : table.rows)
+        if (row.offset + row.width <= r.length)
+            r.rows.push_back(row);
+    if (r.length != r.expectedLength) {
+        const QString what = r.kind.isEmpty() ? r.type : r.type + QLatin1Char(' ') + r.kind;
+        r.problems << QStringLiteral("The file has %1 bytes; a %2 has %3")
+                          .arg(r.length)
+                          .arg(what)
+                          .arg(r.expectedLength);
+    }
+    return r;
+}
+
+const RecordRow* findRow(const Record& record, const QString& name) {
+    const QString wanted = name.trimmed();
+    for (const RecordRow& row : record.rows)
+        if (row.name.compare(wanted, Qt::CaseInsensitive) == 0)
+            return &row;
+    return nullptr;
+}
+
+} // namespace zantrel
