@@ -109,12 +109,12 @@ void BM_OpenCritter(benchmark::State& state) {
     for (auto _ : state) {
         editor->openFromTree(files[turn]);
         turn ^= 1;
-        benchmark::DoNotOptimize(editor->document().opened);
+        benchmark::DoNotOptimize(editor->document().isOpened());
     }
     const auto* name = editor->findChild<QLineEdit*>(QStringLiteral("Edit8"));
     const auto* picture = editor->findChild<QLabel*>(QStringLiteral("Image1"));
-    if (g_prompter->messages || !editor->document().opened || !editor->fieldsvalid ||
-        editor->document().scriptcount != 1500 || editor->document().artcount != 550 || !name ||
+    if (g_prompter->messages || !editor->document().isOpened() || !editor->fieldsValid() ||
+        editor->document().scriptCount() != 1500 || editor->document().artCount() != 550 || !name ||
         (name->text() != QLatin1String("Kill 7 ") && name->text() != QLatin1String("Kill 8 ")) ||
         !picture || picture->pixmap().isNull())
         state.SkipWithError("the critter did not open as expected");

@@ -81,10 +81,10 @@ void BM_OpenItem(benchmark::State& state) {
     zantrel::EditorWindow* editor = g_shell->editor;
     for (auto _ : state) {
         editor->openFromTree(g_folder->filePath(QStringLiteral("i.pro")));
-        benchmark::DoNotOptimize(editor->document().opened);
+        benchmark::DoNotOptimize(editor->document().isOpened());
     }
     const auto* inventory = editor->findChild<QComboBox*>(QStringLiteral("ComboBox8"));
-    if (g_prompter->messages || !editor->document().opened || inventory->count() != 601 ||
+    if (g_prompter->messages || !editor->document().isOpened() || inventory->count() != 601 ||
         inventory->currentIndex() != 450 ||
         (pictures && !(painted("Image12") && painted("Image13"))))
         state.SkipWithError("the item did not open as expected");

@@ -47,10 +47,10 @@ void BM_OpenScenery(benchmark::State& state) {
     zantrel::EditorWindow* editor = g_shell->editor;
     for (auto _ : state) {
         editor->openFromTree(g_folder->filePath(QStringLiteral("s.pro")));
-        benchmark::DoNotOptimize(editor->document().opened);
+        benchmark::DoNotOptimize(editor->document().isOpened());
     }
-    if (g_prompter->messages || !editor->document().opened ||
-        editor->document().scriptcount != 1500 || editor->document().artcount != 2300)
+    if (g_prompter->messages || !editor->document().isOpened() ||
+        editor->document().scriptCount() != 1500 || editor->document().artCount() != 2300)
         state.SkipWithError("the prototype did not open as expected");
 }
 BENCHMARK(BM_OpenScenery)

@@ -1,8 +1,8 @@
 #include "document.h"
 
+#include "core/files.h"
 #include "core/usererror.h"
 #include "fieldcodec.h"
-#include "core/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +12,49 @@
 #include <cerrno>
 
 namespace zantrel {
+
+QString Document::fileName() const {
+    return QFileInfo(m_path).fileName();
+}
+
+void Document::load(const QString& path, const QByteArray& bytes) {
+    m_path = path;
+    m_bytes = bytes;
+    m_type = bytes.isEmpty() ? 0 : std::uint8_t(bytes[0]);
+    m_opened = false;
+    setValid(false);
+}
+
+void Document::setListCounts(int scripts, int art) {
+    m_scriptCount = scripts;
+    m_artCount = art;
+}
+
+void Document::finishOpening() {
+    m_opened = true;
+    setModified(false);
+    emit opened();
+}
+
+void Document::setModified(bool modified) {
+    if (m_modified == modified)
+        return;
+    m_modified = modified;
+    emit modifiedChanged(modified);
+}
+
+void Document::setValid(bool valid) {
+    if (m_valid == valid)
+        return;
+    m_valid = valid;
+    emit validityChanged(valid);
+}
+
+void Document::markSaved(const QString& path) {
+    m_path = path;
+    setModified(false);
+    emit saved(path);
+}
 
 HeaderLayout headerLayout(int objtype) {
     switch (objtype) {

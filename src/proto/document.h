@@ -2,23 +2,55 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QObject>
 #include <QString>
 
 #include <cstdint>
 
 namespace zantrel {
 
-// The open prototype: which file, what was read from it and whether it may be saved. The
-// field values themselves live in the editor's controls.
-struct Document {
-    QString filepath;
-    QString filename;
-    std::uint8_t objtype = 0;
-    QByteArray image; // the whole file as it was opened
-    int scriptcount = 0;
-    int artcount = 0;
-    bool fieldsvalid = false;
-    bool opened = false; // the last open went through completely
+// The open prototype: which file, what was read from it, whether it opened completely, has
+// unsaved changes and may be saved. The field values themselves live in the editor's
+// controls; the window frame, the lamp and the caption observe this object's signals.
+class Document : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    const QString& path() const { return m_path; }
+    QString fileName() const;
+    std::uint8_t type() const { return m_type; }
+    const QByteArray& bytes() const { return m_bytes; } // the whole file as it was opened
+    int scriptCount() const { return m_scriptCount; }
+    int artCount() const { return m_artCount; }
+    bool isOpened() const { return m_opened; } // the last open went through completely
+    bool isModified() const { return m_modified; }
+    bool isValid() const { return m_valid; } // opened completely and no field marked red
+
+    // A file's bytes were read: the document holds them, not yet completely opened.
+    void load(const QString& path, const QByteArray& bytes);
+    void setListCounts(int scripts, int art);
+    void finishOpening(); // every field filled: emits opened()
+    void setModified(bool modified);
+    void setValid(bool valid);
+    // The bytes went to path (Save As moves the document there): no unsaved changes.
+    void markSaved(const QString& path);
+
+signals:
+    void modifiedChanged(bool modified);
+    void validityChanged(bool valid);
+    void opened();
+    void saved(const QString& path);
+
+private:
+    QString m_path;
+    std::uint8_t m_type = 0;
+    QByteArray m_bytes;
+    int m_scriptCount = 0;
+    int m_artCount = 0;
+    bool m_opened = false;
+    bool m_modified = false;
+    bool m_valid = false;
 };
 
 // One field the save writes: its place, its hex text, and whether the user left it as it

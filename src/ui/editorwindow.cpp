@@ -1,5 +1,7 @@
 #include "editorwindow.h"
 
+#include "documentcontroller.h"
+
 #include "core/files.h"
 #include "core/numbers.h"
 #include "core/usererror.h"
@@ -43,9 +45,6 @@ namespace zantrel {
 
 namespace {
 
-const QString kCannotSave = QStringLiteral("Cannot save file. Please check marked fields");
-const QString kProtoFilter = QStringLiteral("Fallout PROTO (*.pro)|*.pro");
-
 // A Windows cursor file: a 6-byte directory, then entries whose words at 4 and 6 are the
 // hot spot. Qt reads the picture; the hot spot we take from the file ourselves.
 QCursor readCursorFile(const QString& path, bool& ok) {
@@ -70,6 +69,7 @@ EditorWindow::EditorWindow(AppContext& app)
     setWindowTitle(QStringLiteral("Zantrel"));
     // The start folder: the critter preview pictures are looked up below it.
     m_app.startFolder = QDir::currentPath();
+    m_doc = new Document(this);
 
     buildMenu();
     auto* client = new QWidget(this);
@@ -88,6 +88,20 @@ EditorWindow::EditorWindow(AppContext& app)
     m_blinkTimer->setObjectName(QStringLiteral("Timer2"));
     m_blinkTimer->setInterval(1000);
     connect(m_blinkTimer, &QTimer::timeout, this, &EditorWindow::blink);
+
+    EditorParts parts;
+    parts.window = this;
+    parts.header = m_header;
+    parts.simplePages = m_simple;
+    parts.itemPage = m_itemPage.get();
+    parts.critterPage = m_critterPage.get();
+    parts.pages = m_pages;
+    parts.edits = &m_edittable;
+    parts.descriptionButtons = &m_buttontable;
+    m_controller = new DocumentController(m_app, *m_doc, parts, this);
+    connect(m_controller, &DocumentController::fileShown, this, &EditorWindow::setCaption);
+    connect(m_doc, &Document::saved, this, &EditorWindow::setCaption);
+    connect(m_doc, &Document::modifiedChanged, this, &EditorWindow::showModified);
     setFixedSize(sizeHint());
 }
 
@@ -280,19 +294,26 @@ void EditorWindow::massfill() {
 }
 
 bool EditorWindow::alarmOn() const {
-    return m_blinkTimer->isActive();
+    return m_doc->isModified();
 }
 
 void EditorWindow::setalarm() {
-    if (m_blinkTimer->isActive())
-        return; // restarting would hold the lamp still while the user types
-    m_blinkPhase = false;
-    m_blinkTimer->start();
+    m_doc->setModified(true);
 }
 
 void EditorWindow::clearalarm() {
-    m_blinkTimer->stop();
-    showOneOf(m_steadyLamp, m_blinkLamp);
+    m_doc->setModified(false);
+}
+
+// The lamp follows the document: blinking while it has unsaved changes, steady otherwise.
+void EditorWindow::showModified(bool modified) {
+    if (modified && !m_blinkTimer->isActive()) {
+        m_blinkPhase = false;
+        m_blinkTimer->start();
+    } else if (!modified) {
+        m_blinkTimer->stop();
+        showOneOf(m_steadyLamp, m_blinkLamp);
+    }
 }
 
 void EditorWindow::blink() {
@@ -427,7 +448,7 @@ void EditorWindow::buildPages() {
         m_hexAction->setChecked(!decimal);
         m_decAction->setChecked(decimal);
     };
-    m_header = new HeaderPanel(m_back, m_doc, hooks);
+    m_header = new HeaderPanel(m_back, *m_doc, hooks);
     m_header->lower();
     connect(m_header->openButton(), &QPushButton::clicked, this, &EditorWindow::openWithDialog);
     connect(m_header->saveButton(), &QPushButton::clicked, this, &EditorWindow::save);
@@ -436,7 +457,7 @@ void EditorWindow::buildPages() {
     connect(m_simple, &SimplePages::changed, this, &EditorWindow::setalarm);
     PageContext context;
     context.app = &m_app;
-    context.document = &m_doc;
+    context.document = m_doc;
     context.header = m_header;
     context.setalarm = [this] { setalarm(); };
     context.validityChanged = [this] { updateValidity(); };
@@ -457,234 +478,51 @@ void EditorWindow::buildPages() {
 }
 
 void EditorWindow::showError(const QString& text, const QString& path) {
-    m_app.prompter->error(
-        this, QStringLiteral("Error"),
-        path.isEmpty() ? text : text + QStringLiteral("\n") + QDir::toNativeSeparators(path));
+    m_app.prompter->error(this, QStringLiteral("Error"), AppContext::withPath(text, path));
 }
 
 void EditorWindow::setCaption() {
-    setWindowTitle(QStringLiteral("Zantrel - ") + m_doc.filepath);
-    m_fileNameLabel->setText(m_doc.filename);
+    setWindowTitle(QStringLiteral("Zantrel - ") + m_doc->path());
+    m_fileNameLabel->setText(m_doc->fileName());
 }
 
 void EditorWindow::showTypePage(int type) {
-    m_pages->setCurrentIndex(type);
-    for (int i = 0; i < 6; ++i)
-        m_pages->setTabEnabled(i, i == type);
-    if (TypePage* page = type == 0 ? m_itemPage.get() : type == 1 ? m_critterPage.get() : nullptr)
-        page->showFirstInnerPage();
+    if (m_controller) // not while the window is being built
+        m_controller->showTypePage(type);
 }
 
 TypePage* EditorWindow::typePage() const {
-    return m_doc.objtype == 0   ? m_itemPage.get()
-           : m_doc.objtype == 1 ? m_critterPage.get()
-                                : nullptr;
+    return m_controller->typePage();
 }
 
 void EditorWindow::updateValidity() {
-    const TypePage* page = typePage();
-    fieldsvalid = m_doc.opened && (!page || page->valid());
+    if (m_controller) // not while the window is being built
+        m_controller->updateValidity();
+}
+
+bool EditorWindow::fieldsValid() const {
+    return m_doc->isValid();
 }
 
 void EditorWindow::openWithDialog() {
-    const QString chosen = m_app.prompter->openFile(this, QDir::currentPath(), kProtoFilter);
-    if (chosen.isEmpty())
-        return;
-    const Document before = m_doc;
-    m_doc.filepath = chosen;
-    if (!openfile() && m_readFailed)
-        m_doc = before; // nothing was read: the open document stays as it was
-    updateValidity();
+    m_controller->openWithDialog();
 }
 
 void EditorWindow::openFromTree(const QString& path) {
-    const Document before = m_doc;
-    m_doc.filepath = path;
-    if (!openfile() && m_readFailed)
-        m_doc = before;
-    activateWindow();
-    setFocus();
-    updateValidity();
-}
-
-bool EditorWindow::openfile() {
-    QByteArray bytes;
-    m_readFailed = false;
-    try {
-        bytes = readFileBytes(m_doc.filepath);
-    } catch (const UserError& e) {
-        showError(e.text(), e.path());
-        m_readFailed = true; // nothing changed: the callers keep the open document
-        return false;
-    }
-    m_doc.filename = QFileInfo(m_doc.filepath).fileName();
-    m_doc.opened = false;
-    m_header->scripts()->clear();
-    m_header->frames()->clear();
-    m_header->flags()->clearflags();
-    m_doc.objtype = bytes.isEmpty() ? 0 : std::uint8_t(bytes[0]);
-    m_doc.image = bytes;
-
-    const Settings& settings = m_app.settings;
-    try {
-        const ListContents scripts =
-            readlist(dataFile(settings, DataKind::ScriptList, QStringLiteral("scripts.lst")),
-                     ListMode::First12);
-        m_header->scripts()->addItems(scripts.entries);
-        m_doc.scriptcount = scripts.count;
-        m_header->scripts()->setCurrentIndex(0);
-        DataKind kind;
-        QString list;
-        ListContents art;
-        if (artListFor(m_doc.objtype, kind, list))
-            art = readlist(dataFile(settings, kind, list), ListMode::First12);
-        else
-            art.entries << kNoneEntry; // a type with no art list offers only "<NONE>"
-        m_header->frames()->addItems(art.entries);
-        m_doc.artcount = art.count;
-        m_header->frames()->setCurrentIndex(0);
-    } catch (const UserError& e) {
-        showError(e.text(), e.path());
-        return false;
-    }
-
-    for (QPushButton* b : m_buttontable)
-        if (b)
-            b->setEnabled(true);
-    for (TypePage* page : {m_itemPage.get(), m_critterPage.get()})
-        page->opened();
-    setCaption();
-    m_pages->setEnabled(true);
-    for (int i = 0; i < 6; ++i)
-        if (m_edittable[std::size_t(i)])
-            m_edittable[std::size_t(i)]->setEnabled(true);
-    m_header->enableForOpen();
-    return setvalues();
-}
-
-bool EditorWindow::setvalues() {
-    m_header->selectHex();
-    if (!m_header->fill(m_doc.image))
-        return false; // an object type the panel cannot show stopped the filling
-    m_header->flags()->setcommonflags();
-    refreshDescription();
-    switch (m_doc.objtype) {
-    case 0:
-    case 1:
-        try {
-            typePage()->fill(m_doc.image); // setitem / setcritter
-        } catch (const UserError& e) {
-            showError(e.text(), e.path());
-            return false; // a page filled part-way is not saved
-        }
-        break;
-    case 2:
-        setscenery();
-        break;
-    case 3:
-        setwall();
-        break;
-    case 4:
-        settile();
-        break;
-    case 5:
-        setmisc();
-        break;
-    default:
-        break; // no page belongs to other types
-    }
-    clearalarm();
-    m_savePreset = m_doc.filepath;
-    m_doc.opened = true;
-    return true;
-}
-
-void EditorWindow::setscenery() {
-    m_simple->setSize(2, int(m_doc.image.size()));
-}
-void EditorWindow::setwall() {
-    m_simple->setSize(3, int(m_doc.image.size()));
-}
-void EditorWindow::settile() {
-    m_simple->setSize(4, int(m_doc.image.size()));
-    m_simple->fillTile(m_doc.image);
-}
-void EditorWindow::setmisc() {
-    m_simple->setSize(5, int(m_doc.image.size()));
+    m_controller->openPath(path);
 }
 
 void EditorWindow::save() {
-    updateValidity();
-    if (!fieldsvalid) {
-        m_app.prompter->error(this, QStringLiteral("Error!"), kCannotSave);
-        return;
-    }
-    savefile(m_doc.filepath, false);
+    m_controller->save();
 }
 
 void EditorWindow::saveAs() {
-    updateValidity();
-    if (!fieldsvalid) {
-        m_app.prompter->error(this, QStringLiteral("Error!"), kCannotSave);
-        return;
-    }
-    const QString chosen =
-        m_app.prompter->saveFile(this, m_savePreset, kProtoFilter, QStringLiteral("pro"));
-    if (chosen.isEmpty())
-        return;
-    savefile(chosen, true);
-}
-
-bool EditorWindow::savefile(const QString& path, bool saveAs) {
-    m_header->selectHex();
-    try {
-        // Save keeps what the file holds now outside the fields; Save As writes the
-        // document: the opened file's bytes with the fields applied.
-        QList<FieldWrite> fields = m_header->fieldWrites();
-        if (const TypePage* page = typePage())
-            fields += page->fieldWrites(); // saveitem / savecritter, all converted first
-        if (m_doc.objtype == 4)
-            fields += m_simple->tileWrites();
-        const QByteArray base = saveAs ? m_doc.image : readFileBytes(path);
-        const QByteArray bytes = applyFields(base, fields);
-        writePrototype(path, bytes);
-    } catch (const UserError& e) {
-        showError(e.text(), e.path());
-        return false;
-    }
-    clearalarm();
-    if (saveAs) {
-        m_doc.filepath = path;
-        m_doc.filename = QFileInfo(path).fileName();
-        setCaption();
-        m_savePreset = path;
-    }
-    return true;
+    m_controller->saveAs();
 }
 
 void EditorWindow::refreshDescription() {
-    try {
-        const qint64 number = m_header->textIdValue();
-        const QString names = nameMessageFile(m_doc.objtype);
-        const QString name = names.isEmpty()
-                                 ? kNoneEntry
-                                 : findmessage(dataFile(m_app.settings, DataKind::Messages, names),
-                                               number, MessageVariant::ObjectName);
-        QString description = kNoneEntry;
-        const int script = m_header->scripts()->currentIndex();
-        if (script != m_doc.scriptcount)
-            description = scriptdescription(
-                dataFile(m_app.settings, DataKind::ScriptList, QStringLiteral("scripts.lst")),
-                qMax(script, 0));
-        const int type = int(roundHalfEven(std::fabs(m_header->typeFieldValue())));
-        QPlainTextEdit* memo = type == 1 ? m_critterPage->descriptionBox() : m_simple->memo(type);
-        if (!memo)
-            return; // items show no description
-        memo->setPlainText(QStringLiteral("Name: ") + name +
-                           QStringLiteral("\nScript description: ") + description);
-    } catch (const UserError& e) {
-        showError(e.text(), e.path());
-    }
+    if (m_controller) // not while the window is being built
+        m_controller->refreshDescription();
 }
 
 } // namespace zantrel

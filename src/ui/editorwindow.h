@@ -20,6 +20,7 @@ class QTimer;
 
 namespace zantrel {
 
+class DocumentController;
 class HeaderPanel;
 class TypePage;
 class Picture;
@@ -38,8 +39,9 @@ public:
     static constexpr int kClientWidth = 815;
     static constexpr int kClientHeight = 572;
 
-    void setalarm();   // raises the modified mark: the indicator starts blinking
-    void clearalarm(); // opening and saving: the indicator stops, steady
+    // The document's modified mark, which the lamp follows.
+    void setalarm();
+    void clearalarm();
     bool alarmOn() const;
 
     void toggleTree();         // shows or hides the tree window
@@ -47,29 +49,23 @@ public:
     void treeClosedByButton(); // the tree window's own close button
     void showCentred();
 
-    // Opening and saving the document.
+    // Opening and saving the document, carried out by its controller.
     void openWithDialog(); // Open: the open dialog, then openfile
-    bool openfile();       // opens filepath; false when it stopped part-way
-    bool setvalues();      // fills the header panel and the type's page
     void save();           // Save
     void saveAs();         // Save As
-    bool savefile(const QString& path, bool saveAs);
-    void refreshDescription(); // the description refresh
+    void refreshDescription();
     void openFromTree(const QString& path);
-    void setscenery();
-    void setwall();
-    void settile();
-    void setmisc();
 
-    const Document& document() const { return m_doc; }
-    Document& document() { return m_doc; }
+    const Document& document() const { return *m_doc; }
+    // The document may be saved: it opened completely and no field is marked red.
+    bool fieldsValid() const;
     HeaderPanel* header() const { return m_header; }
     SimplePages* simplePages() const { return m_simple; }
     TypePage* itemPage() const { return m_itemPage.get(); }
     TypePage* critterPage() const { return m_critterPage.get(); }
     // The page with fields of its own for the open prototype's type, if any.
     TypePage* typePage() const;
-    // fieldsvalid anew: the prototype opened completely and no field of its page is red.
+    // Validity anew: the prototype opened completely and no field of its page is red.
     void updateValidity();
 
     // The control tables: numbered edit boxes, check boxes and the description buttons,
@@ -91,8 +87,6 @@ public:
     QList<QAction*> commandActions() const { return m_commands; }
     QWidget* back() const { return m_back; }
     QTabWidget* pageControl() const { return m_pages; }
-    // No range-checked field of the open prototype is marked red (and it opened completely).
-    bool fieldsvalid = false;
 
 signals:
     void settingsRequested();
@@ -112,6 +106,7 @@ private:
     void showError(const QString& text, const QString& path = QString());
     void setCaption();
     void blink();
+    void showModified(bool modified);
     void loadCursor();
     QRect desktop() const;
 
@@ -133,14 +128,13 @@ private:
     QTimer* m_blinkTimer = nullptr;
     QWidget* m_back = nullptr;
     QTabWidget* m_pages = nullptr;
-    Document m_doc;
+    Document* m_doc = nullptr;
+    DocumentController* m_controller = nullptr;
     HeaderPanel* m_header = nullptr;
     SimplePages* m_simple = nullptr;
     std::unique_ptr<TypePage> m_itemPage;
     std::unique_ptr<TypePage> m_critterPage;
     QLabel* m_fileNameLabel = nullptr;
-    QString m_savePreset;      // the save dialog's file name
-    bool m_readFailed = false; // the last openfile could not read its file
     QFrame* m_minimizeBevel = nullptr;
     PictureButton* m_closeButton = nullptr;
     PictureButton* m_treeButton = nullptr;

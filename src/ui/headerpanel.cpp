@@ -351,7 +351,8 @@ void HeaderPanel::scriptBoxChanged() {
         return;
     alarm();
     // The type byte takes no part in choosing the line.
-    selectEntry(m_scriptList, double(scriptLine(scriptWord())), m_document.scriptcount, e->text());
+    selectEntry(m_scriptList, double(scriptLine(scriptWord())), m_document.scriptCount(),
+                e->text());
 }
 
 std::uint32_t HeaderPanel::scriptWord() const {
@@ -365,7 +366,7 @@ std::uint32_t HeaderPanel::scriptWord() const {
 }
 
 bool HeaderPanel::hasScript() const {
-    return headerLayout(m_document.objtype).scriptOffset >= 0;
+    return headerLayout(m_document.type()).scriptOffset >= 0;
 }
 
 void HeaderPanel::frameBoxChanged() {
@@ -378,7 +379,7 @@ void HeaderPanel::frameBoxChanged() {
         n = roundHalfEven(strToFloat(e->text())); // a negative one lies beyond the list
     else
         n = hextoint(e->text());
-    selectEntry(m_frameList, n, m_document.artcount, e->text());
+    selectEntry(m_frameList, n, m_document.artCount(), e->text());
     if (e->text() == QLatin1String("FFFFFFFF"))
         e->setText(QStringLiteral("FFFF"));
 }
@@ -386,9 +387,9 @@ void HeaderPanel::frameBoxChanged() {
 void HeaderPanel::scriptPicked() {
     alarm();
     const int at = m_scriptList->currentIndex();
-    const bool none = at == m_document.scriptcount || at < 0;
+    const bool none = at == m_document.scriptCount() || at < 0;
     const std::uint32_t id =
-        none ? kNoScript : scriptIdForLine(scriptWord(), at, m_document.objtype);
+        none ? kNoScript : scriptIdForLine(scriptWord(), at, m_document.type());
     if (decimal())
         m_edits[5]->setText(none ? QStringLiteral("-1") : QString::number(id));
     else
@@ -401,20 +402,20 @@ void HeaderPanel::framePicked() {
     alarm();
     const int at = m_frameList->currentIndex();
     if (decimal())
-        m_edits[12]->setText(at == m_document.artcount || at < 0 ? QStringLiteral("-1")
-                                                                 : QString::number(at));
+        m_edits[12]->setText(at == m_document.artCount() || at < 0 ? QStringLiteral("-1")
+                                                                   : QString::number(at));
     else if (at < 0)
         m_edits[12]->setText(QStringLiteral("FFFFFFFF"));
     else
-        m_edits[12]->setText(at == m_document.artcount ? QStringLiteral("FFFF")
-                                                       : hexDigits(std::uint32_t(at), 4));
+        m_edits[12]->setText(at == m_document.artCount() ? QStringLiteral("FFFF")
+                                                         : hexDigits(std::uint32_t(at), 4));
     if (m_hooks.frameChanged)
         m_hooks.frameChanged();
 }
 
 bool HeaderPanel::fill(const QByteArray& bytes) {
     // Field order of the filling; each assignment runs the box's change handling.
-    const HeaderLayout layout = headerLayout(m_document.objtype);
+    const HeaderLayout layout = headerLayout(m_document.type());
     const struct {
         int number, offset, width;
     } order[] = {{1, 0, 1},   {4, 8, 1},
@@ -458,7 +459,7 @@ bool HeaderPanel::fill(const QByteArray& bytes) {
 }
 
 QList<FieldWrite> HeaderPanel::fieldWrites() const {
-    const HeaderLayout layout = headerLayout(m_document.objtype);
+    const HeaderLayout layout = headerLayout(m_document.type());
     // The save order of the header's boxes.
     const struct {
         int number, offset, width;
@@ -484,7 +485,7 @@ QList<FieldWrite> HeaderPanel::fieldWrites() const {
 void HeaderPanel::showNoScript() {
     const QSignalBlocker quiet(m_edits[5]);
     m_edits[5]->setText(kNoneEntry);
-    m_scriptList->setCurrentIndex(m_document.scriptcount);
+    m_scriptList->setCurrentIndex(m_document.scriptCount());
     m_edits[5]->setEnabled(false);
     m_scriptList->setEnabled(false);
 }

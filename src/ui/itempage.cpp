@@ -438,7 +438,7 @@ void ItemPage::drawInventory() {
 void ItemPage::drawGround() {
     const QComboBox* frames = m_context.header->frames();
     const int at = frames->currentIndex();
-    if (at < 0 || at == m_context.document->artcount)
+    if (at < 0 || at == m_context.document->artCount())
         clear(m_groundPicture);
     else
         drawEntry(kGroundArt, frames->itemText(at), m_groundPicture);

@@ -291,7 +291,7 @@ TEST(CritterPage, EachFieldIsReadFromItsOffsetAndWrittenBackThere) {
     }
     e.edit("Edit103")->setText("65536");
     put(expected, 404, "00010000");
-    ASSERT_TRUE(e.w->fieldsvalid);
+    ASSERT_TRUE(e.w->fieldsValid());
     EXPECT_EQ(hex(e.save()), hex(expected));
     EXPECT_TRUE(e.prompter.messages.empty()) << e.lastMessage().toStdString();
 }
@@ -477,7 +477,7 @@ TEST(CritterPage, PairsAreMarkedRedWhenTheirTotalLeavesTheRange) {
         if (c.partner) {
             EXPECT_EQ(e.colour(c.partner), expected) << c.partner << "=" << c.partnerValue;
         }
-        EXPECT_EQ(e.w->fieldsvalid, !c.red) << c.changed;
+        EXPECT_EQ(e.w->fieldsValid(), !c.red) << c.changed;
         EXPECT_EQ(e.text("Edit117"), "0");
         EXPECT_TRUE(e.prompter.messages.empty()) << e.lastMessage().toStdString();
     }
@@ -533,7 +533,7 @@ TEST(CritterPage, SavingWaitsUntilNoFieldIsRed) {
     e.type("Edit35", "3");
     e.open(critter());
     EXPECT_EQ(e.colour("Edit17"), kNormal);
-    EXPECT_TRUE(e.w->fieldsvalid);
+    EXPECT_TRUE(e.w->fieldsValid());
 }
 
 TEST(CritterPage, AFillingThatFailsLeavesTheNewValuesShownAndTheFileUnsaveable) {
@@ -614,7 +614,7 @@ TEST(CritterPage, BaseHitPointsOnlyTestTheTotalForZeroOrMore) {
     e.type("Edit25", "2"); // the base side does not
     EXPECT_EQ(e.colour("Edit25"), kNormal);
     EXPECT_EQ(e.colour("Edit47"), kNormal);
-    EXPECT_TRUE(e.w->fieldsvalid);
+    EXPECT_TRUE(e.w->fieldsValid());
 }
 
 TEST(CritterPage, TypeNamesFollowTheBoxesWithTheirTrailingSpace) {

@@ -209,7 +209,7 @@ TEST(TreeWindow, OpeningWithoutASelectedFileDoesNothing) {
         EXPECT_EQ(t.w->selectedFile(), "");
         EXPECT_TRUE(t.prompter.messages.empty());
         EXPECT_TRUE(t.prompter.fileRequests.empty());
-        EXPECT_TRUE(t.shell.editor->document().filepath.isEmpty());
+        EXPECT_TRUE(t.shell.editor->document().path().isEmpty());
         EXPECT_EQ(t.shell.editor->windowTitle(), "Zantrel");
     }
 }
@@ -231,8 +231,8 @@ TEST(TreeWindow, DoubleClickOrEnterOpensTheFileInTheEditor) {
             doubleClick(t.files, at);
         }
         EXPECT_EQ(t.shell.editor->windowTitle(), "Zantrel - " + stone);
-        EXPECT_EQ(t.shell.editor->document().filepath, stone);
-        EXPECT_TRUE(t.shell.editor->fieldsvalid);
+        EXPECT_EQ(t.shell.editor->document().path(), stone);
+        EXPECT_TRUE(t.shell.editor->fieldsValid());
         EXPECT_EQ(t.prompter.texts(), QStringList());
         EXPECT_TRUE(t.prompter.fileRequests.empty());
     }

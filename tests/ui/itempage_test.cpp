@@ -226,7 +226,7 @@ TEST(ItemPage, OutOfRangeFieldsTurnRedAndStopTheSave) {
         const QRgb normal = e.background(c.edit);
         e.edit(c.edit)->setText(c.text);
         EXPECT_EQ(e.background(c.edit), c.red ? qRgb(255, 0, 0) : normal) << c.edit << c.text;
-        EXPECT_EQ(e.w->fieldsvalid, !c.red);
+        EXPECT_EQ(e.w->fieldsValid(), !c.red);
         e.save();
         if (c.red) {
             ASSERT_EQ(e.prompter.messages.size(), 1u);
@@ -240,7 +240,7 @@ TEST(ItemPage, OutOfRangeFieldsTurnRedAndStopTheSave) {
             }
             e.edit(c.edit)->setText("7");
             EXPECT_EQ(e.background(c.edit), normal);
-            EXPECT_TRUE(e.w->fieldsvalid);
+            EXPECT_TRUE(e.w->fieldsValid());
         } else {
             EXPECT_TRUE(e.prompter.messages.empty()) << c.edit << c.text;
             EXPECT_NE(e.saved().toHex(), original.toHex()) << c.edit << c.text;
@@ -386,7 +386,7 @@ TEST(ItemPage, UnreadableInventoryListStopsTheOpening) {
     e.open(item());
     ASSERT_EQ(e.prompter.messages.size(), 1u);
     EXPECT_TRUE(e.prompter.messages[0].text.startsWith("File not found"));
-    EXPECT_FALSE(e.w->document().opened);
+    EXPECT_FALSE(e.w->document().isOpened());
     e.prompter.messages.clear();
     e.save();
     EXPECT_EQ(e.prompter.texts(), QStringList({"Cannot save file. Please check marked fields"}));

@@ -1,0 +1,235 @@
+#include "documentcontroller.h"
+
+#include "app.h"
+#include "core/files.h"
+#include "core/numbers.h"
+#include "core/usererror.h"
+#include "flags.h"
+#include "gamedata/datafolder.h"
+#include "gamedata/lists.h"
+#include "headerpanel.h"
+#include "prompter.h"
+#include "proto/document.h"
+#include "simplepages.h"
+#include "typepage.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <cmath>
+
+namespace zantrel {
+
+namespace {
+const QString kCannotSave = QStringLiteral("Cannot save file. Please check marked fields");
+const QString kProtoFilter = QStringLiteral("Fallout PROTO (*.pro)|*.pro");
+} // namespace
+
+DocumentController::DocumentController(AppContext& app, Document& document,
+                                       const EditorParts& parts, QObject* parent)
+    : QObject(parent), m_app(app), m_document(document), m_parts(parts) {}
+
+void DocumentController::showError(const QString& text, const QString& path) {
+    m_app.prompter->error(m_parts.window, QStringLiteral("Error"),
+                          AppContext::withPath(text, path));
+}
+
+void DocumentController::showTypePage(int type) {
+    m_parts.pages->setCurrentIndex(type);
+    for (int i = 0; i < 6; ++i)
+        m_parts.pages->setTabEnabled(i, i == type);
+    if (TypePage* page = type == 0 ? m_parts.itemPage : type == 1 ? m_parts.critterPage : nullptr)
+        page->showFirstInnerPage();
+}
+
+TypePage* DocumentController::typePage() const {
+    switch (m_document.type()) {
+    case 0:
+        return m_parts.itemPage;
+    case 1:
+        return m_parts.critterPage;
+    default:
+        return nullptr;
+    }
+}
+
+void DocumentController::updateValidity() {
+    const TypePage* page = typePage();
+    m_document.setValid(m_document.isOpened() && (!page || page->valid()));
+}
+
+void DocumentController::openWithDialog() {
+    const QString chosen =
+        m_app.prompter->openFile(m_parts.window, QDir::currentPath(), kProtoFilter);
+    if (!chosen.isEmpty())
+        openfile(chosen);
+}
+
+void DocumentController::openPath(const QString& path) {
+    openfile(path);
+    m_parts.window->activateWindow();
+    m_parts.window->setFocus();
+}
+
+bool DocumentController::openfile(const QString& path) {
+    QByteArray bytes;
+    try {
+        bytes = readFileBytes(path);
+    } catch (const UserError& e) {
+        showError(e.text(), e.path());
+        return false; // nothing was read: the open document stays as it was
+    }
+    m_document.load(path, bytes);
+    bool ok = readLists();
+    if (ok) {
+        enableForOpen();
+        ok = setvalues();
+    }
+    updateValidity();
+    return ok;
+}
+
+bool DocumentController::readLists() {
+    HeaderPanel* header = m_parts.header;
+    header->scripts()->clear();
+    header->frames()->clear();
+    header->flags()->clearflags();
+    const Settings& settings = m_app.settings;
+    try {
+        const ListContents scripts =
+            readlist(dataFile(settings, DataKind::ScriptList, QStringLiteral("scripts.lst")),
+                     ListMode::First12);
+        DataKind kind;
+        QString list;
+        ListContents art;
+        if (artListFor(m_document.type(), kind, list))
+            art = readlist(dataFile(settings, kind, list), ListMode::First12);
+        else
+            art.entries << kNoneEntry; // a type with no art list offers only "<NONE>"
+        header->scripts()->addItems(scripts.entries);
+        header->scripts()->setCurrentIndex(0);
+        header->frames()->addItems(art.entries);
+        header->frames()->setCurrentIndex(0);
+        m_document.setListCounts(scripts.count, art.count);
+    } catch (const UserError& e) {
+        showError(e.text(), e.path());
+        return false;
+    }
+    return true;
+}
+
+void DocumentController::enableForOpen() {
+    for (QPushButton* b : *m_parts.descriptionButtons)
+        if (b)
+            b->setEnabled(true);
+    for (TypePage* page : {m_parts.itemPage, m_parts.critterPage})
+        page->opened();
+    emit fileShown();
+    m_parts.pages->setEnabled(true);
+    for (int i = 0; i < 6; ++i)
+        if (QLineEdit* e = (*m_parts.edits)[std::size_t(i)])
+            e->setEnabled(true);
+    m_parts.header->enableForOpen();
+}
+
+bool DocumentController::setvalues() {
+    HeaderPanel* header = m_parts.header;
+    header->selectHex();
+    if (!header->fill(m_document.bytes()))
+        return false; // an object type the panel cannot show stopped the filling
+    header->flags()->setcommonflags();
+    refreshDescription();
+    const std::uint8_t type = m_document.type();
+    if (TypePage* page = typePage()) {
+        try {
+            page->fill(m_document.bytes()); // setitem / setcritter
+        } catch (const UserError& e) {
+            showError(e.text(), e.path());
+            return false; // a page filled part-way is not saved
+        }
+    } else if (type >= 2 && type <= 5) {
+        // setscenery, setwall, settile, setmisc: the size, and a tile's material.
+        m_parts.simplePages->setSize(type, int(m_document.bytes().size()));
+        if (type == 4)
+            m_parts.simplePages->fillTile(m_document.bytes());
+    }
+    m_savePreset = m_document.path();
+    m_document.finishOpening();
+    return true;
+}
+
+void DocumentController::save() {
+    updateValidity();
+    if (!m_document.isValid()) {
+        m_app.prompter->error(m_parts.window, QStringLiteral("Error!"), kCannotSave);
+        return;
+    }
+    savefile(m_document.path(), false);
+}
+
+void DocumentController::saveAs() {
+    updateValidity();
+    if (!m_document.isValid()) {
+        m_app.prompter->error(m_parts.window, QStringLiteral("Error!"), kCannotSave);
+        return;
+    }
+    const QString chosen =
+        m_app.prompter->saveFile(m_parts.window, m_savePreset, kProtoFilter, QStringLiteral("pro"));
+    if (!chosen.isEmpty())
+        savefile(chosen, true);
+}
+
+bool DocumentController::savefile(const QString& path, bool saveAs) {
+    m_parts.header->selectHex();
+    try {
+        // Save keeps what the file holds now outside the fields; Save As writes the
+        // document: the opened file's bytes with the fields applied.
+        QList<FieldWrite> fields = m_parts.header->fieldWrites();
+        if (const TypePage* page = typePage())
+            fields += page->fieldWrites(); // saveitem / savecritter, all converted first
+        if (m_document.type() == 4)
+            fields += m_parts.simplePages->tileWrites();
+        const QByteArray base = saveAs ? m_document.bytes() : readFileBytes(path);
+        writePrototype(path, applyFields(base, fields));
+    } catch (const UserError& e) {
+        showError(e.text(), e.path());
+        return false;
+    }
+    m_document.markSaved(saveAs ? path : m_document.path());
+    if (saveAs)
+        m_savePreset = path;
+    return true;
+}
+
+void DocumentController::refreshDescription() {
+    HeaderPanel* header = m_parts.header;
+    try {
+        const qint64 number = header->textIdValue();
+        const QString names = nameMessageFile(m_document.type());
+        const QString name = names.isEmpty()
+                                 ? kNoneEntry
+                                 : findmessage(dataFile(m_app.settings, DataKind::Messages, names),
+                                               number, MessageVariant::ObjectName);
+        QString description = kNoneEntry;
+        const int script = header->scripts()->currentIndex();
+        if (script != m_document.scriptCount())
+            description = scriptdescription(
+                dataFile(m_app.settings, DataKind::ScriptList, QStringLiteral("scripts.lst")),
+                qMax(script, 0));
+        const int type = int(roundHalfEven(std::fabs(header->typeFieldValue())));
+        QPlainTextEdit* memo =
+            type == 1 ? m_parts.critterPage->descriptionBox() : m_parts.simplePages->memo(type);
+        if (!memo)
+            return; // items show no description
+        memo->setPlainText(QStringLiteral("Name: ") + name +
+                           QStringLiteral("\nScript description: ") + description);
+    } catch (const UserError& e) {
+        showError(e.text(), e.path());
+    }
+}
+
+} // namespace zantrel

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+
+namespace zantrel {
+
+struct AppContext;
+class Document;
+class HeaderPanel;
+class SimplePages;
+class TypePage;
+
+// The editor's controls the opening and saving work on.
+struct EditorParts {
+    QWidget* window = nullptr; // parent of the dialogs
+    HeaderPanel* header = nullptr;
+    SimplePages* simplePages = nullptr;
+    TypePage* itemPage = nullptr;
+    TypePage* critterPage = nullptr;
+    QTabWidget* pages = nullptr;
+    const std::array<QLineEdit*, 116>* edits = nullptr;
+    const std::array<QPushButton*, 4>* descriptionButtons = nullptr;
+};
+
+// Opening and saving: reads a file into the document and the controls, writes the controls'
+// values back, and refreshes the description. The window frame only starts these.
+class DocumentController : public QObject {
+    Q_OBJECT
+public:
+    DocumentController(AppContext& app, Document& document, const EditorParts& parts,
+                       QObject* parent = nullptr);
+
+    void openWithDialog();              // Open: the open dialog, then openfile
+    void openPath(const QString& path); // the tree window's pick
+    bool openfile(const QString& path); // false when it stopped part-way
+    void save();                        // Save
+    void saveAs();                      // Save As
+    bool savefile(const QString& path, bool saveAs);
+    void refreshDescription();   // name and script description of the open type
+    void showTypePage(int type); // an object type 0..5 selects its page
+    // The page with fields of its own for the open prototype's type, if any.
+    TypePage* typePage() const;
+    // Validity anew: the prototype opened completely and no field of its page is red.
+    void updateValidity();
+
+signals:
+    void fileShown(); // the file's name belongs in the caption now
+
+private:
+    bool setvalues(); // fills the header panel and the type's page
+    bool readLists();
+    void enableForOpen();
+    void showError(const QString& text, const QString& path = QString());
+
+    AppContext& m_app;
+    Document& m_document;
+    EditorParts m_parts;
+    QString m_savePreset; // the save dialog's file name
+};
+
+} // namespace zantrel
