@@ -4,10 +4,7 @@
 #include "loadingwindow.h"
 #include "settingswindow.h"
 #include "filetreewindow.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
+#include "settings/settingslocation.h"
 
 // The skins are compiled into this static library; their resources must be registered.
 static void initSkins() {
@@ -15,15 +12,6 @@ static void initSkins() {
 }
 
 namespace zantrel {
-
-QString settingsFilePath(const QString& programFolder) {
-    const QString beside = QDir(programFolder).filePath(settingsFileName());
-    if (QFileInfo::exists(beside) || QFileInfo(programFolder).isWritable())
-        return beside;
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(config);
-    return QDir(config).filePath(settingsFileName());
-}
 
 void createWindows(Shell& shell) {
     initSkins();
