@@ -13,6 +13,11 @@
 #include <cerrno>
 #include <string>
 
+// Without the min and max macros, which clash with std:: and Qt.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 namespace zantrel::platform {
