@@ -10,6 +10,9 @@ packages=(
   zlib1g-dev
   xvfb xauth imagemagick
   fonts-dejavu-core
+  # The Windows cross compiler, for the syntax check of every source against Windows headers;
+  # the POSIX thread model, because Qt's headers need std::mutex.
+  g++-mingw-w64-x86-64-posix
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "files.h"
 
+#include "core/platform.h"
 #include "core/usererror.h"
 
 #include <QDir>
@@ -7,17 +8,8 @@
 #include <QFileInfo>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace zantrel {
-
-namespace {
-// No game text, palette or frame file comes near this; larger ones are refused rather
-// than read into memory.
-constexpr qint64 kMaxFileSize = 256 * 1024 * 1024;
-} // namespace
 
 namespace {
 
@@ -72,52 +64,28 @@ QString fileErrorText(int posixError) {
     case EINVAL:
         return QStringLiteral("Invalid filename");
     default:
-        return QStringLiteral("I/O error %1").arg(posixError);
+        return ioErrorText(posixError);
     }
 }
 
+QString ioErrorText(qint64 code) {
+    return QStringLiteral("I/O error %1").arg(code);
+}
+
 QByteArray readFileBytes(const QString& path) {
-    if (path.isEmpty())
-        throw UserError(fileErrorText(EINVAL), path);
-    const QByteArray native = QFile::encodeName(path);
-    // Non-blocking, so a FIFO in the way cannot hang the open.
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        throw UserError(fileErrorText(errno), path);
-    struct stat st {};
-    // Only regular files: a folder, a device or a pipe is no game file.
-    int err = 0;
-    if (::fstat(fd, &st) != 0)
-        err = errno;
-    else if (S_ISDIR(st.st_mode))
-        err = EISDIR;
-    else if (!S_ISREG(st.st_mode))
-        err = EACCES;
-    else if (st.st_size > kMaxFileSize)
-        err = EFBIG;
-    if (err != 0) {
-        ::close(fd);
-        throw UserError(fileErrorText(err), path);
-    }
-    // The size fstat gave, read straight into place (what is appended meanwhile is not read).
-    QByteArray data(qsizetype(st.st_size), Qt::Uninitialized);
-    qsizetype filled = 0;
-    while (filled < data.size()) {
-        const ssize_t got = ::read(fd, data.data() + filled, size_t(data.size() - filled));
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            const int readError = errno;
-            ::close(fd);
-            throw UserError(fileErrorText(readError), path);
-        }
-        if (got == 0)
-            break; // shrunk meanwhile
-        filled += got;
-    }
-    data.resize(filled);
-    ::close(fd);
+    const platform::RegularFile file(path);
+    if (file.size() > kMaxFileSize)
+        throw UserError(fileErrorText(EFBIG), path);
+    QByteArray data(qsizetype(file.size()), Qt::Uninitialized);
+    const qint64 got = file.readAt(0, data.data(), data.size());
+    if (got < 0)
+        throw UserError(fileErrorText(EIO), path);
+    data.resize(qsizetype(got)); // shrunk meanwhile
     return data;
+}
+
+QString normalizedPath(const QString& text) {
+    return QDir::fromNativeSeparators(text);
 }
 
 } // namespace zantrel

@@ -1,16 +1,13 @@
 #include "datarchive.h"
 
-#include "core/usererror.h"
 #include "core/files.h"
+#include "core/platform.h"
+#include "core/usererror.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <zlib.h>
 
 namespace zantrel {
@@ -28,49 +25,19 @@ quint32 u32At(const QByteArray& bytes, qint64 pos) {
 }
 
 // The archive file, opened without blocking so that a FIFO or a device in its place cannot
-// hang the editor, and read with pread so no position is shared.
+// hang the editor, and read at offsets so no position is shared.
 class ArchiveFile {
 public:
-    explicit ArchiveFile(const QString& path) {
-        const QByteArray native = QFile::encodeName(path);
-        m_fd = path.isEmpty() ? -1 : ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        if (m_fd < 0)
-            throw UserError(fileErrorText(path.isEmpty() ? EINVAL : errno), path);
-        struct stat st {};
-        int err = 0;
-        if (::fstat(m_fd, &st) != 0)
-            err = errno;
-        else if (S_ISDIR(st.st_mode) || !S_ISREG(st.st_mode))
-            err = S_ISDIR(st.st_mode) ? EISDIR : EACCES;
-        if (err != 0) {
-            ::close(m_fd);
-            throw UserError(fileErrorText(err), path);
-        }
-        m_size = st.st_size;
-    }
-    ~ArchiveFile() { ::close(m_fd); }
-    ArchiveFile(const ArchiveFile&) = delete;
-    ArchiveFile& operator=(const ArchiveFile&) = delete;
+    explicit ArchiveFile(const QString& path) : m_file(path) {}
 
-    qint64 size() const { return m_size; }
+    qint64 size() const { return m_file.size(); }
     // Exactly size bytes at offset; false when the file ends first or cannot be read.
     bool readAt(qint64 offset, char* into, qint64 size) const {
-        while (size > 0) {
-            const ssize_t got = ::pread(m_fd, into, size_t(size), off_t(offset));
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got <= 0)
-                return false;
-            into += got;
-            offset += got;
-            size -= got;
-        }
-        return true;
+        return m_file.readAt(offset, into, size) == size;
     }
 
 private:
-    int m_fd = -1;
-    qint64 m_size = 0;
+    platform::RegularFile m_file;
 };
 
 } // namespace

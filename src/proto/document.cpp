@@ -3,11 +3,12 @@
 #include "core/files.h"
 #include "core/usererror.h"
 #include "fieldcodec.h"
+#include "core/platform.h"
+#include "core/savefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 
@@ -85,51 +86,12 @@ QByteArray applyFields(QByteArray base, const QList<FieldWrite>& fields) {
     return base;
 }
 
-namespace {
-
-// The mode bits only: the "user" flags say what the current user may do, and root may
-// write anything.
-constexpr QFileDevice::Permissions kWrite =
-    QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-
-QString saveErrorText(const QFileDevice& f) {
-    switch (f.error()) {
-    case QFileDevice::OpenError:
-    case QFileDevice::PermissionsError:
-    case QFileDevice::RenameError:
-        return fileErrorText(EACCES);
-    default:
-        return fileErrorText(EIO);
-    }
-}
-
-} // namespace
-
 bool isReadOnly(const QString& path) {
-    return QFileInfo::exists(path) && !(QFile::permissions(path) & kWrite);
+    return platform::isReadOnly(path);
 }
 
 void writePrototype(const QString& path, const QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (info.isDir())
-        throw UserError(fileErrorText(EISDIR), path);
-    if (!info.dir().exists())
-        throw UserError(fileErrorText(ENOENT), path);
-    QSaveFile out(path);
-    // Renaming over a read-only file is allowed where the folder may be written; the
-    // new file gets its read-only attribute afterwards.
-    out.setDirectWriteFallback(false);
-    if (!out.open(QIODevice::WriteOnly))
-        throw UserError(saveErrorText(out), path);
-    if (out.write(bytes) != bytes.size()) {
-        const QString text = saveErrorText(out);
-        out.cancelWriting();
-        throw UserError(text, path);
-    }
-    if (!out.commit())
-        throw UserError(saveErrorText(out), path);
-    // WriteUser is how Qt spells the owner's write bit when setting permissions.
-    QFile::setPermissions(path, QFile::permissions(path) & ~(kWrite | QFileDevice::WriteUser));
+    saveFileAtomically(path, bytes, true);
 }
 
 } // namespace zantrel

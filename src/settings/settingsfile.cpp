@@ -1,12 +1,12 @@
 #include "settingsfile.h"
 
 #include "core/files.h"
+#include "core/savefile.h"
 #include "core/usererror.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 // Only the narrow (UTF-8) variant is used, so no wide-character converter is needed.
@@ -80,14 +80,14 @@ QStringList defaultCheckedFiles() {
 SettingsForm defaultSettingsForm(const QString& programFolder) {
     SettingsForm f;
 #ifdef Q_OS_WIN
-    f.gameFolder = QStringLiteral("D:\\Fallout2");
+    f.gameFolder = QStringLiteral("D:/Fallout2");
 #else
     f.gameFolder = QDir::homePath() + QStringLiteral("/Fallout2");
 #endif
     QString folder = QDir::fromNativeSeparators(programFolder);
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
-    f.sourcesFolder = QDir::toNativeSeparators(folder + QStringLiteral("Source"));
+    f.sourcesFolder = folder + QStringLiteral("Source");
     f.useSources = true;
     f.halfSize = false;
     f.rows = defaultCheckedFiles();
@@ -98,8 +98,8 @@ Settings readini(const QString& path) {
     CSimpleIniA ini;
     loadInto(ini, path, false);
     Settings s;
-    s.gameFolder = value(ini, kFile, QStringLiteral("F2Path"));
-    s.sourcesFolder = value(ini, kFile, QStringLiteral("Source"));
+    s.gameFolder = normalizedPath(value(ini, kFile, QStringLiteral("F2Path")));
+    s.sourcesFolder = normalizedPath(value(ini, kFile, QStringLiteral("Source")));
     s.useSources = value(ini, kFile, QStringLiteral("Usesource"));
     s.imageSize = value(ini, kImage, QStringLiteral("Optimize"));
     const int keys = ini.GetSectionSize(kOther);
@@ -113,8 +113,9 @@ Settings readini(const QString& path) {
 void saveini(const QString& path, const SettingsForm& form) {
     CSimpleIniA ini;
     loadInto(ini, path, true);
-    set(ini, kFile, "F2Path", form.gameFolder);
-    set(ini, kFile, "Source", form.sourcesFolder);
+    // The file holds folders as the system writes them, so it reads well when edited by hand.
+    set(ini, kFile, "F2Path", QDir::toNativeSeparators(form.gameFolder));
+    set(ini, kFile, "Source", QDir::toNativeSeparators(form.sourcesFolder));
     set(ini, kFile, "UseSource", form.useSources ? QStringLiteral("1") : QStringLiteral("0"));
     set(ini, kImage, "Optimize", form.halfSize ? QStringLiteral("1") : QStringLiteral("0"));
     ini.Delete(kOther, nullptr);
@@ -126,15 +127,7 @@ void saveini(const QString& path, const SettingsForm& form) {
     std::string text;
     if (ini.Save(text, false) < 0)
         throw UserError(fileErrorText(EIO), path);
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) ||
-        out.write(text.data(), qint64(text.size())) != qint64(text.size()) || !out.commit()) {
-        const QFileDevice::FileError e = out.error();
-        throw UserError(
-            fileErrorText(e == QFileDevice::OpenError || e == QFileDevice::PermissionsError ? EACCES
-                                                                                            : EIO),
-            path);
-    }
+    saveFileAtomically(path, QByteArray(text.data(), qsizetype(text.size())), false);
 }
 
 } // namespace zantrel

@@ -17,7 +17,8 @@ struct Settings {
     QStringList files; // the names the loading screen checks, fileCount of them
 };
 
-// The editable copy the settings window holds.
+// The editable copy the settings window holds. Folders are in the program's form (see
+// normalizedPath); the settings file and the window show them with native separators.
 struct SettingsForm {
     QString gameFolder;
     QString sourcesFolder;
@@ -38,7 +39,8 @@ QStringList defaultCheckedFiles();
 // full-size pictures and the 15 default file names.
 SettingsForm defaultSettingsForm(const QString& programFolder);
 
-// Reads the settings file; a missing or unreadable file reads as all keys empty.
+// Reads the settings file; a missing or unreadable file reads as all keys empty. The
+// folders are read through normalizedPath.
 Settings readini(const QString& path);
 
 // Writes the form into the settings file, keeping other sections and keys of an existing

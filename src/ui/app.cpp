@@ -4,11 +4,10 @@
 #include "filetreewindow.h"
 #include "loadingwindow.h"
 #include "settingswindow.h"
+#include "settings/settingslocation.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
 
 // The skins are compiled into this static library; their resources must be registered.
 static void initSkins() {
@@ -16,15 +15,6 @@ static void initSkins() {
 }
 
 namespace zantrel {
-
-QString settingsFilePath(const QString& programFolder) {
-    const QString beside = QDir(programFolder).filePath(settingsFileName());
-    if (QFileInfo::exists(beside) || QFileInfo(programFolder).isWritable())
-        return beside;
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(config);
-    return QDir(config).filePath(settingsFileName());
-}
 
 QString AppContext::withPath(const QString& text, const QString& path) {
     return path.isEmpty() ? text : text + QLatin1Char('\n') + QDir::toNativeSeparators(path);

@@ -37,10 +37,6 @@ struct Shell : AppContext {
     SettingsWindow* settingsWindow = nullptr;
 };
 
-// The settings file of a portable install: in the program's folder, unless that folder
-// cannot be written and holds no settings file yet; then in the user's configuration folder.
-QString settingsFilePath(const QString& programFolder);
-
 // Creates the four windows in their order and connects them.
 void createWindows(Shell& shell);
 // Deletes them in the reverse order.

@@ -4,6 +4,7 @@
 #include "picture.h"
 #include "picturebutton.h"
 #include "prompter.h"
+#include "core/platform.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -127,44 +128,6 @@ bool isEnter(QEvent* event) {
 
 } // namespace
 
-bool isPseudoFileSystem(const QByteArray& type) {
-    // squashfs is real, but it holds read-only package images (snaps) that would flood the box.
-    static const char* const pseudo[] = {
-        "autofs",   "binfmt_misc", "bpf",     "configfs",   "debugfs",     "devpts",
-        "devtmpfs", "efivarfs",    "fusectl", "hugetlbfs",  "mqueue",      "nsfs",
-        "proc",     "pstore",      "ramfs",   "rpc_pipefs", "securityfs",  "selinuxfs",
-        "squashfs", "sysfs",       "tmpfs",   "tracefs",    "fuse.portal", "fuse.gvfsd-fuse",
-    };
-    const QByteArray t = type.toLower();
-    if (t.startsWith("cgroup"))
-        return true;
-    for (const char* p : pseudo)
-        if (t == p)
-            return true;
-    return false;
-}
-
-QStringList treeRoots() {
-    QStringList roots;
-    auto add = [&roots](const QString& path) {
-        const QString root = clean(path);
-        // Bind mounts of single files (containers do that) are no roots.
-        if (!root.isEmpty() && !roots.contains(root, fileNameCase()) && QFileInfo(root).isDir())
-            roots << root;
-    };
-#ifdef Q_OS_WIN
-    for (const QFileInfo& drive : QDir::drives())
-        add(drive.absoluteFilePath());
-#else
-    add(QDir::rootPath());
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
-        if (volume.isValid() && volume.isReady() && !isPseudoFileSystem(volume.fileSystemType()))
-            add(volume.rootPath());
-#endif
-    add(QDir::homePath());
-    return roots;
-}
-
 QString rootOf(const QStringList& roots, const QString& folder) {
     const Qt::CaseSensitivity cs = fileNameCase();
     const QString f = clean(folder);
@@ -277,7 +240,7 @@ void FileTreeWindow::refresh() {
     const QString selected = m_fileList->selectedItems().isEmpty()
                                  ? QString()
                                  : m_fileList->selectedItems().first()->text();
-    fillRoots(treeRoots());
+    fillRoots(platform::driveRoots());
     fillFolders();
     fillFiles();
     const QList<QListWidgetItem*> again = m_fileList->findItems(selected, Qt::MatchExactly);

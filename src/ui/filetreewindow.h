@@ -14,11 +14,6 @@ namespace zantrel {
 class Picture;
 class PictureButton;
 
-// The roots the drive box offers: the drive letters on Windows; elsewhere "/" first, then the
-// mount points of real volumes; the user's home folder last, as a convenient place to start.
-QStringList treeRoots();
-// Mounted file systems that hold no user files (proc, sysfs, tmpfs, cgroup ...).
-bool isPseudoFileSystem(const QByteArray& type);
 // The root of roots that contains folder, the longest one when several do; empty for none.
 QString rootOf(const QStringList& roots, const QString& folder);
 

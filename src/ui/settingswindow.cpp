@@ -1,5 +1,6 @@
 #include "settingswindow.h"
 
+#include "core/files.h"
 #include "core/usererror.h"
 #include "editorwindow.h"
 #include "picture.h"
@@ -76,11 +77,11 @@ DirectoryEdit::DirectoryEdit(QWidget* parent, const QString& name, AppContext& a
 }
 
 QString DirectoryEdit::text() const {
-    return m_edit->text();
+    return normalizedPath(m_edit->text());
 }
 
 void DirectoryEdit::setText(const QString& text) {
-    m_edit->setText(text);
+    m_edit->setText(QDir::toNativeSeparators(text));
 }
 
 void DirectoryEdit::browse() {

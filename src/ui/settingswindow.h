@@ -23,6 +23,7 @@ class DirectoryEdit : public QWidget {
     Q_OBJECT
 public:
     DirectoryEdit(QWidget* parent, const QString& name, AppContext& app);
+    // The folder in the program's form; the box shows it with native separators.
     QString text() const;
     void setText(const QString& text);
     QLineEdit* edit() const { return m_edit; }
