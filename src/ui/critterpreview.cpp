@@ -22,9 +22,8 @@ const QString kStop = QStringLiteral("Stop");
 
 } // namespace
 
-CritterPreview::CritterPreview(QWidget* parent, QPoint at, QString startFolder,
-                               std::function<void(const QString&)> error)
-    : m_startFolder(std::move(startFolder)), m_error(std::move(error)) {
+CritterPreview::CritterPreview(QWidget* parent, QPoint at, QString startFolder)
+    : m_startFolder(std::move(startFolder)) {
     m_panel = new QFrame(parent);
     m_panel->setObjectName(QStringLiteral("Panel4"));
     m_panel->setGeometry(at.x(), at.y(), 121, 121);
@@ -74,9 +73,8 @@ bool CritterPreview::load(const QString& path) {
     return false;
 }
 
-void CritterPreview::report(const QString& path) const {
-    if (m_error)
-        m_error(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+void CritterPreview::report(const QString& path) {
+    emit failed(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void CritterPreview::showcritterimage(const QString& artEntry) {

@@ -4,7 +4,6 @@
 #include <QString>
 
 #include <cstdint>
-#include <functional>
 
 class QFrame;
 class QLabel;
@@ -18,12 +17,12 @@ namespace zantrel {
 // through the six facings, one every quarter of a second. The pictures are our own bitmaps
 // below the start folder: images/critters/<name>_<facing>.bmp, and images/notav.bmp.
 class CritterPreview : public QObject {
+    Q_OBJECT
 public:
     // The panel Panel4 (121 x 121) with Image1 goes to `at` in parent, BitBtn1 below it.
-    // `error` shows a failure to load a picture. The widgets and the timer belong to parent;
-    // this object must be deleted no later than parent.
-    CritterPreview(QWidget* parent, QPoint at, QString startFolder,
-                   std::function<void(const QString&)> error);
+    // The widgets and the timer belong to parent; this object must be deleted no later than
+    // parent.
+    CritterPreview(QWidget* parent, QPoint at, QString startFolder);
 
     // The name of a critter art entry: its text up to the first comma.
     static QString artName(const QString& entry);
@@ -43,13 +42,15 @@ public:
     // The file last shown in Image1.
     QString shownFile() const { return m_shown; }
 
+signals:
+    void failed(const QString& message); // a picture could not be loaded
+
 private:
     bool load(const QString& path); // false: the picture stays as it was
-    void report(const QString& path) const;
+    void report(const QString& path);
     QString picture(const QString& relative) const;
 
     QString m_startFolder;
-    std::function<void(const QString&)> m_error;
     QFrame* m_panel;
     QLabel* m_image;
     QPushButton* m_button;

@@ -453,16 +453,16 @@ void EditorWindow::buildPages() {
     connect(m_header->openButton(), &QPushButton::clicked, this, &EditorWindow::openWithDialog);
     connect(m_header->saveButton(), &QPushButton::clicked, this, &EditorWindow::save);
     connect(m_header->saveAsButton(), &QPushButton::clicked, this, &EditorWindow::saveAs);
-    m_simple = new SimplePages(m_pages, [this] { refreshDescription(); });
+    m_simple = new SimplePages(m_pages);
     connect(m_simple, &SimplePages::changed, this, &EditorWindow::setalarm);
-    PageContext context;
-    context.app = &m_app;
-    context.document = m_doc;
-    context.header = m_header;
-    context.setalarm = [this] { setalarm(); };
-    context.validityChanged = [this] { updateValidity(); };
+    connect(m_simple, &SimplePages::refreshRequested, this, &EditorWindow::refreshDescription);
+    const PageContext context{&m_app, m_doc, m_header->frames(), m_header->edit(1)};
     m_itemPage = createItemPage(m_pages->widget(0), context);
     m_critterPage = createCritterPage(m_pages->widget(1), context);
+    for (TypePage* page : {m_itemPage.get(), m_critterPage.get()}) {
+        connect(page, &TypePage::edited, this, &EditorWindow::setalarm);
+        connect(page, &TypePage::validityChanged, this, &EditorWindow::updateValidity);
+    }
     // "Open .PRO" is the window's default button: Enter opens, also from a header box.
     // A focused push button takes Enter for itself.
     for (int key : {Qt::Key_Return, Qt::Key_Enter}) {

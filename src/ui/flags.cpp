@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <utility>
 
 namespace zantrel {
 
@@ -158,8 +157,6 @@ const std::vector<FlagBoxRow>& individualFlagRows() {
     return rows;
 }
 
-FlagWord::FlagWord(std::function<void()> setalarm) : m_setalarm(std::move(setalarm)) {}
-
 void FlagWord::add(QCheckBox* box, int position, QChar digit) {
     m_boxes.push_back({box, position, digit});
 }
@@ -176,9 +173,8 @@ void FlagWord::clear() const {
         b.box->setChecked(false);
 }
 
-void FlagWord::change() const {
-    if (m_setalarm)
-        m_setalarm();
+void FlagWord::change() {
+    emit edited();
     const QString word = m_text->text().left(kWordLength);
     clear();
     // Only a clipped text is written back (which runs this cycle once more inside): writing
@@ -201,8 +197,8 @@ void FlagWord::flagchange(QCheckBox* box, QChar digit, int position) const {
     decode();
 }
 
-CommonFlags::CommonFlags(QWidget* parent, std::function<void()> setalarm)
-    : m_word(std::move(setalarm)) {
+CommonFlags::CommonFlags(QWidget* parent) {
+    connect(&m_word, &FlagWord::edited, this, &CommonFlags::edited);
     makeLabel(parent, QStringLiteral("FLAGS"), "LabelFlags", {8, 156});
 
     m_panel = new QFrame(parent);
@@ -286,8 +282,9 @@ QCheckBox* CommonFlags::box(int number) const {
     return number >= 0 && number < int(m_boxes.size()) ? m_boxes[number] : nullptr;
 }
 
-CritterFlags::CritterFlags(QWidget* container, std::function<void()> setalarm)
-    : m_forUse(setalarm), m_individ(std::move(setalarm)) {
+CritterFlags::CritterFlags(QWidget* container) {
+    for (FlagWord* word : {&m_forUse, &m_individ})
+        connect(word, &FlagWord::edited, this, &CritterFlags::edited);
     makeLabel(container, QStringLiteral("Flags for Use"), "LabelFlagsForUse", {8, 4});
 
     auto build = [this, container](const std::vector<FlagBoxRow>& rows, FlagWord& word,

@@ -5,7 +5,6 @@
 #include <QString>
 
 #include <array>
-#include <functional>
 #include <vector>
 
 class QCheckBox;
@@ -34,18 +33,22 @@ const std::vector<FlagBoxRow>& individualFlagRows();
 // not for a bit but for one whole digit value at one digit position (1..8 from the left), as
 // modders have always read these words: it is checked exactly when that digit stands there,
 // and clicking it overwrites the whole digit.
-class FlagWord {
+class FlagWord : public QObject {
+    Q_OBJECT
 public:
-    explicit FlagWord(std::function<void()> setalarm);
+    FlagWord() = default;
 
     void setText(QLineEdit* text) { m_text = text; }
     void add(QCheckBox* box, int position, QChar digit);
     void decode() const; // checks the box whose digit stands at its position, never unchecks
     void clear() const;  // unchecks every box of the word
-    void change() const; // the text-change cycle: alarm, clip to 8, clear, write back, decode
+    void change();       // the text-change cycle: alarm, clip to 8, clear, write back, decode
     // The click on `box`: its digit (or "0" when now unchecked) replaces the one at `position`.
     void flagchange(QCheckBox* box, QChar digit, int position) const;
     QLineEdit* text() const { return m_text; }
+
+signals:
+    void edited(); // the text-change cycle ran: the document is modified
 
 private:
     struct Box {
@@ -54,7 +57,6 @@ private:
         QChar digit;
     };
     QLineEdit* m_text = nullptr;
-    std::function<void()> m_setalarm;
     std::vector<Box> m_boxes;
 };
 
@@ -64,7 +66,7 @@ private:
 class CommonFlags : public QObject {
     Q_OBJECT
 public:
-    CommonFlags(QWidget* parent, std::function<void()> setalarm);
+    explicit CommonFlags(QWidget* parent);
 
     void setcommonflags();   // decode Edit13: check every box whose digit matches (never unchecks)
     void clearflags();       // uncheck the 28 boxes; "Set Manually:" untouched
@@ -78,6 +80,9 @@ public:
     QFrame* panel() const { return m_panel; }      // Panel1
     QCheckBox* manual() const { return m_manual; } // CheckBox25
     QCheckBox* box(int number) const;              // CheckBoxN, N in 1..29 except 25
+
+signals:
+    void edited(); // the word changed: the document is modified
 
 private:
     void applyManual();
@@ -95,7 +100,7 @@ private:
 class CritterFlags : public QObject {
     Q_OBJECT
 public:
-    CritterFlags(QWidget* container, std::function<void()> setalarm);
+    explicit CritterFlags(QWidget* container);
 
     void flagchange(QLineEdit* text, QCheckBox* box, const QString& digit, int position);
     void setflagsonuse();
@@ -108,6 +113,9 @@ public:
     QLineEdit* flagsForUse() const { return m_forUseText; } // Edit111
     QLineEdit* individual() const { return m_individText; } // Edit112
     QCheckBox* box(int number) const;                       // CheckBox30..42
+
+signals:
+    void edited(); // either word changed: the document is modified
 
 private:
     QLineEdit* m_forUseText;

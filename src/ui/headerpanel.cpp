@@ -159,7 +159,8 @@ HeaderPanel::HeaderPanel(QWidget* back, const Document& document, Hooks hooks)
     connect(m_scriptList, &QComboBox::activated, this, [this] { run([this] { scriptPicked(); }); });
     connect(m_frameList, &QComboBox::activated, this, [this] { run([this] { framePicked(); }); });
 
-    m_flags = std::make_unique<CommonFlags>(this, [this] { alarm(); });
+    m_flags = std::make_unique<CommonFlags>(this);
+    connect(m_flags.get(), &CommonFlags::edited, this, [this] { alarm(); });
     m_edits[13] = m_flags->text();
 
     connect(m_edits[1], &QLineEdit::textChanged, this,

@@ -1,28 +1,26 @@
 #include "itempage.h"
 
-#include "core/files.h"
 #include "core/numbers.h"
 #include "core/usererror.h"
 #include "gamedata/datafolder.h"
 #include "gamedata/lists.h"
-#include "preview/framedecoder.h"
 #include "proto/fieldcodec.h"
 #include "proto/itemfields.h"
 #include "ui/app.h"
-#include "ui/headerpanel.h"
+#include "ui/itempictures.h"
 #include "ui/prompter.h"
+#include "ui/redmark.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
-#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
+
+#include <memory>
 
 namespace zantrel {
 
@@ -30,13 +28,42 @@ namespace {
 
 const char* const kHiddenTabs[] = {"Weapon", "Armor", "Container", "Misc", "Ammo", "Drug", "Key"};
 
-// Where the pictures come from: always the game folder's art, whatever the sources setting.
-const char* const kGroundArt = "data/art/items/";
-const char* const kInventoryArt = "data/art/inven/";
+QLabel* label(const QString& text, QWidget* parent, QRect place,
+              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(place);
+    l->setAlignment(align);
+    return l;
+}
 
-const char* const kRedMark = "QLineEdit { background: rgb(255, 0, 0); }";
+QWidget* named(QWidget* w, const char* name, QRect place, const char* accessible) {
+    w->setObjectName(QLatin1String(name));
+    w->setGeometry(place);
+    if (accessible)
+        w->setAccessibleName(QLatin1String(accessible));
+    return w;
+}
 
-class ItemPage : public QObject, public TypePage {
+const char* const kCommonStyle =
+    "QLabel, QCheckBox { color: #8cf5a2; font-size: 8pt; }"
+    "QGroupBox { color: #8cf5a2; border: 1px solid #3c4a3c; margin-top: 7px; font-size: 8pt; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"
+    "QCheckBox::indicator { width: 10px; height: 10px; border: 1px solid #6ef08a;"
+    " background: #0a0e0a; }"
+    "QCheckBox::indicator:checked { background: #6ef08a; }"
+    "QLineEdit { background: #0a0e0a; color: #b6ffc6; border: 1px solid #3c4a3c;"
+    " font-family: 'DejaVu Sans Mono'; font-size: 9pt; }"
+    "QLineEdit#Edit118 { background: silver; color: black; }"
+    "QComboBox { background: #0a0e0a; color: #b6ffc6; border: 1px solid #3c4a3c;"
+    " font-size: 8pt; }"
+    "QComboBox QAbstractItemView { background: #0a0e0a; color: #b6ffc6;"
+    " selection-background-color: #2c3a2c; }"
+    "QComboBox:disabled { color: #5c6a5c; }"
+    "QFrame#Panel12, QFrame#Panel13 { background: rgb(128, 128, 128);"
+    " border: 2px inset #808080; }";
+
+class ItemPage : public TypePage {
+    Q_OBJECT
 public:
     ItemPage(QWidget* tab, const PageContext& context);
 
@@ -47,7 +74,10 @@ public:
     void frameChanged() override;
 
 private:
-    void build();
+    QWidget* buildTabs();
+    void buildGraphics(QWidget* common);
+    void buildKind(QWidget* common);
+    void connectFields();
     QWidget* control(const char* name) const;
     QLineEdit* edit(const char* name) const;
     QComboBox* combo(const char* name) const;
@@ -60,14 +90,11 @@ private:
 
     void fieldChanged(const ItemField& field);
     void check(const ItemField& field);
-    void mark(QLineEdit* box, bool red);
 
     void inventoryPicked();
     void drawInventory();
     void drawGround();
-    void drawEntry(const char* folder, const QString& entry, QLabel* box);
-    void drawimage(const QString& framePath, QLabel* box);
-    void clear(QLabel* box);
+    template <typename F> void guarded(F&& draw);
     void report(const UserError& error);
 
     QWidget* m_tab;
@@ -76,8 +103,7 @@ private:
     QComboBox* m_inventoryList = nullptr;
     QLineEdit* m_zero = nullptr;
     QLineEdit* m_size = nullptr;
-    QLabel* m_groundPicture = nullptr;
-    QLabel* m_inventoryPicture = nullptr;
+    std::unique_ptr<ItemPictures> m_pictures;
     int m_inventoryCount = 0; // lines of the inventory list; "<NONE>" sits here
 
     // What the last fill read, and each field's state right after it: a field whose state
@@ -89,25 +115,21 @@ private:
 };
 
 ItemPage::ItemPage(QWidget* tab, const PageContext& context) : m_tab(tab), m_context(context) {
-    build();
+    QWidget* common = buildTabs();
+    buildGraphics(common);
+    buildKind(common);
+    m_pictures = std::make_unique<ItemPictures>(common, m_context.app->settings);
+
+    label(QStringLiteral("Size:"), common, {222, 322, 40, 20}, Qt::AlignRight | Qt::AlignVCenter);
+    m_size = new QLineEdit(common);
+    named(m_size, "Edit118", {266, 322, 95, 20}, "Item file size");
+    m_size->setReadOnly(true);
+    common->setStyleSheet(QLatin1String(kCommonStyle));
+    connectFields();
 }
 
-void ItemPage::build() {
-    auto label = [](const QString& text, QWidget* parent, QRect place,
-                    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-        auto* l = new QLabel(text, parent);
-        l->setGeometry(place);
-        l->setAlignment(align);
-        return l;
-    };
-    auto named = [](QWidget* w, const char* name, QRect place, const char* accessible) {
-        w->setObjectName(QLatin1String(name));
-        w->setGeometry(place);
-        if (accessible)
-            w->setAccessibleName(QLatin1String(accessible));
-        return w;
-    };
-
+// The title and the inner tabs; returns the "Common Stats" tab.
+QWidget* ItemPage::buildTabs() {
     auto* title =
         label(QStringLiteral("Individual Part - Items"), m_tab, {0, 6, 375, 24}, Qt::AlignHCenter);
     QFont italic(QStringLiteral("DS Sofachrome"));
@@ -126,7 +148,10 @@ void ItemPage::build() {
         page->setObjectName(QStringLiteral("TabSheet_") + QLatin1String(t));
         m_tabs->setTabVisible(m_tabs->addTab(page, QLatin1String(t)), false);
     }
+    return common;
+}
 
+void ItemPage::buildGraphics(QWidget* common) {
     auto* graphics = new QGroupBox(QStringLiteral("Graphics"), common);
     graphics->setGeometry(4, 0, 357, 66);
     label(QStringLiteral("Pic on Ground:"), graphics, {8, 16, 92, 20});
@@ -143,7 +168,9 @@ void ItemPage::build() {
     label(QStringLiteral("Frame Shift:"), graphics, {246, 40, 68, 20});
     auto* shift = new QLineEdit(graphics);
     named(shift, "Edit114", {314, 40, 36, 20}, "Frame Shift");
+}
 
+void ItemPage::buildKind(QWidget* common) {
     auto* kind = new QGroupBox(QStringLiteral("Item Type"), common);
     kind->setGeometry(4, 68, 357, 92);
     label(QStringLiteral("Item Type:"), kind, {8, 16, 62, 20});
@@ -181,64 +208,19 @@ void ItemPage::build() {
     named(m_zero, "zeroedit", {0, 0, 10, 10}, nullptr);
     m_zero->setEnabled(false);
     m_zero->hide();
+}
 
-    auto* preview = new QGroupBox(QStringLiteral("Preview"), common);
-    preview->setGeometry(4, 162, 357, 156);
-    const struct {
-        const char* caption;
-        Qt::Alignment align;
-        const char* panel;
-        const char* image;
-        const char* name;
-        int x;
-    } pictures[] = {
-        {"Pic on Ground:", Qt::AlignLeft, "Panel12", "Image12", "Ground picture", 12},
-        {":Pic in Inventory", Qt::AlignRight, "Panel13", "Image13", "Inventory picture", 184},
-    };
-    for (const auto& p : pictures) {
-        label(QLatin1String(p.caption), preview, {p.x, 13, 161, 16}, p.align | Qt::AlignVCenter);
-        auto* panel = new QFrame(preview);
-        named(panel, p.panel, {p.x, 30, 161, 121}, nullptr);
-        auto* image = new QLabel(panel);
-        named(image, p.image, {2, 2, kPictureBox.width(), kPictureBox.height()}, p.name);
-        image->setPixmap(QPixmap::fromImage(greyPicture()));
-        (p.x == 12 ? m_groundPicture : m_inventoryPicture) = image;
-    }
-
-    label(QStringLiteral("Size:"), common, {222, 322, 40, 20}, Qt::AlignRight | Qt::AlignVCenter);
-    m_size = new QLineEdit(common);
-    named(m_size, "Edit118", {266, 322, 95, 20}, "Item file size");
-    m_size->setReadOnly(true);
-
-    common->setStyleSheet(QStringLiteral(
-        "QLabel, QCheckBox { color: #8cf5a2; font-size: 8pt; }"
-        "QGroupBox { color: #8cf5a2; border: 1px solid #3c4a3c; margin-top: 7px; font-size: 8pt; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"
-        "QCheckBox::indicator { width: 10px; height: 10px; border: 1px solid #6ef08a;"
-        " background: #0a0e0a; }"
-        "QCheckBox::indicator:checked { background: #6ef08a; }"
-        "QLineEdit { background: #0a0e0a; color: #b6ffc6; border: 1px solid #3c4a3c;"
-        " font-family: 'DejaVu Sans Mono'; font-size: 9pt; }"
-        "QLineEdit#Edit118 { background: silver; color: black; }"
-        "QComboBox { background: #0a0e0a; color: #b6ffc6; border: 1px solid #3c4a3c;"
-        " font-size: 8pt; }"
-        "QComboBox QAbstractItemView { background: #0a0e0a; color: #b6ffc6;"
-        " selection-background-color: #2c3a2c; }"
-        "QComboBox:disabled { color: #5c6a5c; }"
-        "QFrame#Panel12, QFrame#Panel13 { background: rgb(128, 128, 128);"
-        " border: 2px inset #808080; }"));
-
-    // Change handlers: user picks and typing only, so that filling runs the edits' checks
-    // but not the lists' handlers.
+// Change handlers: user picks and typing only, so that filling runs the edits' checks but not
+// the lists' handlers.
+void ItemPage::connectFields() {
     for (const ItemField& f : kItemFields) {
         QWidget* w = control(f.control);
         if (auto* e = qobject_cast<QLineEdit*>(w)) {
             connect(e, &QLineEdit::textChanged, this, [this, &f] { fieldChanged(f); });
         } else if (auto* c = qobject_cast<QCheckBox*>(w)) {
-            connect(c, &QCheckBox::clicked, this, [this] { m_context.setalarm(); });
+            connect(c, &QCheckBox::clicked, this, &TypePage::edited);
         } else if (f.display == ItemDisplay::Choice) {
-            connect(combo(f.control), &QComboBox::activated, this,
-                    [this] { m_context.setalarm(); });
+            connect(combo(f.control), &QComboBox::activated, this, &TypePage::edited);
         }
     }
     connect(m_inventoryList, &QComboBox::activated, this, [this] { inventoryPicked(); });
@@ -376,13 +358,13 @@ QList<FieldWrite> ItemPage::fieldWrites() const {
 
 bool ItemPage::valid() const {
     for (const ItemField& f : kItemFields)
-        if (f.check != ItemCheck::None && edit(f.control)->property("outOfRange").toBool())
+        if (f.check != ItemCheck::None && isMarked(edit(f.control)))
             return false;
     return true;
 }
 
 void ItemPage::fieldChanged(const ItemField& field) {
-    m_context.setalarm();
+    emit edited();
     if (field.check == ItemCheck::None)
         return;
     try {
@@ -396,8 +378,7 @@ void ItemPage::fieldChanged(const ItemField& field) {
 void ItemPage::check(const ItemField& field) {
     QLineEdit* box = edit(field.control);
     QLineEdit* partner = field.partner ? edit(field.partner) : nullptr;
-    auto unjudged = [](const QString& t) { return t.isEmpty() || t == QLatin1String("-"); };
-    if (unjudged(box->text()) || (partner && unjudged(partner->text())))
+    if (isHalfTyped(box->text()) || (partner && isHalfTyped(partner->text())))
         return;
     std::int32_t sum = 0;
     if (field.check == ItemCheck::FrameShift) {
@@ -409,91 +390,44 @@ void ItemPage::check(const ItemField& field) {
             sum = std::int32_t(std::uint32_t(sum) + std::uint32_t(strToInt(partner->text())));
     }
     const bool red = !itemCheckPasses(field.check, sum);
-    mark(box, red);
+    setMarked(box, red);
     if (partner)
-        mark(partner, red);
-    if (m_context.validityChanged)
-        m_context.validityChanged();
-}
-
-void ItemPage::mark(QLineEdit* box, bool red) {
-    box->setProperty("outOfRange", red);
-    box->setStyleSheet(red ? QLatin1String(kRedMark) : QString());
+        setMarked(partner, red);
+    emit validityChanged();
 }
 
 void ItemPage::inventoryPicked() {
-    m_context.setalarm();
+    emit edited();
     drawInventory();
 }
 
 void ItemPage::drawInventory() {
     const int at = inventoryPosition();
     if (at < 0 || at == m_inventoryCount)
-        clear(m_inventoryPicture);
+        m_pictures->clearInventory();
     else
-        drawEntry(kInventoryArt, m_inventoryList->itemText(at), m_inventoryPicture);
+        guarded([&] { m_pictures->showInventory(m_inventoryList->itemText(at)); });
 }
 
 // The ground picture of the header's frame list, for every object type.
 void ItemPage::drawGround() {
-    const QComboBox* frames = m_context.header->frames();
-    const int at = frames->currentIndex();
+    const int at = m_context.frames->currentIndex();
     if (at < 0 || at == m_context.document->artCount())
-        clear(m_groundPicture);
+        m_pictures->clearGround();
     else
-        drawEntry(kGroundArt, frames->itemText(at), m_groundPicture);
+        guarded([&] { m_pictures->showGround(m_context.frames->itemText(at)); });
 }
 
 void ItemPage::frameChanged() {
     drawGround();
 }
 
-// Draws an art list entry's frame file when it exists; otherwise the grey box (a picture of
-// another item would be a wrong one).
-void ItemPage::drawEntry(const char* folder, const QString& entry, QLabel* box) {
-    // List entries may carry trailing blanks (the frame list keeps 12 characters of each
-    // line); the file systems the lists were written for ignore them in a name.
-    QString name = entry;
-    while (name.endsWith(QLatin1Char(' ')))
-        name.chop(1);
-    if (name.isEmpty()) {
-        clear(box);
-        return;
-    }
-    QString game = QDir::fromNativeSeparators(m_context.app->settings.gameFolder);
-    if (!game.endsWith(QLatin1Char('/')))
-        game += QLatin1Char('/');
-    const QString path = resolvePath(game, QLatin1String(folder) + name);
-    if (!QFileInfo(path).isFile()) {
-        clear(box);
-        return;
-    }
+template <typename F> void ItemPage::guarded(F&& draw) {
     try {
-        drawimage(path, box);
+        draw();
     } catch (const UserError& e) {
         report(e);
     }
-}
-
-// The frame on grey, centred, at the size the settings ask for; a setting that is not a
-// whole number leaves the grey and throws.
-void ItemPage::drawimage(const QString& framePath, QLabel* box) {
-    const QByteArray frame = readFileBytes(framePath);
-    clear(box);
-    const Settings& settings = m_context.app->settings;
-    const std::int32_t sizeMode = strToInt(settings.imageSize);
-    Palette palette;
-    try {
-        palette = Palette::fromBytes(
-            readFileBytes(dataFile(settings, DataKind::Palette, QStringLiteral("color.pal"))));
-    } catch (const UserError&) {
-        // without a palette the shape is still drawn, in black
-    }
-    box->setPixmap(QPixmap::fromImage(renderFrame(frame, palette, sizeMode)));
-}
-
-void ItemPage::clear(QLabel* box) {
-    box->setPixmap(QPixmap::fromImage(greyPicture()));
 }
 
 void ItemPage::report(const UserError& error) {
@@ -515,3 +449,5 @@ std::unique_ptr<TypePage> createItemPage(QWidget* tab, const PageContext& contex
 }
 
 } // namespace zantrel
+
+#include "itempage.moc"

@@ -31,7 +31,7 @@ const struct {
 
 } // namespace
 
-SimplePages::SimplePages(QTabWidget* pages, const std::function<void()>& refresh) : QObject(pages) {
+SimplePages::SimplePages(QTabWidget* pages) : QObject(pages) {
     for (int i = 0; i < 4; ++i) {
         QWidget* page = pages->widget(2 + i);
         const auto& p = kPages[i];
@@ -53,7 +53,7 @@ SimplePages::SimplePages(QTabWidget* pages, const std::function<void()>& refresh
         courier.setPointSize(9);
         button->setFont(courier);
         button->setEnabled(false);
-        connect(button, &QPushButton::clicked, this, [refresh] { refresh(); });
+        connect(button, &QPushButton::clicked, this, &SimplePages::refreshRequested);
 
         auto* memo = new QPlainTextEdit(page);
         memo->setObjectName(QLatin1String(p.memo));

@@ -6,8 +6,6 @@
 #include <QList>
 #include <QObject>
 
-#include <functional>
-
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -22,7 +20,7 @@ class SimplePages : public QObject {
     Q_OBJECT
 public:
     // pages: the editor's page control, whose tabs 2..5 receive the pages.
-    SimplePages(QTabWidget* pages, const std::function<void()>& refresh);
+    explicit SimplePages(QTabWidget* pages);
 
     // For object types 2..5; nullptr for others.
     QPlainTextEdit* memo(int objtype) const;
@@ -38,7 +36,8 @@ public:
     QComboBox* tileMaterial() const { return m_tileMaterial; }
 
 signals:
-    void changed(); // the user picked a value
+    void changed();          // the user picked a value
+    void refreshRequested(); // a "Refresh ... Description" button was clicked
 
 private:
     QComboBox* m_tileMaterial = nullptr;

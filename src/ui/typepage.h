@@ -4,31 +4,31 @@
 
 #include <QByteArray>
 #include <QList>
-
-#include <functional>
+#include <QObject>
 
 class QComboBox;
+class QLineEdit;
 class QPlainTextEdit;
-class QTabWidget;
 
 namespace zantrel {
 
-class HeaderPanel;
 struct AppContext;
 
-// What a type page may use of the editor window.
+// What a type page reads of the editor window. The header's two controls are handed over
+// themselves rather than the header panel, so a page depends on no more of the header than it
+// reads.
 struct PageContext {
     AppContext* app = nullptr;             // settings, prompter, start folder
     const Document* document = nullptr;    // the open prototype
-    HeaderPanel* header = nullptr;         // the frame list (ComboBox2) among others
-    std::function<void()> setalarm;        // marks the prototype modified
-    std::function<void()> validityChanged; // a field turned red or normal
+    const QComboBox* frames = nullptr;     // the header's frame list (ComboBox2)
+    const QLineEdit* objectType = nullptr; // the header's object type box (Edit1)
 };
 
 // A page with fields of its own (items, critters): filled at opening, written at saving.
-class TypePage {
+class TypePage : public QObject {
+    Q_OBJECT
 public:
-    virtual ~TypePage() = default;
+    ~TypePage() override = default;
     // setitem / setcritter: fills the page from the prototype's bytes. Throws UserError when
     // the filling cannot go on (the document then stays unsaveable).
     virtual void fill(const QByteArray& bytes) = 0;
@@ -45,6 +45,10 @@ public:
     virtual void opened() {}
     // The box the description refresh writes for this type, if the page has one.
     virtual QPlainTextEdit* descriptionBox() const { return nullptr; }
+
+signals:
+    void edited();          // the user changed a value: the document is modified
+    void validityChanged(); // a field turned red or normal
 };
 
 } // namespace zantrel

@@ -76,10 +76,14 @@ protected:
     QWidget header;
     QWidget container;
     int alarms = 0;
-    CommonFlags common{&header, [this] { ++alarms; }};
-    CritterFlags critter{&container, [this] { ++alarms; }};
+    CommonFlags common{&header};
+    CritterFlags critter{&container};
 
-    void SetUp() override { common.enableForOpen(); }
+    void SetUp() override {
+        QObject::connect(&common, &CommonFlags::edited, [this] { ++alarms; });
+        QObject::connect(&critter, &CritterFlags::edited, [this] { ++alarms; });
+        common.enableForOpen();
+    }
 
     QLineEdit* text(Word word) const {
         return word == Common   ? common.text()
@@ -190,7 +194,7 @@ TEST_F(Flags, LayoutColumnsAndCaptionsThatFit) {
 
 TEST(FlagsStart, LockedUntilOpenThenOneWayOfEditing) {
     QWidget header;
-    CommonFlags flags(&header, [] {});
+    CommonFlags flags(&header);
     // The word keeps its own look under the page's style sheet.
     header.setStyleSheet(QStringLiteral("QLineEdit { font-size: 9pt; font-weight: normal; }"));
     header.show();
@@ -219,7 +223,7 @@ TEST(FlagsStart, LockedUntilOpenThenOneWayOfEditing) {
     EXPECT_FALSE(flags.panel()->isEnabled());
 
     QWidget container;
-    CritterFlags critter(&container, [] {});
+    CritterFlags critter(&container);
     container.setStyleSheet(header.styleSheet());
     container.show();
     for (QLineEdit* e : {critter.flagsForUse(), critter.individual()}) {

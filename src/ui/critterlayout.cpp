@@ -1,0 +1,312 @@
+#include "critterlayout.h"
+
+#include "flags.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <QValidator>
+
+#include <algorithm>
+#include <vector>
+
+namespace zantrel {
+
+namespace {
+
+const char* const kTabCaptions[] = {"General", "Base", "Extra", "Resists", "Skills", "Other"};
+const int kFirstTabSheet = 8; // TabSheet8 .. TabSheet13
+const char* const kDamageHint =
+    "00 - нормальный урон. (Normal)   01 - лазер. (Laser)   02 - огонь. (Fire)   03 - плазма. "
+    "(Plasma)   04 - электричество. (Electrical)   05 - ЕМИ. (EMP)   06 - взрыв. (Explode)";
+// Where the grid columns of a tab lie: the caption, the control, the suffix after it.
+struct GridColumn {
+    CritterTab tab;
+    int column;
+    int labelX, labelWidth;
+    int controlX, controlWidth;
+};
+const GridColumn kColumns[] = {
+    {CritterTab::General, 0, 4, 74, 80, 70},    {CritterTab::Base, 0, 6, 80, 88, 48},
+    {CritterTab::Base, 1, 176, 104, 284, 52},   {CritterTab::Extra, 0, 6, 80, 88, 48},
+    {CritterTab::Extra, 1, 176, 104, 284, 52},  {CritterTab::Resists, 0, 10, 64, 76, 48},
+    {CritterTab::Resists, 1, 196, 64, 262, 48}, {CritterTab::Skills, 0, 6, 104, 112, 46},
+    {CritterTab::Skills, 1, 192, 90, 284, 46},  {CritterTab::Other, 0, 4, 92, 98, 70},
+    {CritterTab::Other, 1, 186, 126, 314, 52},
+};
+
+// The rows of each tab's grid, in CritterTab order: first row's top, the step, the height
+// of a control.
+struct GridRows {
+    int top, step, height;
+};
+const GridRows kRows[] = {{70, 26, 22}, {8, 26, 20},  {8, 26, 20},
+                          {4, 19, 17},  {48, 28, 20}, {6, 24, 20}};
+
+const GridColumn* gridColumn(CritterTab tab, int column) {
+    for (const GridColumn& c : kColumns)
+        if (c.tab == tab && c.column == column)
+            return &c;
+    return nullptr;
+}
+
+// Limits what is typed, not what the file holds: a stored value longer than the box's typed
+// length ("-256" in a two-character box) is shown whole, and can still be edited.
+class TypedLength : public QValidator {
+public:
+    TypedLength(int length, QObject* parent) : QValidator(parent), m_length(length) {}
+    State validate(QString& input, int&) const override {
+        return input.size() > m_length ? Invalid : Acceptable;
+    }
+
+private:
+    int m_length;
+};
+
+QLabel* makeLabel(QWidget* parent, const QString& text, QRect place,
+                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(place);
+    label->setAlignment(align);
+    return label;
+}
+
+const char* const kStyle =
+    "QWidget#TabSheet2 { background: #101510; }"
+    "QLabel, QCheckBox { color: #8cf5a2; font-size: 8pt; }"
+    "QLabel:disabled, QCheckBox:disabled { color: #5c6a5c; }"
+    "QCheckBox::indicator { width: 10px; height: 10px; border: 1px solid #6ef08a;"
+    " background: #0a0e0a; }"
+    "QCheckBox::indicator:checked { background: #6ef08a; }"
+    "QLineEdit { background: #0a0e0a; color: #b6ffc6; border: 1px solid #3c4a3c;"
+    " font-family: 'DejaVu Sans Mono'; font-size: 9pt; padding: 0 1px; }"
+    "QLineEdit:disabled { color: #5c6a5c; }"
+    "QLineEdit#Edit9, QLineEdit#Edit104 { background: silver; color: black;"
+    " font-family: 'DejaVu Sans'; font-size: 8pt; }"
+    "QComboBox { background: #0a0e0a; color: #b6ffc6; border: 1px solid #3c4a3c;"
+    " font-size: 8pt; padding-left: 2px; }"
+    "QComboBox:disabled { color: #5c6a5c; }"
+    "QComboBox QAbstractItemView { background: #0a0e0a; color: #b6ffc6;"
+    " selection-background-color: #2c3a2c; }"
+    "QPlainTextEdit { background: black; color: white; border: 1px solid #3c4a3c; }"
+    "QPushButton { background: #23282a; color: #8cf5a2; border: 1px solid #4a5456;"
+    " font-size: 8pt; }"
+    "QPushButton:pressed { background: #3a4446; }"
+    "QPushButton:disabled { color: #5c6a5c; }"
+    "QLabel#Panel2, QLabel#Panel3 { background: #0a0e0a; color: #c8ffd4; border: 1px inset "
+    "#3c4a3c; font-size: 9pt; }"
+    "QTabWidget#PageControl2::pane { border: 1px solid #3c4a3c; top: -1px; }"
+    "QTabWidget#PageControl2 > QTabBar::tab { background: #23282a; color: #8cf5a2;"
+    " border: 1px solid #4a5456; padding: 3px 4px; margin: 2px 3px 3px 0; min-width: 48px;"
+    " font-size: 8pt; }"
+    "QTabWidget#PageControl2 > QTabBar::tab:selected { background: #3a4446; color: #c8ffd4;"
+    " border-color: #6ef08a; }";
+
+} // namespace
+
+CritterLayout::CritterLayout(QWidget* tab) {
+    auto* sheet = new QWidget(tab);
+    sheet->setObjectName(QStringLiteral("TabSheet2"));
+    sheet->setAttribute(Qt::WA_StyledBackground);
+    sheet->setStyleSheet(QLatin1String(kStyle));
+    auto* outer = new QVBoxLayout(tab);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(sheet);
+
+    auto* title = new QLabel(QStringLiteral("Individual Part - Critters"), sheet);
+    title->setAlignment(Qt::AlignHCenter);
+    QFont italic(QStringLiteral("DS Sofachrome"));
+    italic.setItalic(true);
+    italic.setPointSize(12);
+    title->setFont(italic);
+    title->setStyleSheet(QStringLiteral("QLabel { font-size: 12pt; }"));
+    m_inner = new QTabWidget(sheet);
+    m_inner->setObjectName(QStringLiteral("PageControl2"));
+    m_inner->setUsesScrollButtons(false);
+    auto* column = new QVBoxLayout(sheet);
+    column->setContentsMargins(2, 2, 2, 2);
+    column->setSpacing(2);
+    column->addWidget(title);
+    column->addWidget(m_inner, 1);
+
+    for (int i = 0; i < 6; ++i) {
+        auto* page = new QWidget;
+        page->setObjectName(QStringLiteral("TabSheet%1").arg(kFirstTabSheet + i));
+        m_inner->addTab(page, QLatin1String(kTabCaptions[i]));
+        m_tabs[std::size_t(i)] = page;
+    }
+
+    // Extra's lone partner: the fields tested on their own add this "0".
+    m_zeroPartner = new QLineEdit(QStringLiteral("0"), m_tabs[2]);
+    m_zeroPartner->setObjectName(QStringLiteral("Edit117"));
+    m_zeroPartner->setEnabled(false);
+    m_zeroPartner->hide();
+    m_controls.insert(m_zeroPartner->objectName(), m_zeroPartner);
+
+    buildGeneral(m_tabs[0]);
+    for (CritterTab t : {CritterTab::Base, CritterTab::Extra, CritterTab::Resists,
+                         CritterTab::Skills, CritterTab::Other})
+        buildGrid(t, m_tabs[std::size_t(t)]);
+    buildOther(m_tabs[5]);
+}
+
+CritterLayout::~CritterLayout() = default;
+
+const QString& CritterLayout::tipCaption() {
+    static const QString caption = QStringLiteral("Tip Bar! 8)");
+    return caption;
+}
+
+QLabel* CritterLayout::tipBar(CritterTab tab) const {
+    return tab == CritterTab::Base    ? m_baseTipBar
+           : tab == CritterTab::Extra ? m_extraTipBar
+                                      : nullptr;
+}
+
+QWidget* CritterLayout::control(const char* name) const {
+    return m_controls.value(QLatin1String(name));
+}
+
+void CritterLayout::buildGeneral(QWidget* page) {
+    m_memo = new QPlainTextEdit(page);
+    m_memo->setObjectName(QStringLiteral("Memo2"));
+    m_memo->setGeometry(3, 4, 367, 58);
+    m_memo->setReadOnly(true);
+    m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_memo->setAccessibleName(QStringLiteral("Critter description"));
+
+    buildGrid(CritterTab::General, page);
+    // The name boxes and the experience's note stand beside their fields.
+    const GridRows& rows = kRows[0];
+    const struct {
+        const char* name;
+        int row;
+        const char* text;
+        const char* accessible;
+    } companions[] = {
+        {"Edit7", 0, "", "Body type name"},
+        {"Edit8", 1, "", "Kill type name"},
+        {"Edit104", 2, "Expirience for killing this critter", "Experience note"},
+    };
+    for (const auto& c : companions) {
+        auto* e = new QLineEdit(QString::fromUtf8(c.text), page);
+        e->setObjectName(QLatin1String(c.name));
+        e->setGeometry(156, rows.top + c.row * rows.step, 214, rows.height);
+        e->setReadOnly(true);
+        e->setAccessibleName(QLatin1String(c.accessible));
+        m_controls.insert(e->objectName(), e);
+    }
+
+    makeLabel(page, QStringLiteral("Size:"), {150, 154, 40, 20}, Qt::AlignRight | Qt::AlignVCenter);
+    m_size = new QLineEdit(page);
+    m_size->setObjectName(QStringLiteral("Edit9"));
+    m_size->setGeometry(196, 154, 100, 20);
+    m_size->setReadOnly(true);
+    m_size->setAccessibleName(QStringLiteral("Critter file size"));
+}
+
+QWidget* CritterLayout::makeControl(const CritterField& f, QWidget* page, QRect place) {
+    const QString name = QLatin1String(f.control);
+    QWidget* control = nullptr;
+    if (f.shown == Shown::Choice || f.shown == Shown::BodyType || f.shown == Shown::KillType) {
+        auto* box = new QComboBox(page);
+        if (f.shown == Shown::Choice) {
+            box->addItems({QStringLiteral("Male"), QStringLiteral("Female")});
+            box->setCurrentIndex(-1);
+            place.setWidth(80);
+        } else {
+            box->setEditable(true);
+            box->setInsertPolicy(QComboBox::NoInsert); // the lists come from proto.msg only
+            // Completing "40" to "400" after the name was looked up would leave a wrong name.
+            box->setCompleter(nullptr);
+            box->setMaxVisibleItems(20);
+        }
+        control = box;
+    } else {
+        auto* edit = new QLineEdit(page);
+        if (f.maxLength > 0)
+            edit->setValidator(new TypedLength(f.maxLength, edit));
+        const bool zero = f.tab == CritterTab::Base || f.tab == CritterTab::Extra ||
+                          f.tab == CritterTab::Resists || f.tab == CritterTab::Skills;
+        edit->setText(zero ? QStringLiteral("0") : QString());
+        control = edit;
+    }
+    control->setObjectName(name);
+    control->setGeometry(place);
+    control->setAccessibleName(QLatin1String(f.accessible));
+    m_controls.insert(name, control);
+    return control;
+}
+
+void CritterLayout::buildGrid(CritterTab tab, QWidget* page) {
+    std::vector<const CritterField*> fields;
+    for (const CritterField& f : critterFields())
+        if (f.tab == tab && f.column >= 0)
+            fields.push_back(&f);
+    // Created column by column, top to bottom: that is the tab order.
+    std::stable_sort(fields.begin(), fields.end(), [](const auto* a, const auto* b) {
+        return a->column != b->column ? a->column < b->column : a->row < b->row;
+    });
+    const GridRows& rows = kRows[int(tab)];
+    for (const CritterField* f : fields) {
+        const GridColumn* c = gridColumn(tab, f->column);
+        const int y = rows.top + f->row * rows.step;
+        QLabel* label =
+            makeLabel(page, QLatin1String(f->caption), {c->labelX, y, c->labelWidth, rows.height});
+        QWidget* control = makeControl(*f, page, {c->controlX, y, c->controlWidth, rows.height});
+        label->setBuddy(control);
+        if (f->shown == Shown::DamageCode)
+            label->setToolTip(QString::fromUtf8(kDamageHint));
+        if (f->suffix)
+            makeLabel(page, QLatin1String(f->suffix),
+                      {control->geometry().right() + 4, y, 14, rows.height});
+    }
+
+    buildGridExtras(tab, page);
+}
+
+void CritterLayout::buildGridExtras(CritterTab tab, QWidget* page) {
+    const GridRows& rows = kRows[int(tab)];
+    if (tab == CritterTab::Resists) {
+        const char* const heads[2][2] = {
+            {"<<BASE>>====>Damage Treshold", "<<BASE>>==>Damage Resistance"},
+            {"<<EXTRA>>==>Damage Treshold", "<<EXTRA>>=>Damage Resistance"}};
+        for (int column = 0; column < 2; ++column)
+            for (int part = 0; part < 2; ++part) {
+                QLabel* head = makeLabel(
+                    page, QLatin1String(heads[column][part]),
+                    {2 + 186 * column, rows.top + 8 * part * rows.step, 184, rows.height});
+                // Narrow letters: the heads are long and the columns are not.
+                head->setStyleSheet(QStringLiteral("QLabel { font-family: 'DejaVu Sans "
+                                                   "Condensed'; font-size: 7.5pt; }"));
+            }
+    } else if (tab == CritterTab::Skills) {
+        QLabel* caption =
+            makeLabel(page, QStringLiteral("Skillz"), {0, 4, 371, 38}, Qt::AlignCenter);
+        caption->setStyleSheet(QStringLiteral("QLabel { font-size: 20pt; font-weight: bold; "
+                                              "font-style: italic; }"));
+    } else if (tab == CritterTab::Base || tab == CritterTab::Extra) {
+        auto* bar = makeLabel(page, tipCaption(), {4, 286, 366, 26}, Qt::AlignCenter);
+        bar->setObjectName(tab == CritterTab::Base ? QStringLiteral("Panel2")
+                                                   : QStringLiteral("Panel3"));
+        bar->setAccessibleName(tab == CritterTab::Base ? QStringLiteral("Tip bar (base)")
+                                                       : QStringLiteral("Tip bar (extra)"));
+        (tab == CritterTab::Base ? m_baseTipBar : m_extraTipBar) = bar;
+        if (tab == CritterTab::Extra)
+            m_controls.value(QStringLiteral("ComboBox6"))->setEnabled(false);
+    }
+}
+
+void CritterLayout::buildOther(QWidget* page) {
+    auto* container = new QWidget(page);
+    container->setObjectName(QStringLiteral("CritterFlagsArea"));
+    container->setGeometry(0, 84, 375, 215);
+    m_flags = std::make_unique<CritterFlags>(container);
+    m_controls.insert(QStringLiteral("Edit111"), m_flags->flagsForUse());
+    m_controls.insert(QStringLiteral("Edit112"), m_flags->individual());
+}
+
+} // namespace zantrel

@@ -1,0 +1,114 @@
+#include "itempictures.h"
+
+#include "core/files.h"
+#include "core/numbers.h"
+#include "core/usererror.h"
+#include "gamedata/datafolder.h"
+#include "preview/framedecoder.h"
+#include "settings/settingsfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPixmap>
+
+namespace zantrel {
+
+namespace {
+
+// Where the pictures come from: always the game folder's art, whatever the sources setting.
+const char* const kGroundArt = "data/art/items/";
+const char* const kInventoryArt = "data/art/inven/";
+
+} // namespace
+
+ItemPictures::ItemPictures(QWidget* parent, const Settings& settings) : m_settings(settings) {
+    auto* preview = new QGroupBox(QStringLiteral("Preview"), parent);
+    preview->setGeometry(4, 162, 357, 156);
+    const struct {
+        const char* caption;
+        Qt::Alignment align;
+        const char* panel;
+        const char* image;
+        const char* name;
+        int x;
+    } pictures[] = {
+        {"Pic on Ground:", Qt::AlignLeft, "Panel12", "Image12", "Ground picture", 12},
+        {":Pic in Inventory", Qt::AlignRight, "Panel13", "Image13", "Inventory picture", 184},
+    };
+    for (const auto& p : pictures) {
+        auto* caption = new QLabel(QLatin1String(p.caption), preview);
+        caption->setGeometry(p.x, 13, 161, 16);
+        caption->setAlignment(p.align | Qt::AlignVCenter);
+        auto* panel = new QFrame(preview);
+        panel->setObjectName(QLatin1String(p.panel));
+        panel->setGeometry(p.x, 30, 161, 121);
+        auto* image = new QLabel(panel);
+        image->setObjectName(QLatin1String(p.image));
+        image->setGeometry(2, 2, kPictureBox.width(), kPictureBox.height());
+        image->setAccessibleName(QLatin1String(p.name));
+        image->setPixmap(QPixmap::fromImage(greyPicture()));
+        (p.x == 12 ? m_ground : m_inventory) = image;
+    }
+}
+
+void ItemPictures::showGround(const QString& entry) {
+    drawEntry(kGroundArt, entry, m_ground);
+}
+
+void ItemPictures::showInventory(const QString& entry) {
+    drawEntry(kInventoryArt, entry, m_inventory);
+}
+
+void ItemPictures::clearGround() {
+    clear(m_ground);
+}
+
+void ItemPictures::clearInventory() {
+    clear(m_inventory);
+}
+
+void ItemPictures::drawEntry(const char* folder, const QString& entry, QLabel* box) {
+    // List entries may carry trailing blanks (the frame list keeps 12 characters of each
+    // line); the file systems the lists were written for ignore them in a name.
+    QString name = entry;
+    while (name.endsWith(QLatin1Char(' ')))
+        name.chop(1);
+    if (name.isEmpty()) {
+        clear(box);
+        return;
+    }
+    QString game = QDir::fromNativeSeparators(m_settings.gameFolder);
+    if (!game.endsWith(QLatin1Char('/')))
+        game += QLatin1Char('/');
+    const QString path = resolvePath(game, QLatin1String(folder) + name);
+    if (!QFileInfo(path).isFile()) {
+        clear(box);
+        return;
+    }
+    drawimage(path, box);
+}
+
+// The frame on grey, centred, at the size the settings ask for; a setting that is not a
+// whole number leaves the grey and throws.
+void ItemPictures::drawimage(const QString& framePath, QLabel* box) {
+    const QByteArray frame = readFileBytes(framePath);
+    clear(box);
+    const std::int32_t sizeMode = strToInt(m_settings.imageSize);
+    Palette palette;
+    try {
+        palette = Palette::fromBytes(
+            readFileBytes(dataFile(m_settings, DataKind::Palette, QStringLiteral("color.pal"))));
+    } catch (const UserError&) {
+        // without a palette the shape is still drawn, in black
+    }
+    box->setPixmap(QPixmap::fromImage(renderFrame(frame, palette, sizeMode)));
+}
+
+void ItemPictures::clear(QLabel* box) {
+    box->setPixmap(QPixmap::fromImage(greyPicture()));
+}
+
+} // namespace zantrel
