@@ -1,7 +1,7 @@
 #include "gameview.h"
 
-#include "gameconfig.h"
 #include "core/files.h"
+#include "gameconfig.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -105,6 +105,9 @@ QStringList literalFolders(const QString& cleaned, bool wild) {
 
 GameView::GameView(const QString& gameFolder)
     : m_folder(QDir::cleanPath(QDir::fromNativeSeparators(gameFolder))) {
+    // No folder set is no game, not the working folder (nor the root).
+    if (m_folder.isEmpty())
+        return;
     GameConfig config;
     const QString configPath = resolvePath(m_folder, QStringLiteral("fallout2.cfg"));
     // The game starts with its defaults when the file is missing or unreadable; so do we.
@@ -117,7 +120,8 @@ GameView::GameView(const QString& gameFolder)
     addArchive(resolvePath(m_folder, QStringLiteral("f2_res.dat")));
     for (const QString& patch : patchArchives(m_folder))
         addArchive(patch);
-    addFolder(placePath(m_folder, config.masterPatches));
+    m_patchesFolder = placePath(m_folder, config.masterPatches);
+    addFolder(m_patchesFolder);
     addFolder(placePath(m_folder, config.critterPatches));
     addArchive(placePath(m_folder, config.critterDat));
     addArchive(placePath(m_folder, config.masterDat));

@@ -40,6 +40,9 @@ public:
     explicit GameView(const QString& gameFolder);
 
     const QString& folder() const { return m_folder; }
+    // The first patches folder (master_patches, default "data"), whether it exists or not;
+    // empty for a view of no folder.
+    const QString& patchesFolder() const { return m_patchesFolder; }
     // Archives present but unreadable, in search order.
     const QList<UserError>& problems() const { return m_problems; }
     // The places searched, in order: archives' and folders' full paths.
@@ -68,6 +71,7 @@ private:
     std::optional<GameSource> locateKey(const QString& key) const;
 
     QString m_folder;
+    QString m_patchesFolder;
     std::vector<Place> m_places;
     QList<UserError> m_problems;
 };

@@ -83,7 +83,11 @@ QString findMessageIn(const QByteArray& bytes, qint64 number, MessageVariant var
 }
 
 TypeSections readsection(const QString& path) {
-    TextCursor in(readFileBytes(path));
+    return readSectionBytes(readFileBytes(path));
+}
+
+TypeSections readSectionBytes(const QByteArray& bytes) {
+    TextCursor in(bytes);
     TypeSections sections;
     int killHeaders = 1;
     auto readEntries = [&in](QStringList& list) {
@@ -113,7 +117,11 @@ TypeSections readsection(const QString& path) {
 }
 
 QString scriptdescription(const QString& path, int index) {
-    TextCursor in(readFileBytes(path));
+    return scriptDescriptionBytes(readFileBytes(path), index);
+}
+
+QString scriptDescriptionBytes(const QByteArray& bytes, int index) {
+    TextCursor in(bytes);
     for (int i = 0; i < index && !in.atEnd(); ++i)
         in.nextLine();
     in.read(18);

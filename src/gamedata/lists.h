@@ -41,9 +41,13 @@ struct TypeSections {
     QStringList killTypes;
 };
 TypeSections readsection(const QString& path);
+// The same from proto.msg's bytes.
+TypeSections readSectionBytes(const QByteArray& bytes);
 
 // A script's description: up to 46 characters from the 19th character of line index of
 // the script list; empty when the line is shorter or missing.
 QString scriptdescription(const QString& path, int index);
+// The same from the script list's bytes.
+QString scriptDescriptionBytes(const QByteArray& bytes, int index);
 
 } // namespace zantrel
