@@ -16,6 +16,15 @@ static void initSkins() {
 
 namespace zantrel {
 
+const GameData& AppContext::gameData() const {
+    const QStringList key{settings.gameFolder, settings.sourcesFolder, settings.useSources};
+    if (key != m_gameDataFor) {
+        m_gameData = GameData(settings);
+        m_gameDataFor = key;
+    }
+    return m_gameData;
+}
+
 QString AppContext::withPath(const QString& text, const QString& path) {
     return path.isEmpty() ? text : text + QLatin1Char('\n') + QDir::toNativeSeparators(path);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamedata/gamedata.h"
 #include "settings/settingsfile.h"
 
 #include <QString>
@@ -24,8 +25,17 @@ struct AppContext {
     Prompter* prompter = nullptr;
     std::function<void()> quit; // ends the program; QCoreApplication::quit when unset
 
+    // The game's files as the settings name them (the sources folder, or the game folder
+    // with its archives). Built anew whenever the game folder, the sources folder or the
+    // sources flag differ from the last build, so every reader sees the settings in force.
+    const GameData& gameData() const;
+
     // A failure's text, with the file it concerns on a line of its own.
     static QString withPath(const QString& text, const QString& path);
+
+private:
+    mutable GameData m_gameData;
+    mutable QStringList m_gameDataFor; // the settings it was built from
 };
 
 // The four windows, created in their order (loading, editor, tree, settings) and wired to

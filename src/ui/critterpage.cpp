@@ -76,7 +76,7 @@ private:
     void tip(const Slot& slot);    // EditNMouseMove
     static void selectType(QComboBox* box, const QString& number);
     bool untouched(const Slot& slot) const;
-    QString protoMsg() const;
+    QByteArray protoMsg() const;
 
     template <typename F> void guarded(F&& action);
     void report(const UserError& error);
@@ -151,8 +151,8 @@ void CritterPage::connectSlots() {
     }
 }
 
-QString CritterPage::protoMsg() const {
-    return dataFile(m_ctx.app->settings, DataKind::Messages, QStringLiteral("proto.msg"));
+QByteArray CritterPage::protoMsg() const {
+    return m_ctx.app->gameData().read(DataKind::Messages, QStringLiteral("proto.msg"));
 }
 
 void CritterPage::showError(const QString& text) {
@@ -227,7 +227,7 @@ void CritterPage::lookUp(const Slot& slot) {
     emit edited();
     guarded([&] {
         const std::int32_t n = strToInt(slot.combo->currentText());
-        slot.partner->setText(findmessage(protoMsg(), quint16(n), MessageVariant::ProtoMsg));
+        slot.partner->setText(findMessageIn(protoMsg(), quint16(n), MessageVariant::ProtoMsg));
     });
 }
 
@@ -314,7 +314,7 @@ void CritterPage::fillTypeLists() {
     body->clear();
     kill->clear();
     guarded([&] {
-        const TypeSections sections = readsection(protoMsg());
+        const TypeSections sections = readSectionBytes(protoMsg());
         body->addItems(sections.bodyTypes);
         kill->addItems(sections.killTypes);
     });

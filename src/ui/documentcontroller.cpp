@@ -98,16 +98,15 @@ bool DocumentController::readLists() {
     header->scripts()->clear();
     header->frames()->clear();
     header->flags()->clearflags();
-    const Settings& settings = m_app.settings;
+    const GameData& data = m_app.gameData();
     try {
-        const ListContents scripts =
-            readlist(dataFile(settings, DataKind::ScriptList, QStringLiteral("scripts.lst")),
-                     ListMode::First12);
+        const ListContents scripts = readListBytes(
+            data.read(DataKind::ScriptList, QStringLiteral("scripts.lst")), ListMode::First12);
         DataKind kind;
         QString list;
         ListContents art;
         if (artListFor(m_document.type(), kind, list))
-            art = readlist(dataFile(settings, kind, list), ListMode::First12);
+            art = readListBytes(data.read(kind, list), ListMode::First12);
         else
             art.entries << kNoneEntry; // a type with no art list offers only "<NONE>"
         header->scripts()->addItems(scripts.entries);
@@ -207,19 +206,19 @@ bool DocumentController::savefile(const QString& path, bool saveAs) {
 
 void DocumentController::refreshDescription() {
     HeaderPanel* header = m_parts.header;
+    const GameData& data = m_app.gameData();
     try {
         const qint64 number = header->textIdValue();
         const QString names = nameMessageFile(m_document.type());
-        const QString name = names.isEmpty()
-                                 ? kNoneEntry
-                                 : findmessage(dataFile(m_app.settings, DataKind::Messages, names),
-                                               number, MessageVariant::ObjectName);
+        const QString name =
+            names.isEmpty() ? kNoneEntry
+                            : findMessageIn(data.read(DataKind::Messages, names), number,
+                                            MessageVariant::ObjectName);
         QString description = kNoneEntry;
         const int script = header->scripts()->currentIndex();
         if (script != m_document.scriptCount())
-            description = scriptdescription(
-                dataFile(m_app.settings, DataKind::ScriptList, QStringLiteral("scripts.lst")),
-                qMax(script, 0));
+            description = scriptDescriptionBytes(
+                data.read(DataKind::ScriptList, QStringLiteral("scripts.lst")), qMax(script, 0));
         const int type = int(roundHalfEven(std::fabs(header->typeFieldValue())));
         QPlainTextEdit* memo =
             type == 1 ? m_parts.critterPage->descriptionBox() : m_parts.simplePages->memo(type);

@@ -118,7 +118,7 @@ ItemPage::ItemPage(QWidget* tab, const PageContext& context) : m_tab(tab), m_con
     QWidget* common = buildTabs();
     buildGraphics(common);
     buildKind(common);
-    m_pictures = std::make_unique<ItemPictures>(common, m_context.app->settings);
+    m_pictures = std::make_unique<ItemPictures>(common, *m_context.app);
 
     label(QStringLiteral("Size:"), common, {222, 322, 40, 20}, Qt::AlignRight | Qt::AlignVCenter);
     m_size = new QLineEdit(common);
@@ -245,8 +245,8 @@ void ItemPage::fill(const QByteArray& bytes) {
     m_inventoryList->clear();
     m_inventoryCount = 0;
     m_hasFilled = false;
-    const ListContents list = readlist(
-        dataFile(m_context.app->settings, DataKind::InventoryArt, QStringLiteral("inven.lst")),
+    const ListContents list = readListBytes(
+        m_context.app->gameData().read(DataKind::InventoryArt, QStringLiteral("inven.lst")),
         ListMode::WholeLine);
     m_inventoryList->addItems(list.entries);
     m_inventoryCount = list.count;

@@ -5,7 +5,7 @@
 #include "core/usererror.h"
 #include "gamedata/datafolder.h"
 #include "preview/framedecoder.h"
-#include "settings/settingsfile.h"
+#include "app.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,12 +19,12 @@ namespace zantrel {
 namespace {
 
 // Where the pictures come from: always the game folder's art, whatever the sources setting.
-const char* const kGroundArt = "data/art/items/";
-const char* const kInventoryArt = "data/art/inven/";
+const char* const kGroundArt = "art/items/";
+const char* const kInventoryArt = "art/inven/";
 
 } // namespace
 
-ItemPictures::ItemPictures(QWidget* parent, const Settings& settings) : m_settings(settings) {
+ItemPictures::ItemPictures(QWidget* parent, const AppContext& app) : m_app(app) {
     auto* preview = new QGroupBox(QStringLiteral("Preview"), parent);
     preview->setGeometry(4, 162, 357, 156);
     const struct {
@@ -80,27 +80,26 @@ void ItemPictures::drawEntry(const char* folder, const QString& entry, QLabel* b
         clear(box);
         return;
     }
-    QString game = QDir::fromNativeSeparators(m_settings.gameFolder);
-    if (!game.endsWith(QLatin1Char('/')))
-        game += QLatin1Char('/');
-    const QString path = resolvePath(game, QLatin1String(folder) + name);
-    if (!QFileInfo(path).isFile()) {
+    // The pictures always come from the game as it is installed (its archives and patches
+    // folder), whichever folder the lists are read from.
+    const QString path = QLatin1String(folder) + name;
+    const GameData& data = m_app.gameData();
+    if (!data.existsGamePath(path)) {
         clear(box);
         return;
     }
-    drawimage(path, box);
+    drawimage(data.readGamePath(path), box);
 }
 
 // The frame on grey, centred, at the size the settings ask for; a setting that is not a
 // whole number leaves the grey and throws.
-void ItemPictures::drawimage(const QString& framePath, QLabel* box) {
-    const QByteArray frame = readFileBytes(framePath);
+void ItemPictures::drawimage(const QByteArray& frame, QLabel* box) {
     clear(box);
-    const std::int32_t sizeMode = strToInt(m_settings.imageSize);
+    const std::int32_t sizeMode = strToInt(m_app.settings.imageSize);
     Palette palette;
     try {
         palette = Palette::fromBytes(
-            readFileBytes(dataFile(m_settings, DataKind::Palette, QStringLiteral("color.pal"))));
+            m_app.gameData().read(DataKind::Palette, QStringLiteral("color.pal")));
     } catch (const UserError&) {
         // without a palette the shape is still drawn, in black
     }

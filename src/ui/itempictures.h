@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class QLabel;
@@ -7,15 +8,15 @@ class QWidget;
 
 namespace zantrel {
 
-struct Settings;
+struct AppContext;
 
 // The item page's "Preview" group: the picture on the ground (Panel12, Image12) and the one in
 // the inventory (Panel13, Image13), drawn from the game folder's art whatever the sources
 // setting, centred on grey at the size the settings ask for.
 class ItemPictures {
 public:
-    // The group goes into `parent`; its widgets belong to parent. `settings` must outlive this.
-    ItemPictures(QWidget* parent, const Settings& settings);
+    // The group goes into `parent`; its widgets belong to parent. `app` must outlive this.
+    ItemPictures(QWidget* parent, const AppContext& app);
 
     // Draws an art list entry's frame file when it exists; otherwise the grey box (a picture of
     // another item would be a wrong one). Throws UserError when the file cannot be read or the
@@ -30,10 +31,10 @@ public:
 
 private:
     void drawEntry(const char* folder, const QString& entry, QLabel* box);
-    void drawimage(const QString& framePath, QLabel* box);
+    void drawimage(const QByteArray& frame, QLabel* box);
     static void clear(QLabel* box);
 
-    const Settings& m_settings;
+    const AppContext& m_app;
     QLabel* m_ground = nullptr;
     QLabel* m_inventory = nullptr;
 };
