@@ -1,5 +1,7 @@
 #include "loadingwindow.h"
 
+#include "gamedata/loadcheck.h"
+
 #include "core/files.h"
 #include "core/numbers.h"
 #include "core/usererror.h"
@@ -106,7 +108,6 @@ void LoadingWindow::startCheck() {
     }
     m_app.settings = readini(m_app.settingsPath);
     const Settings& s = m_app.settings;
-    m_checkFolder = s.useSources == QLatin1String("0") ? s.gameFolder : s.sourcesFolder;
     m_checkIndex = 0;
     m_gauge = 0;
     m_bar->setValue(0);
@@ -128,9 +129,9 @@ void LoadingWindow::checkNextFile() {
         ++m_checkIndex;
         const QString name = s.files.value(m_checkIndex - 1);
         m_label->setText(QStringLiteral("Checking: ") + name);
-        // An empty entry names the folder itself, which is no file.
-        const QString path = name.isEmpty() ? QString() : resolvePath(m_checkFolder, name);
-        if (!path.isEmpty() && QFileInfo(path).isFile()) {
+        // Below the folder as listed, or where the game itself finds the file (its archives
+        // included); an empty entry names the folder itself, which is no file.
+        if (checkedFileFound(s, m_app.gameData(), name)) {
             m_gauge += m_gaugeStep;
             m_bar->setValue(qMin(m_gauge, 100));
         } else {

@@ -47,7 +47,6 @@ private:
     int m_gaugeStep = 0;
     int m_gauge = 0; // may run past 100; the bar shows at most 100
     bool m_activated = false;
-    QString m_checkFolder;
 
     QLabel* m_label;
     QProgressBar* m_bar;

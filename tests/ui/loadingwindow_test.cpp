@@ -2,6 +2,7 @@
 #include "ui/loadingwindow.h"
 #include "settings/settingsfile.h"
 #include "support/shellfixture.h"
+#include "datwriter/datwriter.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -165,4 +166,45 @@ TEST(LoadingWindow, ReactivationRestartsTheCheck) {
     f.shell.loading->startCheck();
     EXPECT_EQ(f.shell.loading->checkIndex(), 0);
     EXPECT_EQ(gauge(f)->value(), 0);
+}
+
+TEST(LoadingWindow, AStockInstallPassesTheDefaultListFromItsArchives) {
+    // The game as installed: the lists, messages and palette inside master.dat, critter art
+    // in critter.dat, nothing loose.
+    const QStringList inMaster = {
+        "art\\critters\\CRITTERS.LST", "art\\items\\ITEMS.LST", "art\\misc\\MISC.LST",
+        "art\\scenery\\SCENERY.LST",   "scripts\\SCRIPTS.LST",  "art\\tiles\\TILES.LST",
+        "art\\walls\\WALLS.LST",       "COLOR.PAL",             "text\\english\\game\\PRO_CRIT.MSG",
+        "text\\english\\game\\PRO_ITEM.MSG", "text\\english\\game\\PRO_MISC.MSG",
+        "text\\english\\game\\PRO_SCEN.MSG", "text\\english\\game\\PRO_TILE.MSG",
+        "text\\english\\game\\PRO_WALL.MSG"};
+    const struct {
+        const char* why;
+        bool withProtoMsg;
+        const char* message; // nullptr: the editor takes over
+    } cases[] = {
+        {"every file archived", true, nullptr},
+        {"proto.msg nowhere", false, "The file is missing: PROTO.MSG"},
+    };
+    for (const auto& c : cases) {
+        ShellFixture f;
+        f.shell.quit = [] {};
+        QList<DatEntryIn> master;
+        for (const QString& name : inMaster)
+            master.append({name, "x\r\n", true});
+        if (c.withProtoMsg)
+            master.append({"text\\english\\game\\PROTO.MSG", "{100}{}{Glass}\r\n", false});
+        f.folder.write("Game/master.dat", buildDat(master));
+        f.folder.write("Game/critter.dat", buildDat({{"art\\critters\\hmjmpsaa.frm", "f", true}}));
+        writeIni(f, defaultCheckedFiles(), "0");
+        f.shell.loading->show();
+        f.shell.loading->startCheck();
+        if (c.message) {
+            ASSERT_TRUE(waitFor([&] { return !f.prompter.messages.empty(); })) << c.why;
+            EXPECT_EQ(f.prompter.messages[0].text, c.message) << c.why;
+        } else {
+            ASSERT_TRUE(waitFor([&] { return f.shell.editor->isVisible(); })) << c.why;
+            EXPECT_TRUE(f.prompter.messages.empty()) << c.why;
+        }
+    }
 }
