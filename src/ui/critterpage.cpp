@@ -8,6 +8,7 @@
 #include "gamedata/lists.h"
 #include "proto/critterfields.h"
 #include "proto/fieldcodec.h"
+#include "preview/critterart.h"
 #include "ui/app.h"
 #include "ui/critterpreview.h"
 #include "ui/prompter.h"
@@ -29,6 +30,22 @@
 namespace zantrel {
 
 namespace {
+
+// Facing 1..6 of a critter's standing art from the game as installed, in the game's palette
+// (black where the palette cannot be read, as the item pictures do).
+std::optional<QImage> critterArt(const GameData& data, const QString& name, int facing) {
+    const GameFileReader read = [&data](const QString& path) -> std::optional<QByteArray> {
+        if (!data.existsGamePath(path))
+            return std::nullopt;
+        return data.readGamePath(path);
+    };
+    Palette palette;
+    try {
+        palette = Palette::fromBytes(data.read(DataKind::Palette, QStringLiteral("color.pal")));
+    } catch (const UserError&) {
+    }
+    return renderCritterFacing(read, name, facing, palette);
+}
 
 QString hex8(std::uint32_t value) {
     return QStringLiteral("%1").arg(value, 8, 16, QLatin1Char('0')).toUpper();
@@ -99,6 +116,10 @@ CritterPage::CritterPage(QWidget* tab, const PageContext& context) : m_ctx(conte
     connectSlots();
     m_preview = std::make_unique<CritterPreview>(m_layout.page(CritterTab::General), QPoint(8, 154),
                                                  m_ctx.app ? m_ctx.app->startFolder : QString());
+    if (const AppContext* app = m_ctx.app)
+        m_preview->setArtSource([app](const QString& name, int facing) {
+            return critterArt(app->gameData(), name, facing);
+        });
     connect(m_preview.get(), &CritterPreview::failed, this, &CritterPage::showError);
 }
 

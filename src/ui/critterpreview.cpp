@@ -1,5 +1,8 @@
 #include "critterpreview.h"
 
+#include "app.h"
+#include "core/usererror.h"
+
 #include "core/files.h"
 
 #include <QDir>
@@ -77,14 +80,38 @@ void CritterPreview::report(const QString& path) {
     emit failed(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
 }
 
+bool CritterPreview::showArt(int facing) {
+    if (!m_artSource)
+        return false;
+    std::optional<QImage> art;
+    try {
+        art = m_artSource(m_name, facing);
+    } catch (const UserError& e) {
+        emit failed(AppContext::withPath(e.text(), e.path())); // a broken archive, say
+        return false;
+    }
+    if (!art)
+        return false;
+    m_image->setPixmap(QPixmap::fromImage(*art));
+    m_shown = QStringLiteral("art/critters/%1aa").arg(m_name);
+    return true;
+}
+
 void CritterPreview::showcritterimage(const QString& artEntry) {
-    m_base = QStringLiteral("images/critters/") + artName(artEntry);
+    m_name = artName(artEntry);
+    m_base = QStringLiteral("images/critters/") + m_name;
     m_facing = 3;
+    m_fromArt = false;
     const QString first = picture(m_base + QStringLiteral("_3.bmp"));
     if (QFileInfo(first).isFile()) {
         if (!load(first))
             report(first);
         m_button->setEnabled(true); // a running rotation goes on with the new name
+        return;
+    }
+    if (showArt(3)) {
+        m_fromArt = true;
+        m_button->setEnabled(true);
         return;
     }
     m_timer->stop();
@@ -107,6 +134,14 @@ void CritterPreview::rotatePreview() {
 
 void CritterPreview::turnPreview() {
     m_facing = m_facing + 1 > 6 ? 1 : m_facing + 1;
+    if (m_fromArt) {
+        if (showArt(m_facing))
+            return;
+        m_timer->stop(); // as below: one message, no tick while it is up
+        m_button->setText(kRotate);
+        report(QStringLiteral("art/critters/%1aa.fr%2").arg(m_name).arg(m_facing - 1));
+        return;
+    }
     const QString next = picture(m_base + QStringLiteral("_%1.bmp").arg(m_facing));
     if (load(next))
         return;

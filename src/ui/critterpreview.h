@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
 #include <QString>
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -13,9 +16,10 @@ class QWidget;
 
 namespace zantrel {
 
-// The critter's prepared picture in its black panel, and the "Rotate" button that turns it
-// through the six facings, one every quarter of a second. The pictures are our own bitmaps
-// below the start folder: images/critters/<name>_<facing>.bmp, and images/notav.bmp.
+// The critter's picture in its black panel, and the "Rotate" button that turns it through the
+// six facings, one every quarter of a second. Prepared bitmaps below the start folder win
+// (images/critters/<name>_<facing>.bmp); without them the game's own standing art is drawn;
+// without either, images/notav.bmp.
 class CritterPreview : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +30,10 @@ public:
 
     // The name of a critter art entry: its text up to the first comma.
     static QString artName(const QString& entry);
+
+    // Draws facing 1..6 of a critter's standing art, or nothing when it has none.
+    using ArtSource = std::function<std::optional<QImage>(const QString& name, int facing)>;
+    void setArtSource(ArtSource source) { m_artSource = std::move(source); }
 
     // Shows facing 3 of the entry's name, or the not-available picture when it has none.
     void showcritterimage(const QString& artEntry);
@@ -47,6 +55,7 @@ signals:
 
 private:
     bool load(const QString& path); // false: the picture stays as it was
+    bool showArt(int facing);       // false: no art, the picture stays as it was
     void report(const QString& path);
     QString picture(const QString& relative) const;
 
@@ -56,6 +65,9 @@ private:
     QPushButton* m_button;
     QTimer* m_timer;
     QString m_base; // relative to the start folder: images/critters/<name>
+    QString m_name;
+    ArtSource m_artSource;
+    bool m_fromArt = false; // turning through the game's art, not the bitmaps
     std::uint8_t m_facing = 3;
     QString m_shown;
 };

@@ -813,3 +813,31 @@ TEST(CritterPage, AMissingPictureIsReportedOnceAndStopsTheTurning) {
     e.open(makePrototype(2, 49)); // its own page is shown: the critter tab is locked
     EXPECT_TRUE(e.rotate()->isEnabledTo(e.rotate()->parentWidget()));
 }
+
+TEST(CritterPage, WithoutBitmapsThePreviewDrawsTheGamesOwnArt) {
+    Critters e;
+    // A palette whose entries 1..6 tell the facings apart, and one standing-art file per
+    // direction, each filled with its direction's entry.
+    QByteArray palette(768, '\0');
+    auto colour = [](int n) { return qRgb(n * 40, 252 - n * 40, n * 20); };
+    for (int n = 1; n <= 6; ++n) {
+        palette[3 * n] = char(n * 10);
+        palette[3 * n + 1] = char(63 - n * 10);
+        palette[3 * n + 2] = char(n * 5);
+    }
+    e.folder.write("Source/color.pal", palette);
+    for (int d = 0; d < 6; ++d)
+        e.folder.write(QString("Game/data/art/critters/CRI2AA.FR%1").arg(d),
+                       makeFrame(20, 30, QByteArray(20 * 30, char(d + 1))));
+    e.open(critter()); // frame 2: "cri2,11,1", no prepared bitmaps
+    auto centre = [&] { return e.label("Image1")->pixmap().toImage().pixel(58, 58); };
+    EXPECT_EQ(centre(), colour(3));
+    EXPECT_EQ(e.label("Image1")->pixmap().toImage().pixel(2, 2), qRgb(0, 0, 0)); // black panel
+    EXPECT_TRUE(e.rotate()->isEnabled());
+    e.inner()->setCurrentIndex(0);
+    QTest::mouseClick(e.rotate(), Qt::LeftButton);
+    for (int facing : {4, 5, 6, 1, 2})
+        ASSERT_TRUE(waitFor([&] { return centre() == colour(facing); }, 1500)) << facing;
+    QTest::mouseClick(e.rotate(), Qt::LeftButton);
+    EXPECT_TRUE(e.prompter.messages.empty()) << e.lastMessage().toStdString();
+}
