@@ -18,8 +18,9 @@ QString Document::fileName() const {
     return QFileInfo(m_path).fileName();
 }
 
-void Document::load(const QString& path, const QByteArray& bytes) {
+void Document::load(const QString& path, const QByteArray& bytes, bool archived) {
     m_path = path;
+    m_archived = archived;
     m_bytes = bytes;
     m_type = bytes.isEmpty() ? 0 : std::uint8_t(bytes[0]);
     m_opened = false;
@@ -53,6 +54,7 @@ void Document::setValid(bool valid) {
 
 void Document::markSaved(const QString& path) {
     m_path = path;
+    m_archived = false;
     setModified(false);
     emit saved(path);
 }

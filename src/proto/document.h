@@ -27,8 +27,10 @@ public:
     bool isModified() const { return m_modified; }
     bool isValid() const { return m_valid; } // opened completely and no field marked red
 
-    // A file's bytes were read: the document holds them, not yet completely opened.
-    void load(const QString& path, const QByteArray& bytes);
+    // A file's bytes were read: the document holds them, not yet completely opened. An
+    // archived prototype has no file at path yet: saving writes one there.
+    void load(const QString& path, const QByteArray& bytes, bool archived = false);
+    bool isArchived() const { return m_archived; }
     void setListCounts(int scripts, int art);
     void finishOpening(); // every field filled: emits opened()
     void setModified(bool modified);
@@ -51,6 +53,7 @@ private:
     bool m_opened = false;
     bool m_modified = false;
     bool m_valid = false;
+    bool m_archived = false;
 };
 
 // One field the save writes: its place, its hex text, and whether the user left it as it

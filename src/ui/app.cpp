@@ -46,6 +46,7 @@ void wire(Shell& shell) {
     editor->setDockedWindow(tree);
     tree->addActions(editor->commandActions()); // it answers the editor's keys itself
     QObject::connect(tree, &FileTreeWindow::fileChosen, editor, &EditorWindow::openFromTree);
+    QObject::connect(tree, &FileTreeWindow::gameFileChosen, editor, &EditorWindow::openFromGame);
     QObject::connect(tree, &FileTreeWindow::closedByButton, editor,
                      &EditorWindow::treeClosedByButton);
     QObject::connect(tree, &FileTreeWindow::closeRequested, editor, [editor, tree] {

@@ -6,6 +6,7 @@
 #include "core/usererror.h"
 #include "flags.h"
 #include "gamedata/datafolder.h"
+#include "gamedata/prototypes.h"
 #include "gamedata/lists.h"
 #include "headerpanel.h"
 #include "prompter.h"
@@ -15,11 +16,13 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
+#include <cerrno>
 #include <cmath>
 
 namespace zantrel {
@@ -83,7 +86,29 @@ bool DocumentController::openfile(const QString& path) {
         showError(e.text(), e.path());
         return false; // nothing was read: the open document stays as it was
     }
-    m_document.load(path, bytes);
+    return openBytes(path, bytes, false);
+}
+
+void DocumentController::openGameFile(const QString& relative) {
+    const GameData& data = m_app.gameData();
+    QByteArray bytes;
+    try {
+        bytes = data.readGamePath(relative);
+    } catch (const UserError& e) {
+        showError(e.text(), e.path());
+        return;
+    }
+    // Archives are never written: an archived prototype is saved as a loose file at the same
+    // place under the patches folder, where the game looks first.
+    const std::optional<GameSource> source = data.view()->locate(relative);
+    const bool archived = source && source->kind == GameSource::Kind::Archive;
+    const QString path = archived || !source ? patchesPath(data, relative) : source->name;
+    openBytes(path, bytes, archived);
+    m_parts.window->activateWindow();
+}
+
+bool DocumentController::openBytes(const QString& path, const QByteArray& bytes, bool archived) {
+    m_document.load(path, bytes, archived);
     bool ok = readLists();
     if (ok) {
         enableForOpen();
@@ -192,7 +217,11 @@ bool DocumentController::savefile(const QString& path, bool saveAs) {
             fields += page->fieldWrites(); // saveitem / savecritter, all converted first
         if (m_document.type() == 4)
             fields += m_parts.simplePages->tileWrites();
-        const QByteArray base = saveAs ? m_document.bytes() : readFileBytes(path);
+        const bool firstLoose = !saveAs && m_document.isArchived();
+        if (firstLoose && !QDir().mkpath(QFileInfo(path).path()))
+            throw UserError(fileErrorText(EACCES), path);
+        const QByteArray base =
+            saveAs || firstLoose ? m_document.bytes() : readFileBytes(path);
         writePrototype(path, applyFields(base, fields));
     } catch (const UserError& e) {
         showError(e.text(), e.path());

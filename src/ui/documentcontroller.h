@@ -41,6 +41,8 @@ public:
     void openWithDialog();              // Open: the open dialog, then openfile
     void openPath(const QString& path); // the tree window's pick
     bool openfile(const QString& path); // false when it stopped part-way
+    // A prototype of the game's view ("proto/items/00000001.pro"), archived or loose.
+    void openGameFile(const QString& relative);
     void save();                        // Save
     void saveAs();                      // Save As
     bool savefile(const QString& path, bool saveAs);
@@ -56,6 +58,7 @@ signals:
 
 private:
     bool setvalues(); // fills the header panel and the type's page
+    bool openBytes(const QString& path, const QByteArray& bytes, bool archived);
     bool readLists();
     void enableForOpen();
     void showError(const QString& text, const QString& path = QString());

@@ -512,6 +512,11 @@ void EditorWindow::openFromTree(const QString& path) {
     m_controller->openPath(path);
 }
 
+void EditorWindow::openFromGame(const QString& relative) {
+    if (m_controller)
+        m_controller->openGameFile(relative);
+}
+
 void EditorWindow::save() {
     m_controller->save();
 }

@@ -55,6 +55,7 @@ public:
     void saveAs();         // Save As
     void refreshDescription();
     void openFromTree(const QString& path);
+    void openFromGame(const QString& relative); // a prototype of the game's view
 
     const Document& document() const { return *m_doc; }
     // The document may be saved: it opened completely and no field is marked red.

@@ -1,5 +1,7 @@
 #include "filetreewindow.h"
 
+#include "gamedata/prototypes.h"
+
 #include "editorwindow.h"
 #include "picture.h"
 #include "picturebutton.h"
@@ -20,6 +22,10 @@
 namespace zantrel {
 
 namespace {
+
+// The root entry of the game's own view; no folder can be named so.
+const QString kGameRoot = QStringLiteral("\x01game");
+const QString kGameRootText = QStringLiteral("Game data");
 
 // Black lists with phosphor text, small enough that a file name fits the narrow slots.
 const char* const kListStyle = R"(
@@ -205,10 +211,13 @@ QString FileTreeWindow::selectedFile() const {
     const QList<QListWidgetItem*> selected = m_fileList->selectedItems();
     if (selected.isEmpty())
         return QString();
+    if (m_inGame) // a path of the game's view: loose and archived prototypes alike
+        return m_gameFolder + QLatin1Char('/') + selected.first()->text();
     return QDir::toNativeSeparators(QDir(m_folder).filePath(selected.first()->text()));
 }
 
 void FileTreeWindow::setFolder(const QString& path) {
+    m_inGame = false;
     const QString folder = clean(QFileInfo(QDir::fromNativeSeparators(path)).absoluteFilePath());
     if (!QFileInfo(folder).isDir() || !QDir::setCurrent(folder)) {
         if (m_app.prompter)
@@ -219,12 +228,19 @@ void FileTreeWindow::setFolder(const QString& path) {
         return;
     }
     m_folder = folder;
-    QStringList roots; // the listed ones: asking the system again may wait on a slow volume
-    for (int k = 0; k < m_rootBox->count(); ++k)
-        roots << m_rootBox->itemData(k).toString();
-    fillRoots(roots);
+    fillRoots(listedRoots());
     fillFolders();
     fillFiles();
+}
+
+// The roots the box lists, the game's view aside: asking the system again may wait on a slow
+// volume.
+QStringList FileTreeWindow::listedRoots() const {
+    QStringList roots;
+    for (int k = 0; k < m_rootBox->count(); ++k)
+        if (m_rootBox->itemData(k).toString() != kGameRoot)
+            roots << m_rootBox->itemData(k).toString();
+    return roots;
 }
 
 void FileTreeWindow::showEvent(QShowEvent* event) {
@@ -267,9 +283,56 @@ void FileTreeWindow::fillRoots(QStringList roots) {
                                Qt::ToolTipRole);
     }
     m_rootBox->setCurrentIndex(int(roots.indexOf(root)));
+    // The game's own view comes first: its prototypes, archived or loose, as the game uses them.
+    m_rootBox->insertItem(0, kGameRootText, kGameRoot);
+    if (m_inGame)
+        m_rootBox->setCurrentIndex(0);
+}
+
+void FileTreeWindow::setGameFolder(const QString& folder) {
+    m_inGame = true;
+    m_gameFolder = folder;
+    fillRoots(listedRoots());
+    fillFolders();
+    fillFiles();
+}
+
+void FileTreeWindow::fillGameFolders() {
+    m_folderList->clear();
+    auto add = [this](const QString& text, const QString& path, int level, FolderKind kind) {
+        auto* item = new QListWidgetItem(text, m_folderList);
+        item->setData(PathRole, path);
+        item->setData(LevelRole, level);
+        item->setData(KindRole, int(kind));
+        return item;
+    };
+    const bool top = m_gameFolder.isEmpty();
+    QListWidgetItem* current = add(kGameRootText, QString(), 0, top ? Current : Ancestor);
+    if (top) {
+        for (const char* kind : {"items", "critters", "scenery", "walls", "tiles", "misc"})
+            add(QLatin1String(kind), QStringLiteral("proto/") + QLatin1String(kind), 1, Child);
+    } else {
+        current = add(m_gameFolder.section(QLatin1Char('/'), -1), m_gameFolder, 1, Current);
+    }
+    m_folderList->setCurrentItem(current);
+}
+
+void FileTreeWindow::fillGameFiles() {
+    if (m_gameFolder.isEmpty())
+        return;
+    for (const GameFile& f : listPrototypes(m_app.gameData(), m_gameFolder)) {
+        auto* item = new QListWidgetItem(f.name.section(QLatin1Char('/'), -1), m_fileList);
+        item->setToolTip(f.source.kind == GameSource::Kind::Archive
+                             ? QDir::toNativeSeparators(f.source.container)
+                             : QDir::toNativeSeparators(f.source.name));
+    }
 }
 
 void FileTreeWindow::fillFolders() {
+    if (m_inGame) {
+        fillGameFolders();
+        return;
+    }
     const QString root = m_rootBox->currentData().toString();
     QStringList chain; // from the root down to the current folder
     for (QString p = m_folder;; p = clean(QFileInfo(p).path())) {
@@ -304,23 +367,37 @@ void FileTreeWindow::fillFolders() {
 
 void FileTreeWindow::fillFiles() {
     m_fileList->clear();
+    if (m_inGame) {
+        fillGameFiles();
+        return;
+    }
     // QDir matches name filters regardless of case unless told otherwise: ".PRO" files too.
     m_fileList->addItems(QDir(m_folder).entryList({QStringLiteral("*.pro")}, QDir::Files,
                                                   QDir::Name | QDir::IgnoreCase));
 }
 
 void FileTreeWindow::rootChanged(int index) {
-    setFolder(m_rootBox->itemData(index).toString());
+    const QString root = m_rootBox->itemData(index).toString();
+    if (root == kGameRoot)
+        setGameFolder(QString());
+    else
+        setFolder(root);
 }
 
 void FileTreeWindow::folderActivated(QListWidgetItem* item) {
-    if (item)
+    if (item && m_inGame)
+        setGameFolder(item->data(PathRole).toString());
+    else if (item)
         setFolder(item->data(PathRole).toString());
 }
 
 void FileTreeWindow::openSelectedFile() {
     const QString file = selectedFile();
-    if (!file.isEmpty())
+    if (file.isEmpty())
+        return;
+    if (m_inGame)
+        emit gameFileChosen(file);
+    else
         emit fileChosen(file);
 }
 

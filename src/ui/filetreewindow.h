@@ -39,6 +39,7 @@ public:
 
 signals:
     void fileChosen(const QString& path); // a double click or Enter on a prototype
+    void gameFileChosen(const QString& relative); // the same in the game's view
     void closedByButton();
     void closeRequested(); // however it is closed: the editor undocks it
     // Dragging the background drags the editor, the tree following docked.
@@ -56,12 +57,18 @@ private:
     void fillRoots(QStringList roots);
     void fillFolders();
     void fillFiles();
+    void setGameFolder(const QString& folder); // "" or "proto/<kind>"
+    void fillGameFolders();
+    void fillGameFiles();
+    QStringList listedRoots() const;
     void rootChanged(int index);
     void folderActivated(QListWidgetItem* item);
     void openSelectedFile();
 
     AppContext& m_app;
     QString m_folder; // in Qt's separators, absolute and clean
+    bool m_inGame = false; // showing the game's view, not a folder
+    QString m_gameFolder;
     QComboBox* m_rootBox = nullptr;
     QListWidget* m_folderList = nullptr;
     QListWidget* m_fileList = nullptr;

@@ -2,7 +2,10 @@
 #include "ui/editorwindow.h"
 #include "ui/filetreewindow.h"
 #include "support/gamedata.h"
+#include "datwriter/datwriter.h"
 #include "support/shellfixture.h"
+#include "ui/headerpanel.h"
+#include <QLineEdit>
 
 #include <QComboBox>
 #include <QDir>
@@ -157,14 +160,18 @@ TEST(TreeWindow, ActivatingFoldersWalksDownAndBackUp) {
 TEST(TreeWindow, TheDriveBoxChoosesTheRoot) {
     Tree t;
     const QStringList roots = platform::driveRoots();
-    ASSERT_EQ(t.drives->count(), roots.size());
-    EXPECT_EQ(t.drives->itemText(0), "/");
+    // The game's own view first, then the file system's roots.
+    ASSERT_EQ(t.drives->count(), roots.size() + 1);
+    EXPECT_EQ(t.drives->itemText(0), "Game data");
+    EXPECT_EQ(t.drives->itemText(1), "/");
     EXPECT_EQ(t.drives->currentData().toString(), rootOf(roots, t.path()));
     // The user's picks: the last root (the home folder), then "/" again.
     QTest::keyClick(t.drives, Qt::Key_End);
     EXPECT_EQ(t.folders->item(0)->data(FileTreeWindow::PathRole).toString(), roots.last());
     EXPECT_EQ(t.w->currentFolder(), roots.last());
     QTest::keyClick(t.drives, Qt::Key_Home);
+    EXPECT_EQ(t.folders->item(0)->text(), "Game data");
+    QTest::keyClick(t.drives, Qt::Key_Down);
     EXPECT_EQ(t.folders->item(0)->text(), "/");
     EXPECT_EQ(t.folders->item(0)->data(FileTreeWindow::KindRole).toInt(), FileTreeWindow::Current);
     EXPECT_EQ(QDir::currentPath(), "/");
@@ -252,4 +259,44 @@ TEST(TreeWindowRoots, TheLongestContainingRoot) {
     for (const auto& c : cases)
         EXPECT_EQ(rootOf(roots, c[0]), c[1]) << c[0];
     EXPECT_EQ(rootOf({"/media/usb"}, "/tmp"), "");
+}
+
+TEST(TreeWindow, GameDataListsArchivedPrototypesAndSavesThemLoose) {
+    Tree t;
+    t.shell.settings = writeGameData(t.folder);
+    const QByteArray archived = makePrototype(0, 61);
+    const QByteArray loose = makePrototype(0, 61);
+    t.folder.write("Game/master.dat",
+                   buildDat({{"proto\\items\\00000001.pro", archived, true},
+                             {"proto\\items\\00000002.pro", makePrototype(0, 61), false},
+                             {"proto\\critters\\00000001.pro", makePrototype(1, 416), true}}));
+    t.folder.write("Game/data/proto/items/00000002.pro", loose); // wins over the archive
+    t.w->setFolder(t.path());
+    const int game = t.drives->findText("Game data");
+    ASSERT_EQ(game, 0);
+    t.drives->setCurrentIndex(game);
+    emit t.drives->activated(game);
+    ASSERT_NE(entry(t.folders, "items"), nullptr);
+    doubleClick(t.folders, centreOf(t.folders, entry(t.folders, "items")));
+    QStringList names;
+    for (int i = 0; i < t.files->count(); ++i)
+        names << t.files->item(i)->text();
+    EXPECT_EQ(names, QStringList({"00000001.pro", "00000002.pro"}));
+    EXPECT_TRUE(t.files->item(0)->toolTip().endsWith("master.dat"));
+
+    doubleClick(t.files, centreOf(t.files, entry(t.files, "00000001.pro")));
+    const QString target = t.folder.file("Game/data/proto/items/00000001.pro");
+    EXPECT_EQ(t.prompter.texts(), QStringList());
+    EXPECT_EQ(t.shell.editor->windowTitle(), "Zantrel - " + target);
+    ASSERT_TRUE(t.shell.editor->fieldsValid());
+    t.shell.editor->header()->edit(3)->setText("000000C8");
+    t.shell.editor->save();
+    EXPECT_EQ(t.prompter.texts(), QStringList());
+    QByteArray expected = archived;
+    expected[7] = char(0xC8);
+    EXPECT_EQ(fileBytes(target).toHex(), expected.toHex()); // a loose copy, folders made
+    t.shell.editor->header()->edit(3)->setText("000000C9");
+    t.shell.editor->save(); // now an ordinary file
+    expected[7] = char(0xC9);
+    EXPECT_EQ(fileBytes(target).toHex(), expected.toHex());
 }
