@@ -36,6 +36,8 @@ public:
     QString selectedFile() const;
     // What activating a folder entry does: lists it and makes it the process's current folder.
     void setFolder(const QString& path);
+    // Shows the game's own view: "" for its root, "proto/<kind>" for a kind's prototypes.
+    void setGameFolder(const QString& folder);
 
 signals:
     void fileChosen(const QString& path); // a double click or Enter on a prototype
@@ -57,7 +59,6 @@ private:
     void fillRoots(QStringList roots);
     void fillFolders();
     void fillFiles();
-    void setGameFolder(const QString& folder); // "" or "proto/<kind>"
     void fillGameFolders();
     void fillGameFiles();
     QStringList listedRoots() const;

@@ -73,9 +73,8 @@ int main(int argc, char** argv) {
     ok = save(shell.editor, out, "editor.png") && ok;
 
     // A scenery prototype of the demo data, in hexadecimal, decimal and with "Set Manually:".
-    const QString scenery =
-        buildDir.filePath(QStringLiteral("demo/Fallout2/data/proto/scenery/00000001.pro"));
-    shell.editor->openFromTree(scenery);
+    // The demo game is a stock install: the prototypes come from its archives.
+    shell.editor->openFromGame(QStringLiteral("proto/scenery/00000001.pro"));
     settle(200);
     ok = save(shell.editor, out, "editor-hex.png") && ok;
     shell.editor->header()->decimalButton()->click();
@@ -88,7 +87,7 @@ int main(int argc, char** argv) {
     shell.editor->header()->flags()->manual()->click();
     // The tree window beside it, in the folder of the demo scenery.
     if (auto* tree = qobject_cast<zantrel::FileTreeWindow*>(shell.tree)) {
-        tree->setFolder(QFileInfo(scenery).path());
+        tree->setGameFolder(QStringLiteral("proto/scenery"));
         shell.editor->toggleTree();
         settle(300);
         ok = save(tree, out, "tree.png") && ok;
@@ -96,11 +95,10 @@ int main(int argc, char** argv) {
     }
 
     // An item with its ground and inventory pictures, at full and at half size.
-    const QString item =
-        buildDir.filePath(QStringLiteral("demo/Fallout2/data/proto/items/00000005.pro"));
+    const QString item = QStringLiteral("proto/items/00000005.pro");
     for (const char* size : {"0", "1"}) {
         shell.settings.imageSize = QLatin1String(size);
-        shell.editor->openFromTree(item);
+        shell.editor->openFromGame(item);
         settle(200);
         ok = save(shell.editor, out, *size == '0' ? "editor-item.png" : "editor-item-half.png") &&
              ok;
@@ -108,8 +106,7 @@ int main(int argc, char** argv) {
     shell.settings.imageSize = QStringLiteral("0");
 
     // The demo critter on its "General" and "Base" tabs.
-    shell.editor->openFromTree(
-        buildDir.filePath(QStringLiteral("demo/Fallout2/data/proto/critters/00000001.pro")));
+    shell.editor->openFromGame(QStringLiteral("proto/critters/00000001.pro"));
     settle(200);
     ok = save(shell.editor, out, "editor-critter.png") && ok;
     if (auto* inner = shell.editor->findChild<QTabWidget*>(QStringLiteral("PageControl2"))) {
@@ -118,6 +115,10 @@ int main(int argc, char** argv) {
         ok = save(shell.editor, out, "editor-critter-base.png") && ok;
         inner->setCurrentIndex(0);
     }
+    // A critter without prepared pictures: its preview is drawn from the game's own art.
+    shell.editor->openFromGame(QStringLiteral("proto/critters/00000004.pro"));
+    settle(200);
+    ok = save(shell.editor, out, "editor-critter-art.png") && ok;
 
     shell.settingsWindow->show();
     auto* list = shell.settingsWindow->findChild<QListWidget*>(QStringLiteral("ListBox1"));
