@@ -3,6 +3,7 @@
 // header filled, a 320-line proto.msg read for the type lists and both type names, all six
 // critter tabs filled with their range checks, and the facing-3 preview picture loaded.
 #include "benchshell.h"
+#include "datwriter/datwriter.h"
 #include "ui/editorwindow.h"
 #include "ui/prompter.h"
 #include "ui/app.h"
@@ -95,6 +96,20 @@ void setUp() {
         writeBenchFile(g_folder->filePath(QStringLiteral("c%1.pro").arg(variant)),
                        critter(variant));
 
+    // The same files as the game installs them: inside master.dat among 30,000 other entries,
+    // the prototypes too.
+    QList<DatEntryIn> master;
+    for (int i = 0; i < 30000; ++i)
+        master.append({QStringLiteral("art\\misc\\filler%1.frm").arg(i), "x", false});
+    master.append({"scripts\\scripts.lst", benchScriptList(1500), true});
+    master.append({"art\\critters\\critters.lst", art, true});
+    master.append({"text\\english\\game\\pro_crit.msg", names, true});
+    master.append({"text\\english\\game\\proto.msg", protoMsg(), true});
+    for (int variant : {0, 1})
+        master.append({QStringLiteral("proto\\critters\\c%1.pro").arg(variant), critter(variant),
+                       true});
+    writeBenchFile(g_folder->filePath(QStringLiteral("Game/master.dat")), buildDat(master));
+
     // The preview pictures are found below the folder current when the editor is made.
     QDir::setCurrent(g_folder->path());
     g_prompter = new SilentPrompter;
@@ -120,6 +135,30 @@ void BM_OpenCritter(benchmark::State& state) {
         state.SkipWithError("the critter did not open as expected");
 }
 BENCHMARK(BM_OpenCritter)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// The same opening with every file read from the game's archive (sources off).
+void BM_OpenCritterFromArchive(benchmark::State& state) {
+    zantrel::EditorWindow* editor = g_shell->editor;
+    g_shell->settings.gameFolder = g_folder->filePath(QStringLiteral("Game"));
+    g_shell->settings.useSources = QStringLiteral("0");
+    g_shell->gameData(); // the archive's directory is read once, when the settings change
+    const QString files[2] = {QStringLiteral("proto/critters/c0.pro"),
+                              QStringLiteral("proto/critters/c1.pro")};
+    int turn = 0;
+    for (auto _ : state) {
+        editor->openFromGame(files[turn]);
+        turn ^= 1;
+        benchmark::DoNotOptimize(editor->document().isOpened());
+    }
+    if (g_prompter->messages || !editor->document().isOpened() || !editor->fieldsValid() ||
+        editor->document().scriptCount() != 1500 || editor->document().artCount() != 550)
+        state.SkipWithError("the archived critter did not open as expected");
+    g_shell->settings.useSources = QStringLiteral("1");
+}
+BENCHMARK(BM_OpenCritterFromArchive)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
