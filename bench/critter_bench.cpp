@@ -4,9 +4,9 @@
 // critter tabs filled with their range checks, and the facing-3 preview picture loaded.
 #include "benchshell.h"
 #include "datwriter/datwriter.h"
+#include "ui/app.h"
 #include "ui/editorwindow.h"
 #include "ui/prompter.h"
-#include "ui/app.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -106,8 +106,8 @@ void setUp() {
     master.append({"text\\english\\game\\pro_crit.msg", names, true});
     master.append({"text\\english\\game\\proto.msg", protoMsg(), true});
     for (int variant : {0, 1})
-        master.append({QStringLiteral("proto\\critters\\c%1.pro").arg(variant), critter(variant),
-                       true});
+        master.append(
+            {QStringLiteral("proto\\critters\\c%1.pro").arg(variant), critter(variant), true});
     writeBenchFile(g_folder->filePath(QStringLiteral("Game/master.dat")), buildDat(master));
 
     // The preview pictures are found below the folder current when the editor is made.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "settings/settingsfile.h"
-
 #include <QString>
 
 namespace zantrel {
@@ -19,14 +17,6 @@ enum class DataKind {
     Messages,
     Palette,
 };
-
-// Folder a data file of this kind is read from: the sources folder when the use-sources
-// flag is exactly "1", else the game folder's sub-folder of the kind. Ends with "/".
-QString datafolder(const Settings& settings, DataKind kind);
-
-// Full name of a data file by that rule, found whatever its letter case. Message files
-// missing from "data/text/english/" are also looked for in "data/text/english/game/".
-QString dataFile(const Settings& settings, DataKind kind, const QString& name);
 
 // Art list kind and file name of an object type 0..5 (item .. misc); false for others.
 bool artListFor(int objtype, DataKind& kind, QString& name);

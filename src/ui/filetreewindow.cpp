@@ -2,11 +2,11 @@
 
 #include "gamedata/prototypes.h"
 
+#include "core/platform.h"
 #include "editorwindow.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "prompter.h"
-#include "core/platform.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -297,14 +297,19 @@ void FileTreeWindow::setGameFolder(const QString& folder) {
     fillFiles();
 }
 
+QListWidgetItem* FileTreeWindow::addFolderEntry(const QString& text, const QString& path, int level,
+                                                FolderKind kind) {
+    auto* item = new QListWidgetItem(text, m_folderList);
+    item->setData(PathRole, path);
+    item->setData(LevelRole, level);
+    item->setData(KindRole, int(kind));
+    return item;
+}
+
 void FileTreeWindow::fillGameFolders() {
     m_folderList->clear();
     auto add = [this](const QString& text, const QString& path, int level, FolderKind kind) {
-        auto* item = new QListWidgetItem(text, m_folderList);
-        item->setData(PathRole, path);
-        item->setData(LevelRole, level);
-        item->setData(KindRole, int(kind));
-        return item;
+        return addFolderEntry(text, path, level, kind);
     };
     const bool top = m_gameFolder.isEmpty();
     QListWidgetItem* current = add(kGameRootText, QString(), 0, top ? Current : Ancestor);
@@ -343,10 +348,7 @@ void FileTreeWindow::fillFolders() {
 
     m_folderList->clear();
     auto add = [this](const QString& text, const QString& path, int level, FolderKind kind) {
-        auto* item = new QListWidgetItem(text, m_folderList);
-        item->setData(PathRole, path);
-        item->setData(LevelRole, level);
-        item->setData(KindRole, int(kind));
+        QListWidgetItem* item = addFolderEntry(text, path, level, kind);
         item->setToolTip(QDir::toNativeSeparators(path));
         return item;
     };

@@ -40,7 +40,7 @@ public:
     void setGameFolder(const QString& folder);
 
 signals:
-    void fileChosen(const QString& path); // a double click or Enter on a prototype
+    void fileChosen(const QString& path);         // a double click or Enter on a prototype
     void gameFileChosen(const QString& relative); // the same in the game's view
     void closedByButton();
     void closeRequested(); // however it is closed: the editor undocks it
@@ -62,12 +62,14 @@ private:
     void fillGameFolders();
     void fillGameFiles();
     QStringList listedRoots() const;
+    QListWidgetItem* addFolderEntry(const QString& text, const QString& path, int level,
+                                    FolderKind kind);
     void rootChanged(int index);
     void folderActivated(QListWidgetItem* item);
     void openSelectedFile();
 
     AppContext& m_app;
-    QString m_folder; // in Qt's separators, absolute and clean
+    QString m_folder;      // in Qt's separators, absolute and clean
     bool m_inGame = false; // showing the game's view, not a folder
     QString m_gameFolder;
     QComboBox* m_rootBox = nullptr;

@@ -4,6 +4,7 @@
 // art draws; and beside it the flat sources folder and preview pictures for critters.
 #include "core/files.h"
 #include "gamedata/datafolder.h"
+#include "settings/settingsfile.h"
 #include "gamedata/datarchive.h"
 #include "gamedata/gameview.h"
 #include "gamedata/lists.h"

@@ -1,14 +1,14 @@
 // Takes the README's screenshots: runs the real windows on the demo data of a build folder
 // and saves what each one shows. Run under a display (xvfb-run) from the build folder:
 //   xvfb-run -a -s "-screen 0 1024x768x24" tools/screenshots/zantrel_screenshots ../docs
+#include "ui/app.h"
+#include "ui/editorwindow.h"
+#include "ui/filetreewindow.h"
 #include "ui/flags.h"
 #include "ui/headerpanel.h"
-#include "ui/editorwindow.h"
 #include "ui/loadingwindow.h"
 #include "ui/prompter.h"
 #include "ui/settingswindow.h"
-#include "ui/app.h"
-#include "ui/filetreewindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
