@@ -106,7 +106,9 @@ EditorWindow::EditorWindow(AppContext& app)
 }
 
 EditorWindow::~EditorWindow() {
-    m_header->detach();
+    // The children outlive this body: events they raise while being deleted (the focus
+    // leaving a header box) must not call into the part of the window already gone.
+    disconnect(m_header, nullptr, this, nullptr);
 }
 
 void EditorWindow::buildMenu() {
@@ -434,21 +436,23 @@ void EditorWindow::loadCursor() {
 }
 
 void EditorWindow::buildPages() {
-    HeaderPanel::Hooks hooks;
-    hooks.setalarm = [this] { setalarm(); };
-    hooks.refreshDescription = [this] { refreshDescription(); };
-    hooks.showTypePage = [this](int type) { showTypePage(type); };
-    hooks.error = [this](const QString& text) { showError(text); };
-    hooks.frameChanged = [this] {
+    m_header = new HeaderPanel(m_back, *m_doc);
+    // The window is the context of every connection: ~EditorWindow cuts them before the
+    // children go, so a box losing the focus during the teardown reaches nothing.
+    connect(m_header, &HeaderPanel::edited, this, &EditorWindow::setalarm);
+    connect(m_header, &HeaderPanel::descriptionRefreshRequested, this,
+            &EditorWindow::refreshDescription);
+    connect(m_header, &HeaderPanel::typeSelected, this, &EditorWindow::showTypePage);
+    connect(m_header, &HeaderPanel::failed, this, [this](const QString& text) { showError(text); });
+    connect(m_header, &HeaderPanel::frameChanged, this, [this] {
         for (TypePage* page : {m_itemPage.get(), m_critterPage.get()})
             if (page)
                 page->frameChanged();
-    };
-    hooks.formatChanged = [this](bool decimal) {
+    });
+    connect(m_header, &HeaderPanel::formatChanged, this, [this](bool decimal) {
         m_hexAction->setChecked(!decimal);
         m_decAction->setChecked(decimal);
-    };
-    m_header = new HeaderPanel(m_back, *m_doc, hooks);
+    });
     m_header->lower();
     connect(m_header->openButton(), &QPushButton::clicked, this, &EditorWindow::openWithDialog);
     connect(m_header->saveButton(), &QPushButton::clicked, this, &EditorWindow::save);

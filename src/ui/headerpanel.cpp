@@ -68,8 +68,8 @@ QString hexDigits(std::uint32_t value, int digits) {
 
 } // namespace
 
-HeaderPanel::HeaderPanel(QWidget* back, const Document& document, Hooks hooks)
-    : QWidget(back), m_document(document), m_hooks(std::move(hooks)) {
+HeaderPanel::HeaderPanel(QWidget* back, const Document& document)
+    : QWidget(back), m_document(document) {
     setObjectName(QStringLiteral("HeaderPanel"));
     setGeometry(0, 0, 322, 449);
 
@@ -160,7 +160,7 @@ HeaderPanel::HeaderPanel(QWidget* back, const Document& document, Hooks hooks)
     connect(m_frameList, &QComboBox::activated, this, [this] { run([this] { framePicked(); }); });
 
     m_flags = std::make_unique<CommonFlags>(this);
-    connect(m_flags.get(), &CommonFlags::edited, this, [this] { alarm(); });
+    connect(m_flags.get(), &CommonFlags::edited, this, &HeaderPanel::edited);
     m_edits[13] = m_flags->text();
 
     connect(m_edits[1], &QLineEdit::textChanged, this,
@@ -175,7 +175,7 @@ HeaderPanel::HeaderPanel(QWidget* back, const Document& document, Hooks hooks)
         QLineEdit* e = m_edits[n];
         connect(e, &QLineEdit::textChanged, this, [this, e] {
             if (!zeroIfEmpty(e))
-                alarm();
+                emit edited();
         });
     }
     m_edits[2]->installEventFilter(this);
@@ -223,11 +223,6 @@ void HeaderPanel::selectEntry(QComboBox* list, double n, int none, const QString
     list->setCurrentIndex(n >= 0 && n < none && text != QLatin1String("-1") ? int(n) : none);
 }
 
-void HeaderPanel::alarm() {
-    if (m_hooks.setalarm)
-        m_hooks.setalarm();
-}
-
 bool HeaderPanel::decimal() const {
     return m_decimalButton->isChecked();
 }
@@ -247,15 +242,13 @@ bool HeaderPanel::run(const std::function<void()>& handler) {
         return true;
     } catch (const UserError& e) {
         m_failed = true;
-        if (m_hooks.error)
-            m_hooks.error(e.text());
+        emit failed(e.text());
         return false;
     }
 }
 
 bool HeaderPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_edits[2] && event->type() == QEvent::FocusOut && m_edits[2]->isEnabled() &&
-        m_hooks.refreshDescription) {
+    if (watched == m_edits[2] && event->type() == QEvent::FocusOut && m_edits[2]->isEnabled()) {
         // Only a move to another control of the window: a menu, a pop-up or another window
         // taking the focus leaves the box as it was.
         switch (static_cast<QFocusEvent*>(event)->reason()) {
@@ -264,7 +257,7 @@ bool HeaderPanel::eventFilter(QObject* watched, QEvent* event) {
         case Qt::ActiveWindowFocusReason:
             break;
         default:
-            m_hooks.refreshDescription();
+            emit descriptionRefreshRequested();
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -294,8 +287,7 @@ void HeaderPanel::convert(bool toDecimal) {
         else
             boxToHex(name);
     }
-    if (m_hooks.formatChanged)
-        m_hooks.formatChanged(toDecimal);
+    emit formatChanged(toDecimal);
 }
 
 void HeaderPanel::boxToDecimal(const QString& box) {
@@ -322,12 +314,11 @@ void HeaderPanel::objectTypeChanged() {
     QLineEdit* e = m_edits[1];
     if (zeroIfEmpty(e))
         return;
-    alarm();
+    emit edited();
     const std::int32_t type = strToInt(e->text());
     if (type >= 0 && type <= 5) {
         m_edits[6]->setText(QLatin1String(kTypeNames[type]));
-        if (m_hooks.showTypePage)
-            m_hooks.showTypePage(type);
+        emit typeSelected(type);
     }
 }
 
@@ -335,7 +326,7 @@ void HeaderPanel::objectIdChanged() {
     QLineEdit* e = m_edits[2];
     if (zeroIfEmpty(e))
         return;
-    alarm();
+    emit edited();
     if (!e->hasFocus())
         return; // only what the user types proposes a text id
     if (decimal()) {
@@ -350,7 +341,7 @@ void HeaderPanel::scriptBoxChanged() {
     QLineEdit* e = m_edits[5];
     if (zeroIfEmpty(e))
         return;
-    alarm();
+    emit edited();
     // The type byte takes no part in choosing the line.
     selectEntry(m_scriptList, double(scriptLine(scriptWord())), m_document.scriptCount(),
                 e->text());
@@ -374,7 +365,7 @@ void HeaderPanel::frameBoxChanged() {
     QLineEdit* e = m_edits[12];
     if (zeroIfEmpty(e))
         return;
-    alarm();
+    emit edited();
     double n = 0;
     if (decimal())
         n = roundHalfEven(strToFloat(e->text())); // a negative one lies beyond the list
@@ -386,7 +377,7 @@ void HeaderPanel::frameBoxChanged() {
 }
 
 void HeaderPanel::scriptPicked() {
-    alarm();
+    emit edited();
     const int at = m_scriptList->currentIndex();
     const bool none = at == m_document.scriptCount() || at < 0;
     const std::uint32_t id =
@@ -395,12 +386,11 @@ void HeaderPanel::scriptPicked() {
         m_edits[5]->setText(none ? QStringLiteral("-1") : QString::number(id));
     else
         m_edits[5]->setText(hexDigits(id, 8));
-    if (m_hooks.refreshDescription)
-        m_hooks.refreshDescription();
+    emit descriptionRefreshRequested();
 }
 
 void HeaderPanel::framePicked() {
-    alarm();
+    emit edited();
     const int at = m_frameList->currentIndex();
     if (decimal())
         m_edits[12]->setText(at == m_document.artCount() || at < 0 ? QStringLiteral("-1")
@@ -410,8 +400,7 @@ void HeaderPanel::framePicked() {
     else
         m_edits[12]->setText(at == m_document.artCount() ? QStringLiteral("FFFF")
                                                          : hexDigits(std::uint32_t(at), 4));
-    if (m_hooks.frameChanged)
-        m_hooks.frameChanged();
+    emit frameChanged();
 }
 
 bool HeaderPanel::fill(const QByteArray& bytes) {
