@@ -48,9 +48,7 @@ std::uint32_t fieldValue(const QByteArray& bytes, int offset, int width) {
 }
 
 QString fieldToHex(const QByteArray& bytes, int offset, int width) {
-    return QStringLiteral("%1")
-        .arg(fieldValue(bytes, offset, width), 2 * width, 16, QLatin1Char('0'))
-        .toUpper();
+    return hexText(fieldValue(bytes, offset, width), 2 * width);
 }
 
 void setFieldValue(QByteArray& bytes, int offset, int width, std::uint32_t value) {

@@ -4,6 +4,7 @@
 #include "core/usererror.h"
 #include "flags.h"
 #include "gamedata/lists.h"
+#include "hexvalidator.h"
 #include "proto/document.h"
 #include "proto/fieldcodec.h"
 
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QValidator>
 
 #include <cmath>
 
@@ -38,33 +38,6 @@ int typedLength(int number) {
 }
 
 const char* const kTypeNames[] = {"Item", "Critter", "Scenery", "Wall", "Tile", "Misc"};
-
-// Typing: letters become upper case, at most the box's length (a longer text the program
-// put there may still be shortened), and in hexadecimal display hex digits only.
-class HeaderValidator : public QValidator {
-public:
-    HeaderValidator(QLineEdit* edit, int length, bool hexOnly)
-        : QValidator(edit), m_edit(edit), m_length(length), m_hexOnly(hexOnly) {}
-    State validate(QString& input, int&) const override {
-        input = input.toUpper();
-        if (input.size() > m_length && input.size() >= m_edit->text().size())
-            return Invalid;
-        if (m_hexOnly)
-            for (QChar c : input)
-                if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F')))
-                    return Invalid;
-        return Acceptable;
-    }
-
-private:
-    QLineEdit* m_edit;
-    int m_length;
-    bool m_hexOnly;
-};
-
-QString hexDigits(std::uint32_t value, int digits) {
-    return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
-}
 
 } // namespace
 
@@ -231,7 +204,7 @@ void HeaderPanel::applyValidators() {
     for (const auto& b : kDisplayBoxes) {
         QLineEdit* e = m_edits[b.number];
         const QValidator* old = e->validator();
-        e->setValidator(new HeaderValidator(e, b.length, !decimal()));
+        e->setValidator(new HexValidator(e, b.length, !decimal()));
         delete old;
     }
 }
@@ -307,7 +280,7 @@ void HeaderPanel::boxToHex(const QString& box) {
     QLineEdit* e = edit(n);
     if (!e)
         return;
-    e->setText(hexDigits(lenientInt(e->text()), typedLength(n)));
+    e->setText(hexText(lenientInt(e->text()), typedLength(n)));
 }
 
 void HeaderPanel::objectTypeChanged() {
@@ -333,7 +306,7 @@ void HeaderPanel::objectIdChanged() {
         const double id = strToFloat(e->text()) * 100;
         m_edits[3]->setText(QString::number(qint64(roundHalfEven(id))));
     } else {
-        m_edits[3]->setText(hexDigits(hextoint(e->text()) * 100u, 8));
+        m_edits[3]->setText(hexText(hextoint(e->text()) * 100u, 8));
     }
 }
 
@@ -385,7 +358,7 @@ void HeaderPanel::scriptPicked() {
     if (decimal())
         m_edits[5]->setText(none ? QStringLiteral("-1") : QString::number(id));
     else
-        m_edits[5]->setText(hexDigits(id, 8));
+        m_edits[5]->setText(hexText(id, 8));
     emit descriptionRefreshRequested();
 }
 
@@ -399,7 +372,7 @@ void HeaderPanel::framePicked() {
         m_edits[12]->setText(QStringLiteral("FFFFFFFF"));
     else
         m_edits[12]->setText(at == m_document.artCount() ? QStringLiteral("FFFF")
-                                                         : hexDigits(std::uint32_t(at), 4));
+                                                         : hexText(std::uint32_t(at), 4));
     emit frameChanged();
 }
 

@@ -1,5 +1,6 @@
 #include "simplepages.h"
 
+#include "core/numbers.h"
 #include "proto/fieldcodec.h"
 #include "proto/itemfields.h"
 
@@ -127,8 +128,7 @@ QList<FieldWrite> SimplePages::tileWrites() const {
     const int at = m_tileMaterial->currentIndex();
     if (at < 0 || at >= int(std::size(kMaterials)))
         return {}; // the unknown value, untouched
-    return {{kTileMaterialOffset, 4, QStringLiteral("%1").arg(at, 8, 16, QLatin1Char('0')),
-             at == m_filledMaterial}};
+    return {{kTileMaterialOffset, 4, hexText(std::uint32_t(at), 8), at == m_filledMaterial}};
 }
 
 } // namespace zantrel
