@@ -70,16 +70,4 @@ void hexToField(QByteArray& bytes, int offset, int width, const QString& text) {
     setFieldValue(bytes, offset, width, bigEndian);
 }
 
-QString readval(const QByteArray& bytes, int offset, int width) {
-    return QString::number(fieldValue(bytes, offset, width));
-}
-
-void writeval(QByteArray& bytes, int offset, int width, const QString& text) {
-    const std::int32_t value = strToInt(text);
-    QString hex = QString::number(std::uint32_t(value), 16).toUpper();
-    if (hex.size() < 2 * width)
-        hex = hex.rightJustified(2 * width, QLatin1Char('0'));
-    hexToField(bytes, offset, width, hex);
-}
-
 } // namespace zantrel
