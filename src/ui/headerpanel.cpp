@@ -39,119 +39,30 @@ int typedLength(int number) {
 
 const char* const kTypeNames[] = {"Item", "Critter", "Scenery", "Wall", "Tile", "Misc"};
 
+QLabel* addLabel(QWidget* parent, const QString& text, int x, int y, const char* name = nullptr) {
+    auto* l = new QLabel(text, parent);
+    if (name)
+        l->setObjectName(QLatin1String(name));
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
 } // namespace
 
 HeaderPanel::HeaderPanel(QWidget* back, const Document& document)
     : QWidget(back), m_document(document) {
     setObjectName(QStringLiteral("HeaderPanel"));
     setGeometry(0, 0, 322, 449);
-
-    auto label = [this](const QString& text, int x, int y, const char* name = nullptr) {
-        auto* l = new QLabel(text, this);
-        if (name)
-            l->setObjectName(QLatin1String(name));
-        l->move(x, y);
-        l->adjustSize();
-        return l;
-    };
-    m_decimalButton = new QRadioButton(QStringLiteral("Decimal"), this);
-    m_decimalButton->setObjectName(QStringLiteral("RadioButton1"));
-    m_decimalButton->move(16, 12);
-    m_hexButton = new QRadioButton(QStringLiteral("HEX"), this);
-    m_hexButton->setObjectName(QStringLiteral("RadioButton2"));
-    m_hexButton->move(88, 12);
-    m_hexButton->setChecked(true);
-    m_decimalButton->setEnabled(false);
-    m_hexButton->setEnabled(false);
-    connect(m_decimalButton, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            showDecimal();
-    });
-    connect(m_hexButton, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            showHex();
-    });
-
-    auto button = [this](const char* name, const QString& text, QRect place) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(place);
-        return b;
-    };
-    m_openButton = button("Button1", QStringLiteral("Open .PRO"), {155, 8, 69, 25});
-    m_saveButton = button("Button2", QStringLiteral("Save .PRO"), {223, 8, 66, 25});
-    m_saveAsButton = button("Button3", QStringLiteral("As..."), {288, 8, 33, 25});
-    m_saveButton->setEnabled(false);
-    m_saveAsButton->setEnabled(false);
-
-    QLabel* title = label(QStringLiteral("Header ( 32 bytes)"), 8, 40, "Label1");
-    title->setGeometry(8, 40, 300, 16);
-    title->setAlignment(Qt::AlignHCenter);
-
-    const struct {
-        int number;
-        QRect place;
-        const char* caption; // read beside the box, or its hint
-    } boxes[] = {
-        {1, {24, 60, 28, 21}, "Object Type"}, {6, {112, 60, 96, 21}, "Object type name"},
-        {2, {24, 84, 44, 21}, "ObjectID"},    {3, {152, 84, 76, 21}, "ObjectID x 100"},
-        {4, {24, 108, 22, 21}, "ObjectType"}, {11, {48, 108, 22, 21}, "Frame Shift"},
-        {12, {72, 108, 38, 21}, "FrameID"},   {5, {24, 132, 84, 21}, "Script"},
-    };
-    for (const auto& b : boxes) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(QStringLiteral("Edit%1").arg(b.number));
-        e->setGeometry(b.place);
-        e->setToolTip(QLatin1String(b.caption));
-        e->setAccessibleName(QLatin1String(b.caption));
-        e->setText(b.number == 6 ? QString() : QStringLiteral("0"));
-        e->setEnabled(false);
-        m_edits[b.number] = e;
-    }
-    m_edits[6]->setReadOnly(true);
-    label(QStringLiteral("--------->"), 56, 63);
-    label(QStringLiteral("ObjectID"), 72, 87);
-    label(QStringLiteral("ObjectID x 100"), 232, 87);
-    label(QStringLiteral("Frame ID"), 236, 111);
-    label(QStringLiteral("Script"), 236, 135);
-    label(QStringLiteral("Object Type"), 212, 63);
-
-    m_frameList = new QComboBox(this);
-    m_frameList->setObjectName(QStringLiteral("ComboBox2"));
-    m_frameList->setGeometry(112, 108, 120, 21);
-    m_frameList->setAccessibleName(QStringLiteral("Frame ID"));
-    m_scriptList = new QComboBox(this);
-    m_scriptList->setObjectName(QStringLiteral("ComboBox1"));
-    m_scriptList->setGeometry(112, 132, 120, 21);
-    m_scriptList->setAccessibleName(QStringLiteral("Script"));
-    for (QComboBox* c : {m_scriptList, m_frameList}) {
-        c->setEnabled(false);
-        c->setMaxVisibleItems(20);
-    }
-    // User picks only: selecting by program does not run these.
-    connect(m_scriptList, &QComboBox::activated, this, [this] { run([this] { scriptPicked(); }); });
-    connect(m_frameList, &QComboBox::activated, this, [this] { run([this] { framePicked(); }); });
-
+    // The building order is the focus order.
+    buildFormatButtons();
+    buildFileButtons();
+    buildBoxes();
+    buildLists();
     m_flags = std::make_unique<CommonFlags>(this);
     connect(m_flags.get(), &CommonFlags::edited, this, &HeaderPanel::edited);
     m_edits[13] = m_flags->text();
-
-    connect(m_edits[1], &QLineEdit::textChanged, this,
-            [this] { run([this] { objectTypeChanged(); }); });
-    connect(m_edits[2], &QLineEdit::textChanged, this,
-            [this] { run([this] { objectIdChanged(); }); });
-    connect(m_edits[5], &QLineEdit::textChanged, this,
-            [this] { run([this] { scriptBoxChanged(); }); });
-    connect(m_edits[12], &QLineEdit::textChanged, this,
-            [this] { run([this] { frameBoxChanged(); }); });
-    for (int n : {3, 4, 11}) {
-        QLineEdit* e = m_edits[n];
-        connect(e, &QLineEdit::textChanged, this, [this, e] {
-            if (!zeroIfEmpty(e))
-                emit edited();
-        });
-    }
-    m_edits[2]->installEventFilter(this);
+    connectBoxes();
     applyValidators();
 
     setStyleSheet(QStringLiteral(
@@ -176,6 +87,111 @@ HeaderPanel::HeaderPanel(QWidget* back, const Document& document)
         "8pt; }"
         "QPushButton:pressed { background: #3a4446; }"
         "QPushButton:disabled { color: #5c6a5c; }"));
+}
+
+void HeaderPanel::buildFormatButtons() {
+    m_decimalButton = new QRadioButton(QStringLiteral("Decimal"), this);
+    m_decimalButton->setObjectName(QStringLiteral("RadioButton1"));
+    m_decimalButton->move(16, 12);
+    m_hexButton = new QRadioButton(QStringLiteral("HEX"), this);
+    m_hexButton->setObjectName(QStringLiteral("RadioButton2"));
+    m_hexButton->move(88, 12);
+    m_hexButton->setChecked(true);
+    m_decimalButton->setEnabled(false);
+    m_hexButton->setEnabled(false);
+    connect(m_decimalButton, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            showDecimal();
+    });
+    connect(m_hexButton, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            showHex();
+    });
+}
+
+void HeaderPanel::buildFileButtons() {
+    auto button = [this](const char* name, const QString& text, QRect place) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(place);
+        return b;
+    };
+    m_openButton = button("Button1", QStringLiteral("Open .PRO"), {155, 8, 69, 25});
+    m_saveButton = button("Button2", QStringLiteral("Save .PRO"), {223, 8, 66, 25});
+    m_saveAsButton = button("Button3", QStringLiteral("As..."), {288, 8, 33, 25});
+    m_saveButton->setEnabled(false);
+    m_saveAsButton->setEnabled(false);
+}
+
+void HeaderPanel::buildBoxes() {
+    QLabel* title = addLabel(this, QStringLiteral("Header ( 32 bytes)"), 8, 40, "Label1");
+    title->setGeometry(8, 40, 300, 16);
+    title->setAlignment(Qt::AlignHCenter);
+
+    const struct {
+        int number;
+        QRect place;
+        const char* caption; // read beside the box, or its hint
+    } boxes[] = {
+        {1, {24, 60, 28, 21}, "Object Type"}, {6, {112, 60, 96, 21}, "Object type name"},
+        {2, {24, 84, 44, 21}, "ObjectID"},    {3, {152, 84, 76, 21}, "ObjectID x 100"},
+        {4, {24, 108, 22, 21}, "ObjectType"}, {11, {48, 108, 22, 21}, "Frame Shift"},
+        {12, {72, 108, 38, 21}, "FrameID"},   {5, {24, 132, 84, 21}, "Script"},
+    };
+    for (const auto& b : boxes) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QStringLiteral("Edit%1").arg(b.number));
+        e->setGeometry(b.place);
+        e->setToolTip(QLatin1String(b.caption));
+        e->setAccessibleName(QLatin1String(b.caption));
+        e->setText(b.number == 6 ? QString() : QStringLiteral("0"));
+        e->setEnabled(false);
+        m_edits[b.number] = e;
+    }
+    m_edits[6]->setReadOnly(true);
+    addLabel(this, QStringLiteral("--------->"), 56, 63);
+    addLabel(this, QStringLiteral("ObjectID"), 72, 87);
+    addLabel(this, QStringLiteral("ObjectID x 100"), 232, 87);
+    addLabel(this, QStringLiteral("Frame ID"), 236, 111);
+    addLabel(this, QStringLiteral("Script"), 236, 135);
+    addLabel(this, QStringLiteral("Object Type"), 212, 63);
+}
+
+void HeaderPanel::buildLists() {
+    m_frameList = new QComboBox(this);
+    m_frameList->setObjectName(QStringLiteral("ComboBox2"));
+    m_frameList->setGeometry(112, 108, 120, 21);
+    m_frameList->setAccessibleName(QStringLiteral("Frame ID"));
+    m_scriptList = new QComboBox(this);
+    m_scriptList->setObjectName(QStringLiteral("ComboBox1"));
+    m_scriptList->setGeometry(112, 132, 120, 21);
+    m_scriptList->setAccessibleName(QStringLiteral("Script"));
+    for (QComboBox* c : {m_scriptList, m_frameList}) {
+        c->setEnabled(false);
+        c->setMaxVisibleItems(20);
+    }
+    // User picks only: selecting by program does not run these.
+    connect(m_scriptList, &QComboBox::activated, this, [this] { run([this] { scriptPicked(); }); });
+    connect(m_frameList, &QComboBox::activated, this, [this] { run([this] { framePicked(); }); });
+}
+
+void HeaderPanel::connectBoxes() {
+    connect(m_edits[1], &QLineEdit::textChanged, this,
+            [this] { run([this] { objectTypeChanged(); }); });
+    connect(m_edits[2], &QLineEdit::textChanged, this,
+            [this] { run([this] { objectIdChanged(); }); });
+    connect(m_edits[5], &QLineEdit::textChanged, this,
+            [this] { run([this] { scriptBoxChanged(); }); });
+    connect(m_edits[12], &QLineEdit::textChanged, this,
+            [this] { run([this] { frameBoxChanged(); }); });
+    for (int n : {3, 4, 11}) {
+        QLineEdit* e = m_edits[n];
+        connect(e, &QLineEdit::textChanged, this, [this, e] {
+            if (!zeroIfEmpty(e))
+                emit edited();
+        });
+    }
+    m_edits[2]->installEventFilter(this);
 }
 
 HeaderPanel::~HeaderPanel() = default;

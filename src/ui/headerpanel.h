@@ -75,6 +75,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildFormatButtons(); // Decimal and HEX
+    void buildFileButtons();   // Open, Save, As...
+    void buildBoxes();         // the numbered boxes and their captions
+    void buildLists();         // the frame and script lists
+    void connectBoxes();
     void convert(bool toDecimal);
     bool run(const std::function<void()>& handler); // false when the handler failed
     void applyValidators();
