@@ -1,6 +1,8 @@
 #include "editorwindow.h"
 
+#include "cursorfile.h"
 #include "documentcontroller.h"
+#include "placement.h"
 
 #include "core/files.h"
 #include "core/numbers.h"
@@ -42,26 +44,6 @@
 #include <cmath>
 
 namespace zantrel {
-
-namespace {
-
-// A Windows cursor file: a 6-byte directory, then entries whose words at 4 and 6 are the
-// hot spot. Qt reads the picture; the hot spot we take from the file ourselves.
-QCursor readCursorFile(const QString& path, bool& ok) {
-    ok = false;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QCursor();
-    const QByteArray head = f.read(22);
-    const QPixmap picture(path, "CUR");
-    if (picture.isNull() || head.size() < 22)
-        return QCursor();
-    auto word = [&head](int at) { return int(quint8(head[at])) | int(quint8(head[at + 1])) << 8; };
-    ok = true;
-    return QCursor(picture, word(10), word(12));
-}
-
-} // namespace
 
 EditorWindow::EditorWindow(AppContext& app)
     : QMainWindow(nullptr, Qt::FramelessWindowHint), m_app(app) {
@@ -332,8 +314,7 @@ QRect EditorWindow::desktop() const {
 }
 
 void EditorWindow::showCentred() {
-    const QRect d = desktop();
-    move(d.x() + (d.width() - width()) / 2, d.y() + (d.height() - height()) / 2);
+    move(centredIn(desktop(), size()));
     show();
     activateWindow();
 }
@@ -345,13 +326,13 @@ void EditorWindow::toggleTree() {
     if (m_treeAction->isChecked()) {
         tree->hide();
         m_treeAction->setChecked(false);
-        const QRect d = desktop();
-        move(d.x() + (d.width() - width()) / 2, d.y() + (d.height() - height()) / 2);
+        move(centredIn(desktop(), size()));
     } else {
         tree->show();
         m_treeAction->setChecked(true);
-        const QRect d = desktop();
-        move(d.x() + (d.width() - (width() + tree->width())) / 2 + tree->width(), y());
+        // The pair of windows centred side by side.
+        const QSize pair(width() + tree->width(), height());
+        move(centredIn(desktop(), pair).x() + tree->width(), y());
         dockTree();
     }
 }
@@ -426,9 +407,8 @@ void EditorWindow::loadCursor() {
     const QString path = QDir(m_app.programFolder).filePath(QStringLiteral("cursor.cur"));
     if (!QFileInfo::exists(path))
         return; // the standard arrow
-    bool ok = false;
-    const QCursor cursor = readCursorFile(path, ok);
-    if (!ok)
+    QCursor cursor;
+    if (!readCursorFile(path, cursor))
         return;
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();

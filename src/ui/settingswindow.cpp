@@ -5,6 +5,7 @@
 #include "editorwindow.h"
 #include "picture.h"
 #include "picturebutton.h"
+#include "placement.h"
 #include "prompter.h"
 
 #include <QCheckBox>
@@ -391,7 +392,7 @@ void SettingsWindow::showEvent(QShowEvent* event) {
     if (!m_placed) {
         m_placed = true;
         if (const QScreen* desk = screen())
-            move(desk->availableGeometry().center() - rect().center());
+            move(centredIn(desk->availableGeometry(), size()));
     }
     reload();
 }
