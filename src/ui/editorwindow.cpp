@@ -96,12 +96,6 @@ EditorWindow::~EditorWindow() {
 void EditorWindow::buildMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    bar->setStyleSheet(
-        QStringLiteral("QMenuBar { background: #23282a; color: #8cf5a2; }"
-                       "QMenuBar::item:selected { background: #3a4446; }"
-                       "QMenu { background: #23282a; color: #8cf5a2; border: 1px solid #4a5456; }"
-                       "QMenu::item:selected { background: #3a4446; }"
-                       "QMenu::item:disabled { color: #5c6a5c; }"));
     QMenu* menu = bar->addMenu(QStringLiteral("Menu"));
     auto add = [this](QMenu* m, const QString& text, QKeySequence key,
                       void (EditorWindow::*slot)()) {
@@ -211,7 +205,6 @@ void EditorWindow::buildFrame(QWidget* client) {
         l->setObjectName(QLatin1String(name));
         l->setGeometry(place);
         l->setAlignment(align);
-        l->setStyleSheet(QStringLiteral("color: lime; background: transparent;"));
         return l;
     };
     m_fileNameLabel = label("Label20", QString(), {15, 544, 112, 13}, Qt::AlignCenter);
@@ -233,18 +226,6 @@ void EditorWindow::buildFrame(QWidget* client) {
     m_pages->setGeometry(710 - 379 - 4, 8, 379, 432);
     m_pages->setDocumentMode(true);
     m_pages->setUsesScrollButtons(false);
-    // Tabs as flat buttons in the skin's colours.
-    m_pages->setStyleSheet(QStringLiteral(
-        "QTabWidget::pane { border: 1px solid #3c4a3c; background: #101510; }"
-        "QTabBar::tab { min-width: 44px; padding: 2px 3px; margin: 0 1px 0 0; font-size: 8pt;"
-        " background: #1b221b;"
-        " color: #6ef08a; border: 1px solid #3c4a3c; }"
-        "QTabBar::tab:selected { background: #2c3a2c; color: #c8ffd4; border-color: #6ef08a; }"
-        "QTabBar::tab:disabled { color: #4d5e4d; }"
-        "QLabel { color: #8cf5a2; }"
-        "QPushButton { background: #23282a; color: #8cf5a2; border: 1px solid #4a5456; }"
-        "QPushButton:pressed { background: #3a4446; }"
-        "QPushButton:disabled { color: #5c6a5c; }"));
     const char* const tabs[] = {"Items", "Critters", "Scenery", "Walls", "Tiles", "Misc"};
     for (const char* t : tabs) {
         auto* page = new QWidget;

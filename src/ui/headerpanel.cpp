@@ -64,29 +64,6 @@ HeaderPanel::HeaderPanel(QWidget* back, const Document& document)
     m_edits[13] = m_flags->text();
     connectBoxes();
     applyValidators();
-
-    setStyleSheet(QStringLiteral(
-        "QLabel, QRadioButton, QCheckBox { color: #8cf5a2; }"
-        "QCheckBox:disabled, QRadioButton:disabled, QLabel:disabled { color: #5c6a5c; }"
-        "QCheckBox::indicator, QRadioButton::indicator { width: 10px; height: 10px;"
-        " border: 1px solid #6ef08a; background: #0a0e0a; }"
-        "QCheckBox::indicator:checked { background: #6ef08a; }"
-        "QRadioButton::indicator { border-radius: 5px; }"
-        "QRadioButton::indicator:checked { background: #6ef08a; }"
-        "QCheckBox::indicator:disabled, QRadioButton::indicator:disabled { border-color: #3c4a3c; }"
-        "QFrame#Panel1 { border: 1px solid #3c4a3c; }"
-        "QLineEdit { background: #0a0e0a; color: #b6ffc6; border: 1px solid #3c4a3c;"
-        " font-family: 'DejaVu Sans Mono'; font-size: 9pt; }"
-        "QLineEdit:disabled { color: #5c6a5c; }"
-        "QComboBox { background: #0a0e0a; color: #b6ffc6; border: 1px solid #3c4a3c; font-size: "
-        "8pt; }"
-        "QComboBox QAbstractItemView { background: #0a0e0a; color: #b6ffc6;"
-        " selection-background-color: #2c3a2c; }"
-        "QComboBox:disabled { color: #5c6a5c; }"
-        "QPushButton { background: #23282a; color: #8cf5a2; border: 1px solid #4a5456; font-size: "
-        "8pt; }"
-        "QPushButton:pressed { background: #3a4446; }"
-        "QPushButton:disabled { color: #5c6a5c; }"));
 }
 
 void HeaderPanel::buildFormatButtons() {

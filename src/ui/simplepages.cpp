@@ -61,7 +61,6 @@ SimplePages::SimplePages(QTabWidget* pages) : QObject(pages) {
         memo->setGeometry(2, 60, 371, 47);
         memo->setReadOnly(true);
         memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        memo->setStyleSheet(QStringLiteral("QPlainTextEdit { background: black; color: white; }"));
         memo->setAccessibleName(kind + QStringLiteral(" description"));
 
         auto* sizeLabel = new QLabel(QStringLiteral("Size:"), page);
@@ -71,7 +70,6 @@ SimplePages::SimplePages(QTabWidget* pages) : QObject(pages) {
         size->setObjectName(QLatin1String(p.size));
         size->setGeometry(270, 376, 97, 20);
         size->setReadOnly(true);
-        size->setStyleSheet(QStringLiteral("QLineEdit { background: silver; color: black; }"));
         size->setAccessibleName(kind + QStringLiteral(" file size"));
 
         if (i == 2) {
