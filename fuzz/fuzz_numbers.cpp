@@ -53,7 +53,10 @@ void codecAnywhere(const QByteArray& field, int offset, int width, const QString
         const qsizetype end = qsizetype(offset) + width;
         if (bytes.size() != qMax(field.size(), end))
             fail("hexToField: the bytes do not end where the field does", text);
-        if (bytes.left(offset) != field.left(offset) || bytes.mid(end) != field.mid(end))
+        // Bytes before the field stay; a gap the field opens past the end is zeros.
+        const qsizetype kept = qMin(qsizetype(offset), field.size());
+        if (bytes.left(kept) != field.left(kept) || bytes.mid(end) != field.mid(end) ||
+            bytes.mid(kept, offset - kept) != QByteArray(offset - kept, '\0'))
             fail("hexToField: bytes outside the field changed", text);
     } else if (bytes != field) {
         fail("hexToField: an empty field changed the bytes", text);
