@@ -199,7 +199,15 @@ void EditorWindow::buildFrame(QWidget* client) {
     m_closeButton->addPressedPicture(QStringLiteral("Image6"),
                                      QStringLiteral(":/skins/close_pressed.png"));
     connect(m_closeButton, &PictureButton::clicked, this, &QWidget::close);
+    buildStatusBar(client);
+    buildEditorArea(client);
+}
 
+void EditorWindow::buildStatusBar(QWidget* client) {
+    auto picture = [client](const char* name, const char* resource, QRect place,
+                            const QString& role) {
+        return new Picture(client, QLatin1String(name), QLatin1String(resource), place, role);
+    };
     auto label = [client](const char* name, const QString& text, QRect place, Qt::Alignment align) {
         auto* l = new QLabel(text, client);
         l->setObjectName(QLatin1String(name));
@@ -217,7 +225,9 @@ void EditorWindow::buildFrame(QWidget* client) {
     m_blinkLamp =
         picture("Image11", ":/skins/changes_blink.png", {180, 542, 23, 20}, tr("Unsaved changes"));
     m_blinkLamp->hide();
+}
 
+void EditorWindow::buildEditorArea(QWidget* client) {
     m_back = new QWidget(client);
     m_back->setObjectName(QStringLiteral("back"));
     m_back->setGeometry(58, 50, 710, 449);
