@@ -2,6 +2,7 @@
 
 #include "cursorfile.h"
 #include "documentcontroller.h"
+#include "editormenu.h"
 #include "placement.h"
 
 #include "core/files.h"
@@ -21,7 +22,6 @@
 #include "ui/itempage.h"
 #include "ui/simplepages.h"
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -32,7 +32,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -94,50 +93,11 @@ EditorWindow::~EditorWindow() {
 }
 
 void EditorWindow::buildMenu() {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* menu = bar->addMenu(QStringLiteral("Menu"));
-    auto add = [this](QMenu* m, const QString& text, QKeySequence key,
-                      void (EditorWindow::*slot)()) {
-        QAction* a = m->addAction(text);
-        a->setShortcut(key);
-        connect(a, &QAction::triggered, this, slot);
-        m_commands << a;
-        return a;
-    };
-    add(menu, QStringLiteral("Open .PRO ..."), Qt::Key_F2, &EditorWindow::openWithDialog);
-    add(menu, QStringLiteral("Save .PRO"), Qt::Key_F3, &EditorWindow::save);
-    add(menu, QStringLiteral("Save .PRO As ..."), Qt::Key_F4, &EditorWindow::saveAs);
-
-    QMenu* options = bar->addMenu(QStringLiteral("Options"));
-    // The numeric format is switched by the header panel's radio buttons; the menu only
-    // mirrors it, so the submenu, its items and their keys stay disabled.
-    QMenu* format = options->addMenu(QStringLiteral("Numeric Format"));
-    format->setEnabled(false);
-    auto* group = new QActionGroup(format);
-    m_hexAction = format->addAction(QStringLiteral("HEX"));
-    m_hexAction->setShortcut(Qt::Key_F12);
-    m_decAction = format->addAction(QStringLiteral("DEC"));
-    m_decAction->setShortcut(Qt::Key_F11);
-    for (QAction* a : {m_hexAction, m_decAction}) {
-        a->setCheckable(true);
-        a->setEnabled(false);
-        group->addAction(a);
-    }
-    m_hexAction->setChecked(true);
-    m_treeAction = add(options, QStringLiteral("Tree"), Qt::Key_F1, &EditorWindow::toggleTree);
-    m_treeAction->setCheckable(true);
-    // The check mark follows the window, not the click.
-    disconnect(m_treeAction, &QAction::triggered, this, nullptr);
-    connect(m_treeAction, &QAction::triggered, this, [this] {
-        m_treeAction->setChecked(!m_treeAction->isChecked());
-        toggleTree();
-    });
-
-    QAction* exit = bar->addAction(QStringLiteral("Exit"));
-    exit->setShortcut(Qt::Key_F10);
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-    m_commands << exit;
+    const EditorMenu menu = buildEditorMenu(this);
+    m_commands = menu.commands;
+    m_hexAction = menu.hex;
+    m_decAction = menu.dec;
+    m_treeAction = menu.tree;
 }
 
 void EditorWindow::buildFrame(QWidget* client) {
