@@ -42,22 +42,33 @@ void rounding(double v) {
         fail("roundHalfEven: not the nearest whole number", QString::number(v, 'g', 17));
 }
 
-// Whatever the position, the codec must stay inside (or grow) the bytes it is given.
+// Whatever the position and the text, the codec must stay inside (or grow) the bytes it
+// is given, and write nothing but the field.
 void codecAnywhere(const QByteArray& field, int offset, int width, const QString& text) {
     zantrel::fieldValue(field, offset, width);
     zantrel::fieldToHex(field, offset, width);
-    zantrel::readval(field, offset, width);
     QByteArray bytes = field;
-    try {
-        zantrel::writeval(bytes, offset, width, text);
-    } catch (const zantrel::UserError&) {
-        if (bytes != field)
-            fail("writeval: bytes changed although the text was refused", text);
+    zantrel::hexToField(bytes, offset, width, text);
+    if (offset >= 0 && width > 0) {
+        const qsizetype end = qsizetype(offset) + width;
+        if (bytes.size() != qMax(field.size(), end))
+            fail("hexToField: the bytes do not end where the field does", text);
+        // Bytes before the field stay; a gap the field opens past the end is zeros.
+        const qsizetype kept = qMin(qsizetype(offset), field.size());
+        if (bytes.left(kept) != field.left(kept) || bytes.mid(end) != field.mid(end) ||
+            bytes.mid(kept, offset - kept) != QByteArray(offset - kept, '\0'))
+            fail("hexToField: bytes outside the field changed", text);
+    } else if (bytes != field) {
+        fail("hexToField: an empty field changed the bytes", text);
     }
     bytes = field;
-    zantrel::hexToField(bytes, offset, width, text);
-    bytes = field;
     zantrel::setFieldValue(bytes, offset, width, std::uint32_t(text.size()));
+}
+
+// The decimal display's way into a field: the number read, then its hex text.
+void storeDecimal(QByteArray& bytes, int offset, int width, const QString& text) {
+    const auto value = std::uint32_t(zantrel::strToInt(text));
+    zantrel::hexToField(bytes, offset, width, zantrel::hexText(value, 2 * width));
 }
 
 // The round trips the editor relies on, for the field widths prototypes use.
@@ -71,24 +82,26 @@ void codecRoundTrips(const QByteArray& field, int offset, int width, std::uint32
     // Decimal text of a value that fits goes in big-endian and reads back the same.
     const std::uint32_t fits = raw & mask & 0x7FFFFFFFu;
     bytes = field;
-    zantrel::writeval(bytes, offset, width, QString::number(fits));
-    if (zantrel::readval(bytes, offset, width) != QString::number(fits))
-        fail("writeval/readval round trip", QString::number(fits));
+    storeDecimal(bytes, offset, width, QString::number(fits));
+    if (zantrel::fieldValue(bytes, offset, width) != fits)
+        fail("decimal text does not read back", QString::number(fits));
 
     bytes = field;
-    zantrel::writeval(bytes, offset, width, QStringLiteral("-1"));
+    storeDecimal(bytes, offset, width, QStringLiteral("-1"));
     if (zantrel::fieldValue(bytes, offset, width) != mask)
-        fail("writeval: -1 is not all FF");
+        fail("-1 is not all FF");
 
     // A value too wide for the field keeps its leading hex digits.
     const std::uint32_t wide = (raw & 0x7FFFFFFFu) | (mask + 1u);
     if (width < 4 && wide > mask) {
-        const QString hex = QString::number(wide, 16).toUpper();
+        const QString hex = zantrel::hexText(wide, 1);
         bytes = field;
-        zantrel::writeval(bytes, offset, width, QString::number(wide));
+        storeDecimal(bytes, offset, width, QString::number(wide));
         if (zantrel::fieldToHex(bytes, offset, width) != hex.left(2 * width))
-            fail("writeval: a wide value does not keep its leading digits", hex);
+            fail("a wide value does not keep its leading digits", hex);
     }
+    if (zantrel::hexText(raw, 8) != QString::number(raw, 16).rightJustified(8, u'0').toUpper())
+        fail("hexText: not eight upper-case digits", QString::number(raw, 16));
 
     // Hex text in file byte order goes in and comes out unchanged.
     const QString hex = zantrel::fieldToHex(field, offset, width);

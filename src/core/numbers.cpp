@@ -169,4 +169,12 @@ std::int64_t roundHalfEvenToInt(double value) {
     return std::int64_t(r);
 }
 
+QString hexText(std::uint32_t value, int digits) {
+    return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
+}
+
+bool isHexDigit(QChar c) {
+    return hexDigit(c) >= 0;
+}
+
 } // namespace zantrel

@@ -24,6 +24,11 @@ std::uint32_t lenientInt(const QString& text);
 double roundHalfEven(double value);
 std::int64_t roundHalfEvenToInt(double value);
 
+// The value in upper-case hexadecimal, zero padded to at least digits characters.
+QString hexText(std::uint32_t value, int digits);
+// '0'..'9', 'A'..'F' or 'a'..'f'.
+bool isHexDigit(QChar c);
+
 QString integerError(const QString& text);
 QString floatError(const QString& text);
 

@@ -1,7 +1,7 @@
 #include "critterfields.h"
 
-#include "core/usererror.h"
 #include "core/numbers.h"
+#include "core/usererror.h"
 
 #include <limits>
 
@@ -128,15 +128,13 @@ const std::vector<CritterField> kFields = {
 const std::uint32_t kBonusFloor = 0xFFFFFF00u; // -256 as a 32-bit pattern
 
 QString hex8(std::uint32_t value) {
-    return QStringLiteral("%1").arg(value, 8, 16, QLatin1Char('0')).toUpper();
+    return hexText(value, 8);
 }
 
 bool isHexDigits(const QString& text) {
-    for (QChar c : text) {
-        const ushort u = c.unicode();
-        if (!((u >= '0' && u <= '9') || (u >= 'A' && u <= 'F') || (u >= 'a' && u <= 'f')))
+    for (QChar c : text)
+        if (!isHexDigit(c))
             return false;
-    }
     return !text.isEmpty();
 }
 
@@ -250,7 +248,7 @@ QString storeValue(Shown shown, const QString& text) {
         // Only one byte is stored: a number the byte cannot give back is refused.
         if (n < first || n > first + 255)
             throw UserError(integerError(text));
-        return QStringLiteral("%1").arg(n - first, 2, 16, QLatin1Char('0')).toUpper();
+        return hexText(std::uint32_t(n - first), 2);
     }
     case Shown::Choice:
     case Shown::Unsigned:

@@ -48,9 +48,7 @@ std::uint32_t fieldValue(const QByteArray& bytes, int offset, int width) {
 }
 
 QString fieldToHex(const QByteArray& bytes, int offset, int width) {
-    return QStringLiteral("%1")
-        .arg(fieldValue(bytes, offset, width), 2 * width, 16, QLatin1Char('0'))
-        .toUpper();
+    return hexText(fieldValue(bytes, offset, width), 2 * width);
 }
 
 void setFieldValue(QByteArray& bytes, int offset, int width, std::uint32_t value) {
@@ -70,18 +68,6 @@ void hexToField(QByteArray& bytes, int offset, int width, const QString& text) {
     for (int i = 0; i < width; ++i, v >>= 8)
         bigEndian = (bigEndian << 8) | (v & 0xFF);
     setFieldValue(bytes, offset, width, bigEndian);
-}
-
-QString readval(const QByteArray& bytes, int offset, int width) {
-    return QString::number(fieldValue(bytes, offset, width));
-}
-
-void writeval(QByteArray& bytes, int offset, int width, const QString& text) {
-    const std::int32_t value = strToInt(text);
-    QString hex = QString::number(std::uint32_t(value), 16).toUpper();
-    if (hex.size() < 2 * width)
-        hex = hex.rightJustified(2 * width, QLatin1Char('0'));
-    hexToField(bytes, offset, width, hex);
 }
 
 } // namespace zantrel

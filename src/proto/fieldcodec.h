@@ -30,14 +30,6 @@ QString fieldToHex(const QByteArray& bytes, int offset, int width);
 // past their end.
 void hexToField(QByteArray& bytes, int offset, int width, const QString& text);
 
-// Field -> unsigned decimal text of its big-endian value.
-QString readval(const QByteArray& bytes, int offset, int width);
-
-// Decimal (or "$"/"0x" hex) text -> field, through its hex form: a value in range is stored
-// big-endian, -1 as all FF, and a value too wide for the field as its leading 2*width hex
-// digits. Throws UserError when the text is not a whole number; nothing is written then.
-void writeval(QByteArray& bytes, int offset, int width, const QString& text);
-
 // Writes value big-endian into the width-byte field, growing the bytes if needed.
 void setFieldValue(QByteArray& bytes, int offset, int width, std::uint32_t value);
 

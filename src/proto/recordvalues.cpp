@@ -31,10 +31,6 @@ template <std::size_t N> QString pick(const char* const (&names)[N], std::uint32
     return value < N ? QString::fromLatin1(names[value]) : QString();
 }
 
-QString hexText(std::uint32_t value, int width) {
-    return QStringLiteral("%1").arg(value, 2 * width, 16, QLatin1Char('0')).toUpper();
-}
-
 std::int64_t signedOf(std::uint32_t stored, int width) {
     const int bits = 8 * width;
     const std::int64_t v = stored;
@@ -125,7 +121,7 @@ QString showStored(const RecordRow& row, std::uint32_t stored, const Names* name
     case D::Signed:
         return QString::number(signedOf(stored, row.width));
     case D::HexFlags:
-        return hexText(stored, row.width);
+        return hexText(stored, 2 * row.width);
     case D::Percent:
         return QString::number(percentOfStored(stored));
     case D::ScriptId:
@@ -137,7 +133,7 @@ QString showStored(const RecordRow& row, std::uint32_t stored, const Names* name
     case D::ProtoId:
         if (none)
             return QStringLiteral("-1");
-        return withName(hexText(stored, 4), !names                      ? QString()
+        return withName(hexText(stored, 8), !names                      ? QString()
                                             : row.display == D::FrameId ? names->frame(stored)
                                                                         : names->prototype(stored));
     case D::Choice:

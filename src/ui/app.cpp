@@ -4,6 +4,7 @@
 #include "filetreewindow.h"
 #include "loadingwindow.h"
 #include "settingswindow.h"
+#include "theme.h"
 #include "settings/settingslocation.h"
 
 #include <QAction>
@@ -71,6 +72,9 @@ void createWindows(Shell& shell) {
     shell.editor = new EditorWindow(shell);
     shell.tree = new FileTreeWindow(shell);
     shell.settingsWindow = new SettingsWindow(shell);
+    for (QWidget* window : std::initializer_list<QWidget*>{shell.loading, shell.editor, shell.tree,
+                                                           shell.settingsWindow})
+        applyTheme(window);
     wire(shell);
 }
 

@@ -74,44 +74,12 @@ QLabel* makeLabel(QWidget* parent, const QString& text, QRect place,
     return label;
 }
 
-const char* const kStyle =
-    "QWidget#TabSheet2 { background: #101510; }"
-    "QLabel, QCheckBox { color: #8cf5a2; font-size: 8pt; }"
-    "QLabel:disabled, QCheckBox:disabled { color: #5c6a5c; }"
-    "QCheckBox::indicator { width: 10px; height: 10px; border: 1px solid #6ef08a;"
-    " background: #0a0e0a; }"
-    "QCheckBox::indicator:checked { background: #6ef08a; }"
-    "QLineEdit { background: #0a0e0a; color: #b6ffc6; border: 1px solid #3c4a3c;"
-    " font-family: 'DejaVu Sans Mono'; font-size: 9pt; padding: 0 1px; }"
-    "QLineEdit:disabled { color: #5c6a5c; }"
-    "QLineEdit#Edit9, QLineEdit#Edit104 { background: silver; color: black;"
-    " font-family: 'DejaVu Sans'; font-size: 8pt; }"
-    "QComboBox { background: #0a0e0a; color: #b6ffc6; border: 1px solid #3c4a3c;"
-    " font-size: 8pt; padding-left: 2px; }"
-    "QComboBox:disabled { color: #5c6a5c; }"
-    "QComboBox QAbstractItemView { background: #0a0e0a; color: #b6ffc6;"
-    " selection-background-color: #2c3a2c; }"
-    "QPlainTextEdit { background: black; color: white; border: 1px solid #3c4a3c; }"
-    "QPushButton { background: #23282a; color: #8cf5a2; border: 1px solid #4a5456;"
-    " font-size: 8pt; }"
-    "QPushButton:pressed { background: #3a4446; }"
-    "QPushButton:disabled { color: #5c6a5c; }"
-    "QLabel#Panel2, QLabel#Panel3 { background: #0a0e0a; color: #c8ffd4; border: 1px inset "
-    "#3c4a3c; font-size: 9pt; }"
-    "QTabWidget#PageControl2::pane { border: 1px solid #3c4a3c; top: -1px; }"
-    "QTabWidget#PageControl2 > QTabBar::tab { background: #23282a; color: #8cf5a2;"
-    " border: 1px solid #4a5456; padding: 3px 4px; margin: 2px 3px 3px 0; min-width: 48px;"
-    " font-size: 8pt; }"
-    "QTabWidget#PageControl2 > QTabBar::tab:selected { background: #3a4446; color: #c8ffd4;"
-    " border-color: #6ef08a; }";
-
 } // namespace
 
 CritterLayout::CritterLayout(QWidget* tab) {
     auto* sheet = new QWidget(tab);
     sheet->setObjectName(QStringLiteral("TabSheet2"));
     sheet->setAttribute(Qt::WA_StyledBackground);
-    sheet->setStyleSheet(QLatin1String(kStyle));
     auto* outer = new QVBoxLayout(tab);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(sheet);

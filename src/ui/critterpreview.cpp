@@ -32,14 +32,11 @@ CritterPreview::CritterPreview(QWidget* parent, QPoint at, QString startFolder)
     m_panel->setGeometry(at.x(), at.y(), 121, 121);
     m_panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_panel->setLineWidth(2);
-    m_panel->setStyleSheet(QStringLiteral("QFrame#Panel4 { background: black; border: 2px inset "
-                                          "#3c4a3c; }"));
 
     m_image = new QLabel(m_panel);
     m_image->setObjectName(QStringLiteral("Image1"));
     m_image->setGeometry(2, 2, 117, 117);
     m_image->setAlignment(Qt::AlignCenter); // centred, never scaled
-    m_image->setStyleSheet(QStringLiteral("QLabel { background: black; }"));
     m_image->setAccessibleName(QStringLiteral("Critter preview"));
 
     m_button = new QPushButton(kRotate, parent);

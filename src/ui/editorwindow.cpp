@@ -1,6 +1,9 @@
 #include "editorwindow.h"
 
+#include "cursorfile.h"
 #include "documentcontroller.h"
+#include "editormenu.h"
+#include "placement.h"
 
 #include "core/files.h"
 #include "core/numbers.h"
@@ -19,7 +22,6 @@
 #include "ui/itempage.h"
 #include "ui/simplepages.h"
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -30,7 +32,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -42,26 +43,6 @@
 #include <cmath>
 
 namespace zantrel {
-
-namespace {
-
-// A Windows cursor file: a 6-byte directory, then entries whose words at 4 and 6 are the
-// hot spot. Qt reads the picture; the hot spot we take from the file ourselves.
-QCursor readCursorFile(const QString& path, bool& ok) {
-    ok = false;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QCursor();
-    const QByteArray head = f.read(22);
-    const QPixmap picture(path, "CUR");
-    if (picture.isNull() || head.size() < 22)
-        return QCursor();
-    auto word = [&head](int at) { return int(quint8(head[at])) | int(quint8(head[at + 1])) << 8; };
-    ok = true;
-    return QCursor(picture, word(10), word(12));
-}
-
-} // namespace
 
 EditorWindow::EditorWindow(AppContext& app)
     : QMainWindow(nullptr, Qt::FramelessWindowHint), m_app(app) {
@@ -106,60 +87,17 @@ EditorWindow::EditorWindow(AppContext& app)
 }
 
 EditorWindow::~EditorWindow() {
-    m_header->detach();
+    // The children outlive this body: events they raise while being deleted (the focus
+    // leaving a header box) must not call into the part of the window already gone.
+    disconnect(m_header, nullptr, this, nullptr);
 }
 
 void EditorWindow::buildMenu() {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-    bar->setStyleSheet(
-        QStringLiteral("QMenuBar { background: #23282a; color: #8cf5a2; }"
-                       "QMenuBar::item:selected { background: #3a4446; }"
-                       "QMenu { background: #23282a; color: #8cf5a2; border: 1px solid #4a5456; }"
-                       "QMenu::item:selected { background: #3a4446; }"
-                       "QMenu::item:disabled { color: #5c6a5c; }"));
-    QMenu* menu = bar->addMenu(QStringLiteral("Menu"));
-    auto add = [this](QMenu* m, const QString& text, QKeySequence key,
-                      void (EditorWindow::*slot)()) {
-        QAction* a = m->addAction(text);
-        a->setShortcut(key);
-        connect(a, &QAction::triggered, this, slot);
-        m_commands << a;
-        return a;
-    };
-    add(menu, QStringLiteral("Open .PRO ..."), Qt::Key_F2, &EditorWindow::openWithDialog);
-    add(menu, QStringLiteral("Save .PRO"), Qt::Key_F3, &EditorWindow::save);
-    add(menu, QStringLiteral("Save .PRO As ..."), Qt::Key_F4, &EditorWindow::saveAs);
-
-    QMenu* options = bar->addMenu(QStringLiteral("Options"));
-    // The numeric format is switched by the header panel's radio buttons; the menu only
-    // mirrors it, so the submenu, its items and their keys stay disabled.
-    QMenu* format = options->addMenu(QStringLiteral("Numeric Format"));
-    format->setEnabled(false);
-    auto* group = new QActionGroup(format);
-    m_hexAction = format->addAction(QStringLiteral("HEX"));
-    m_hexAction->setShortcut(Qt::Key_F12);
-    m_decAction = format->addAction(QStringLiteral("DEC"));
-    m_decAction->setShortcut(Qt::Key_F11);
-    for (QAction* a : {m_hexAction, m_decAction}) {
-        a->setCheckable(true);
-        a->setEnabled(false);
-        group->addAction(a);
-    }
-    m_hexAction->setChecked(true);
-    m_treeAction = add(options, QStringLiteral("Tree"), Qt::Key_F1, &EditorWindow::toggleTree);
-    m_treeAction->setCheckable(true);
-    // The check mark follows the window, not the click.
-    disconnect(m_treeAction, &QAction::triggered, this, nullptr);
-    connect(m_treeAction, &QAction::triggered, this, [this] {
-        m_treeAction->setChecked(!m_treeAction->isChecked());
-        toggleTree();
-    });
-
-    QAction* exit = bar->addAction(QStringLiteral("Exit"));
-    exit->setShortcut(Qt::Key_F10);
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-    m_commands << exit;
+    const EditorMenu menu = buildEditorMenu(this);
+    m_commands = menu.commands;
+    m_hexAction = menu.hex;
+    m_decAction = menu.dec;
+    m_treeAction = menu.tree;
 }
 
 void EditorWindow::buildFrame(QWidget* client) {
@@ -221,13 +159,20 @@ void EditorWindow::buildFrame(QWidget* client) {
     m_closeButton->addPressedPicture(QStringLiteral("Image6"),
                                      QStringLiteral(":/skins/close_pressed.png"));
     connect(m_closeButton, &PictureButton::clicked, this, &QWidget::close);
+    buildStatusBar(client);
+    buildEditorArea(client);
+}
 
+void EditorWindow::buildStatusBar(QWidget* client) {
+    auto picture = [client](const char* name, const char* resource, QRect place,
+                            const QString& role) {
+        return new Picture(client, QLatin1String(name), QLatin1String(resource), place, role);
+    };
     auto label = [client](const char* name, const QString& text, QRect place, Qt::Alignment align) {
         auto* l = new QLabel(text, client);
         l->setObjectName(QLatin1String(name));
         l->setGeometry(place);
         l->setAlignment(align);
-        l->setStyleSheet(QStringLiteral("color: lime; background: transparent;"));
         return l;
     };
     m_fileNameLabel = label("Label20", QString(), {15, 544, 112, 13}, Qt::AlignCenter);
@@ -240,7 +185,9 @@ void EditorWindow::buildFrame(QWidget* client) {
     m_blinkLamp =
         picture("Image11", ":/skins/changes_blink.png", {180, 542, 23, 20}, tr("Unsaved changes"));
     m_blinkLamp->hide();
+}
 
+void EditorWindow::buildEditorArea(QWidget* client) {
     m_back = new QWidget(client);
     m_back->setObjectName(QStringLiteral("back"));
     m_back->setGeometry(58, 50, 710, 449);
@@ -249,18 +196,6 @@ void EditorWindow::buildFrame(QWidget* client) {
     m_pages->setGeometry(710 - 379 - 4, 8, 379, 432);
     m_pages->setDocumentMode(true);
     m_pages->setUsesScrollButtons(false);
-    // Tabs as flat buttons in the skin's colours.
-    m_pages->setStyleSheet(QStringLiteral(
-        "QTabWidget::pane { border: 1px solid #3c4a3c; background: #101510; }"
-        "QTabBar::tab { min-width: 44px; padding: 2px 3px; margin: 0 1px 0 0; font-size: 8pt;"
-        " background: #1b221b;"
-        " color: #6ef08a; border: 1px solid #3c4a3c; }"
-        "QTabBar::tab:selected { background: #2c3a2c; color: #c8ffd4; border-color: #6ef08a; }"
-        "QTabBar::tab:disabled { color: #4d5e4d; }"
-        "QLabel { color: #8cf5a2; }"
-        "QPushButton { background: #23282a; color: #8cf5a2; border: 1px solid #4a5456; }"
-        "QPushButton:pressed { background: #3a4446; }"
-        "QPushButton:disabled { color: #5c6a5c; }"));
     const char* const tabs[] = {"Items", "Critters", "Scenery", "Walls", "Tiles", "Misc"};
     for (const char* t : tabs) {
         auto* page = new QWidget;
@@ -330,8 +265,7 @@ QRect EditorWindow::desktop() const {
 }
 
 void EditorWindow::showCentred() {
-    const QRect d = desktop();
-    move(d.x() + (d.width() - width()) / 2, d.y() + (d.height() - height()) / 2);
+    move(centredIn(desktop(), size()));
     show();
     activateWindow();
 }
@@ -343,13 +277,13 @@ void EditorWindow::toggleTree() {
     if (m_treeAction->isChecked()) {
         tree->hide();
         m_treeAction->setChecked(false);
-        const QRect d = desktop();
-        move(d.x() + (d.width() - width()) / 2, d.y() + (d.height() - height()) / 2);
+        move(centredIn(desktop(), size()));
     } else {
         tree->show();
         m_treeAction->setChecked(true);
-        const QRect d = desktop();
-        move(d.x() + (d.width() - (width() + tree->width())) / 2 + tree->width(), y());
+        // The pair of windows centred side by side.
+        const QSize pair(width() + tree->width(), height());
+        move(centredIn(desktop(), pair).x() + tree->width(), y());
         dockTree();
     }
 }
@@ -424,9 +358,8 @@ void EditorWindow::loadCursor() {
     const QString path = QDir(m_app.programFolder).filePath(QStringLiteral("cursor.cur"));
     if (!QFileInfo::exists(path))
         return; // the standard arrow
-    bool ok = false;
-    const QCursor cursor = readCursorFile(path, ok);
-    if (!ok)
+    QCursor cursor;
+    if (!readCursorFile(path, cursor))
         return;
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
@@ -434,21 +367,23 @@ void EditorWindow::loadCursor() {
 }
 
 void EditorWindow::buildPages() {
-    HeaderPanel::Hooks hooks;
-    hooks.setalarm = [this] { setalarm(); };
-    hooks.refreshDescription = [this] { refreshDescription(); };
-    hooks.showTypePage = [this](int type) { showTypePage(type); };
-    hooks.error = [this](const QString& text) { showError(text); };
-    hooks.frameChanged = [this] {
+    m_header = new HeaderPanel(m_back, *m_doc);
+    // The window is the context of every connection: ~EditorWindow cuts them before the
+    // children go, so a box losing the focus during the teardown reaches nothing.
+    connect(m_header, &HeaderPanel::edited, this, &EditorWindow::setalarm);
+    connect(m_header, &HeaderPanel::descriptionRefreshRequested, this,
+            &EditorWindow::refreshDescription);
+    connect(m_header, &HeaderPanel::typeSelected, this, &EditorWindow::showTypePage);
+    connect(m_header, &HeaderPanel::failed, this, [this](const QString& text) { showError(text); });
+    connect(m_header, &HeaderPanel::frameChanged, this, [this] {
         for (TypePage* page : {m_itemPage.get(), m_critterPage.get()})
             if (page)
                 page->frameChanged();
-    };
-    hooks.formatChanged = [this](bool decimal) {
+    });
+    connect(m_header, &HeaderPanel::formatChanged, this, [this](bool decimal) {
         m_hexAction->setChecked(!decimal);
         m_decAction->setChecked(decimal);
-    };
-    m_header = new HeaderPanel(m_back, *m_doc, hooks);
+    });
     m_header->lower();
     connect(m_header->openButton(), &QPushButton::clicked, this, &EditorWindow::openWithDialog);
     connect(m_header->saveButton(), &QPushButton::clicked, this, &EditorWindow::save);

@@ -101,7 +101,9 @@ protected:
 private:
     void massfill();
     void buildMenu();
-    void buildFrame(QWidget* client);
+    void buildFrame(QWidget* client);      // the skin's pictures and title bar buttons
+    void buildStatusBar(QWidget* client);  // the file name, the caption and the lamp
+    void buildEditorArea(QWidget* client); // "back" and the page control
     void buildPages();
     void showTypePage(int type);
     void showError(const QString& text, const QString& path = QString());

@@ -28,23 +28,6 @@ const QString kGameRoot = QStringLiteral("\x01game");
 const QString kGameRootText = QStringLiteral("Game data");
 
 // Black lists with phosphor text, small enough that a file name fits the narrow slots.
-const char* const kListStyle = R"(
-QComboBox, QListWidget, QComboBox QAbstractItemView {
-    background: black; color: lime; font-family: "DejaVu Sans"; font-size: 7pt;
-    border: 1px solid #2f5f2f; selection-background-color: #1f4f1f; selection-color: white;
-}
-QComboBox { padding: 0 2px; }
-QComboBox::drop-down { width: 12px; border-left: 1px solid #2f5f2f; }
-QComboBox::down-arrow { width: 0; height: 0; border: 4px solid black; border-top-color: lime;
-    border-bottom-width: 0; }
-QListWidget::item:selected { background: #1f4f1f; color: white; }
-QScrollBar:vertical { background: black; width: 8px; margin: 0; }
-QScrollBar:horizontal { background: black; height: 8px; margin: 0; }
-QScrollBar::handle { background: #2f6f2f; min-width: 12px; min-height: 12px; }
-QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }
-QScrollBar::add-page, QScrollBar::sub-page { background: none; }
-)";
-
 constexpr int kIndent = 7; // one folder level in the folder list, in pixels
 const QSize kGlyph(13, 10);
 
@@ -120,7 +103,6 @@ QListWidget* list(QWidget* parent, const char* name, const QRect& place,
     box->setObjectName(QLatin1String(name));
     box->setGeometry(place);
     box->setAccessibleName(accessibleName);
-    box->setStyleSheet(QString::fromLatin1(kListStyle));
     box->setSelectionMode(QAbstractItemView::SingleSelection);
     return box;
 }
@@ -172,7 +154,6 @@ FileTreeWindow::FileTreeWindow(AppContext& app)
     m_rootBox->setObjectName(QStringLiteral("DriveComboBox1"));
     m_rootBox->setGeometry(18, 10, 121, 19);
     m_rootBox->setAccessibleName(tr("Drive"));
-    m_rootBox->setStyleSheet(QString::fromLatin1(kListStyle));
     // activated is the user's pick only; refilling the box must not change the folder.
     connect(m_rootBox, &QComboBox::activated, this, &FileTreeWindow::rootChanged);
 

@@ -1,11 +1,12 @@
 #include "flags.h"
 
+#include "hexvalidator.h"
+
 #include <QCheckBox>
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QValidator>
 
 #include <algorithm>
 #include <iterator>
@@ -100,20 +101,6 @@ QCheckBox* makeBox(QWidget* parent, const FlagBoxRow& row, const QString& group)
         box->setToolTip(QString::fromUtf8(row.hint));
     return box;
 }
-
-// Typing takes hexadecimal digits only, letters in upper case; what the program puts in the
-// box is not checked here.
-class HexValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        input = input.toUpper();
-        for (QChar c : input)
-            if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F')))
-                return Invalid;
-        return Acceptable;
-    }
-};
 
 QLineEdit* makeText(QWidget* parent, const char* name, QRect place, const QString& accessible) {
     auto* text = new QLineEdit(parent);

@@ -4,6 +4,7 @@
 #include "core/usererror.h"
 #include "flags.h"
 #include "gamedata/lists.h"
+#include "hexvalidator.h"
 #include "proto/document.h"
 #include "proto/fieldcodec.h"
 
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QValidator>
 
 #include <cmath>
 
@@ -39,48 +39,34 @@ int typedLength(int number) {
 
 const char* const kTypeNames[] = {"Item", "Critter", "Scenery", "Wall", "Tile", "Misc"};
 
-// Typing: letters become upper case, at most the box's length (a longer text the program
-// put there may still be shortened), and in hexadecimal display hex digits only.
-class HeaderValidator : public QValidator {
-public:
-    HeaderValidator(QLineEdit* edit, int length, bool hexOnly)
-        : QValidator(edit), m_edit(edit), m_length(length), m_hexOnly(hexOnly) {}
-    State validate(QString& input, int&) const override {
-        input = input.toUpper();
-        if (input.size() > m_length && input.size() >= m_edit->text().size())
-            return Invalid;
-        if (m_hexOnly)
-            for (QChar c : input)
-                if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F')))
-                    return Invalid;
-        return Acceptable;
-    }
-
-private:
-    QLineEdit* m_edit;
-    int m_length;
-    bool m_hexOnly;
-};
-
-QString hexDigits(std::uint32_t value, int digits) {
-    return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
+QLabel* addLabel(QWidget* parent, const QString& text, int x, int y, const char* name = nullptr) {
+    auto* l = new QLabel(text, parent);
+    if (name)
+        l->setObjectName(QLatin1String(name));
+    l->move(x, y);
+    l->adjustSize();
+    return l;
 }
 
 } // namespace
 
-HeaderPanel::HeaderPanel(QWidget* back, const Document& document, Hooks hooks)
-    : QWidget(back), m_document(document), m_hooks(std::move(hooks)) {
+HeaderPanel::HeaderPanel(QWidget* back, const Document& document)
+    : QWidget(back), m_document(document) {
     setObjectName(QStringLiteral("HeaderPanel"));
     setGeometry(0, 0, 322, 449);
+    // The building order is the focus order.
+    buildFormatButtons();
+    buildFileButtons();
+    buildBoxes();
+    buildLists();
+    m_flags = std::make_unique<CommonFlags>(this);
+    connect(m_flags.get(), &CommonFlags::edited, this, &HeaderPanel::edited);
+    m_edits[13] = m_flags->text();
+    connectBoxes();
+    applyValidators();
+}
 
-    auto label = [this](const QString& text, int x, int y, const char* name = nullptr) {
-        auto* l = new QLabel(text, this);
-        if (name)
-            l->setObjectName(QLatin1String(name));
-        l->move(x, y);
-        l->adjustSize();
-        return l;
-    };
+void HeaderPanel::buildFormatButtons() {
     m_decimalButton = new QRadioButton(QStringLiteral("Decimal"), this);
     m_decimalButton->setObjectName(QStringLiteral("RadioButton1"));
     m_decimalButton->move(16, 12);
@@ -98,7 +84,9 @@ HeaderPanel::HeaderPanel(QWidget* back, const Document& document, Hooks hooks)
         if (on)
             showHex();
     });
+}
 
+void HeaderPanel::buildFileButtons() {
     auto button = [this](const char* name, const QString& text, QRect place) {
         auto* b = new QPushButton(text, this);
         b->setObjectName(QLatin1String(name));
@@ -110,8 +98,10 @@ HeaderPanel::HeaderPanel(QWidget* back, const Document& document, Hooks hooks)
     m_saveAsButton = button("Button3", QStringLiteral("As..."), {288, 8, 33, 25});
     m_saveButton->setEnabled(false);
     m_saveAsButton->setEnabled(false);
+}
 
-    QLabel* title = label(QStringLiteral("Header ( 32 bytes)"), 8, 40, "Label1");
+void HeaderPanel::buildBoxes() {
+    QLabel* title = addLabel(this, QStringLiteral("Header ( 32 bytes)"), 8, 40, "Label1");
     title->setGeometry(8, 40, 300, 16);
     title->setAlignment(Qt::AlignHCenter);
 
@@ -136,13 +126,15 @@ HeaderPanel::HeaderPanel(QWidget* back, const Document& document, Hooks hooks)
         m_edits[b.number] = e;
     }
     m_edits[6]->setReadOnly(true);
-    label(QStringLiteral("--------->"), 56, 63);
-    label(QStringLiteral("ObjectID"), 72, 87);
-    label(QStringLiteral("ObjectID x 100"), 232, 87);
-    label(QStringLiteral("Frame ID"), 236, 111);
-    label(QStringLiteral("Script"), 236, 135);
-    label(QStringLiteral("Object Type"), 212, 63);
+    addLabel(this, QStringLiteral("--------->"), 56, 63);
+    addLabel(this, QStringLiteral("ObjectID"), 72, 87);
+    addLabel(this, QStringLiteral("ObjectID x 100"), 232, 87);
+    addLabel(this, QStringLiteral("Frame ID"), 236, 111);
+    addLabel(this, QStringLiteral("Script"), 236, 135);
+    addLabel(this, QStringLiteral("Object Type"), 212, 63);
+}
 
+void HeaderPanel::buildLists() {
     m_frameList = new QComboBox(this);
     m_frameList->setObjectName(QStringLiteral("ComboBox2"));
     m_frameList->setGeometry(112, 108, 120, 21);
@@ -158,11 +150,9 @@ HeaderPanel::HeaderPanel(QWidget* back, const Document& document, Hooks hooks)
     // User picks only: selecting by program does not run these.
     connect(m_scriptList, &QComboBox::activated, this, [this] { run([this] { scriptPicked(); }); });
     connect(m_frameList, &QComboBox::activated, this, [this] { run([this] { framePicked(); }); });
+}
 
-    m_flags = std::make_unique<CommonFlags>(this);
-    connect(m_flags.get(), &CommonFlags::edited, this, [this] { alarm(); });
-    m_edits[13] = m_flags->text();
-
+void HeaderPanel::connectBoxes() {
     connect(m_edits[1], &QLineEdit::textChanged, this,
             [this] { run([this] { objectTypeChanged(); }); });
     connect(m_edits[2], &QLineEdit::textChanged, this,
@@ -175,34 +165,10 @@ HeaderPanel::HeaderPanel(QWidget* back, const Document& document, Hooks hooks)
         QLineEdit* e = m_edits[n];
         connect(e, &QLineEdit::textChanged, this, [this, e] {
             if (!zeroIfEmpty(e))
-                alarm();
+                emit edited();
         });
     }
     m_edits[2]->installEventFilter(this);
-    applyValidators();
-
-    setStyleSheet(QStringLiteral(
-        "QLabel, QRadioButton, QCheckBox { color: #8cf5a2; }"
-        "QCheckBox:disabled, QRadioButton:disabled, QLabel:disabled { color: #5c6a5c; }"
-        "QCheckBox::indicator, QRadioButton::indicator { width: 10px; height: 10px;"
-        " border: 1px solid #6ef08a; background: #0a0e0a; }"
-        "QCheckBox::indicator:checked { background: #6ef08a; }"
-        "QRadioButton::indicator { border-radius: 5px; }"
-        "QRadioButton::indicator:checked { background: #6ef08a; }"
-        "QCheckBox::indicator:disabled, QRadioButton::indicator:disabled { border-color: #3c4a3c; }"
-        "QFrame#Panel1 { border: 1px solid #3c4a3c; }"
-        "QLineEdit { background: #0a0e0a; color: #b6ffc6; border: 1px solid #3c4a3c;"
-        " font-family: 'DejaVu Sans Mono'; font-size: 9pt; }"
-        "QLineEdit:disabled { color: #5c6a5c; }"
-        "QComboBox { background: #0a0e0a; color: #b6ffc6; border: 1px solid #3c4a3c; font-size: "
-        "8pt; }"
-        "QComboBox QAbstractItemView { background: #0a0e0a; color: #b6ffc6;"
-        " selection-background-color: #2c3a2c; }"
-        "QComboBox:disabled { color: #5c6a5c; }"
-        "QPushButton { background: #23282a; color: #8cf5a2; border: 1px solid #4a5456; font-size: "
-        "8pt; }"
-        "QPushButton:pressed { background: #3a4446; }"
-        "QPushButton:disabled { color: #5c6a5c; }"));
 }
 
 HeaderPanel::~HeaderPanel() = default;
@@ -223,11 +189,6 @@ void HeaderPanel::selectEntry(QComboBox* list, double n, int none, const QString
     list->setCurrentIndex(n >= 0 && n < none && text != QLatin1String("-1") ? int(n) : none);
 }
 
-void HeaderPanel::alarm() {
-    if (m_hooks.setalarm)
-        m_hooks.setalarm();
-}
-
 bool HeaderPanel::decimal() const {
     return m_decimalButton->isChecked();
 }
@@ -236,7 +197,7 @@ void HeaderPanel::applyValidators() {
     for (const auto& b : kDisplayBoxes) {
         QLineEdit* e = m_edits[b.number];
         const QValidator* old = e->validator();
-        e->setValidator(new HeaderValidator(e, b.length, !decimal()));
+        e->setValidator(new HexValidator(e, b.length, !decimal()));
         delete old;
     }
 }
@@ -247,15 +208,13 @@ bool HeaderPanel::run(const std::function<void()>& handler) {
         return true;
     } catch (const UserError& e) {
         m_failed = true;
-        if (m_hooks.error)
-            m_hooks.error(e.text());
+        emit failed(e.text());
         return false;
     }
 }
 
 bool HeaderPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_edits[2] && event->type() == QEvent::FocusOut && m_edits[2]->isEnabled() &&
-        m_hooks.refreshDescription) {
+    if (watched == m_edits[2] && event->type() == QEvent::FocusOut && m_edits[2]->isEnabled()) {
         // Only a move to another control of the window: a menu, a pop-up or another window
         // taking the focus leaves the box as it was.
         switch (static_cast<QFocusEvent*>(event)->reason()) {
@@ -264,7 +223,7 @@ bool HeaderPanel::eventFilter(QObject* watched, QEvent* event) {
         case Qt::ActiveWindowFocusReason:
             break;
         default:
-            m_hooks.refreshDescription();
+            emit descriptionRefreshRequested();
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -294,8 +253,7 @@ void HeaderPanel::convert(bool toDecimal) {
         else
             boxToHex(name);
     }
-    if (m_hooks.formatChanged)
-        m_hooks.formatChanged(toDecimal);
+    emit formatChanged(toDecimal);
 }
 
 void HeaderPanel::boxToDecimal(const QString& box) {
@@ -315,19 +273,18 @@ void HeaderPanel::boxToHex(const QString& box) {
     QLineEdit* e = edit(n);
     if (!e)
         return;
-    e->setText(hexDigits(lenientInt(e->text()), typedLength(n)));
+    e->setText(hexText(lenientInt(e->text()), typedLength(n)));
 }
 
 void HeaderPanel::objectTypeChanged() {
     QLineEdit* e = m_edits[1];
     if (zeroIfEmpty(e))
         return;
-    alarm();
+    emit edited();
     const std::int32_t type = strToInt(e->text());
     if (type >= 0 && type <= 5) {
         m_edits[6]->setText(QLatin1String(kTypeNames[type]));
-        if (m_hooks.showTypePage)
-            m_hooks.showTypePage(type);
+        emit typeSelected(type);
     }
 }
 
@@ -335,14 +292,14 @@ void HeaderPanel::objectIdChanged() {
     QLineEdit* e = m_edits[2];
     if (zeroIfEmpty(e))
         return;
-    alarm();
+    emit edited();
     if (!e->hasFocus())
         return; // only what the user types proposes a text id
     if (decimal()) {
         const double id = strToFloat(e->text()) * 100;
         m_edits[3]->setText(QString::number(qint64(roundHalfEven(id))));
     } else {
-        m_edits[3]->setText(hexDigits(hextoint(e->text()) * 100u, 8));
+        m_edits[3]->setText(hexText(hextoint(e->text()) * 100u, 8));
     }
 }
 
@@ -350,7 +307,7 @@ void HeaderPanel::scriptBoxChanged() {
     QLineEdit* e = m_edits[5];
     if (zeroIfEmpty(e))
         return;
-    alarm();
+    emit edited();
     // The type byte takes no part in choosing the line.
     selectEntry(m_scriptList, double(scriptLine(scriptWord())), m_document.scriptCount(),
                 e->text());
@@ -374,7 +331,7 @@ void HeaderPanel::frameBoxChanged() {
     QLineEdit* e = m_edits[12];
     if (zeroIfEmpty(e))
         return;
-    alarm();
+    emit edited();
     double n = 0;
     if (decimal())
         n = roundHalfEven(strToFloat(e->text())); // a negative one lies beyond the list
@@ -386,7 +343,7 @@ void HeaderPanel::frameBoxChanged() {
 }
 
 void HeaderPanel::scriptPicked() {
-    alarm();
+    emit edited();
     const int at = m_scriptList->currentIndex();
     const bool none = at == m_document.scriptCount() || at < 0;
     const std::uint32_t id =
@@ -394,13 +351,12 @@ void HeaderPanel::scriptPicked() {
     if (decimal())
         m_edits[5]->setText(none ? QStringLiteral("-1") : QString::number(id));
     else
-        m_edits[5]->setText(hexDigits(id, 8));
-    if (m_hooks.refreshDescription)
-        m_hooks.refreshDescription();
+        m_edits[5]->setText(hexText(id, 8));
+    emit descriptionRefreshRequested();
 }
 
 void HeaderPanel::framePicked() {
-    alarm();
+    emit edited();
     const int at = m_frameList->currentIndex();
     if (decimal())
         m_edits[12]->setText(at == m_document.artCount() || at < 0 ? QStringLiteral("-1")
@@ -409,9 +365,8 @@ void HeaderPanel::framePicked() {
         m_edits[12]->setText(QStringLiteral("FFFFFFFF"));
     else
         m_edits[12]->setText(at == m_document.artCount() ? QStringLiteral("FFFF")
-                                                         : hexDigits(std::uint32_t(at), 4));
-    if (m_hooks.frameChanged)
-        m_hooks.frameChanged();
+                                                         : hexText(std::uint32_t(at), 4));
+    emit frameChanged();
 }
 
 bool HeaderPanel::fill(const QByteArray& bytes) {

@@ -23,21 +23,8 @@ struct Document;
 class HeaderPanel : public QWidget {
     Q_OBJECT
 public:
-    // What the panel asks of the editor window.
-    struct Hooks {
-        std::function<void()> setalarm;
-        std::function<void()> refreshDescription;  // refreshDescription
-        std::function<void(int)> showTypePage;     // an object type 0..5 selects its page
-        std::function<void()> frameChanged;        // framePicked's pictures
-        std::function<void(const QString&)> error; // shows a conversion failure
-        std::function<void(bool)> formatChanged;   // true: decimal display
-    };
-
-    HeaderPanel(QWidget* back, const Document& document, Hooks hooks);
+    HeaderPanel(QWidget* back, const Document& document);
     ~HeaderPanel() override;
-    // The editor window is going away: events raised while it is torn down (the focus
-    // leaving a box) must not call back into it.
-    void detach() { m_hooks = Hooks(); }
 
     bool decimal() const;
     void showDecimal(); // to decimal
@@ -76,14 +63,26 @@ public:
     // The text number in Edit3 as the description refresh reads it.
     qint64 textIdValue() const;
 
+signals:
+    void edited();                      // a box or a flag changed: the modified mark
+    void descriptionRefreshRequested(); // the object id was left, a script was picked
+    void typeSelected(int type);        // an object type 0..5 selects its page
+    void frameChanged();                // a frame was picked: the pictures follow
+    void failed(const QString& text);   // a conversion failure to show
+    void formatChanged(bool decimal);   // the display switched
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildFormatButtons(); // Decimal and HEX
+    void buildFileButtons();   // Open, Save, As...
+    void buildBoxes();         // the numbered boxes and their captions
+    void buildLists();         // the frame and script lists
+    void connectBoxes();
     void convert(bool toDecimal);
     bool run(const std::function<void()>& handler); // false when the handler failed
     void applyValidators();
-    void alarm(); // the modified mark, while an editor window is attached
     // Every box's handling starts by turning an empty text into "0"; true when it did.
     bool zeroIfEmpty(QLineEdit* edit);
     // The list entry that follows a script or frame box.
@@ -94,7 +93,6 @@ private:
     void showNoScript();    // a misc object: "<NONE>", disabled
 
     const Document& m_document;
-    Hooks m_hooks;
     bool m_failed = false;
     QLineEdit* m_edits[14] = {};
     QComboBox* m_scriptList;

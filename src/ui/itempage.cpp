@@ -44,24 +44,6 @@ QWidget* named(QWidget* w, const char* name, QRect place, const char* accessible
     return w;
 }
 
-const char* const kCommonStyle =
-    "QLabel, QCheckBox { color: #8cf5a2; font-size: 8pt; }"
-    "QGroupBox { color: #8cf5a2; border: 1px solid #3c4a3c; margin-top: 7px; font-size: 8pt; }"
-    "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"
-    "QCheckBox::indicator { width: 10px; height: 10px; border: 1px solid #6ef08a;"
-    " background: #0a0e0a; }"
-    "QCheckBox::indicator:checked { background: #6ef08a; }"
-    "QLineEdit { background: #0a0e0a; color: #b6ffc6; border: 1px solid #3c4a3c;"
-    " font-family: 'DejaVu Sans Mono'; font-size: 9pt; }"
-    "QLineEdit#Edit118 { background: silver; color: black; }"
-    "QComboBox { background: #0a0e0a; color: #b6ffc6; border: 1px solid #3c4a3c;"
-    " font-size: 8pt; }"
-    "QComboBox QAbstractItemView { background: #0a0e0a; color: #b6ffc6;"
-    " selection-background-color: #2c3a2c; }"
-    "QComboBox:disabled { color: #5c6a5c; }"
-    "QFrame#Panel12, QFrame#Panel13 { background: rgb(128, 128, 128);"
-    " border: 2px inset #808080; }";
-
 class ItemPage : public TypePage {
     Q_OBJECT
 public:
@@ -124,7 +106,6 @@ ItemPage::ItemPage(QWidget* tab, const PageContext& context) : m_tab(tab), m_con
     m_size = new QLineEdit(common);
     named(m_size, "Edit118", {266, 322, 95, 20}, "Item file size");
     m_size->setReadOnly(true);
-    common->setStyleSheet(QLatin1String(kCommonStyle));
     connectFields();
 }
 

@@ -38,7 +38,6 @@ LoadingWindow::LoadingWindow(AppContext& app)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Zantrel"));
     setFixedSize(476, 455);
-    setStyleSheet(QStringLiteral("LoadingWindow { background: black; }"));
     setAttribute(Qt::WA_StyledBackground);
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
@@ -50,7 +49,6 @@ LoadingWindow::LoadingWindow(AppContext& app)
     m_label = new QLabel(panel);
     m_label->setObjectName(QStringLiteral("Label1"));
     m_label->setGeometry(56, 365, 369, 16);
-    m_label->setStyleSheet(QStringLiteral("color: lime; background: transparent;"));
     m_bar = new QProgressBar(panel);
     m_bar->setObjectName(QStringLiteral("Gauge1"));
     m_bar->setGeometry(56, 384, 369, 17);
@@ -58,9 +56,6 @@ LoadingWindow::LoadingWindow(AppContext& app)
     m_bar->setValue(0);
     m_bar->setTextVisible(false);
     m_bar->setAccessibleName(tr("Checking game files"));
-    m_bar->setStyleSheet(
-        QStringLiteral("QProgressBar { background: #0b120b; border: 1px solid #2f6b2f; }"
-                       "QProgressBar::chunk { background: #22c322; }"));
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     connect(m_timer, &QTimer::timeout, this, &LoadingWindow::checkNextFile);

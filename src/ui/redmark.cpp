@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QString>
+#include <QStyle>
 #include <QVariant>
 
 namespace zantrel {
@@ -24,10 +25,10 @@ bool setMarked(QLineEdit* edit, bool red) {
     if (isMarked(edit) == red)
         return false;
     edit->setProperty(kMarkedProperty, red);
-    // Black letters: the pages' own light green would hardly show on the red.
-    edit->setStyleSheet(
-        red ? QStringLiteral("QLineEdit { background: %1; color: black; }").arg(markColour().name())
-            : QString());
+    // The theme's rule for the property paints it: the style must read the box anew.
+    edit->style()->unpolish(edit);
+    edit->style()->polish(edit);
+    edit->update();
     return true;
 }
 

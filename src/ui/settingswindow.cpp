@@ -5,6 +5,7 @@
 #include "editorwindow.h"
 #include "picture.h"
 #include "picturebutton.h"
+#include "placement.h"
 #include "prompter.h"
 
 #include <QCheckBox>
@@ -33,27 +34,6 @@ const QString kError = QStringLiteral("Error");
 
 // Black controls with phosphor text on the skin; the pictures (also labels) stay untouched,
 // so captions are matched only inside the pages.
-const char* const kStyle = R"(
-QFrame#Panel1, QFrame#Panel2, QFrame#Panel3 { background: black; }
-QListWidget, QLineEdit, QTableWidget, QPushButton, QCheckBox, QRadioButton, QFrame QLabel {
-    background: black; color: lime; font-family: "DejaVu Sans"; font-size: 8pt;
-}
-QListWidget, QLineEdit, QTableWidget { border: 1px solid #2f5f2f; }
-QListWidget::item:selected, QTableWidget::item:selected { background: #1f4f1f; color: white; }
-QHeaderView::section {
-    background: black; color: white; border: 1px solid #2f5f2f;
-    font-family: "DejaVu Sans"; font-size: 8pt;
-}
-QPushButton { border: 1px solid lime; padding: 1px 4px; }
-QPushButton:pressed { background: #1f4f1f; }
-QLineEdit:disabled, QPushButton:disabled { color: #3f6f3f; border-color: #2f4f2f; }
-QCheckBox::indicator, QRadioButton::indicator {
-    width: 9px; height: 9px; border: 1px solid lime; background: black;
-}
-QRadioButton::indicator { border-radius: 5px; }
-QCheckBox::indicator:checked, QRadioButton::indicator:checked { background: lime; }
-)";
-
 QLabel* caption(QWidget* page, const QString& text, int y) {
     auto* label = new QLabel(text, page);
     label->setGeometry(0, y, 257, 16);
@@ -100,7 +80,6 @@ SettingsWindow::SettingsWindow(AppContext& app)
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Settings"));
     setFixedSize(613, 227);
-    setStyleSheet(QString::fromLatin1(kStyle));
     // Without a title bar, Escape is the keyboard's way out: it closes without saving.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &SettingsWindow::closeWindow);
@@ -391,7 +370,7 @@ void SettingsWindow::showEvent(QShowEvent* event) {
     if (!m_placed) {
         m_placed = true;
         if (const QScreen* desk = screen())
-            move(desk->availableGeometry().center() - rect().center());
+            move(centredIn(desk->availableGeometry(), size()));
     }
     reload();
 }

@@ -1,5 +1,6 @@
 #include "simplepages.h"
 
+#include "core/numbers.h"
 #include "proto/fieldcodec.h"
 #include "proto/itemfields.h"
 
@@ -60,7 +61,6 @@ SimplePages::SimplePages(QTabWidget* pages) : QObject(pages) {
         memo->setGeometry(2, 60, 371, 47);
         memo->setReadOnly(true);
         memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        memo->setStyleSheet(QStringLiteral("QPlainTextEdit { background: black; color: white; }"));
         memo->setAccessibleName(kind + QStringLiteral(" description"));
 
         auto* sizeLabel = new QLabel(QStringLiteral("Size:"), page);
@@ -70,7 +70,6 @@ SimplePages::SimplePages(QTabWidget* pages) : QObject(pages) {
         size->setObjectName(QLatin1String(p.size));
         size->setGeometry(270, 376, 97, 20);
         size->setReadOnly(true);
-        size->setStyleSheet(QStringLiteral("QLineEdit { background: silver; color: black; }"));
         size->setAccessibleName(kind + QStringLiteral(" file size"));
 
         if (i == 2) {
@@ -127,8 +126,7 @@ QList<FieldWrite> SimplePages::tileWrites() const {
     const int at = m_tileMaterial->currentIndex();
     if (at < 0 || at >= int(std::size(kMaterials)))
         return {}; // the unknown value, untouched
-    return {{kTileMaterialOffset, 4, QStringLiteral("%1").arg(at, 8, 16, QLatin1Char('0')),
-             at == m_filledMaterial}};
+    return {{kTileMaterialOffset, 4, hexText(std::uint32_t(at), 8), at == m_filledMaterial}};
 }
 
 } // namespace zantrel

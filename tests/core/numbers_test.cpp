@@ -101,3 +101,29 @@ TEST(RoundHalfEven, SendsHalvesToTheEvenNeighbour) {
     EXPECT_EQ(roundHalfEvenToInt(-3.5), -4);
     EXPECT_EQ(roundHalfEvenToInt(1e30), 0); // out of range reads as 0, never undefined
 }
+
+TEST(HexText, UpperCaseAndZeroPaddedNeverCut) {
+    const struct {
+        std::uint32_t value;
+        int digits;
+        const char* text;
+    } cases[] = {
+        {0, 2, "00"},
+        {0xab, 2, "AB"},
+        {0xab, 4, "00AB"},
+        {0x1ff, 2, "1FF"}, // wider than asked: kept whole
+        {0xFFFFFFFFu, 8, "FFFFFFFF"},
+        {0xdeadbeef, 8, "DEADBEEF"},
+        {7, 1, "7"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(hexText(c.value, c.digits), QLatin1String(c.text)) << c.text;
+}
+
+TEST(HexText, IsHexDigitTakesBothLetterCases) {
+    for (char c : std::string("0123456789abcdefABCDEF"))
+        EXPECT_TRUE(isHexDigit(QLatin1Char(c))) << c;
+    for (char c : std::string("gGzZ /:@`-$x"))
+        EXPECT_FALSE(isHexDigit(QLatin1Char(c))) << c;
+    EXPECT_FALSE(isHexDigit(QChar(0xFF21))); // a full-width "A"
+}

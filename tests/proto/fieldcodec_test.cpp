@@ -1,3 +1,4 @@
+#include "core/numbers.h"
 #include "core/usererror.h"
 #include "proto/fieldcodec.h"
 
@@ -13,6 +14,11 @@ QByteArray bytes(std::initializer_list<int> values) {
     for (int v : values)
         b.append(char(v));
     return b;
+}
+
+// The decimal display's way into a field: the number read, then its hex text.
+void storeDecimal(QByteArray& bytes, int offset, int width, const QString& text) {
+    hexToField(bytes, offset, width, hexText(std::uint32_t(strToInt(text)), 2 * width));
 }
 } // namespace
 
@@ -41,19 +47,19 @@ TEST(FieldCodec, TextRoutines) {
 
 TEST(FieldCodec, ReadsFieldsAsHexAndDecimal) {
     const QByteArray file = bytes({0x01, 0x00, 0x01, 0xF4, 0xFF, 0xFF, 0xFF, 0xFF, 0x0A});
-    EXPECT_EQ(readval(file, 2, 2), "500");
-    EXPECT_EQ(readval(file, 4, 4), "4294967295");
-    EXPECT_EQ(readval(file, 0, 1), "1");
+    EXPECT_EQ(fieldValue(file, 2, 2), 500u);
+    EXPECT_EQ(fieldValue(file, 4, 4), 4294967295u);
+    EXPECT_EQ(fieldValue(file, 0, 1), 1u);
     EXPECT_EQ(fieldToHex(file, 2, 2), "01F4");
     EXPECT_EQ(fieldToHex(file, 0, 1), "01");
     // Bytes past the end read as 0 in their place.
     EXPECT_EQ(fieldToHex(file, 8, 4), "0A000000");
-    EXPECT_EQ(readval(file, 8, 2), "2560");
-    EXPECT_EQ(readval(file, 40, 4), "0");
+    EXPECT_EQ(fieldValue(file, 8, 2), 2560u);
+    EXPECT_EQ(fieldValue(file, 40, 4), 0u);
     EXPECT_EQ(fieldToHex(QByteArray(), 0, 2), "0000");
 }
 
-TEST(FieldCodec, WritevalStoresBigEndianOrLeadingDigits) {
+TEST(FieldCodec, DecimalTextStoresBigEndianOrLeadingDigits) {
     const struct {
         const char* text;
         int width;
@@ -68,18 +74,18 @@ TEST(FieldCodec, WritevalStoresBigEndianOrLeadingDigits) {
     };
     for (const auto& c : cases) {
         QByteArray file = bytes({0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA});
-        writeval(file, 1, c.width, QString::fromLatin1(c.text));
+        storeDecimal(file, 1, c.width, QString::fromLatin1(c.text));
         EXPECT_EQ(file.mid(1, c.width).toHex(), c.stored.toHex()) << c.text;
         EXPECT_EQ(file[0], char(0xAA));
         EXPECT_EQ(file.mid(1 + c.width), QByteArray(5 - c.width, char(0xAA))) << c.text;
     }
 }
 
-TEST(FieldCodec, WritevalRefusesNonNumbersAndWritesNothing) {
+TEST(FieldCodec, DecimalTextRefusesNonNumbersAndWritesNothing) {
     for (const char* t : {"", "4294967295", "abc", "1.0"}) {
         QByteArray file = bytes({1, 2, 3, 4});
         try {
-            writeval(file, 0, 4, QString::fromLatin1(t));
+            storeDecimal(file, 0, 4, QString::fromLatin1(t));
             ADD_FAILURE() << t;
         } catch (const UserError& e) {
             EXPECT_EQ(e.text(),
@@ -118,7 +124,7 @@ TEST(FieldCodec, WritesPastTheEndGrowTheBytes) {
     ASSERT_EQ(file.size(), 32);
     EXPECT_EQ(file.mid(4, 24), QByteArray(24, '\0'));
     EXPECT_EQ(fieldToHex(file, 28, 4), "FFFFFFFF");
-    writeval(file, 40, 2, "-1");
+    storeDecimal(file, 40, 2, "-1");
     EXPECT_EQ(file.size(), 42);
 }
 
@@ -133,7 +139,7 @@ TEST(FieldCodec, EveryFieldRoundTripsThroughItsTexts) {
             hexToField(viaHex, 1, width, fieldToHex(file, 1, width));
             EXPECT_EQ(viaHex, file) << width << " " << v;
             QByteArray viaDecimal(6, '\0');
-            writeval(viaDecimal, 1, width, readval(file, 1, width));
+            storeDecimal(viaDecimal, 1, width, QString::number(fieldValue(file, 1, width)));
             EXPECT_EQ(viaDecimal, file) << width << " " << v;
         }
     }

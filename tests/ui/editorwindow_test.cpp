@@ -357,6 +357,30 @@ TEST(EditorWindow, LeavingTheObjectIdRefreshesOnlyForAMoveInsideTheWindow) {
     }
 }
 
+TEST(EditorWindow, TheObjectIdLosingTheFocusWhileTheWindowGoesReachesNothing) {
+    Editor e;
+    e.shell.settings = writeGameData(e.folder);
+    e.prompter.fileAnswers.push_back(e.folder.write("w.pro", makePrototype(3, 36)));
+    e.key(Qt::Key_F2);
+    // Without its message file a refresh shows an error: the prompter sees every refresh.
+    ASSERT_TRUE(QFile::remove(e.folder.file("Source/pro_wall.msg")));
+    QLineEdit* id = e.w->header()->edit(2);
+    id->setFocus();
+    e.w->header()->edit(3)->setFocus();
+    ASSERT_EQ(e.prompter.messages.size(), 1u) << "a move inside the window refreshes";
+    id->setFocus();
+    e.prompter.messages.clear();
+    // A window system deactivates the window later than the offscreen one: the box can
+    // lose the focus while the window's children are being deleted. The title bar picture
+    // goes before the header panel does.
+    QObject::connect(picture(e.w, "Image3"), &QObject::destroyed, [id] {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(id, &out);
+    });
+    destroyWindows(e.shell);
+    EXPECT_TRUE(e.prompter.messages.empty());
+}
+
 TEST(EditorWindow, EditsKeepTheLampBlinkingInItsRhythm) {
     Editor e;
     e.w->setalarm();

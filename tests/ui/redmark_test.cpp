@@ -1,5 +1,6 @@
 // The red mark both type pages put on a range-checked box, and the half-typed rule.
 #include "ui/redmark.h"
+#include "ui/theme.h"
 
 #include <QImage>
 #include <QLineEdit>
@@ -29,9 +30,11 @@ TEST(RedMark, HalfTypedNumbersAreTheEmptyTextAndALoneMinus) {
 
 // Each step: the mark asked for, whether that changes it, whether the box is then red.
 TEST(RedMark, ReportsChangesOnlyAndWinsOverThePageLook) {
+    // A critter page's boxes, under the program's theme.
     QWidget page;
-    page.setStyleSheet(QStringLiteral("QLineEdit { background: #0a0e0a; color: #b6ffc6; }"));
-    auto* edit = new QLineEdit(QStringLiteral("-7"), &page);
+    page.setObjectName(QStringLiteral("TabSheet2"));
+    page.setStyleSheet(themeStyleSheet());
+    auto* edit = new QLineEdit(QStringLiteral("-7"), new QWidget(&page));
     edit->resize(80, 22);
     page.show();
     const QColor unmarked = painted(edit);
