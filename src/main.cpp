@@ -5,6 +5,8 @@
 #include "ui/app.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -12,10 +14,23 @@ int main(int argc, char** argv) {
     // No display name: the platform would append it to every window title.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Edits Fallout 2 prototype files."));
+    parser.addHelpOption();
+    const QCommandLineOption game(
+        QStringLiteral("game"),
+        QStringLiteral("The game folder for this run; the settings file keeps its own."),
+        QStringLiteral("FOLDER"));
+    parser.addOption(game);
+    parser.process(app);
+
     zantrel::QtPrompter prompter;
     zantrel::Shell shell;
     shell.programFolder = QCoreApplication::applicationDirPath();
     shell.prompter = &prompter;
+    // A relative folder is taken from where the program was started.
+    if (parser.isSet(game))
+        shell.gameFolderOverride = QFileInfo(parser.value(game)).absoluteFilePath();
     zantrel::createWindows(shell);
     shell.loading->show();
     const int code = app.exec();

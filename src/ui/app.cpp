@@ -1,5 +1,6 @@
 #include "app.h"
 
+#include "core/files.h"
 #include "editorwindow.h"
 #include "filetreewindow.h"
 #include "loadingwindow.h"
@@ -24,6 +25,14 @@ const GameData& AppContext::gameData() const {
         m_gameDataFor = key;
     }
     return m_gameData;
+}
+
+void AppContext::readSettings() {
+    settings = readini(settingsPath);
+    if (!gameFolderOverride.isEmpty()) {
+        settings.gameFolder = normalizedPath(gameFolderOverride);
+        settings.useSources = QStringLiteral("0");
+    }
 }
 
 QString AppContext::withPath(const QString& text, const QString& path) {

@@ -3,6 +3,7 @@
 #include "gamedata/gamedata.h"
 #include "settings/settingsfile.h"
 
+#include <QDir>
 #include <QString>
 
 #include <functional>
@@ -23,12 +24,18 @@ struct AppContext {
     QString settingsPath;  // the settings file in use
     Settings settings;     // filled by readini
     Prompter* prompter = nullptr;
-    std::function<void()> quit; // ends the program; QCoreApplication::quit when unset
+    QString homeFolder = QDir::homePath(); // where a first start looks for the game
+    QString gameFolderOverride;            // --game: this run's game folder, never saved
+    std::function<void()> quit;            // ends the program; QCoreApplication::quit when unset
 
     // The game's files as the settings name them (the sources folder, or the game folder
     // with its archives). Built anew whenever the game folder, the sources folder or the
     // sources flag differ from the last build, so every reader sees the settings in force.
     const GameData& gameData() const;
+
+    // settings = the settings file, with the --game folder (read from the game itself, its
+    // archives included) in place of the file's for this run.
+    void readSettings();
 
     // A failure's text, with the file it concerns on a line of its own.
     static QString withPath(const QString& text, const QString& path);

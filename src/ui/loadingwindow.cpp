@@ -1,5 +1,6 @@
 #include "loadingwindow.h"
 
+#include "gamedata/gamesearch.h"
 #include "gamedata/loadcheck.h"
 
 #include "core/files.h"
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
 
@@ -88,20 +90,37 @@ void LoadingWindow::closeEvent(QCloseEvent* event) {
         QCoreApplication::quit();
 }
 
+void LoadingWindow::writeFirstSettings() {
+    // The defaults, with the game folder where the game is usually installed, else where the
+    // user points; with --game the user has named this run's game, so nothing is asked.
+    SettingsForm form = defaultSettingsForm(m_app.programFolder);
+    QString game = findGameFolder(gameFolderCandidates(m_app.homeFolder));
+    if (game.isEmpty() && m_app.gameFolderOverride.isEmpty())
+        game = normalizedPath(askGameFolder(*m_app.prompter, this));
+    if (!game.isEmpty()) {
+        form.gameFolder = game;
+        form.useSources = false; // an installed game: its own files, archives included
+    }
+    try {
+        saveini(m_app.settingsPath, form);
+    } catch (const UserError& e) {
+        // Start anyway on the defaults; the user learns why they will not be kept.
+        m_app.prompter->error(this, QStringLiteral("Error"),
+                              AppContext::withPath(e.text(), e.path()));
+    }
+}
+
 void LoadingWindow::startCheck() {
+    // The folder question's dialog hands activation back before the file is written.
+    if (m_writingSettings)
+        return;
     m_activated = true;
     if (!QFileInfo::exists(m_app.settingsPath)) {
-        // The first start: the defaults are written (the settings window reloads them from
-        // the file whenever it is shown).
-        try {
-            saveini(m_app.settingsPath, defaultSettingsForm(m_app.programFolder));
-        } catch (const UserError& e) {
-            // Start anyway on the defaults; the user learns why they will not be kept.
-            m_app.prompter->error(this, QStringLiteral("Error"),
-                                  AppContext::withPath(e.text(), e.path()));
-        }
+        // The first start (the settings window reloads the file whenever it is shown).
+        const QScopedValueRollback<bool> writing(m_writingSettings, true);
+        writeFirstSettings();
     }
-    m_app.settings = readini(m_app.settingsPath);
+    m_app.readSettings();
     const Settings& s = m_app.settings;
     m_checkIndex = 0;
     m_gauge = 0;

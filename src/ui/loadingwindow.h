@@ -42,11 +42,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void writeFirstSettings();
+
     AppContext& m_app;
     int m_checkIndex = 0;
     int m_gaugeStep = 0;
     int m_gauge = 0; // may run past 100; the bar shows at most 100
     bool m_activated = false;
+    bool m_writingSettings = false;
 
     QLabel* m_label;
     QProgressBar* m_bar;

@@ -1,5 +1,6 @@
 #include "prompter.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -29,6 +30,12 @@ QString QtPrompter::saveFile(QWidget* parent, const QString& preset, const QStri
 
 QString QtPrompter::folder(QWidget* parent, const QString& title, const QString& start) {
     return QFileDialog::getExistingDirectory(parent, title, start);
+}
+
+QString askGameFolder(Prompter& prompter, QWidget* parent) {
+    const QString start = QDir::toNativeSeparators(
+        QDir::cleanPath(QDir::current().absoluteFilePath(QStringLiteral(".."))));
+    return prompter.folder(parent, QStringLiteral("Select Your Fallout Directory:"), start);
 }
 
 QString qtFilter(const QString& delphiStyle) {

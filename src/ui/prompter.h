@@ -34,6 +34,10 @@ public:
     QString folder(QWidget* parent, const QString& title, const QString& start) override;
 };
 
+// Asks for the game folder, starting one level above the working folder, where a game
+// folder usually sits beside the editor's own. Empty when the user cancels.
+QString askGameFolder(Prompter& prompter, QWidget* parent);
+
 // "Fallout PROTO (*.pro)|*.pro" in Qt's filter form.
 QString qtFilter(const QString& delphiStyle);
 

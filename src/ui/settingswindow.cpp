@@ -65,12 +65,7 @@ void DirectoryEdit::setText(const QString& text) {
 }
 
 void DirectoryEdit::browse() {
-    // The picker opens one level above the working folder, where a game folder usually sits
-    // beside the editor's own.
-    const QString start = QDir::toNativeSeparators(
-        QDir::cleanPath(QDir::current().absoluteFilePath(QStringLiteral(".."))));
-    const QString chosen =
-        m_app.prompter->folder(this, QStringLiteral("Select Your Fallout Directory:"), start);
+    const QString chosen = askGameFolder(*m_app.prompter, this);
     if (!chosen.isEmpty())
         m_edit->setText(QDir::toNativeSeparators(chosen));
 }
@@ -250,14 +245,15 @@ void SettingsWindow::saveini() {
 }
 
 void SettingsWindow::readini() {
-    m_app.settings = zantrel::readini(m_app.settingsPath);
+    m_app.readSettings();
 }
 
 void SettingsWindow::reload() {
     m_list->setCurrentRow(0);
     showSettingsPage(0);
     readini();
-    const Settings& s = m_app.settings;
+    // The form shows the file as it is: a --game folder is never written into it.
+    const Settings s = zantrel::readini(m_app.settingsPath);
     SettingsForm f;
     f.gameFolder = s.gameFolder;
     f.sourcesFolder = s.sourcesFolder;

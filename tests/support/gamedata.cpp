@@ -84,6 +84,22 @@ QByteArray makePrototype(int type, int length) {
     return p;
 }
 
+QStringList installedCheckFiles() {
+    QStringList out = {"art/critters/CRITTERS.LST", "art/items/ITEMS.LST",
+                       "art/misc/MISC.LST",         "art/scenery/SCENERY.LST",
+                       "scripts/SCRIPTS.LST",       "art/tiles/TILES.LST",
+                       "art/walls/WALLS.LST",       "COLOR.PAL"};
+    for (const char* name :
+         {"PRO_CRIT", "PRO_ITEM", "PRO_MISC", "PRO_SCEN", "PRO_TILE", "PRO_WALL", "PROTO"})
+        out << QStringLiteral("text/english/game/%1.MSG").arg(QLatin1String(name));
+    return out;
+}
+
+void writeLooseGame(const TempFolder& folder, const QString& game) {
+    for (const QString& name : installedCheckFiles())
+        folder.write(game + "/data/" + name, "x\r\n");
+}
+
 QByteArray makeFrame(int width, int height, const QByteArray& pixels) {
     QByteArray f(62, '\0');
     f[3] = 4; // version

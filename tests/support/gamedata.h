@@ -13,6 +13,12 @@
 // critter preview. Returns settings that read it.
 zantrel::Settings writeGameData(const TempFolder& folder);
 
+// The default check list's files where an installed game keeps them below its data root
+// ("art/critters/CRITTERS.LST", "text/english/game/PROTO.MSG", ...).
+QStringList installedCheckFiles();
+// Writes them loose, as a game without archives has them, into <folder>/<game>/data.
+void writeLooseGame(const TempFolder& folder, const QString& game);
+
 // A prototype of the given type and length: object id 1, text id 100, frame type = type,
 // frame id 2, flags 00002008, script 5 (when the file reaches it), and a byte pattern after
 // (for critters, values that pass the range checks).

@@ -15,6 +15,8 @@ ShellFixture::ShellFixture(bool createNow) {
     QDir::setCurrent(folder.path());
     shell.programFolder = folder.path();
     shell.prompter = &prompter;
+    // A first start looks for the game below home: never the real one.
+    shell.homeFolder = folder.file("home");
     if (createNow)
         create();
 }

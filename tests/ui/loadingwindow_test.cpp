@@ -1,14 +1,20 @@
 #include "ui/editorwindow.h"
 #include "ui/loadingwindow.h"
+#include "ui/settingswindow.h"
 #include "settings/settingsfile.h"
+#include "support/gamedata.h"
 #include "support/shellfixture.h"
 #include "datwriter/datwriter.h"
+#include "gamedata/gamesearch.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace zantrel;
 
@@ -206,5 +212,159 @@ TEST(LoadingWindow, AStockInstallPassesTheDefaultListFromItsArchives) {
             ASSERT_TRUE(waitFor([&] { return f.shell.editor->isVisible(); })) << c.why;
             EXPECT_TRUE(f.prompter.messages.empty()) << c.why;
         }
+    }
+}
+
+namespace {
+
+enum class Layout { Loose, Archived };
+
+// The game at <program folder>/<game>: its data folder, or master.dat holding the files.
+void writeGame(ShellFixture& f, const QString& game, Layout layout) {
+    if (layout == Layout::Loose) {
+        writeLooseGame(f.folder, game);
+        return;
+    }
+    QList<DatEntryIn> entries;
+    for (const QString& name : installedCheckFiles())
+        entries.append({name, "x\r\n", true});
+    f.folder.write(game + "/master.dat", buildDat(entries));
+}
+
+// Ticks the check by hand; true when the editor took over without a message.
+bool checkPasses(ShellFixture& f) {
+    for (int i = 0; i < f.shell.settings.fileCount && f.prompter.messages.empty(); ++i)
+        f.shell.loading->checkNextFile();
+    return f.prompter.messages.empty() && f.shell.editor->isVisible();
+}
+
+// The candidates below the fixture's home folder, relative to the program folder.
+QStringList candidatesBelowHome(ShellFixture& f) {
+    QStringList out;
+    for (const QString& c : gameFolderCandidates(f.shell.homeFolder))
+        out << QDir(f.folder.path()).relativeFilePath(c);
+    return out;
+}
+
+} // namespace
+
+TEST(LoadingWindow, FirstStartFindsTheGameWhereItIsInstalled) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "the Windows places lie on fixed drives, not below a home folder";
+#endif
+    const int places = int(candidatesBelowHome(*std::make_unique<ShellFixture>()).size());
+    for (int place = 0; place < places; ++place) {
+        for (Layout layout : {Layout::Loose, Layout::Archived}) {
+            ShellFixture f;
+            const QString game = candidatesBelowHome(f)[place];
+            const std::string why = game.toStdString() + (layout == Layout::Loose ? " loose" : "");
+            writeGame(f, game, layout);
+            f.shell.loading->startCheck();
+            const Settings s = readini(f.folder.file("zantrel.ini"));
+            EXPECT_EQ(s.gameFolder, f.folder.file(game)) << why;
+            EXPECT_EQ(s.useSources, "0") << why;
+            EXPECT_EQ(s.sourcesFolder, f.folder.file("Source")) << why;
+            EXPECT_EQ(s.imageSize, "0") << why;
+            EXPECT_EQ(s.files, defaultCheckedFiles()) << why;
+            EXPECT_TRUE(f.prompter.fileRequests.empty()) << why;
+            EXPECT_TRUE(checkPasses(f)) << why << " " << f.prompter.texts().join(";").toStdString();
+        }
+    }
+}
+
+TEST(LoadingWindow, FirstStartTakesTheEarlierOfTwoPlaces) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "the Windows places lie on fixed drives, not below a home folder";
+#endif
+    // Indices into the candidates: the default folder, Steam, Steam below .local, GOG, and
+    // the three inside Wine.
+    const struct { int first, second; } cases[] = {{0, 3}, {1, 2}, {3, 1}, {2, 6}, {4, 5}, {6, 5}};
+    for (const auto& c : cases) {
+        ShellFixture f;
+        const QStringList places = candidatesBelowHome(f);
+        writeGame(f, places[c.first], Layout::Archived);
+        writeGame(f, places[c.second], Layout::Loose);
+        f.shell.loading->startCheck();
+        const int expected = std::min(c.first, c.second);
+        EXPECT_EQ(readini(f.folder.file("zantrel.ini")).gameFolder, f.folder.file(places[expected]))
+            << c.first << " " << c.second;
+    }
+}
+
+TEST(LoadingWindow, FirstStartWithoutAGameAsksForItsFolder) {
+    const struct {
+        const char* why;
+        const char* answer; // below the program folder; nullptr: cancelled
+    } cases[] = {{"chosen", "Elsewhere/Fallout 2"}, {"cancelled", nullptr}};
+    for (const auto& c : cases) {
+        ShellFixture f;
+        f.shell.quit = [] {};
+        // A game folder without the game does not count.
+        f.folder.mkdir("home/Fallout2/data");
+        writeLooseGame(f.folder, "Elsewhere/Fallout 2");
+        if (c.answer)
+            f.prompter.fileAnswers.push_back(f.folder.file(c.answer));
+        f.shell.loading->startCheck();
+        const QString start = QDir::toNativeSeparators(QFileInfo(f.folder.path()).path());
+        EXPECT_EQ(f.prompter.fileRequests,
+                  std::vector<QString>{"folder Select Your Fallout Directory: " + start})
+            << c.why;
+        const Settings s = readini(f.folder.file("zantrel.ini"));
+        const SettingsForm defaults = defaultSettingsForm(f.folder.path());
+        EXPECT_EQ(s.gameFolder, c.answer ? f.folder.file(c.answer) : defaults.gameFolder) << c.why;
+        EXPECT_EQ(s.useSources, c.answer ? "0" : "1") << c.why;
+        EXPECT_EQ(s.files, defaultCheckedFiles()) << c.why;
+        if (c.answer) {
+            EXPECT_TRUE(checkPasses(f)) << c.why;
+        } else {
+            checkPasses(f);
+            EXPECT_EQ(f.prompter.texts(), QStringList{"The file is missing: CRITTERS.LST"});
+        }
+    }
+}
+
+TEST(LoadingWindow, AnExistingSettingsFileIsNeverSecondGuessed) {
+    ShellFixture f;
+    int quits = 0;
+    f.shell.quit = [&quits] { ++quits; };
+    writeIni(f, defaultCheckedFiles(), "0"); // the game folder "Game" is empty
+    writeGame(f, "home/Fallout2", Layout::Archived);
+    const QByteArray before = fileBytes(f.folder.file("zantrel.ini"));
+    f.shell.loading->startCheck();
+    EXPECT_FALSE(checkPasses(f));
+    EXPECT_EQ(f.prompter.texts(), QStringList{"The file is missing: CRITTERS.LST"});
+    EXPECT_EQ(quits, 1);
+    EXPECT_TRUE(f.prompter.fileRequests.empty());
+    EXPECT_EQ(fileBytes(f.folder.file("zantrel.ini")), before);
+}
+
+TEST(LoadingWindow, GameFolderFromTheCommandLineIsNeverSaved) {
+    const struct {
+        const char* why;
+        bool settingsFile;
+    } cases[] = {{"settings file present", true}, {"first start", false}};
+    for (const auto& c : cases) {
+        ShellFixture f;
+        f.shell.quit = [] {};
+        writeGame(f, "Other", Layout::Archived);
+        f.shell.gameFolderOverride = f.folder.file("Other");
+        if (c.settingsFile)
+            writeIni(f, defaultCheckedFiles()); // from the empty sources folder
+        f.shell.loading->startCheck();
+        const QString other = f.folder.file("Other");
+        const QString saved = readini(f.folder.file("zantrel.ini")).gameFolder;
+        EXPECT_FALSE(fileBytes(f.folder.file("zantrel.ini")).contains(other.toUtf8())) << c.why;
+        EXPECT_EQ(saved, c.settingsFile ? f.folder.file("Game") : QDir::homePath() + "/Fallout2")
+            << c.why;
+        EXPECT_TRUE(f.prompter.fileRequests.empty()) << c.why; // nothing asked either
+        EXPECT_EQ(f.shell.settings.gameFolder, other) << c.why;
+        EXPECT_EQ(f.shell.settings.useSources, "0") << c.why;
+        EXPECT_TRUE(checkPasses(f)) << c.why;
+        // The settings window shows and saves the file's folder; the run keeps the given one.
+        f.shell.settingsWindow->show();
+        f.shell.settingsWindow->saveini(); // as its Save button does
+        f.shell.settingsWindow->readini();
+        EXPECT_EQ(readini(f.folder.file("zantrel.ini")).gameFolder, saved) << c.why;
+        EXPECT_EQ(f.shell.settings.gameFolder, other) << c.why;
     }
 }
