@@ -100,18 +100,6 @@ QImage renderFrame(const QByteArray& frameFile, const Palette& palette, int size
     return image;
 }
 
-QImage renderFrameFile(const QString& framePath, const QString& palettePath, int sizeMode,
-                       QSize box) {
-    const QByteArray frame = readFileBytes(framePath);
-    Palette palette;
-    try {
-        palette = Palette::fromBytes(readFileBytes(palettePath));
-    } catch (const UserError&) {
-        // drawn in black, as the shape is still worth seeing
-    }
-    return renderFrame(frame, palette, sizeMode, box);
-}
-
 QString BGRtoRGB(const QString& text) {
     if (text.size() < 6)
         return text;

@@ -52,11 +52,6 @@ void paintFrame(QImage& picture, const QByteArray& frameFile, qint64 start, QPoi
 QImage renderFrame(const QByteArray& frameFile, const Palette& palette, int sizeMode,
                    QSize box = kPictureBox);
 
-// Reads the frame file and the palette once each and renders. An unreadable palette paints
-// black; an unreadable frame file throws UserError.
-QImage renderFrameFile(const QString& framePath, const QString& palettePath, int sizeMode,
-                       QSize box = kPictureBox);
-
 // Exchanges the first and third character pairs of a six-digit colour text.
 QString BGRtoRGB(const QString& text);
 

@@ -6,9 +6,9 @@
 #include "flags.h"
 #include "gamedata/datafolder.h"
 #include "gamedata/lists.h"
+#include "preview/critterart.h"
 #include "proto/critterfields.h"
 #include "proto/fieldcodec.h"
-#include "preview/critterart.h"
 #include "ui/app.h"
 #include "ui/critterpreview.h"
 #include "ui/prompter.h"
@@ -187,9 +187,7 @@ void CritterPage::report(const UserError& error) {
             m_fillError = error; // shown once by the editor, which leaves the page unsaveable
         return;
     }
-    showError(error.path().isEmpty()
-                  ? error.text()
-                  : error.text() + QStringLiteral("\n") + QDir::toNativeSeparators(error.path()));
+    showError(AppContext::withPath(error.text(), error.path()));
 }
 
 template <typename F> void CritterPage::guarded(F&& action) {

@@ -412,9 +412,7 @@ template <typename F> void ItemPage::guarded(F&& draw) {
 }
 
 void ItemPage::report(const UserError& error) {
-    QString text = error.text();
-    if (!error.path().isEmpty())
-        text += QStringLiteral("\n") + QDir::toNativeSeparators(error.path());
+    const QString text = AppContext::withPath(error.text(), error.path());
     if (m_fillMessages) {
         if (m_fillMessages->contains(text))
             return;

@@ -333,7 +333,7 @@ void SettingsWindow::saveClicked() {
     try {
         saveini();
     } catch (const UserError& e) {
-        m_app.prompter->error(this, kError, e.text() + QLatin1Char('\n') + e.path());
+        m_app.prompter->error(this, kError, AppContext::withPath(e.text(), e.path()));
         return;
     }
     readini();

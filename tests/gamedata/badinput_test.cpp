@@ -1,5 +1,6 @@
 // Every reader of game and settings files faces hostile input: it gives its message or its
 // stated result, never a crash, hang or an allocation sized by what the file claims.
+#include "core/files.h"
 #include "core/usererror.h"
 #include "gamedata/lists.h"
 #include "preview/framedecoder.h"
@@ -47,7 +48,10 @@ TEST(BadInput, EveryReaderGivesAMessageOrAResult) {
         {"readsection", [](const QString& p) { readsection(p); }},
         {"scriptdescription", [](const QString& p) { scriptdescription(p, 70000); }},
         {"readini", [](const QString& p) { readini(p); }},
-        {"frame", [](const QString& p) { renderFrameFile(p, p, 0); }},
+        {"frame",
+         [](const QString& p) {
+             renderFrame(readFileBytes(p), Palette::fromBytes(readFileBytes(p)), 0);
+         }},
     };
     for (const auto& in : inputs) {
         for (const auto& r : readers) {

@@ -106,13 +106,11 @@ TEST(FrameDecoder, ClipsLargeFramesAndLyingHeaders) {
     EXPECT_EQ(img.pixel(78, 57), grey);
 }
 
-TEST(FrameDecoder, ReadsFilesOnceAndDrawsBlackWithoutAPalette) {
-    TempFolder t;
-    const QString frm = t.write("a.frm", makeFrame(2, 2, QByteArray(4, char(1))));
-    const QString pal = t.write("color.pal", testPalette());
-    EXPECT_EQ(renderFrameFile(frm, pal, 0).pixel(78, 58), qRgb(252, 0, 0));
-    EXPECT_EQ(renderFrameFile(frm, t.file("none.pal"), 0).pixel(78, 58), qRgb(0, 0, 0));
-    EXPECT_THROW(renderFrameFile(t.file("none.frm"), pal, 0), UserError);
+TEST(FrameDecoder, WithoutAPaletteTheShapeIsDrawnInBlack) {
+    const QByteArray frame = makeFrame(2, 2, QByteArray(4, char(1)));
+    EXPECT_EQ(renderFrame(frame, Palette::fromBytes(testPalette()), 0).pixel(78, 58),
+              qRgb(252, 0, 0));
+    EXPECT_EQ(renderFrame(frame, Palette(), 0).pixel(78, 58), qRgb(0, 0, 0));
 }
 
 TEST(FrameDecoder, BGRtoRGBSwapsTheOuterPairs) {
