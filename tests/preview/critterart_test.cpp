@@ -23,7 +23,7 @@ QByteArray frame(int w, int h, const QByteArray& pixels) {
     QByteArray f(12, '\0');
     put(f, 0, quint32(w), 2);
     put(f, 2, quint32(h), 2);
-    put(f, 4, quint32(w * h), 4);
+    put(f, 4, quint32(w) * quint32(h), 4); // 65535 x 65535 does not fit an int
     return f + pixels;
 }
 
