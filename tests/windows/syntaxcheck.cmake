@@ -2,7 +2,7 @@
 # compiler against the Linux Qt headers: what Windows lacks (POSIX calls, a Windows call with
 # the wrong types) fails here. Run by CTest:
 #   cmake -DCXX=<mingw g++> -DSOURCE_DIR=<src> -DSTAGE=<folder> -DQT_INCLUDES=<a|b|c>
-#         -DEXTRA_HEADERS=<header|...> -P syntaxcheck.cmake
+#         -DEXTRA_HEADERS=<header|...> [-DGENERATED=<moc include folder>] -P syntaxcheck.cmake
 foreach(var CXX SOURCE_DIR STAGE QT_INCLUDES)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "syntaxcheck: ${var} is not set")
@@ -20,6 +20,10 @@ endforeach()
 set(flags -fsyntax-only -std=c++17 -Wall -Wextra -Werror
   -DQT_CORE_LIB -DQT_GUI_LIB -DQT_WIDGETS_LIB -DQT_NO_DEBUG -DUNICODE -D_UNICODE
   -I${SOURCE_DIR})
+# The meta-object code a source file includes itself ("itempage.moc"), as the build made it.
+if(DEFINED GENERATED)
+  list(APPEND flags -I${GENERATED})
+endif()
 string(REPLACE "|" ";" qt_dirs "${QT_INCLUDES}")
 foreach(dir IN LISTS qt_dirs)
   # The Linux mkspec only serves qplatformdefs.h, which no source includes.
