@@ -47,10 +47,6 @@ std::optional<QImage> critterArt(const GameData& data, const QString& name, int 
     return renderCritterFacing(read, name, facing, palette);
 }
 
-QString hex8(std::uint32_t value) {
-    return QStringLiteral("%1").arg(value, 8, 16, QLatin1Char('0')).toUpper();
-}
-
 // One record field and the controls it is shown in, with what the last filling put there.
 struct Slot {
     const CritterField* field = nullptr;
@@ -382,7 +378,7 @@ QList<FieldWrite> CritterPage::fieldWrites() const {
         }
         const QString hex =
             f.shown == Shown::Choice
-                ? hex8(std::uint32_t(s.combo->currentIndex()))
+                ? hexText(std::uint32_t(s.combo->currentIndex()), 8)
                 : storeValue(f.shown, s.combo ? s.combo->currentText() : s.edit->text());
         writes.append({f.offset, width, hex, false});
     }

@@ -1,5 +1,7 @@
 #include "loadingwindow.h"
 
+#include "placement.h"
+
 #include "gamedata/gamesearch.h"
 #include "gamedata/loadcheck.h"
 
@@ -62,7 +64,7 @@ LoadingWindow::LoadingWindow(AppContext& app)
     m_timer->setObjectName(QStringLiteral("Timer1"));
     connect(m_timer, &QTimer::timeout, this, &LoadingWindow::checkNextFile);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+        move(centredIn(screen->geometry(), size()));
 }
 
 void LoadingWindow::changeEvent(QEvent* event) {

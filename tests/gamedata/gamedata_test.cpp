@@ -3,33 +3,13 @@
 #include "gamedata/gamedata.h"
 #include "gamedata/lists.h"
 #include "gamedata/prototypes.h"
+#include "support/gamedata.h"
 #include "support/tempfolder.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
 
 using namespace zantrel;
-
-namespace {
-
-Settings settingsFor(const TempFolder& t, const char* useSources) {
-    Settings s;
-    s.gameFolder = t.file("Game");
-    s.sourcesFolder = t.file("Source");
-    s.useSources = QString::fromLatin1(useSources);
-    return s;
-}
-
-template <typename F> QString errorOf(F f) {
-    try {
-        f();
-    } catch (const UserError& e) {
-        return e.text() + " @ " + e.path();
-    }
-    return "no error";
-}
-
-} // namespace
 
 TEST(GameData, ReadsEveryKindFromWhereTheFlagSays) {
     TempFolder t;
@@ -76,7 +56,7 @@ TEST(GameData, ReadsEveryKindFromWhereTheFlagSays) {
         {"1", DataKind::Messages, "proto.msg", "src proto"},
     };
     for (const auto& c : cases) {
-        const GameData data(settingsFor(t, c.flag));
+        const GameData data(gameAndSources(t, c.flag));
         const std::string label = std::string(c.flag) + " " + c.name;
         EXPECT_EQ(data.fromSources(), QLatin1String(c.flag) == "1") << label;
         EXPECT_TRUE(data.exists(c.kind, c.name)) << label;
@@ -90,8 +70,8 @@ TEST(GameData, SaysWhereAFileIsOrWouldBe) {
     t.write("Game/data/art/items/Ite3.FRM", "f");
     t.write("Source/Color.Pal", "p");
     const QString game = QDir::cleanPath(t.file("Game"));
-    const GameData fromGame(settingsFor(t, "0"));
-    const GameData fromSources(settingsFor(t, "1"));
+    const GameData fromGame(gameAndSources(t, "0"));
+    const GameData fromSources(gameAndSources(t, "1"));
     const struct {
         const GameData& data;
         DataKind kind;
@@ -125,7 +105,7 @@ TEST(GameData, ABrokenArchiveSpeaksForFilesFoundNowhere) {
     TempFolder t;
     t.write("Game/master.dat", "not an archive");
     t.write("Game/data/scripts/scripts.lst", "loose");
-    const GameData data(settingsFor(t, "0"));
+    const GameData data(gameAndSources(t, "0"));
     EXPECT_EQ(data.read(DataKind::ScriptList, "scripts.lst"), "loose");
     const QString error = errorOf([&] { data.read(DataKind::Messages, "proto.msg"); });
     EXPECT_NE(error, "no error");
@@ -163,7 +143,7 @@ TEST(GameData, ByteReadersTakeArchivedFiles) {
              {"text\\english\\game\\proto.msg",
               crlf({"{100}{}{Glass}", "# Body Types", "#", "{400}{}{Biped}", "{401}{}{Quad}", "#"}),
               true}}));
-    const GameData data(settingsFor(t, "0"));
+    const GameData data(gameAndSources(t, "0"));
     const QByteArray scripts = data.read(DataKind::ScriptList, "scripts.lst");
     EXPECT_EQ(readListBytes(scripts, ListMode::First12).entries,
               QStringList({"a.int       ", "b.int       ", kNoneEntry}));
@@ -184,7 +164,7 @@ TEST(GameData, ListsPrototypesOnceWithTheCopyTheGameUses) {
     t.write("Game/patch000.dat", buildDat({{"PROTO\\ITEMS\\00000002.PRO", "p2", true}}));
     t.write("Game/data/proto/items/00000001.pro", "d1");
     t.write("Game/data/Proto/Items/00000003.pro", "d3");
-    const GameData data(settingsFor(t, "1"));
+    const GameData data(gameAndSources(t, "1"));
     const QString game = QDir::cleanPath(t.file("Game"));
     for (const char* folder : {"proto/items", "PROTO\\Items\\", "proto/items/"}) {
         QStringList seen;
@@ -224,7 +204,7 @@ TEST(GameData, SavesPrototypesInThePatchesFolder) {
             t.write("Game/fallout2.cfg", c.config);
         if (c.existing)
             t.write(QString("Game/") + c.existing, "x");
-        const GameData data(settingsFor(t, "0"));
+        const GameData data(gameAndSources(t, "0"));
         const QString expected =
             c.path ? QDir::cleanPath(t.file("Game")) + "/" + c.path : QString();
         EXPECT_EQ(patchesPath(data, c.relative), expected)

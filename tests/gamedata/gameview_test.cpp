@@ -2,6 +2,7 @@
 #include "datwriter/datwriter.h"
 #include "gamedata/gameconfig.h"
 #include "gamedata/gameview.h"
+#include "support/gamedata.h"
 #include "support/tempfolder.h"
 
 #include <QDir>
@@ -27,15 +28,6 @@ QString sourceText(const std::optional<GameSource>& s) {
     if (!s)
         return "nowhere";
     return (s->kind == GameSource::Kind::Archive ? "archive " : "folder ") + s->container;
-}
-
-template <typename F> QString errorOf(F f) {
-    try {
-        f();
-    } catch (const UserError& e) {
-        return e.text() + " @ " + e.path();
-    }
-    return "no error";
 }
 
 } // namespace

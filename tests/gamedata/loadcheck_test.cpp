@@ -1,23 +1,12 @@
 #include "datwriter/datwriter.h"
 #include "gamedata/loadcheck.h"
+#include "support/gamedata.h"
 #include "support/tempfolder.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
 
 using namespace zantrel;
-
-namespace {
-
-Settings settingsFor(const TempFolder& t, const char* useSources) {
-    Settings s;
-    s.gameFolder = t.file("Game");
-    s.sourcesFolder = t.file("Source");
-    s.useSources = QString::fromLatin1(useSources);
-    return s;
-}
-
-} // namespace
 
 TEST(LoadCheck, FindsEntriesWhereTheEditorReadsThem) {
     TempFolder t;
@@ -76,7 +65,7 @@ TEST(LoadCheck, FindsEntriesWhereTheEditorReadsThem) {
         {"", "proto.msg", false},
     };
     for (const auto& c : cases) {
-        const Settings s = settingsFor(t, c.flag);
+        const Settings s = gameAndSources(t, c.flag);
         const GameData data(s);
         EXPECT_EQ(checkedFileFound(s, data, c.entry), c.found) << c.flag << " " << c.entry;
     }
@@ -96,7 +85,7 @@ TEST(LoadCheck, TheDefaultListPassesOnAStockInstall) {
     t.write("Game/critter.dat", buildDat({{"ART\\CRITTERS\\CRITTERS.LST", "lst", true}}));
     t.mkdir("Game/data");
 
-    Settings s = settingsFor(t, "0");
+    Settings s = gameAndSources(t, "0");
     const GameData data(s);
     for (const QString& entry : defaultCheckedFiles())
         EXPECT_TRUE(checkedFileFound(s, data, entry)) << entry.toStdString();

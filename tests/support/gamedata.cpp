@@ -117,3 +117,11 @@ QRect paintedArea(const QImage& picture) {
                 r |= QRect(x, y, 1, 1);
     return r;
 }
+
+zantrel::Settings gameAndSources(const TempFolder& t, const char* useSources) {
+    zantrel::Settings s;
+    s.gameFolder = t.file("Game");
+    s.sourcesFolder = t.file("Source");
+    s.useSources = QString::fromLatin1(useSources);
+    return s;
+}

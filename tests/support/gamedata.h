@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/usererror.h"
+
 #include "settings/settingsfile.h"
 #include "tempfolder.h"
 
@@ -30,3 +32,17 @@ QByteArray makeFrame(int width, int height, const QByteArray& pixels);
 
 // The bounding box of the pixels of a picture that are not the grey background.
 QRect paintedArea(const QImage& picture);
+
+// Settings naming <t>/Game as the game folder and <t>/Source as the sources folder, with the
+// given sources flag.
+zantrel::Settings gameAndSources(const TempFolder& t, const char* useSources);
+
+// What a call throws, as "text @ path", or "no error".
+template <typename F> QString errorOf(F f) {
+    try {
+        f();
+    } catch (const zantrel::UserError& e) {
+        return e.text() + " @ " + e.path();
+    }
+    return "no error";
+}
