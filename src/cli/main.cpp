@@ -3,7 +3,7 @@
 #include "core/files.h"
 #include "core/usererror.h"
 #include "gamedata/gameview.h"
-#include "gamenames.h"
+#include "gamedata/gamenames.h"
 #include "proto/document.h"
 #include "settings/settingsfile.h"
 #include "showoutput.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gamedata/gameview.h"
+#include "gameview.h"
 #include "proto/records.h"
 
 #include <QHash>

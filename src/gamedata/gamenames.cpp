@@ -1,7 +1,7 @@
 #include "gamenames.h"
 
 #include "core/usererror.h"
-#include "gamedata/lists.h"
+#include "lists.h"
 #include "proto/fieldcodec.h"
 
 namespace zantrel {
