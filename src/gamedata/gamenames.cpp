@@ -1,6 +1,7 @@
 #include "gamenames.h"
 
 #include "core/usererror.h"
+#include "datafolder.h"
 #include "lists.h"
 #include "proto/fieldcodec.h"
 
@@ -41,12 +42,36 @@ ProtoRange protoRange(Choices list) {
 
 } // namespace
 
+GameNames::GameNames(const GameView& view)
+    : m_read([&view](const QString& path) { return view.read(path); }) {}
+
+GameNames::GameNames(const GameData& data)
+    : m_read([data](const QString& path) {
+          // The data files the editor reads by its own rule; everything else from the game.
+          static const QString messages = QStringLiteral("text/english/game/");
+          if (path.startsWith(messages))
+              return data.read(DataKind::Messages, path.mid(messages.size()));
+          if (path == QLatin1String("scripts/scripts.lst"))
+              return data.read(DataKind::ScriptList, QStringLiteral("scripts.lst"));
+          const QString inven = QStringLiteral("art/inven/inven.lst");
+          if (path == inven)
+              return data.read(DataKind::InventoryArt, QStringLiteral("inven.lst"));
+          for (int type = 0; type < 6; ++type) {
+              DataKind kind;
+              QString name;
+              if (artListFor(type, kind, name) &&
+                  path == QStringLiteral("art/%1/%2").arg(QLatin1String(kArtFolders[type]), name))
+                  return data.read(kind, name);
+          }
+          return data.readGamePath(path);
+      }) {}
+
 const QByteArray& GameNames::file(const QString& path) const {
     auto it = m_files.find(path);
     if (it == m_files.end()) {
         QByteArray bytes;
         try {
-            bytes = m_view.read(path);
+            bytes = m_read(path);
         } catch (const UserError&) {
             // No names from a file that cannot be read; the numbers still show.
         }

@@ -1,20 +1,26 @@
 #pragma once
 
+#include "gamedata.h"
 #include "gameview.h"
 #include "proto/records.h"
 
 #include <QHash>
 #include <QStringList>
 
+#include <functional>
+
 namespace zantrel {
 
-// Names of stored numbers read from the game's own files through a game view: proto.msg,
-// perk.msg, stat.msg, scripts.lst, the art lists and the prototype lists with their
-// pro_*.msg. Every file is read once, when first needed; a missing or unreadable file
-// gives no names.
+// Names of stored numbers read from the game's own files: proto.msg, perk.msg, stat.msg,
+// scripts.lst, the art lists and the prototype lists with their pro_*.msg. Every file is
+// read once, when first needed; a missing or unreadable file gives no names.
 class GameNames : public Names {
 public:
-    explicit GameNames(const GameView& view) : m_view(view) {}
+    // Every file from the game's view.
+    explicit GameNames(const GameView& view);
+    // The lists and messages where the editor reads them (the sources folder or the game,
+    // by the settings); prototypes from the game.
+    explicit GameNames(const GameData& data);
 
     QString choice(Choices list, std::uint32_t value) const override;
     QString perk(std::int32_t perk) const override;
@@ -31,7 +37,7 @@ private:
     // A list file's lines (without the "<NONE>" entry); empty when it cannot be read.
     const QStringList& lines(const QString& path) const;
 
-    const GameView& m_view;
+    std::function<QByteArray(const QString&)> m_read; // a file below the game's data root
     mutable QHash<QString, QByteArray> m_files;
     mutable QHash<QString, QStringList> m_lists;
 };

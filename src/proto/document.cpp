@@ -1,10 +1,10 @@
 #include "document.h"
 
 #include "core/files.h"
-#include "core/usererror.h"
-#include "fieldcodec.h"
 #include "core/platform.h"
 #include "core/savefile.h"
+#include "core/usererror.h"
+#include "fieldcodec.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,6 +77,12 @@ qint64 scriptLine(std::uint32_t id) {
 std::uint32_t scriptIdForLine(std::uint32_t stored, int line, int objtype) {
     const std::uint32_t type = stored != kNoScript ? stored >> 24 : objtype == 1 ? 4u : 3u;
     return type << 24 | (std::uint32_t(line) & 0xFFFFFFu);
+}
+
+QByteArray resizedRecord(QByteArray bytes, int length) {
+    if (length >= 0 && length != bytes.size())
+        bytes.resize(length, '\0');
+    return bytes;
 }
 
 QByteArray applyFields(QByteArray base, const QList<FieldWrite>& fields) {

@@ -82,6 +82,9 @@ qint64 scriptLine(std::uint32_t id);
 // takes the critter type (4) for critters and the item type (3) for the others.
 std::uint32_t scriptIdForLine(std::uint32_t stored, int line, int objtype);
 
+// The bytes cut to length, or padded with zeros up to it.
+QByteArray resizedRecord(QByteArray bytes, int length);
+
 // base with the fields applied by the hex codec.
 QByteArray applyFields(QByteArray base, const QList<FieldWrite>& fields);
 

@@ -7,6 +7,11 @@ const char* const kItemKindNames[kItemKinds] = {"armor", "container", "drug", "w
 const char* const kSceneryKindNames[kSceneryKinds] = {"door",      "stairs",      "elevator",
                                                       "ladder up", "ladder down", "generic"};
 
+const char* const kItemKindPrefixes[kItemKinds] = {"Armor", "Container", "Drug", "Weapon",
+                                                   "Ammo",  "MiscItem",  "Key"};
+const char* const kSceneryKindPrefixes[kSceneryKinds] = {"Door",     "Stairs",     "Elevator",
+                                                         "LadderUp", "LadderDown", "Generic"};
+
 namespace {
 
 using D = Display;

@@ -15,6 +15,9 @@ constexpr int kItemKinds = 7;
 constexpr int kSceneryKinds = 6;
 extern const char* const kItemKindNames[kItemKinds];       // "armor" .. "key"
 extern const char* const kSceneryKindNames[kSceneryKinds]; // "door" .. "generic"
+// What the kinds' controls' object names start with: "Weapon", "MiscItem", "LadderUp" ...
+extern const char* const kItemKindPrefixes[kItemKinds];
+extern const char* const kSceneryKindPrefixes[kSceneryKinds];
 
 // Appends the kind's rows; returns the kind's file length.
 int addItemKindRows(std::vector<RecordRow>& rows, int kind);

@@ -1,6 +1,7 @@
 #include "records.h"
 
 #include "critterfields.h"
+#include "document.h"
 #include "fieldcodec.h"
 #include "itemfields.h"
 #include "recordkinds.h"
@@ -66,6 +67,7 @@ std::vector<RecordRow> critterRows() {
     rows.push_back(makeRow(28, 4, "Script id", D::ScriptId));
     for (const CritterField& f : critterFields()) {
         RecordRow r = makeRow(f.offset, fieldWidth(f.shown), f.accessible, fromShown(f.shown));
+        r.control = QLatin1String(f.control);
         if (f.shown == Shown::Choice)
             r.choices = C::Gender;
         if (f.check != Check::None) {
@@ -116,6 +118,7 @@ std::vector<RecordRow> itemRows(int kind) {
     rows.push_back(makeRow(56, 1, "Sound id", D::SoundCode));
     for (const ItemField& f : kItemFields) {
         RecordRow r = makeRow(f.offset, f.width, f.name, fromItemDisplay(f.display));
+        r.control = QLatin1String(f.control);
         // The art type byte and the picture index share one control and so its name.
         if (f.display == ItemDisplay::ArtType)
             r.name += QStringLiteral(" (art type)");
@@ -168,6 +171,34 @@ struct Table {
     int length = 12;
 };
 
+// "Range, primary attack" of a weapon: "WeaponRangePrimaryAttack".
+QString controlName(const QString& prefix, const QString& name) {
+    QString out = prefix;
+    bool wordStart = true;
+    for (QChar c : name) {
+        if (!c.isLetterOrNumber()) {
+            wordStart = true;
+            continue;
+        }
+        out += wordStart ? c.toUpper() : c;
+        wordStart = false;
+    }
+    return out;
+}
+
+// Controls for the rows the header panel does not show: the object id, text id, frame id,
+// flags and script words are its own.
+void nameControls(std::vector<RecordRow>& rows, int type, const char* common, const char* kind) {
+    const HeaderLayout layout = headerLayout(type);
+    for (RecordRow& r : rows) {
+        if (!r.control.isEmpty() || r.offset < 12 || r.offset == layout.flagsOffset ||
+            r.offset == layout.scriptOffset)
+            continue;
+        const bool kindRow = kind && r.offset >= (type == 0 ? 57 : 41);
+        r.control = controlName(QLatin1String(kindRow ? kind : common), r.name);
+    }
+}
+
 Table sorted(std::vector<RecordRow> rows) {
     std::sort(rows.begin(), rows.end(),
               [](const RecordRow& a, const RecordRow& b) { return a.offset < b.offset; });
@@ -186,14 +217,22 @@ struct Tables {
 
     Tables() {
         for (int k = 0; k <= kItemKinds; ++k)
-            items[k] = sorted(itemRows(k));
+            items[k] = sorted(
+                named(itemRows(k), 0, "Item", k < kItemKinds ? kItemKindPrefixes[k] : nullptr));
         for (int k = 0; k <= kSceneryKinds; ++k)
-            scenery[k] = sorted(sceneryRows(k));
+            scenery[k] = sorted(named(sceneryRows(k), 2, "Scenery",
+                                      k < kSceneryKinds ? kSceneryKindPrefixes[k] : nullptr));
         critter = sorted(critterRows());
-        wall = sorted(plainRows(3));
-        tile = sorted(plainRows(4));
-        misc = sorted(plainRows(5));
+        wall = sorted(named(plainRows(3), 3, "Wall", nullptr));
+        tile = sorted(named(plainRows(4), 4, "Tile", nullptr));
+        misc = sorted(named(plainRows(5), 5, "Misc", nullptr));
         unknown = sorted(plainRows(-1));
+    }
+
+    static std::vector<RecordRow> named(std::vector<RecordRow> rows, int type, const char* common,
+                                        const char* kind) {
+        nameControls(rows, type, common, kind);
+        return rows;
     }
 };
 
@@ -264,6 +303,21 @@ Record recordFor(const QByteArray& bytes) {
                           .arg(r.expectedLength);
     }
     return r;
+}
+
+const std::vector<RecordRow>& recordRows(int objectType, int kind) {
+    return tableFor(objectType, kind).rows;
+}
+
+int recordLength(int objectType, int kind) {
+    return tableFor(objectType, kind).length;
+}
+
+const RecordRow* rowAt(const std::vector<RecordRow>& rows, int offset) {
+    for (const RecordRow& r : rows)
+        if (r.offset == offset)
+            return &r;
+    return nullptr;
 }
 
 const RecordRow* findRow(const Record& record, const QString& name) {

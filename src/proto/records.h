@@ -71,6 +71,9 @@ struct RecordRow {
     RowCheck check = RowCheck::None;
     int partner = -1; // offset of the field a check adds in or compares with
     int bound = -1;   // upper end of a Total check; -1: none
+    // The object name of the editor's control for this field; empty for the header panel's
+    // fields, which have controls of their own.
+    QString control;
 };
 
 struct Record {
@@ -87,6 +90,14 @@ struct Record {
 // The record of a prototype's bytes. The type is the object id's high byte; item and
 // scenery kinds are read at offset 32.
 Record recordFor(const QByteArray& bytes);
+
+// Every row of a type's record (item and scenery: of that kind; an unknown kind gives the
+// common part), whatever a file holds, by offset; and the record's length.
+const std::vector<RecordRow>& recordRows(int objectType, int kind);
+int recordLength(int objectType, int kind);
+
+// The row at that offset, or nullptr.
+const RecordRow* rowAt(const std::vector<RecordRow>& rows, int offset);
 
 // The row of that name (letter case ignored), or nullptr.
 const RecordRow* findRow(const Record& record, const QString& name);

@@ -6,8 +6,8 @@
 #include "core/usererror.h"
 #include "flags.h"
 #include "gamedata/datafolder.h"
-#include "gamedata/prototypes.h"
 #include "gamedata/lists.h"
+#include "gamedata/prototypes.h"
 #include "headerpanel.h"
 #include "prompter.h"
 #include "proto/document.h"
@@ -56,7 +56,7 @@ TypePage* DocumentController::typePage() const {
     case 1:
         return m_parts.critterPage;
     default:
-        return nullptr;
+        return m_parts.simplePages->page(m_document.type());
     }
 }
 
@@ -167,19 +167,13 @@ bool DocumentController::setvalues() {
         return false; // an object type the panel cannot show stopped the filling
     header->flags()->setcommonflags();
     refreshDescription();
-    const std::uint8_t type = m_document.type();
     if (TypePage* page = typePage()) {
         try {
-            page->fill(m_document.bytes()); // setitem / setcritter
+            page->fill(m_document.bytes());
         } catch (const UserError& e) {
             showError(e.text(), e.path());
             return false; // a page filled part-way is not saved
         }
-    } else if (type >= 2 && type <= 5) {
-        // setscenery, setwall, settile, setmisc: the size, and a tile's material.
-        m_parts.simplePages->setSize(type, int(m_document.bytes().size()));
-        if (type == 4)
-            m_parts.simplePages->fillTile(m_document.bytes());
     }
     m_savePreset = m_document.path();
     m_document.finishOpening();
@@ -213,15 +207,16 @@ bool DocumentController::savefile(const QString& path, bool saveAs) {
         // Save keeps what the file holds now outside the fields; Save As writes the
         // document: the opened file's bytes with the fields applied.
         QList<FieldWrite> fields = m_parts.header->fieldWrites();
-        if (const TypePage* page = typePage())
-            fields += page->fieldWrites(); // saveitem / savecritter, all converted first
-        if (m_document.type() == 4)
-            fields += m_parts.simplePages->tileWrites();
+        const TypePage* page = typePage();
+        if (page)
+            fields += page->fieldWrites(); // all converted first
         const bool firstLoose = !saveAs && m_document.isArchived();
         if (firstLoose && !QDir().mkpath(QFileInfo(path).path()))
             throw UserError(fileErrorText(EACCES), path);
-        const QByteArray base =
-            saveAs || firstLoose ? m_document.bytes() : readFileBytes(path);
+        QByteArray base = saveAs || firstLoose ? m_document.bytes() : readFileBytes(path);
+        // A record whose kind changed is cut or padded to its new kind's length.
+        if (page)
+            base = resizedRecord(base, page->savedLength(int(base.size())));
         writePrototype(path, applyFields(base, fields));
     } catch (const UserError& e) {
         showError(e.text(), e.path());
@@ -239,10 +234,9 @@ void DocumentController::refreshDescription() {
     try {
         const qint64 number = header->textIdValue();
         const QString names = nameMessageFile(m_document.type());
-        const QString name =
-            names.isEmpty() ? kNoneEntry
-                            : findMessageIn(data.read(DataKind::Messages, names), number,
-                                            MessageVariant::ObjectName);
+        const QString name = names.isEmpty() ? kNoneEntry
+                                             : findMessageIn(data.read(DataKind::Messages, names),
+                                                             number, MessageVariant::ObjectName);
         QString description = kNoneEntry;
         const int script = header->scripts()->currentIndex();
         if (script != m_document.scriptCount())

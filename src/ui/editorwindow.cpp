@@ -388,13 +388,13 @@ void EditorWindow::buildPages() {
     connect(m_header->openButton(), &QPushButton::clicked, this, &EditorWindow::openWithDialog);
     connect(m_header->saveButton(), &QPushButton::clicked, this, &EditorWindow::save);
     connect(m_header->saveAsButton(), &QPushButton::clicked, this, &EditorWindow::saveAs);
-    m_simple = new SimplePages(m_pages);
-    connect(m_simple, &SimplePages::changed, this, &EditorWindow::setalarm);
-    connect(m_simple, &SimplePages::refreshRequested, this, &EditorWindow::refreshDescription);
     const PageContext context{&m_app, m_doc, m_header->frames(), m_header->edit(1)};
+    m_simple = new SimplePages(m_pages, context);
+    connect(m_simple, &SimplePages::refreshRequested, this, &EditorWindow::refreshDescription);
     m_itemPage = createItemPage(m_pages->widget(0), context);
     m_critterPage = createCritterPage(m_pages->widget(1), context);
-    for (TypePage* page : {m_itemPage.get(), m_critterPage.get()}) {
+    for (TypePage* page : {m_itemPage.get(), m_critterPage.get(), m_simple->page(2),
+                           m_simple->page(3), m_simple->page(4), m_simple->page(5)}) {
         connect(page, &TypePage::edited, this, &EditorWindow::setalarm);
         connect(page, &TypePage::validityChanged, this, &EditorWindow::updateValidity);
     }

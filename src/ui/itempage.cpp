@@ -7,6 +7,7 @@
 #include "proto/fieldcodec.h"
 #include "proto/itemfields.h"
 #include "ui/app.h"
+#include "ui/itemkindtabs.h"
 #include "ui/itempictures.h"
 #include "ui/prompter.h"
 #include "ui/redmark.h"
@@ -26,7 +27,7 @@ namespace zantrel {
 
 namespace {
 
-const char* const kHiddenTabs[] = {"Weapon", "Armor", "Container", "Misc", "Ammo", "Drug", "Key"};
+constexpr int kKindOffset = 32;
 
 QLabel* label(const QString& text, QWidget* parent, QRect place,
               Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
@@ -54,11 +55,13 @@ public:
     bool valid() const override;
     void showFirstInnerPage() override { m_tabs->setCurrentIndex(0); }
     void frameChanged() override;
+    int savedLength(int length) const override;
 
 private:
     QWidget* buildTabs();
     void buildGraphics(QWidget* common);
     void buildKind(QWidget* common);
+    void kindPicked();
     void connectFields();
     QWidget* control(const char* name) const;
     QLineEdit* edit(const char* name) const;
@@ -86,6 +89,8 @@ private:
     QLineEdit* m_zero = nullptr;
     QLineEdit* m_size = nullptr;
     std::unique_ptr<ItemPictures> m_pictures;
+    ItemKindTabs* m_kinds = nullptr;
+    int m_kindIndex = -1;     // the item type list's entry a refused change goes back to
     int m_inventoryCount = 0; // lines of the inventory list; "<NONE>" sits here
 
     // What the last fill read, and each field's state right after it: a field whose state
@@ -123,13 +128,28 @@ QWidget* ItemPage::buildTabs() {
     auto* common = new QWidget;
     common->setObjectName(QStringLiteral("TabSheet_CommonStats"));
     m_tabs->addTab(common, QStringLiteral("Common Stats"));
-    // The item kinds have tabs of their own, kept hidden until they carry fields.
-    for (const char* t : kHiddenTabs) {
-        auto* page = new QWidget;
-        page->setObjectName(QStringLiteral("TabSheet_") + QLatin1String(t));
-        m_tabs->setTabVisible(m_tabs->addTab(page, QLatin1String(t)), false);
-    }
+    m_kinds = new ItemKindTabs(m_tabs, *m_context.app);
+    connect(m_kinds, &ItemKindTabs::edited, this, &TypePage::edited);
+    connect(m_kinds, &ItemKindTabs::validityChanged, this, &TypePage::validityChanged);
     return common;
+}
+
+// A new item type drops the old kind's fields: asked first, and Cancel keeps the old kind.
+void ItemPage::kindPicked() {
+    QComboBox* types = combo("ComboBox9");
+    const int to = types->currentIndex();
+    if (to == m_kindIndex || to < 0)
+        return;
+    if (!m_kinds->changeKind(to, m_tab->window())) {
+        types->setCurrentIndex(m_kindIndex);
+        return;
+    }
+    m_kindIndex = to;
+    emit edited();
+}
+
+int ItemPage::savedLength(int length) const {
+    return m_kinds->savedLength(length);
 }
 
 void ItemPage::buildGraphics(QWidget* common) {
@@ -200,6 +220,8 @@ void ItemPage::connectFields() {
             connect(e, &QLineEdit::textChanged, this, [this, &f] { fieldChanged(f); });
         } else if (auto* c = qobject_cast<QCheckBox*>(w)) {
             connect(c, &QCheckBox::clicked, this, &TypePage::edited);
+        } else if (f.offset == kKindOffset) {
+            connect(combo(f.control), &QComboBox::activated, this, [this] { kindPicked(); });
         } else if (f.display == ItemDisplay::Choice) {
             connect(combo(f.control), &QComboBox::activated, this, &TypePage::edited);
         }
@@ -238,6 +260,9 @@ void ItemPage::fill(const QByteArray& bytes) {
     for (int i = 0; i < kItemFieldCount; ++i)
         m_filled[i] = state(kItemFields[i]);
     m_hasFilled = true;
+
+    m_kinds->fill(bytes);
+    m_kindIndex = combo("ComboBox9")->currentIndex();
 
     // Both pictures; a setting both fail on is reported once.
     QStringList shown;
@@ -334,14 +359,14 @@ QList<FieldWrite> ItemPage::fieldWrites() const {
         else
             writes.append({f.offset, f.width, itemFieldHex(value(f), f.width), false});
     }
-    return writes;
+    return writes + m_kinds->fieldWrites();
 }
 
 bool ItemPage::valid() const {
     for (const ItemField& f : kItemFields)
         if (f.check != ItemCheck::None && isMarked(edit(f.control)))
             return false;
-    return true;
+    return m_kinds->valid();
 }
 
 void ItemPage::fieldChanged(const ItemField& field) {

@@ -1,10 +1,7 @@
 #include "simplepages.h"
 
-#include "core/numbers.h"
-#include "proto/fieldcodec.h"
-#include "proto/itemfields.h"
+#include "ui/recordpages.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -32,7 +29,7 @@ const struct {
 
 } // namespace
 
-SimplePages::SimplePages(QTabWidget* pages) : QObject(pages) {
+SimplePages::SimplePages(QTabWidget* pages, const PageContext& context) : QObject(pages) {
     for (int i = 0; i < 4; ++i) {
         QWidget* page = pages->widget(2 + i);
         const auto& p = kPages[i];
@@ -72,15 +69,7 @@ SimplePages::SimplePages(QTabWidget* pages) : QObject(pages) {
         size->setReadOnly(true);
         size->setAccessibleName(kind + QStringLiteral(" file size"));
 
-        if (i == 2) {
-            auto* caption = new QLabel(QStringLiteral("Material:"), page);
-            caption->setGeometry(8, 116, 62, 20);
-            m_tileMaterial = new QComboBox(page);
-            m_tileMaterial->setObjectName(QStringLiteral("TileMaterial"));
-            m_tileMaterial->setGeometry(72, 116, 110, 20);
-            m_tileMaterial->setAccessibleName(QStringLiteral("Tile material"));
-            connect(m_tileMaterial, &QComboBox::activated, this, &SimplePages::changed);
-        }
+        m_pages[i] = createRecordPage(page, 2 + i, context, size);
         m_memos[i] = memo;
         m_sizes[i] = size;
         m_buttons[i] = button;
@@ -99,34 +88,10 @@ QPushButton* SimplePages::refreshButton(int objtype) const {
     return objtype >= 2 && objtype <= 5 ? m_buttons[objtype - 2] : nullptr;
 }
 
-void SimplePages::setSize(int objtype, int bytes) {
-    if (QLineEdit* e = sizeField(objtype))
-        e->setText(QString::number(bytes) + QStringLiteral(" bytes"));
+TypePage* SimplePages::page(int objtype) const {
+    return objtype >= 2 && objtype <= 5 ? m_pages[objtype - 2].get() : nullptr;
 }
 
-namespace {
-constexpr int kTileMaterialOffset = 24;
-} // namespace
-
-void SimplePages::fillTile(const QByteArray& bytes) {
-    m_tileMaterial->clear();
-    for (const char* m : kMaterials)
-        m_tileMaterial->addItem(QLatin1String(m));
-    m_filledMaterial = -1;
-    if (bytes.size() < kTileMaterialOffset + 4)
-        return; // nothing stored: nothing selected, nothing written
-    const std::uint32_t stored = hextoint(fieldToHex(bytes, kTileMaterialOffset, 4));
-    if (stored >= std::size(kMaterials))
-        m_tileMaterial->addItem(QString::number(stored)); // kept as it is
-    m_filledMaterial = stored < std::size(kMaterials) ? int(stored) : m_tileMaterial->count() - 1;
-    m_tileMaterial->setCurrentIndex(m_filledMaterial);
-}
-
-QList<FieldWrite> SimplePages::tileWrites() const {
-    const int at = m_tileMaterial->currentIndex();
-    if (at < 0 || at >= int(std::size(kMaterials)))
-        return {}; // the unknown value, untouched
-    return {{kTileMaterialOffset, 4, hexText(std::uint32_t(at), 8), at == m_filledMaterial}};
-}
+SimplePages::~SimplePages() = default;
 
 } // namespace zantrel

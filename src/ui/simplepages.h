@@ -1,12 +1,11 @@
 #pragma once
 
-#include "proto/document.h"
+#include "typepage.h"
 
-#include <QByteArray>
-#include <QList>
 #include <QObject>
 
-class QComboBox;
+#include <memory>
+
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -15,33 +14,26 @@ class QTabWidget;
 namespace zantrel {
 
 // The scenery, walls, tiles and misc pages: a title, the description refresh button, the
-// description box and the file's size. Their prototypes carry nothing else the editor shows.
+// description box, the record's fields and the file's size.
 class SimplePages : public QObject {
     Q_OBJECT
 public:
     // pages: the editor's page control, whose tabs 2..5 receive the pages.
-    explicit SimplePages(QTabWidget* pages);
+    SimplePages(QTabWidget* pages, const PageContext& context);
+    ~SimplePages() override;
 
     // For object types 2..5; nullptr for others.
     QPlainTextEdit* memo(int objtype) const;
     QLineEdit* sizeField(int objtype) const;
     QPushButton* refreshButton(int objtype) const;
-    // The size field's text: the file's length and " bytes".
-    void setSize(int objtype, int bytes);
-
-    // The tile's material (offset 24): one of the eight names, or an unknown value shown as
-    // its number and kept unless another entry is picked.
-    void fillTile(const QByteArray& bytes);
-    QList<FieldWrite> tileWrites() const;
-    QComboBox* tileMaterial() const { return m_tileMaterial; }
+    // The type's fields (filling also sets the size field).
+    TypePage* page(int objtype) const;
 
 signals:
-    void changed();          // the user picked a value
     void refreshRequested(); // a "Refresh ... Description" button was clicked
 
 private:
-    QComboBox* m_tileMaterial = nullptr;
-    int m_filledMaterial = -1; // the entry the filling selected
+    std::unique_ptr<TypePage> m_pages[4];
     QPlainTextEdit* m_memos[4] = {};
     QLineEdit* m_sizes[4] = {};
     QPushButton* m_buttons[4] = {};

@@ -43,6 +43,8 @@ public:
     virtual void frameChanged() {}
     // Any prototype was opened (its lists are read): controls that wait for a document.
     virtual void opened() {}
+    // The length saving gives the file: a record whose kind changed takes its new kind's.
+    virtual int savedLength(int length) const { return length; }
     // The box the description refresh writes for this type, if the page has one.
     virtual QPlainTextEdit* descriptionBox() const { return nullptr; }
 

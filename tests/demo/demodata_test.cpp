@@ -11,6 +11,7 @@
 #include "preview/critterart.h"
 #include "preview/framedecoder.h"
 #include "proto/document.h"
+#include "proto/records.h"
 #include "proto/fieldcodec.h"
 
 #include "support/tempfolder.h"
@@ -142,7 +143,7 @@ TEST(DemoData, PrototypesResolveInBothDataPlaces) {
         int type;
         QList<int> lengths;
     } kinds[] = {
-        {"items", 0, {61, 69, 73, 81, 122, 125, 129}},
+        {"items", 0, {61, 65, 69, 81, 122, 125, 129}},
         {"critters", 1, {416}},
         {"scenery", 2, {45, 49}},
         {"walls", 3, {36}},
@@ -170,6 +171,8 @@ TEST(DemoData, PrototypesResolveInBothDataPlaces) {
                 EXPECT_EQ(int(fieldValue(pro, 0, 4) & 0xFFFFFF), i + 1) << path.toStdString();
                 EXPECT_TRUE(k.lengths.contains(int(pro.size())))
                     << path.toStdString() << " " << pro.size();
+                // Each file has exactly its type's and kind's length, as the game's do.
+                EXPECT_EQ(recordFor(pro).problems, QStringList()) << path.toStdString();
                 EXPECT_NE(findmessage(names, fieldValue(pro, 4, 4), MessageVariant::ObjectName),
                           kNoneEntry)
                     << path.toStdString();

@@ -93,7 +93,9 @@ TEST(ItemPage, ShowsCommonStatsWithItsGroupsAndLists) {
     QStringList tabs, groups;
     for (int i = 0; i < inner->count(); ++i)
         tabs << inner->tabText(i) + (inner->isTabVisible(i) ? "" : "-");
-    EXPECT_EQ(tabs.join(' '), "Common Stats Weapon- Armor- Container- Misc- Ammo- Drug- Key-");
+    // Only the item's own kind (a key here) shows its tab.
+    EXPECT_EQ(tabs.join(' '),
+              "Common Stats Weapon- Armor- Container- Misc- Ammo- Drug- Key Light && Use");
     for (const QGroupBox* g : inner->widget(0)->findChildren<QGroupBox*>())
         groups << g->title();
     EXPECT_EQ(groups.join(' '), "Graphics Item Type Preview");
@@ -176,7 +178,6 @@ TEST(ItemPage, SavesWhatTheUserChangedAndKeepsTheRest) {
         const char* input;
         const char* written; // at the stored field's offset
     } cases[] = {
-        {32, "00000006", "ComboBox9", "3", "00000003"},
         {36, "00000001", "ComboBox10", "7", "00000007"},
         {40, "00000014", "Edit113", "70000", "00011170"},
         {44, "00000005", "Edit115", "-1", "FFFFFFFF"},
@@ -188,7 +189,6 @@ TEST(ItemPage, SavesWhatTheUserChangedAndKeepsTheRest) {
         {52, "07050003", "ComboBox8", "4", "FF05FFFF"},
         {52, "FFFFFFFF", "ComboBox8", "0", "07FF0000"},
         // Values the lists cannot show stay until another entry is picked.
-        {32, "00000009", "ComboBox9", "0", "00000000"},
         {36, "00000010", "ComboBox10", "2", "00000002"},
         {52, "6F050032", "ComboBox8", "2", "07050002"},
     };

@@ -145,13 +145,14 @@ TEST(RealFiles, TypingInTheFlagsTextKeepsTheCursorWhereItIs) {
 
 TEST(RealFiles, SavePatchesTheFileOnDiskAndSaveAsWritesTheOpenedBytes) {
     EditorFixture e;
-    const QByteArray opened = makePrototype(3, 36);
+    // Four bytes past the wall's record: no field of the window covers them.
+    const QByteArray opened = makePrototype(3, 44);
     const QString path = e.write("w.pro", opened);
     e.open(path);
     e.edit(3)->setText("000000C8");
     // Another program changes a byte outside the fields meanwhile.
     QByteArray onDisk = opened;
-    onDisk[33] = char(0x5A);
+    onDisk[37] = char(0x5A);
     e.write("w.pro", onDisk);
 
     const QString copy = e.folder.file("copy.pro");
@@ -160,7 +161,7 @@ TEST(RealFiles, SavePatchesTheFileOnDiskAndSaveAsWritesTheOpenedBytes) {
     EXPECT_EQ(fileBytes(copy).toHex(), withWord(opened, 4, "000000C8").toHex());
     e.open(path);
     e.edit(3)->setText("000000C9");
-    e.write("w.pro", withWord(onDisk, 34, "77"));
+    e.write("w.pro", withWord(onDisk, 40, "77"));
     e.save();
-    EXPECT_EQ(fileBytes(path).toHex(), withWord(withWord(onDisk, 34, "77"), 4, "000000C9").toHex());
+    EXPECT_EQ(fileBytes(path).toHex(), withWord(withWord(onDisk, 40, "77"), 4, "000000C9").toHex());
 }

@@ -197,6 +197,21 @@ void writeArt(Output& out) {
     }
 }
 
+template <std::size_t N> void addLabels(QList<QByteArray>& l, const LabelGroup (&groups)[N]) {
+    for (const LabelGroup& g : groups) {
+        int n = g.first;
+        for (const char* label : g.labels)
+            l << entry(n++, label);
+    }
+}
+
+template <std::size_t N>
+QByteArray labelFile(const char* what, const LabelGroup (&groups)[N]) {
+    QList<QByteArray> l = {QByteArray("# Zantrel demo data: ") + what, "#"};
+    addLabels(l, groups);
+    return textFile(l);
+}
+
 void writeMessages(Output& out) {
     const QString dir = QStringLiteral("text/english/game/");
     out.both(dir + "pro_item.msg", namesFile(kItems));
@@ -210,11 +225,7 @@ void writeMessages(Output& out) {
     QList<QByteArray> l = {"# Zantrel demo data: prototype messages", "#",
                            "# Sections: Body Types, Kill Types names, Kill Types descriptions",
                            "# Kill Types names", "#"};
-    for (const LabelGroup& g : kGeneral) {
-        int n = g.first;
-        for (const char* label : g.labels)
-            l << entry(n++, label);
-    }
+    addLabels(l, kGeneral);
     l << "# Body Types"
       << "#";
     int n = 400;
@@ -233,6 +244,8 @@ void writeMessages(Output& out) {
     for (const KillType& k : kKillTypes)
         l << entry(n++, k.about);
     out.both(dir + "proto.msg", textFile(l));
+    out.both(dir + "perk.msg", labelFile("perk names", kPerkNames));
+    out.both(dir + "stat.msg", labelFile("statistic names", kStatNames));
 }
 
 void writeProtos(Output& out, const Lists& l) {

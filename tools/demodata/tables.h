@@ -191,15 +191,23 @@ struct LabelGroup {
     int first;
     std::vector<const char*> labels;
 };
+// Numbered as the game numbers them: materials, item kinds, scenery kinds, damage types and
+// calibers.
 const LabelGroup kGeneral[] = {
-    {100, {"Armor", "Container", "Drug", "Weapon", "Ammo", "Misc", "Key"}},
-    {110, {"Glass", "Metal", "Plastic", "Wood", "Dirt", "Stone", "Cement", "Leather"}},
-    {120, {"Door", "Stairs", "Elevator", "Ladder bottom", "Ladder top", "Generic scenery"}},
-    {130, {"Normal", "Laser", "Fire", "Plasma", "Electrical", "EMP", "Explosion"}},
-    {140, {"Male", "Female"}},
-    {150, {"None", "Unknown", "Yes", "No"}},
-    {160, {"Flat", "No block", "Multi hex", "Light through", "Shoot through"}},
-    {199, {"End of labels"}},
+    {100, {"Glass", "Metal", "Plastic", "Wood", "Dirt", "Stone", "Cement", "Leather"}},
+    {150, {"Armor", "Container", "Drug", "Weapon", "Ammo", "Misc", "Key"}},
+    {200, {"Door", "Stairs", "Elevator", "Ladder bottom", "Ladder top", "Generic scenery"}},
+    {250, {"Normal", "Laser", "Fire", "Plasma", "Electrical", "EMP", "Explosion"}},
+    {300, {"None", "Rivet", "Bolt", "Needle", "Slug", "Cell", "Dart"}},
+};
+
+// perk.msg from 101 and stat.msg from 100, as many as the demo's prototypes name.
+const LabelGroup kPerkNames[] = {
+    {101, {"Sure Step", "Steady Hand", "Night Owl", "Quick Draw", "Iron Gut", "Long Reach"}},
+};
+const LabelGroup kStatNames[] = {
+    {100, {"Strength", "Perception", "Endurance", "Charisma", "Intelligence", "Agility", "Luck",
+           "Hit Points", "Action Points", "Armor Class"}},
 };
 
 // Prototype tables. Entries are grouped so each group reads as one line.
@@ -214,7 +222,7 @@ struct Links {
 };
 
 enum ItemKind { Armor, Container, Drug, Weapon, Ammo, MiscItem, Key };
-const int kItemLength[] = {129, 69, 125, 122, 81, 73, 61};
+const int kItemLength[] = {129, 65, 125, 122, 81, 69, 61};
 
 struct Item {
     Names names;
@@ -238,11 +246,11 @@ const std::vector<Item> kItems = {
     {{"Patched plate vest", "Steel plates riveted onto an old work vest."},
      {"zvest.frm", "ivest.frm", nullptr},
      {Armor, 0x20000008, 0x00000010, 1, 20, 25, 700, 0, 0, 'A', 0},
-     {18, 25, 15, 10, 10, 20, 0, 20, 3, 1, 2, 1, 0, 0, 3, -1, 0x01000011, 0x01000012}},
+     {18, 25, 15, 10, 10, 20, 0, 20, 3, 1, 2, 1, 0, 0, 3, -1, 0x01000001, 0x01000002}},
     {{"Rattle crate", "A crate that rattles. Something small is loose inside."},
      {"zcrate.frm", "icrate.frm", "zdcrate"},
      {Container, 0x0000A008, 0x00000810, 3, 40, 30, 15, 0, 0, 'C', 0},
-     {60, 1, 3}},
+     {60, 1}},
     {{"Rad-tonic", "A syringe of cloudy tonic. Tastes like pennies, they say."},
      {"zsyringe.frm", "isyringe.frm", "zitonic"},
      {Drug, 0x00000010, 0x00000010, 0, 1, 0, 120, 0, 0, 'D', 0},
@@ -258,7 +266,7 @@ const std::vector<Item> kItems = {
     {{"Rusty wrench", "Heavy, pitted, and still good for one more bolt."},
      {"zwrench.frm", "iwrenchlarge01.frm", nullptr},
      {MiscItem, 0x00000010, 0x00000010, 1, 2, 3, 25, 0, 0, 'T', 0},
-     {-1, 0, 0, 0}},
+     {-1, 0, 0}},
     {{"Bunker keycard", "A scratched keycard with a blinking green light."},
      {"zkeycard.frm", "ikeycard.frm", "zikeycrd"},
      {Key, 0x20000008, 0x00000010, 2, 1, 0, 0, 0, 0, 'K', 0},
@@ -270,11 +278,11 @@ const std::vector<Item> kItems = {
     {{"Glow bottle", "A bottle of faintly glowing green water. Do not drink."},
      {"zbottle.frm", nullptr, "zibottle"},
      {MiscItem, 0x00000010, 0x00000010, 0, 1, 1, 30, 3, 60, 'B', 0},
-     {-1, 0, 12, 0}},
+     {-1, 0, 12}},
     {{"Smooth pebble", "A small round stone. Someone kept it for luck."},
      {"zpebble.frm", "inut.frm", nullptr},
      {MiscItem, 0x00000010, 0x08000010, 5, 1, 0, 1, 0, 0, 'S', 0},
-     {-1, 0, 0, 1}},
+     {-1, 0, 1}},
 };
 
 // Base values in file order: S P E C I A L, hit points, action points, armor class, unarmed,

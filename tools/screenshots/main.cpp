@@ -74,6 +74,11 @@ int main(int argc, char** argv) {
 
     // A scenery prototype of the demo data, in hexadecimal, decimal and with "Set Manually:".
     // The demo game is a stock install: the prototypes come from its archives.
+    for (int n = 2; n <= 4; ++n) {
+        shell.editor->openFromGame(QStringLiteral("proto/scenery/%1.pro").arg(n, 8, 10, QLatin1Char('0')));
+        settle(200);
+        ok = save(shell.editor, out, qPrintable(QStringLiteral("editor-scenery-%1.png").arg(n))) && ok;
+    }
     shell.editor->openFromGame(QStringLiteral("proto/scenery/00000001.pro"));
     settle(200);
     ok = save(shell.editor, out, "editor-hex.png") && ok;
@@ -104,6 +109,25 @@ int main(int argc, char** argv) {
              ok;
     }
     shell.settings.imageSize = QStringLiteral("0");
+
+    // A weapon and an armor on their kind's tab, and the item's light and use tab.
+    auto* itemTabs = shell.editor->findChild<QTabWidget*>(QStringLiteral("PageControl3"));
+    const struct {
+        const char* proto;
+        const char* tab;
+        const char* file;
+    } kinds[] = {{"proto/items/00000004.pro", "TabSheet_Weapon", "editor-weapon.png"},
+                 {"proto/items/00000001.pro", "TabSheet_Armor", "editor-armor.png"},
+                 {"proto/items/00000003.pro", "TabSheet_Drug", "editor-drug.png"},
+                 {"proto/items/00000004.pro", "TabSheet_LightUse", "editor-item-use.png"}};
+    for (const auto& k : kinds) {
+        shell.editor->openFromGame(QLatin1String(k.proto));
+        if (itemTabs)
+            if (QWidget* tab = itemTabs->findChild<QWidget*>(QLatin1String(k.tab)))
+                itemTabs->setCurrentWidget(tab);
+        settle(200);
+        ok = save(shell.editor, out, k.file) && ok;
+    }
 
     // The demo critter on its "General" and "Base" tabs.
     shell.editor->openFromGame(QStringLiteral("proto/critters/00000001.pro"));
