@@ -171,19 +171,20 @@ struct Table {
     int length = 12;
 };
 
-// "Range, primary attack" of a weapon: "WeaponRangePrimaryAttack".
+// "Range, primary attack" of a weapon: "WeaponRangePrimaryAttack"; a name that starts with
+// the prefix's word keeps it once ("Scenery kind": "SceneryKind").
 QString controlName(const QString& prefix, const QString& name) {
-    QString out = prefix;
+    QString camel;
     bool wordStart = true;
     for (QChar c : name) {
         if (!c.isLetterOrNumber()) {
             wordStart = true;
             continue;
         }
-        out += wordStart ? c.toUpper() : c;
+        camel += wordStart ? c.toUpper() : c;
         wordStart = false;
     }
-    return out;
+    return camel.startsWith(prefix) ? camel : prefix + camel;
 }
 
 // Controls for the rows the header panel does not show: the object id, text id, frame id,
