@@ -1,11 +1,12 @@
 // Opening an item prototype end to end through the editor window, under the offscreen
 // platform: a 1,500-line script list, 600-line item and inventory art lists, the header and
 // the item page filled, and both pictures (frames that fill the 157 x 117 boxes) drawn at
-// full size. The same opening with the art files absent shows what the drawing costs.
+// full size. The same opening with the art files absent shows what the drawing costs, and
+// with game-sized proto.msg, perk.msg and stat.msg what naming the weapon's lists costs.
 #include "benchshell.h"
+#include "ui/app.h"
 #include "ui/editorwindow.h"
 #include "ui/prompter.h"
-#include "ui/app.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -56,10 +57,30 @@ void setUp() {
     // The item shows frame 300 on the ground and inventory picture 450.
     writeBenchFile(game + "/data/art/items/zit00300.frm", boxFrame());
     writeBenchFile(game + "/data/art/inven/zin00450.frm", boxFrame());
+    // The same lists beside the game's message files, each about the size of the game's.
+    const QString named = g_folder->filePath(QStringLiteral("Named"));
+    QByteArray perks, stats, protoMsg;
+    const QByteArray about(160, 'x');
+    for (int i = 0; i < 119; ++i) {
+        perks += "{" + QByteArray::number(101 + i) + "}{}{Perk " + QByteArray::number(i) + "}\r\n";
+        perks += "{" + QByteArray::number(1101 + i) + "}{}{" + about + "}\r\n";
+    }
+    for (int i = 0; i < 38; ++i) {
+        stats += "{" + QByteArray::number(100 + i) + "}{}{Stat " + QByteArray::number(i) + "}\r\n";
+        stats += "{" + QByteArray::number(200 + i) + "}{}{" + about + "}\r\n";
+    }
+    for (int i = 100; i < 1600; i += 3)
+        protoMsg += "{" + QByteArray::number(i) + "}{}{Name " + QByteArray::number(i) + "}\r\n";
+    writeBenchFile(named + "/perk.msg", perks);
+    writeBenchFile(named + "/stat.msg", stats);
+    writeBenchFile(named + "/proto.msg", protoMsg);
+    for (const char* f : {"scripts.lst", "items.lst", "inven.lst", "pro_item.msg", "color.pal"})
+        QFile::copy(src + "/" + f, named + "/" + f);
+    // A weapon of the game's length: the kind's tab with its perk and caliber lists.
     QByteArray proto =
         QByteArray::fromHex("0000012C000075300000012C000000000000000000002008000000000000005D");
     proto += QByteArray::fromHex("0000000300000001000000140000000500000064070001C2");
-    proto += QByteArray(60, '\x11');
+    proto += QByteArray(122 - proto.size(), '\x01');
     writeBenchFile(g_folder->filePath(QStringLiteral("i.pro")), proto);
 
     g_prompter = new SilentPrompter;
@@ -73,11 +94,14 @@ bool painted(const char* box) {
     return img.pixel(78, 58) != qRgb(128, 128, 128);
 }
 
-// Argument 1: both frame files present; 0: the game folder holds no art, nothing is drawn.
+// Argument 1: both frame files present; 0: the game folder holds no art, nothing is drawn;
+// 2: the pictures and the game's message files for the names.
 void BM_OpenItem(benchmark::State& state) {
-    const bool pictures = state.range(0) == 1;
+    const bool pictures = state.range(0) >= 1;
     g_shell->settings.gameFolder =
         g_folder->filePath(pictures ? QStringLiteral("Game") : QStringLiteral("NoGame"));
+    g_shell->settings.sourcesFolder = g_folder->filePath(
+        state.range(0) == 2 ? QStringLiteral("Named") : QStringLiteral("Source"));
     zantrel::EditorWindow* editor = g_shell->editor;
     for (auto _ : state) {
         editor->openFromTree(g_folder->filePath(QStringLiteral("i.pro")));
@@ -93,6 +117,7 @@ BENCHMARK(BM_OpenItem)
     ->ArgName("pictures")
     ->Arg(1)
     ->Arg(0)
+    ->Arg(2)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);

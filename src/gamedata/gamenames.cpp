@@ -81,15 +81,12 @@ const QByteArray& GameNames::file(const QString& path) const {
 }
 
 QString GameNames::message(const QString& name, qint64 number) const {
-    const QByteArray& bytes = file(QStringLiteral("text/english/game/") + name);
-    if (bytes.isEmpty())
-        return QString();
-    try {
-        const QString text = findMessageIn(bytes, number, MessageVariant::ProtoMsg).trimmed();
-        return text == kNoneEntry ? QString() : text;
-    } catch (const UserError&) {
-        return QString();
-    }
+    auto it = m_messages.find(name);
+    if (it == m_messages.end())
+        it = m_messages.insert(name, messageIndex(file(QStringLiteral("text/english/game/") + name),
+                                                  MessageVariant::ProtoMsg));
+    const QString text = it->value(number).trimmed();
+    return text == kNoneEntry ? QString() : text;
 }
 
 const QStringList& GameNames::lines(const QString& path) const {

@@ -40,6 +40,7 @@ private:
     std::function<QByteArray(const QString&)> m_read; // a file below the game's data root
     mutable QHash<QString, QByteArray> m_files;
     mutable QHash<QString, QStringList> m_lists;
+    mutable QHash<QString, QHash<qint64, QString>> m_messages; // by file name
 };
 
 } // namespace zantrel

@@ -61,6 +61,16 @@ ListContents readListBytes(const QByteArray& bytes, ListMode mode) {
     return list;
 }
 
+namespace {
+
+// proto.msg's lines without a number of their own.
+bool skippedId(const QString& id, MessageVariant variant) {
+    return variant == MessageVariant::ProtoMsg &&
+           (id.isEmpty() || id[0] == QLatin1Char(' ') || id[0] == QLatin1Char('{'));
+}
+
+} // namespace
+
 QString findmessage(const QString& path, qint64 number, MessageVariant variant) {
     return findMessageIn(readFileBytes(path), number, variant);
 }
@@ -69,10 +79,7 @@ QString findMessageIn(const QByteArray& bytes, qint64 number, MessageVariant var
     TextCursor in(bytes);
     while (!in.atEnd()) {
         const QString id = readIdText(in);
-        const bool skipped =
-            variant == MessageVariant::ProtoMsg &&
-            (id.isEmpty() || id[0] == QLatin1Char(' ') || id[0] == QLatin1Char('{'));
-        if (!skipped) {
+        if (!skippedId(id, variant)) {
             const std::int32_t value = strToInt(id);
             if (value >= 0 && value == number)
                 return messageText(in);
@@ -80,6 +87,23 @@ QString findMessageIn(const QByteArray& bytes, qint64 number, MessageVariant var
         in.nextLine();
     }
     return kNoneEntry;
+}
+
+QHash<qint64, QString> messageIndex(const QByteArray& bytes, MessageVariant variant) {
+    QHash<qint64, QString> index;
+    TextCursor in(bytes);
+    while (!in.atEnd()) {
+        const QString id = readIdText(in);
+        if (!skippedId(id, variant)) {
+            std::int32_t value = 0;
+            if (!tryStrToInt(id, value))
+                break;
+            if (value >= 0 && !index.contains(value))
+                index.insert(value, messageText(in));
+        }
+        in.nextLine();
+    }
+    return index;
 }
 
 TypeSections readsection(const QString& path) {

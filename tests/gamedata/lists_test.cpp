@@ -135,6 +135,34 @@ TEST(FindMessage, ProtoMsgVariantSkipsCommentsAndBlanks) {
     EXPECT_THROW(findmessage(bad, 401, MessageVariant::ProtoMsg), UserError);
 }
 
+// The index answers every number as the one-by-one search does; where that search fails, the
+// index has no entry.
+TEST(MessageIndex, AgreesWithTheSearchForEveryNumber) {
+    const QList<QByteArray> files = {
+        crlf({"# Body Types", "", "{{odd}}", "{ 5}{}{x}", "{400}{}{Biped}", "{401}{}{Walker}"}),
+        crlf({"{400}{}{Biped}", "{1a}{}{?}", "{401}{}{Quad}"}),
+        crlf({"{7}{}{First}", "{7}{}{Second}", "{-3}{}{Negative}", "{8}{}{Eight"}),
+        QByteArray("{1}{}{One}\n{2}{}{Two}\r\n{3}{}"),
+        QByteArray(),
+    };
+    for (MessageVariant variant : {MessageVariant::ProtoMsg, MessageVariant::ObjectName}) {
+        for (const QByteArray& bytes : files) {
+            const QHash<qint64, QString> index = messageIndex(bytes, variant);
+            for (qint64 n : {-3, 1, 2, 3, 5, 7, 8, 400, 401, 402}) {
+                QString searched;
+                try {
+                    searched = findMessageIn(bytes, n, variant);
+                } catch (const UserError&) {
+                    searched = QStringLiteral("(fails)");
+                }
+                const QString indexed =
+                    index.value(n, searched == QLatin1String("(fails)") ? searched : kNoneEntry);
+                EXPECT_EQ(indexed, searched) << bytes.toStdString() << " " << n;
+            }
+        }
+    }
+}
+
 TEST(ReadSection, TakesBodyTypesAndTheSecondKillHeader) {
     TempFolder t;
     const QString msg = t.write(
