@@ -25,12 +25,16 @@ FormLayout drug() {
     FormLayout l;
     l.columns = 3;
     l.items = {{57, "Statistic 1:", true}, {61, "Statistic 2:", true}, {65, "Statistic 3:", true}};
-    for (int i = 0; i < 3; ++i)
-        l.items.push_back({69 + 4 * i, "Now:"});
-    for (int i = 0; i < 3; ++i)
-        l.items.push_back({85 + 4 * i, "Later:"});
-    for (int i = 0; i < 3; ++i)
-        l.items.push_back({101 + 4 * i, "Last:"});
+    // The amounts in columns under their statistic's number.
+    for (const char* heading : {"Statistic 1", "Statistic 2", "Statistic 3"})
+        l.items.push_back(FormItem::heading(heading));
+    const struct {
+        int first;
+        const char* caption;
+    } amounts[] = {{69, "At once:"}, {85, "After 1:"}, {101, "After 2:"}};
+    for (const auto& a : amounts)
+        for (int i = 0; i < 3; ++i)
+            l.items.push_back({a.first + 4 * i, a.caption});
     l.items.push_back({81, "Delay 1:"});
     l.items.push_back({97, "Delay 2:"});
     l.items.push_back({121, "Onset:"});
