@@ -260,6 +260,14 @@ QString checkField(const Record& record, const RecordRow& row, const QByteArray&
         return outside(row, v, 0, 100);
     case RowCheck::LightRadius:
         return outside(row, v, 0, 8);
+    case RowCheck::Intensity: {
+        if (v >= 0 && v <= 65536)
+            return QString();
+        // Told in percent, as the field is typed.
+        const std::int64_t percent =
+            v < 0 ? -percentOfStored(std::uint32_t(-v)) : percentOfStored(std::uint32_t(v));
+        return QStringLiteral("%1 must lie within 0 .. 100, not %2").arg(row.name).arg(percent);
+    }
     case RowCheck::Total: {
         const std::int64_t total = v + partner;
         const std::int64_t high = row.bound >= 0 ? row.bound : maxInt;

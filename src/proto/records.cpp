@@ -27,7 +27,7 @@ void addIdentity(std::vector<RecordRow>& rows) {
 
 void addLight(std::vector<RecordRow>& rows) {
     rows.push_back(makeRow(12, 4, "Light radius", D::Unsigned, C::None, K::LightRadius));
-    rows.push_back(makeRow(16, 4, "Light intensity, percent", D::Percent));
+    rows.push_back(makeRow(16, 4, "Light intensity, percent", D::Percent, C::None, K::Intensity));
 }
 
 // Flags and flags for use as two words, the layout of scenery, walls, tiles and misc objects.

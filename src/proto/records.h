@@ -56,6 +56,7 @@ enum class RowCheck {
     NotNegative, // the value (plus its partner's for critter totals) is 0 or more
     Percent100,  // 0 .. 100
     LightRadius, // 0 .. 8 hexes
+    Intensity,   // light intensity: 0 .. 65536, that is 0 .. 100 percent
     FrameShift,  // -1 .. 255
     Total,       // critter: the value plus its partner's within 0 .. bound
     MinDamage,   // 0 .. the partner (maximum damage)

@@ -122,8 +122,9 @@ QString showStored(const RecordRow& row, std::uint32_t stored, const Names* name
         return QString::number(signedOf(stored, row.width));
     case D::HexFlags:
         return hexText(stored, 2 * row.width);
-    case D::Percent:
-        return QString::number(percentOfStored(stored));
+    case D::Percent: // a negative word as a negative percent, so that it reads back
+        return QString::number(stored >= 0x80000000u ? -percentOfStored(0u - stored)
+                                                     : percentOfStored(stored));
     case D::ScriptId:
         if (none)
             return QStringLiteral("-1");

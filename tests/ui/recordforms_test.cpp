@@ -326,6 +326,9 @@ TEST(RecordForms, ValuesTheGameWouldNotTakeTurnRedAndStopTheSave) {
         {{0, 6}, "ItemLightRadius", "8", false},
         {{2, 1}, "StairsDestinationTile", "67108864", true},
         {{3, -1}, "WallLightRadius", "-1", true},
+        {{3, -1}, "WallLightIntensityPercent", "101", true},
+        {{5, -1}, "MiscLightIntensityPercent", "-5", true},
+        {{0, 1}, "ItemLightIntensityPercent", "100", false},
     };
     for (const auto& c : cases) {
         FormEditor e;
