@@ -65,7 +65,12 @@ QString findmessage(const QString& path, qint64 number, MessageVariant variant) 
     return findMessageIn(readFileBytes(path), number, variant);
 }
 
-QString findMessageIn(const QByteArray& bytes, qint64 number, MessageVariant variant) {
+namespace {
+
+// Calls found(number, cursor) for each message line, the cursor just past its number, until
+// found returns true. Throws UserError where a line's number is not a whole number.
+template <typename Found>
+void scanMessages(const QByteArray& bytes, MessageVariant variant, Found found) {
     TextCursor in(bytes);
     while (!in.atEnd()) {
         const QString id = readIdText(in);
@@ -74,12 +79,38 @@ QString findMessageIn(const QByteArray& bytes, qint64 number, MessageVariant var
             (id.isEmpty() || id[0] == QLatin1Char(' ') || id[0] == QLatin1Char('{'));
         if (!skipped) {
             const std::int32_t value = strToInt(id);
-            if (value >= 0 && value == number)
-                return messageText(in);
+            if (value >= 0 && found(value, in))
+                return;
         }
         in.nextLine();
     }
-    return kNoneEntry;
+}
+
+} // namespace
+
+QString findMessageIn(const QByteArray& bytes, qint64 number, MessageVariant variant) {
+    QString text = kNoneEntry;
+    scanMessages(bytes, variant, [&](std::int32_t value, TextCursor& in) {
+        if (value != number)
+            return false;
+        text = messageText(in);
+        return true;
+    });
+    return text;
+}
+
+MessageIndex readMessagesBytes(const QByteArray& bytes, MessageVariant variant) {
+    MessageIndex index;
+    try {
+        scanMessages(bytes, variant, [&](std::int32_t value, TextCursor& in) {
+            if (!index.texts.contains(value))
+                index.texts.insert(value, messageText(in));
+            return false;
+        });
+    } catch (const UserError&) {
+        index.stopped = true;
+    }
+    return index;
 }
 
 TypeSections readsection(const QString& path) {
