@@ -2,9 +2,10 @@
 // same core as the editor.
 #include "core/files.h"
 #include "core/usererror.h"
-#include "gamedata/gameview.h"
 #include "gamedata/gamenames.h"
+#include "gamedata/gameview.h"
 #include "proto/document.h"
+#include "prototypetext.h"
 #include "settings/settingsfile.h"
 #include "showoutput.h"
 
@@ -40,13 +41,21 @@ Commands:
                                changes fields (names as show prints them, any letter
                                case); nothing is written unless every value converts and
                                passes its check; --dry-run prints the changes instead
+  textconv FILE.pro            the prototype as stable text, one "name: value" line a
+                               field, for git diff (see the README); a file that is no
+                               prototype prints what can be read and its problems
+  diff A.pro B.pro             the fields that differ, one "name: A -> B" line each;
+                               exit status 0 when the two are the same, 1 when they
+                               differ, 2 when a file cannot be read
 
 Options:
-  --game FOLDER   the game folder; without it, the editor's settings give it. Names of
-                  materials, kinds, scripts, frames, perks ... come from its files
+  --game FOLDER   the game folder ("" for none); without it, the editor's settings give
+                  it. Names of materials, kinds, scripts, frames, perks ... come from its
+                  files
   -h, --help      this text
 
-Exit status: 0 done, 1 a problem (reported on standard error), 2 wrong usage.
+Exit status: 0 done, 1 a problem (reported on standard error), 2 wrong usage; diff as
+above.
 )";
 
 struct Options {
@@ -132,6 +141,11 @@ std::unique_ptr<GameView> optionalGame(const Options& o, bool& failed) {
     return view;
 }
 
+// The game's names, when there is a game.
+std::unique_ptr<GameNames> namesFor(const std::unique_ptr<GameView>& view) {
+    return view ? std::make_unique<GameNames>(*view) : nullptr;
+}
+
 int listFiles(const Options& o) {
     if (o.words.size() > 2)
         return usage(QStringLiteral("ls takes one pattern"));
@@ -176,7 +190,7 @@ int showFiles(const Options& o) {
     const std::unique_ptr<GameView> view = optionalGame(o, failed);
     if (failed)
         return kFailed;
-    const std::unique_ptr<GameNames> names = view ? std::make_unique<GameNames>(*view) : nullptr;
+    const std::unique_ptr<GameNames> names = namesFor(view);
     QJsonArray records;
     QStringList texts;
     int status = kOk;
@@ -206,7 +220,7 @@ int setFields(const Options& o) {
     const std::unique_ptr<GameView> view = optionalGame(o, failed);
     if (failed)
         return kFailed;
-    const std::unique_ptr<GameNames> names = view ? std::make_unique<GameNames>(*view) : nullptr;
+    const std::unique_ptr<GameNames> names = namesFor(view);
     const QString path = o.words[1];
     QStringList changes;
     const QByteArray before = readFileBytes(path);
@@ -217,6 +231,41 @@ int setFields(const Options& o) {
     }
     writePrototype(path, after);
     return kOk;
+}
+
+int textconv(const Options& o) {
+    if (o.words.size() != 2)
+        return usage(QStringLiteral("textconv takes one prototype file"));
+    bool failed = false;
+    const std::unique_ptr<GameView> view = optionalGame(o, failed);
+    if (failed)
+        return kFailed;
+    const std::unique_ptr<GameNames> names = namesFor(view);
+    const QByteArray bytes = prototypeBytes(o.words[1], view.get());
+    write(stdout, prototypeText(bytes, names.get()).toUtf8());
+    return kOk;
+}
+
+int diffFiles(const Options& o) {
+    if (o.words.size() != 3)
+        return usage(QStringLiteral("diff takes two prototype files"));
+    bool failed = false;
+    const std::unique_ptr<GameView> view = optionalGame(o, failed);
+    if (failed)
+        return kUsage;
+    const std::unique_ptr<GameNames> names = namesFor(view);
+    QByteArray a, b;
+    try {
+        a = prototypeBytes(o.words[1], view.get());
+        b = prototypeBytes(o.words[2], view.get());
+    } catch (const UserError& e) {
+        report(e);
+        return kUsage; // trouble, as diff(1) has it: 1 means "they differ"
+    }
+    const QStringList lines = prototypeDiff(a, b, names.get());
+    for (const QString& line : lines)
+        write(stdout, (line + u'\n').toUtf8());
+    return lines.isEmpty() ? kOk : kFailed;
 }
 
 int run(const Options& o) {
@@ -232,6 +281,10 @@ int run(const Options& o) {
         return showFiles(o);
     if (command == QLatin1String("set"))
         return setFields(o);
+    if (command == QLatin1String("textconv"))
+        return textconv(o);
+    if (command == QLatin1String("diff"))
+        return diffFiles(o);
     return usage(command.isEmpty() ? QStringLiteral("no command")
                                    : QStringLiteral("unknown command %1").arg(command));
 }
