@@ -4,6 +4,7 @@
 #include "core/usererror.h"
 #include "gamedata/gamenames.h"
 #include "gamedata/gameview.h"
+#include "modcheck.h"
 #include "proto/document.h"
 #include "prototypetext.h"
 #include "settings/settingsfile.h"
@@ -14,6 +15,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cstdio>
 #include <memory>
@@ -47,6 +49,15 @@ Commands:
   diff A.pro B.pro             the fields that differ, one "name: A -> B" line each;
                                exit status 0 when the two are the same, 1 when they
                                differ, 2 when a file cannot be read
+  check [--json] PATH...       the prototypes below each folder (*.pro) and the files
+                               named: one "file: problem" line for a length that does
+                               not fit the type and kind, an unknown object type, a value
+                               its field does not allow and, with a game folder, a text
+                               id, frame id, script id or prototype id that names nothing
+                               in the game's files; --json prints one JSON array of
+                               {"file", "problem"} objects. Exit status 0 when clean, 1
+                               when problems were found, 2 when a path or the game
+                               folder is not there
 
 Options:
   --game FOLDER   the game folder ("" for none); without it, the editor's settings give
@@ -54,8 +65,8 @@ Options:
                   files
   -h, --help      this text
 
-Exit status: 0 done, 1 a problem (reported on standard error), 2 wrong usage; diff as
-above.
+Exit status: 0 done, 1 a problem (reported on standard error), 2 wrong usage; diff and
+check as above.
 )";
 
 struct Options {
@@ -130,7 +141,7 @@ std::unique_ptr<GameView> openGame(const Options& o) {
     return std::make_unique<GameView>(folder);
 }
 
-// Names for show and set: from the game folder when one is given or set, else none.
+// Names for the commands that show values: from the game folder given or set, else none.
 std::unique_ptr<GameView> optionalGame(const Options& o, bool& failed) {
     failed = false;
     const QString folder = gameFolder(o);
@@ -268,11 +279,50 @@ int diffFiles(const Options& o) {
     return lines.isEmpty() ? kOk : kFailed;
 }
 
+int checkFiles(const Options& o) {
+    if (o.words.size() < 2)
+        return usage(QStringLiteral("check needs a folder or prototype file"));
+    bool failed = false;
+    const std::unique_ptr<GameView> view = optionalGame(o, failed);
+    if (failed)
+        return kUsage;
+    const std::unique_ptr<GameNames> names = namesFor(view);
+    if (view)
+        for (const UserError& e : view->problems())
+            report(e);
+    else
+        report(QStringLiteral("No game folder: text ids, frame ids, scripts and prototype ids "
+                              "were not checked against the game's files"));
+    const CheckResult result = checkPaths(o.words.mid(1), names.get());
+    for (const QString& path : result.missing)
+        report(UserError(QStringLiteral("File not found"), path));
+    QJsonArray json;
+    QByteArray text;
+    for (const Finding& f : result.findings) {
+        if (o.json)
+            json.append(QJsonObject{{QStringLiteral("file"), f.file},
+                                    {QStringLiteral("problem"), f.problem}});
+        else
+            text += (f.file + QStringLiteral(": ") + f.problem + u'\n').toUtf8();
+    }
+    write(stdout, o.json ? QJsonDocument(json).toJson() : text);
+    for (const QString& list : result.unreadable)
+        report(QStringLiteral("%1 cannot be read from the game: what refers to it was not "
+                              "checked")
+                   .arg(list));
+    report(QStringLiteral("%1 prototype files checked, %2 problems found")
+               .arg(result.files)
+               .arg(result.findings.size()));
+    if (!result.missing.isEmpty())
+        return kUsage;
+    return result.findings.empty() ? kOk : kFailed;
+}
+
 int run(const Options& o) {
     const QString command = o.words.value(0);
-    if ((o.json && command != QLatin1String("show")) ||
+    if ((o.json && command != QLatin1String("show") && command != QLatin1String("check")) ||
         (o.dryRun && command != QLatin1String("set")))
-        return usage(QStringLiteral("--json belongs to show, --dry-run to set"));
+        return usage(QStringLiteral("--json belongs to show and check, --dry-run to set"));
     if (command == QLatin1String("ls"))
         return listFiles(o);
     if (command == QLatin1String("cat"))
@@ -285,6 +335,8 @@ int run(const Options& o) {
         return textconv(o);
     if (command == QLatin1String("diff"))
         return diffFiles(o);
+    if (command == QLatin1String("check"))
+        return checkFiles(o);
     return usage(command.isEmpty() ? QStringLiteral("no command")
                                    : QStringLiteral("unknown command %1").arg(command));
 }
