@@ -141,20 +141,24 @@ std::unique_ptr<GameView> openGame(const Options& o) {
     return std::make_unique<GameView>(folder);
 }
 
-// Names for the commands that show values: from the game folder given or set, else none.
-std::unique_ptr<GameView> optionalGame(const Options& o, bool& failed) {
-    failed = false;
+// The game's files and names for the commands that show values: from the game folder
+// given or set, else none.
+struct OptionalGame {
+    std::unique_ptr<GameView> view;
+    std::unique_ptr<GameNames> names;
+    bool failed = false; // the folder given is not there (reported)
+};
+
+OptionalGame optionalGame(const Options& o) {
+    OptionalGame game;
     const QString folder = gameFolder(o);
     if (folder.isEmpty() || (!o.game && !QFileInfo(folder).isDir()))
-        return nullptr;
-    std::unique_ptr<GameView> view = openGame(o);
-    failed = !view;
-    return view;
-}
-
-// The game's names, when there is a game.
-std::unique_ptr<GameNames> namesFor(const std::unique_ptr<GameView>& view) {
-    return view ? std::make_unique<GameNames>(*view) : nullptr;
+        return game;
+    game.view = openGame(o);
+    game.failed = !game.view;
+    if (game.view)
+        game.names = std::make_unique<GameNames>(*game.view);
+    return game;
 }
 
 int listFiles(const Options& o) {
@@ -197,21 +201,19 @@ QByteArray prototypeBytes(const QString& path, const GameView* view) {
 int showFiles(const Options& o) {
     if (o.words.size() < 2)
         return usage(QStringLiteral("show needs a prototype file"));
-    bool failed = false;
-    const std::unique_ptr<GameView> view = optionalGame(o, failed);
-    if (failed)
+    const OptionalGame game = optionalGame(o);
+    if (game.failed)
         return kFailed;
-    const std::unique_ptr<GameNames> names = namesFor(view);
     QJsonArray records;
     QStringList texts;
     int status = kOk;
     for (const QString& path : o.words.mid(1)) {
         try {
-            const QByteArray bytes = prototypeBytes(path, view.get());
+            const QByteArray bytes = prototypeBytes(path, game.view.get());
             if (o.json)
-                records.append(recordJson(path, bytes, names.get()));
+                records.append(recordJson(path, bytes, game.names.get()));
             else
-                texts << recordText(path, bytes, names.get());
+                texts << recordText(path, bytes, game.names.get());
         } catch (const UserError& e) {
             report(e);
             status = kFailed;
@@ -227,15 +229,13 @@ int setFields(const Options& o) {
     for (const QString& a : o.words.mid(2))
         if (!a.contains(u'='))
             return usage(QStringLiteral("'%1' is not an assignment NAME=VALUE").arg(a));
-    bool failed = false;
-    const std::unique_ptr<GameView> view = optionalGame(o, failed);
-    if (failed)
+    const OptionalGame game = optionalGame(o);
+    if (game.failed)
         return kFailed;
-    const std::unique_ptr<GameNames> names = namesFor(view);
     const QString path = o.words[1];
     QStringList changes;
     const QByteArray before = readFileBytes(path);
-    const QByteArray after = applyAssignments(before, o.words.mid(2), names.get(), &changes);
+    const QByteArray after = applyAssignments(before, o.words.mid(2), game.names.get(), &changes);
     if (o.dryRun) {
         write(stdout, (changes.join(u'\n') + u'\n').toUtf8());
         return kOk;
@@ -247,33 +247,29 @@ int setFields(const Options& o) {
 int textconv(const Options& o) {
     if (o.words.size() != 2)
         return usage(QStringLiteral("textconv takes one prototype file"));
-    bool failed = false;
-    const std::unique_ptr<GameView> view = optionalGame(o, failed);
-    if (failed)
+    const OptionalGame game = optionalGame(o);
+    if (game.failed)
         return kFailed;
-    const std::unique_ptr<GameNames> names = namesFor(view);
-    const QByteArray bytes = prototypeBytes(o.words[1], view.get());
-    write(stdout, prototypeText(bytes, names.get()).toUtf8());
+    const QByteArray bytes = prototypeBytes(o.words[1], game.view.get());
+    write(stdout, prototypeText(bytes, game.names.get()).toUtf8());
     return kOk;
 }
 
 int diffFiles(const Options& o) {
     if (o.words.size() != 3)
         return usage(QStringLiteral("diff takes two prototype files"));
-    bool failed = false;
-    const std::unique_ptr<GameView> view = optionalGame(o, failed);
-    if (failed)
+    const OptionalGame game = optionalGame(o);
+    if (game.failed)
         return kUsage;
-    const std::unique_ptr<GameNames> names = namesFor(view);
     QByteArray a, b;
     try {
-        a = prototypeBytes(o.words[1], view.get());
-        b = prototypeBytes(o.words[2], view.get());
+        a = prototypeBytes(o.words[1], game.view.get());
+        b = prototypeBytes(o.words[2], game.view.get());
     } catch (const UserError& e) {
         report(e);
         return kUsage; // trouble, as diff(1) has it: 1 means "they differ"
     }
-    const QStringList lines = prototypeDiff(a, b, names.get());
+    const QStringList lines = prototypeDiff(a, b, game.names.get());
     for (const QString& line : lines)
         write(stdout, (line + u'\n').toUtf8());
     return lines.isEmpty() ? kOk : kFailed;
@@ -282,18 +278,16 @@ int diffFiles(const Options& o) {
 int checkFiles(const Options& o) {
     if (o.words.size() < 2)
         return usage(QStringLiteral("check needs a folder or prototype file"));
-    bool failed = false;
-    const std::unique_ptr<GameView> view = optionalGame(o, failed);
-    if (failed)
+    const OptionalGame game = optionalGame(o);
+    if (game.failed)
         return kUsage;
-    const std::unique_ptr<GameNames> names = namesFor(view);
-    if (view)
-        for (const UserError& e : view->problems())
+    if (game.view)
+        for (const UserError& e : game.view->problems())
             report(e);
     else
         report(QStringLiteral("No game folder: text ids, frame ids, scripts and prototype ids "
                               "were not checked against the game's files"));
-    const CheckResult result = checkPaths(o.words.mid(1), names.get());
+    const CheckResult result = checkPaths(o.words.mid(1), game.names.get());
     for (const QString& path : result.missing)
         report(UserError(QStringLiteral("File not found"), path));
     QJsonArray json;
