@@ -29,10 +29,15 @@ QString fileName(const QString& path) {
 
 } // namespace
 
+void PrototypeChecker::noteUnreadable(const QString& path) {
+    if (!m_unreadable.contains(path))
+        m_unreadable << path;
+}
+
 std::optional<int> PrototypeChecker::count(const QString& list) {
     const std::optional<int> n = m_game->lineCount(list);
-    if (!n && !m_unreadable.contains(list))
-        m_unreadable << list;
+    if (!n)
+        noteUnreadable(list);
     return n;
 }
 
@@ -75,9 +80,9 @@ void PrototypeChecker::checkReferences(const Record& record, const QByteArray& b
         QString problem;
         if (row.offset == 4 && !names.isEmpty()) {
             const std::optional<bool> has = m_game->hasMessage(names, v);
-            if (!has && !m_unreadable.contains(names))
-                m_unreadable << names;
-            if (has == false)
+            if (!has)
+                noteUnreadable(names);
+            else if (!*has)
                 problem =
                     QStringLiteral("Text id %1 has no name in %2").arg(v).arg(fileName(names));
         } else if (row.display == Display::FrameId && v != kNone) {

@@ -27,6 +27,7 @@ public:
 
 private:
     void checkReferences(const Record& record, const QByteArray& bytes, QStringList& out);
+    void noteUnreadable(const QString& path);
     // Lines of a list file; nothing (and noted) when it cannot be read.
     std::optional<int> count(const QString& list);
     QString artProblem(const QString& what, std::uint32_t type, std::uint32_t index);
