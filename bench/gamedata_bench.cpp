@@ -4,6 +4,7 @@
 #include "core/usererror.h"
 #include "datwriter/datwriter.h"
 #include "gamedata/gamedata.h"
+#include "medianreporter.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,8 +13,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
-#include <string>
 
 namespace {
 
@@ -119,27 +118,6 @@ BENCHMARK(BM_BuildArchived)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
-
-// The console output as usual, keeping each benchmark's median for the ratio.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        benchmark::ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (!run.error_occurred && run.run_type == Run::RT_Aggregate &&
-                run.aggregate_name == "median")
-                m_medians[run.run_name.function_name] =
-                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-        }
-    }
-    double median(const std::string& name) const {
-        const auto it = m_medians.find(name);
-        return it == m_medians.end() ? -1 : it->second;
-    }
-
-private:
-    std::map<std::string, double> m_medians;
-};
 
 bool prepare(const QTemporaryDir& folder) {
     g_archived = folder.filePath(QStringLiteral("archived"));

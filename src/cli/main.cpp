@@ -2,9 +2,11 @@
 // same core as the editor.
 #include "core/files.h"
 #include "core/usererror.h"
-#include "gamedata/gameview.h"
 #include "gamedata/gamenames.h"
+#include "gamedata/gameview.h"
+#include "modcheck.h"
 #include "proto/document.h"
+#include "prototypetext.h"
 #include "settings/settingsfile.h"
 #include "showoutput.h"
 
@@ -13,6 +15,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cstdio>
 #include <memory>
@@ -40,13 +43,30 @@ Commands:
                                changes fields (names as show prints them, any letter
                                case); nothing is written unless every value converts and
                                passes its check; --dry-run prints the changes instead
+  textconv FILE.pro            the prototype as stable text, one "name: value" line a
+                               field, for git diff (see the README); a file that is no
+                               prototype prints what can be read and its problems
+  diff A.pro B.pro             the fields that differ, one "name: A -> B" line each;
+                               exit status 0 when the two are the same, 1 when they
+                               differ, 2 when a file cannot be read
+  check [--json] PATH...       the prototypes below each folder (*.pro) and the files
+                               named: one "file: problem" line for a length that does
+                               not fit the type and kind, an unknown object type, a value
+                               its field does not allow and, with a game folder, a text
+                               id, frame id, script id or prototype id that names nothing
+                               in the game's files; --json prints one JSON array of
+                               {"file", "problem"} objects. Exit status 0 when clean, 1
+                               when problems were found, 2 when a path or the game
+                               folder is not there
 
 Options:
-  --game FOLDER   the game folder; without it, the editor's settings give it. Names of
-                  materials, kinds, scripts, frames, perks ... come from its files
+  --game FOLDER   the game folder ("" for none); without it, the editor's settings give
+                  it. Names of materials, kinds, scripts, frames, perks ... come from its
+                  files
   -h, --help      this text
 
-Exit status: 0 done, 1 a problem (reported on standard error), 2 wrong usage.
+Exit status: 0 done, 1 a problem (reported on standard error), 2 wrong usage; diff and
+check as above.
 )";
 
 struct Options {
@@ -121,15 +141,24 @@ std::unique_ptr<GameView> openGame(const Options& o) {
     return std::make_unique<GameView>(folder);
 }
 
-// Names for show and set: from the game folder when one is given or set, else none.
-std::unique_ptr<GameView> optionalGame(const Options& o, bool& failed) {
-    failed = false;
+// The game's files and names for the commands that show values: from the game folder
+// given or set, else none.
+struct OptionalGame {
+    std::unique_ptr<GameView> view;
+    std::unique_ptr<GameNames> names;
+    bool failed = false; // the folder given is not there (reported)
+};
+
+OptionalGame optionalGame(const Options& o) {
+    OptionalGame game;
     const QString folder = gameFolder(o);
     if (folder.isEmpty() || (!o.game && !QFileInfo(folder).isDir()))
-        return nullptr;
-    std::unique_ptr<GameView> view = openGame(o);
-    failed = !view;
-    return view;
+        return game;
+    game.view = openGame(o);
+    game.failed = !game.view;
+    if (game.view)
+        game.names = std::make_unique<GameNames>(*game.view);
+    return game;
 }
 
 int listFiles(const Options& o) {
@@ -172,21 +201,19 @@ QByteArray prototypeBytes(const QString& path, const GameView* view) {
 int showFiles(const Options& o) {
     if (o.words.size() < 2)
         return usage(QStringLiteral("show needs a prototype file"));
-    bool failed = false;
-    const std::unique_ptr<GameView> view = optionalGame(o, failed);
-    if (failed)
+    const OptionalGame game = optionalGame(o);
+    if (game.failed)
         return kFailed;
-    const std::unique_ptr<GameNames> names = view ? std::make_unique<GameNames>(*view) : nullptr;
     QJsonArray records;
     QStringList texts;
     int status = kOk;
     for (const QString& path : o.words.mid(1)) {
         try {
-            const QByteArray bytes = prototypeBytes(path, view.get());
+            const QByteArray bytes = prototypeBytes(path, game.view.get());
             if (o.json)
-                records.append(recordJson(path, bytes, names.get()));
+                records.append(recordJson(path, bytes, game.names.get()));
             else
-                texts << recordText(path, bytes, names.get());
+                texts << recordText(path, bytes, game.names.get());
         } catch (const UserError& e) {
             report(e);
             status = kFailed;
@@ -202,15 +229,13 @@ int setFields(const Options& o) {
     for (const QString& a : o.words.mid(2))
         if (!a.contains(u'='))
             return usage(QStringLiteral("'%1' is not an assignment NAME=VALUE").arg(a));
-    bool failed = false;
-    const std::unique_ptr<GameView> view = optionalGame(o, failed);
-    if (failed)
+    const OptionalGame game = optionalGame(o);
+    if (game.failed)
         return kFailed;
-    const std::unique_ptr<GameNames> names = view ? std::make_unique<GameNames>(*view) : nullptr;
     const QString path = o.words[1];
     QStringList changes;
     const QByteArray before = readFileBytes(path);
-    const QByteArray after = applyAssignments(before, o.words.mid(2), names.get(), &changes);
+    const QByteArray after = applyAssignments(before, o.words.mid(2), game.names.get(), &changes);
     if (o.dryRun) {
         write(stdout, (changes.join(u'\n') + u'\n').toUtf8());
         return kOk;
@@ -219,11 +244,79 @@ int setFields(const Options& o) {
     return kOk;
 }
 
+int textconv(const Options& o) {
+    if (o.words.size() != 2)
+        return usage(QStringLiteral("textconv takes one prototype file"));
+    const OptionalGame game = optionalGame(o);
+    if (game.failed)
+        return kFailed;
+    const QByteArray bytes = prototypeBytes(o.words[1], game.view.get());
+    write(stdout, prototypeText(bytes, game.names.get()).toUtf8());
+    return kOk;
+}
+
+int diffFiles(const Options& o) {
+    if (o.words.size() != 3)
+        return usage(QStringLiteral("diff takes two prototype files"));
+    const OptionalGame game = optionalGame(o);
+    if (game.failed)
+        return kUsage;
+    QByteArray a, b;
+    try {
+        a = prototypeBytes(o.words[1], game.view.get());
+        b = prototypeBytes(o.words[2], game.view.get());
+    } catch (const UserError& e) {
+        report(e);
+        return kUsage; // trouble, as diff(1) has it: 1 means "they differ"
+    }
+    const QStringList lines = prototypeDiff(a, b, game.names.get());
+    for (const QString& line : lines)
+        write(stdout, (line + u'\n').toUtf8());
+    return lines.isEmpty() ? kOk : kFailed;
+}
+
+int checkFiles(const Options& o) {
+    if (o.words.size() < 2)
+        return usage(QStringLiteral("check needs a folder or prototype file"));
+    const OptionalGame game = optionalGame(o);
+    if (game.failed)
+        return kUsage;
+    if (game.view)
+        for (const UserError& e : game.view->problems())
+            report(e);
+    else
+        report(QStringLiteral("No game folder: text ids, frame ids, scripts and prototype ids "
+                              "were not checked against the game's files"));
+    const CheckResult result = checkPaths(o.words.mid(1), game.names.get());
+    for (const QString& path : result.missing)
+        report(UserError(QStringLiteral("File not found"), path));
+    QJsonArray json;
+    QByteArray text;
+    for (const Finding& f : result.findings) {
+        if (o.json)
+            json.append(QJsonObject{{QStringLiteral("file"), f.file},
+                                    {QStringLiteral("problem"), f.problem}});
+        else
+            text += (f.file + QStringLiteral(": ") + f.problem + u'\n').toUtf8();
+    }
+    write(stdout, o.json ? QJsonDocument(json).toJson() : text);
+    for (const QString& list : result.unreadable)
+        report(QStringLiteral("%1 cannot be read from the game: what refers to it was not "
+                              "checked")
+                   .arg(list));
+    report(QStringLiteral("%1 prototype files checked, %2 problems found")
+               .arg(result.files)
+               .arg(result.findings.size()));
+    if (!result.missing.isEmpty())
+        return kUsage;
+    return result.findings.empty() ? kOk : kFailed;
+}
+
 int run(const Options& o) {
     const QString command = o.words.value(0);
-    if ((o.json && command != QLatin1String("show")) ||
+    if ((o.json && command != QLatin1String("show") && command != QLatin1String("check")) ||
         (o.dryRun && command != QLatin1String("set")))
-        return usage(QStringLiteral("--json belongs to show, --dry-run to set"));
+        return usage(QStringLiteral("--json belongs to show and check, --dry-run to set"));
     if (command == QLatin1String("ls"))
         return listFiles(o);
     if (command == QLatin1String("cat"))
@@ -232,6 +325,12 @@ int run(const Options& o) {
         return showFiles(o);
     if (command == QLatin1String("set"))
         return setFields(o);
+    if (command == QLatin1String("textconv"))
+        return textconv(o);
+    if (command == QLatin1String("diff"))
+        return diffFiles(o);
+    if (command == QLatin1String("check"))
+        return checkFiles(o);
     return usage(command.isEmpty() ? QStringLiteral("no command")
                                    : QStringLiteral("unknown command %1").arg(command));
 }

@@ -40,10 +40,15 @@ ProtoRange protoRange(Choices list) {
     }
 }
 
+QString gameText(const char* name) {
+    return QStringLiteral("text/english/game/") + QLatin1String(name);
+}
+
 } // namespace
 
 GameNames::GameNames(const GameView& view)
-    : m_read([&view](const QString& path) { return view.read(path); }) {}
+    : m_read([&view](const QString& path) { return view.read(path); }),
+      m_exists([&view](const QString& path) { return view.exists(path); }) {}
 
 GameNames::GameNames(const GameData& data)
     : m_read([data](const QString& path) {
@@ -64,12 +69,33 @@ GameNames::GameNames(const GameData& data)
                   return data.read(kind, name);
           }
           return data.readGamePath(path);
-      }) {}
+      }),
+      m_exists([data](const QString& path) { return data.existsGamePath(path); }) {}
 
-const QByteArray& GameNames::file(const QString& path) const {
+QString GameNames::scriptList() {
+    return QStringLiteral("scripts/scripts.lst");
+}
+
+QString GameNames::artList(std::uint32_t artType) {
+    if (artType >= std::size(kArtFolders))
+        return QString();
+    return QStringLiteral("art/%1/%1.lst").arg(QLatin1String(kArtFolders[artType]));
+}
+
+QString GameNames::prototypeList(std::uint32_t objectType) {
+    if (objectType >= std::size(kProtoFolders))
+        return QString();
+    return QStringLiteral("proto/%1/%1.lst").arg(QLatin1String(kProtoFolders[objectType]));
+}
+
+QString GameNames::objectNames(std::uint32_t objectType) {
+    return objectType < std::size(kProtoNames) ? gameText(kProtoNames[objectType]) : QString();
+}
+
+const std::optional<QByteArray>& GameNames::file(const QString& path) const {
     auto it = m_files.find(path);
     if (it == m_files.end()) {
-        QByteArray bytes;
+        std::optional<QByteArray> bytes;
         try {
             bytes = m_read(path);
         } catch (const UserError&) {
@@ -80,22 +106,67 @@ const QByteArray& GameNames::file(const QString& path) const {
     return *it;
 }
 
-QString GameNames::message(const QString& name, qint64 number) const {
-    auto it = m_messages.find(name);
-    if (it == m_messages.end())
-        it = m_messages.insert(name, messageIndex(file(QStringLiteral("text/english/game/") + name),
-                                                  MessageVariant::ProtoMsg));
-    const QString text = it->value(number).trimmed();
+const MessageIndex* GameNames::messages(const QString& path) const {
+    auto it = m_messages.find(path);
+    if (it == m_messages.end()) {
+        const std::optional<QByteArray>& bytes = file(path);
+        if (!bytes)
+            return nullptr;
+        it = m_messages.insert(path, readMessagesBytes(*bytes, MessageVariant::ProtoMsg));
+    }
+    return &*it;
+}
+
+QString GameNames::message(const QString& path, qint64 number) const {
+    const MessageIndex* index = messages(path);
+    const QString text = index ? index->texts.value(number).trimmed() : QString();
     return text == kNoneEntry ? QString() : text;
+}
+
+std::optional<bool> GameNames::hasMessage(const QString& messageFile, qint64 number) const {
+    const MessageIndex* index = messages(messageFile);
+    if (!index)
+        return std::nullopt;
+    return index->texts.contains(number);
 }
 
 const QStringList& GameNames::lines(const QString& path) const {
     auto it = m_lists.find(path);
     if (it == m_lists.end()) {
-        QStringList entries = readListBytes(file(path), ListMode::WholeLine).entries;
-        entries.removeLast(); // "<NONE>"
+        const std::optional<QByteArray>& bytes = file(path);
+        QStringList entries;
+        if (bytes) {
+            entries = readListBytes(*bytes, ListMode::WholeLine).entries;
+            entries.removeLast(); // "<NONE>"
+        }
         it = m_lists.insert(path, entries);
     }
+    return *it;
+}
+
+std::optional<int> GameNames::lineCount(const QString& list) const {
+    const QStringList& entries = lines(list);
+    if (!file(list))
+        return std::nullopt;
+    return int(entries.size());
+}
+
+QString GameNames::prototypeFile(std::uint32_t id) const {
+    const std::uint32_t type = id >> 24;
+    const std::uint32_t number = id & 0xFFFFFF;
+    if (type >= std::size(kProtoFolders) || number == 0)
+        return QString();
+    const QStringList& list = lines(prototypeList(type));
+    if (number > std::uint32_t(list.size()))
+        return QString();
+    return QStringLiteral("proto/%1/%2")
+        .arg(QLatin1String(kProtoFolders[type]), list[number - 1].trimmed());
+}
+
+bool GameNames::exists(const QString& path) const {
+    auto it = m_present.find(path);
+    if (it == m_present.end())
+        it = m_present.insert(path, m_exists(path));
     return *it;
 }
 
@@ -105,56 +176,49 @@ QString GameNames::choice(Choices list, std::uint32_t value) const {
     const ProtoRange range = protoRange(list);
     if (range.count == 0)
         return builtinChoiceName(list, value);
-    return value < range.count ? message(QStringLiteral("proto.msg"), range.first + value)
-                               : QString();
+    return value < range.count ? message(gameText("proto.msg"), range.first + value) : QString();
 }
 
 QString GameNames::perk(std::int32_t perk) const {
-    return message(QStringLiteral("perk.msg"), 101 + qint64(perk));
+    return message(gameText("perk.msg"), 101 + qint64(perk));
 }
 
 QString GameNames::statistic(std::int32_t stat) const {
-    return message(QStringLiteral("stat.msg"), 100 + qint64(stat));
+    return message(gameText("stat.msg"), 100 + qint64(stat));
 }
 
 QString GameNames::script(std::uint32_t line) const {
-    const QStringList& list = lines(QStringLiteral("scripts/scripts.lst"));
+    const QStringList& list = lines(scriptList());
     return line < std::uint32_t(list.size()) ? list[line].section(QLatin1Char(';'), 0, 0).trimmed()
                                              : QString();
 }
 
 QString GameNames::frame(std::uint32_t id) const {
-    const std::uint32_t type = id >> 24;
-    if (type >= std::size(kArtFolders))
+    const QString list = artList(id >> 24);
+    if (list.isEmpty())
         return QString();
-    const QString folder = QLatin1String(kArtFolders[type]);
-    const QStringList& list = lines(QStringLiteral("art/%1/%1.lst").arg(folder));
+    const QStringList& entries = lines(list);
     const std::uint32_t index = id & 0xFFFF;
     // Critter lines go on after the base name: "hmjmps,11,1".
-    return index < std::uint32_t(list.size())
-               ? list[index].section(QLatin1Char(','), 0, 0).trimmed()
+    return index < std::uint32_t(entries.size())
+               ? entries[index].section(QLatin1Char(','), 0, 0).trimmed()
                : QString();
 }
 
 QString GameNames::prototype(std::uint32_t id) const {
-    const std::uint32_t type = id >> 24;
-    const std::uint32_t number = id & 0xFFFFFF;
-    if (type >= std::size(kProtoFolders) || number == 0)
+    const QString path = prototypeFile(id);
+    if (path.isEmpty())
         return QString();
-    const QString folder = QLatin1String(kProtoFolders[type]);
-    const QStringList& list = lines(QStringLiteral("proto/%1/%1.lst").arg(folder));
-    if (number > std::uint32_t(list.size()))
-        return QString();
-    const QString fileName = list[number - 1].trimmed();
-    const QByteArray& proto = file(QStringLiteral("proto/%1/%2").arg(folder, fileName));
-    if (proto.size() < 8)
+    const QString fileName = path.section(QLatin1Char('/'), -1);
+    const std::optional<QByteArray>& proto = file(path);
+    if (!proto || proto->size() < 8)
         return fileName;
-    const QString name = message(QLatin1String(kProtoNames[type]), fieldValue(proto, 4, 4));
+    const QString name = message(objectNames(id >> 24), fieldValue(*proto, 4, 4));
     return name.isEmpty() ? fileName : name;
 }
 
 QString GameNames::protoMessage(int number) const {
-    return message(QStringLiteral("proto.msg"), number);
+    return message(gameText("proto.msg"), number);
 }
 
 } // namespace zantrel

@@ -2,12 +2,14 @@
 
 #include "gamedata.h"
 #include "gameview.h"
+#include "lists.h"
 #include "proto/records.h"
 
 #include <QHash>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace zantrel {
 
@@ -30,17 +32,39 @@ public:
     QString prototype(std::uint32_t id) const override;
     QString protoMessage(int number) const override;
 
+    // The files references point into, for checks: empty for an art type above 10 or an
+    // object type above 5.
+    static QString scriptList();                            // scripts/scripts.lst
+    static QString artList(std::uint32_t artType);          // art/items/items.lst ...
+    static QString prototypeList(std::uint32_t objectType); // proto/items/items.lst ...
+    static QString objectNames(std::uint32_t objectType);   // text/english/game/pro_item.msg ...
+
+    // How many lines a list file holds; nothing when it cannot be read.
+    std::optional<int> lineCount(const QString& list) const;
+    // Whether a message file has a line of that number; nothing when it cannot be read.
+    std::optional<bool> hasMessage(const QString& messageFile, qint64 number) const;
+    // The prototype file an id's number names through its type's list
+    // ("proto/items/00000012.pro"); empty when the list has no such line.
+    QString prototypeFile(std::uint32_t id) const;
+    // Whether the game has the file (looked up once).
+    bool exists(const QString& path) const;
+
 private:
-    const QByteArray& file(const QString& path) const;
-    // A message file of text/english/game; empty for a missing number or file.
-    QString message(const QString& name, qint64 number) const;
+    // The file's bytes; nothing when it cannot be read.
+    const std::optional<QByteArray>& file(const QString& path) const;
+    // A message file's text; empty for a missing number or file.
+    QString message(const QString& path, qint64 number) const;
+    const MessageIndex* messages(const QString& path) const;
     // A list file's lines (without the "<NONE>" entry); empty when it cannot be read.
     const QStringList& lines(const QString& path) const;
 
-    std::function<QByteArray(const QString&)> m_read; // a file below the game's data root
-    mutable QHash<QString, QByteArray> m_files;
+    // A file below the game's data root; whether the game has one.
+    std::function<QByteArray(const QString&)> m_read;
+    std::function<bool(const QString&)> m_exists;
+    mutable QHash<QString, std::optional<QByteArray>> m_files;
     mutable QHash<QString, QStringList> m_lists;
-    mutable QHash<QString, QHash<qint64, QString>> m_messages; // by file name
+    mutable QHash<QString, MessageIndex> m_messages;
+    mutable QHash<QString, bool> m_present;
 };
 
 } // namespace zantrel

@@ -75,33 +75,47 @@ QString findmessage(const QString& path, qint64 number, MessageVariant variant) 
     return findMessageIn(readFileBytes(path), number, variant);
 }
 
-QString findMessageIn(const QByteArray& bytes, qint64 number, MessageVariant variant) {
+namespace {
+
+// Calls found(number, cursor) for each message line, the cursor just past its number, until
+// found returns true. Throws UserError where a line's number is not a whole number.
+template <typename Found>
+void scanMessages(const QByteArray& bytes, MessageVariant variant, Found found) {
     TextCursor in(bytes);
     while (!in.atEnd()) {
         const QString id = readIdText(in);
         if (!skippedId(id, variant)) {
             const std::int32_t value = strToInt(id);
-            if (value >= 0 && value == number)
-                return messageText(in);
+            if (value >= 0 && found(value, in))
+                return;
         }
         in.nextLine();
     }
-    return kNoneEntry;
 }
 
-QHash<qint64, QString> messageIndex(const QByteArray& bytes, MessageVariant variant) {
-    QHash<qint64, QString> index;
-    TextCursor in(bytes);
-    while (!in.atEnd()) {
-        const QString id = readIdText(in);
-        if (!skippedId(id, variant)) {
-            std::int32_t value = 0;
-            if (!tryStrToInt(id, value))
-                break;
-            if (value >= 0 && !index.contains(value))
-                index.insert(value, messageText(in));
-        }
-        in.nextLine();
+} // namespace
+
+QString findMessageIn(const QByteArray& bytes, qint64 number, MessageVariant variant) {
+    QString text = kNoneEntry;
+    scanMessages(bytes, variant, [&](std::int32_t value, TextCursor& in) {
+        if (value != number)
+            return false;
+        text = messageText(in);
+        return true;
+    });
+    return text;
+}
+
+MessageIndex readMessagesBytes(const QByteArray& bytes, MessageVariant variant) {
+    MessageIndex index;
+    try {
+        scanMessages(bytes, variant, [&](std::int32_t value, TextCursor& in) {
+            if (!index.texts.contains(value))
+                index.texts.insert(value, messageText(in));
+            return false;
+        });
+    } catch (const UserError&) {
+        index.stopped = true;
     }
     return index;
 }

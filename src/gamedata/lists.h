@@ -35,10 +35,14 @@ QString findmessage(const QString& path, qint64 number, MessageVariant variant);
 // The same from a message file's bytes.
 QString findMessageIn(const QByteArray& bytes, qint64 number, MessageVariant variant);
 
-// Every message of a file by number, as findMessageIn finds them one by one: the first line
-// of a number wins, and the reading stops at a line whose number is not a whole number
-// (findMessageIn would fail there for every number not found before it).
-QHash<qint64, QString> messageIndex(const QByteArray& bytes, MessageVariant variant);
+// Every message of a message file's bytes, for many look-ups: each number's text as
+// findMessageIn gives it. Reading stops at a line whose number is not a whole number
+// (where findMessageIn throws), and stopped tells so.
+struct MessageIndex {
+    QHash<qint64, QString> texts;
+    bool stopped = false;
+};
+MessageIndex readMessagesBytes(const QByteArray& bytes, MessageVariant variant);
 
 // The id texts of the sections "# Body Types" and "# Kill Types names" of proto.msg, in
 // file order. The first "# Kill Types names" line is passed over; later ones are taken.

@@ -97,7 +97,7 @@ std::uint32_t choiceValue(Choices list, const QString& text, int width, const Na
             (!game.isEmpty() && game.compare(wanted, Qt::CaseInsensitive) == 0))
             return v;
     }
-    return fitted(text, wholeNumber(undecorated(text)), width);
+    return fitted(text, wholeNumber(undecorated(wanted)), width);
 }
 
 std::uint32_t attackModes(const QString& text, const Names* names) {

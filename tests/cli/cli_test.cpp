@@ -1,4 +1,5 @@
 // The built zantrel-cli, run as a user runs it, on prototypes and game folders of our own.
+#include "clirun.h"
 #include "datwriter/datwriter.h"
 #include "proto/fieldcodec.h"
 #include "support/gamedata.h"
@@ -8,31 +9,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun {
-    int code = -1;
-    QString out;
-    QString err;
-    QByteArray bytes; // standard output as it came
-};
-
-CliRun cli(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(ZANTREL_CLI), args);
-    CliRun r;
-    if (!p.waitForFinished(30000))
-        return r;
-    r.code = p.exitCode();
-    r.bytes = p.readAllStandardOutput();
-    r.out = QString::fromUtf8(r.bytes);
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
 
 QByteArray weapon() {
     QByteArray b = makePrototype(0, 122);

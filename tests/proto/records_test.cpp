@@ -200,6 +200,7 @@ TEST(Records, TypedTextsReadBack) {
         {&weapon, "Animation", "Big gun", 8},
         {&weapon, "Attack modes", "punch / Fire burst", 0x71},
         {&weapon, "Attack modes", "118", 118},
+        {&weapon, "Attack modes", "1 / 6", 0x61},         // as shown without names
         {&weapon, "Script id", "7 (s7.int)", 0x03000007}, // the type byte stays
         {&weapon, "Script id", "0x04000001", 0x04000001},
         {&weapon, "Script id", "-1", 0xFFFFFFFF},
