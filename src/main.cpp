@@ -11,6 +11,11 @@
 
 #include <cstdio>
 
+// The build passes the desktop entry's name (ZANTREL_APP_ID in CMakeLists.txt).
+#ifndef ZANTREL_APP_ID
+#define ZANTREL_APP_ID "io.github.zantrel.Zantrel"
+#endif
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zantrel"));
