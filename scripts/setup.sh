@@ -10,6 +10,10 @@ packages=(
   zlib1g-dev
   xvfb xauth imagemagick
   fonts-dejavu-core
+  # The Debian package (cpack: dpkg-shlibdeps finds its dependencies, file tells programs
+  # apart) and the checks of what it installs: the desktop entry, the AppStream metainfo and
+  # the MIME type.
+  dpkg-dev file desktop-file-utils appstream shared-mime-info
   # The Windows cross compiler, for the syntax check of every source against Windows headers;
   # the POSIX thread model, because Qt's headers need std::mutex.
   g++-mingw-w64-x86-64-posix

@@ -10,6 +10,9 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
+
+#include <utility>
 
 // The skins are compiled into this static library; their resources must be registered.
 static void initSkins() {
@@ -35,6 +38,18 @@ void AppContext::readSettings() {
     }
 }
 
+QString AppContext::picturesFolder() const {
+    return dataFolder.isEmpty() ? startFolder : dataFolder;
+}
+
+QString AppContext::cursorFolder() const {
+    return dataFolder.isEmpty() ? programFolder : dataFolder;
+}
+
+QString AppContext::defaultsFolder() const {
+    return dataFolder.isEmpty() ? programFolder : QFileInfo(settingsPath).path();
+}
+
 QString AppContext::withPath(const QString& text, const QString& path) {
     return path.isEmpty() ? text : text + QLatin1Char('\n') + QDir::toNativeSeparators(path);
 }
@@ -48,6 +63,12 @@ void wire(Shell& shell) {
     FileTreeWindow* tree = shell.tree;
     SettingsWindow* settings = shell.settingsWindow;
     QObject::connect(loading, &LoadingWindow::checkPassed, editor, &EditorWindow::showCentred);
+    // The file named on the command line, once: a later check never opens it again.
+    QObject::connect(loading, &LoadingWindow::checkPassed, editor, [&shell, editor] {
+        const QString file = std::exchange(shell.fileToOpen, QString());
+        if (!file.isEmpty())
+            editor->openRequested(file);
+    });
     // The loading window is the main window: the program ends with it.
     QObject::connect(editor, &EditorWindow::closed, loading, &QWidget::close);
     QObject::connect(editor, &EditorWindow::settingsRequested, settings, &QWidget::show);
@@ -75,6 +96,8 @@ void wire(Shell& shell) {
 
 void createWindows(Shell& shell) {
     initSkins();
+    if (shell.dataFolder.isEmpty())
+        shell.dataFolder = installedDataFolder(shell.programFolder);
     if (shell.settingsPath.isEmpty())
         shell.settingsPath = settingsFilePath(shell.programFolder);
     shell.loading = new LoadingWindow(shell);

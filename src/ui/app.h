@@ -22,6 +22,7 @@ struct AppContext {
     QString programFolder; // the program file's folder
     QString startFolder;   // the current folder when the editor window was created
     QString settingsPath;  // the settings file in use
+    QString dataFolder;    // an installed program's data folder; empty for a portable install
     Settings settings;     // filled by readini
     Prompter* prompter = nullptr;
     QString homeFolder = QDir::homePath(); // where a first start looks for the game
@@ -32,6 +33,15 @@ struct AppContext {
     // with its archives). Built anew whenever the game folder, the sources folder or the
     // sources flag differ from the last build, so every reader sees the settings in force.
     const GameData& gameData() const;
+
+    // The folder the preview pictures ("images/...") and the mouse pointer lie in: the data
+    // folder of an installed program; for a portable install the start folder (pictures)
+    // and the program folder (pointer).
+    QString picturesFolder() const;
+    QString cursorFolder() const;
+    // The folder a first start's sources folder "Source" lies in: the program folder of a
+    // portable install, the settings file's folder of an installed one.
+    QString defaultsFolder() const;
 
     // settings = the settings file, with the --game folder (read from the game itself, its
     // archives included) in place of the file's for this run.
@@ -52,9 +62,11 @@ struct Shell : AppContext {
     EditorWindow* editor = nullptr;
     FileTreeWindow* tree = nullptr;
     SettingsWindow* settingsWindow = nullptr;
+    QString fileToOpen; // the command line's prototype, opened once the loading check passed
 };
 
-// Creates the four windows in their order and connects them.
+// Creates the four windows in their order and connects them. An empty settings path or data
+// folder is found from the program folder first.
 void createWindows(Shell& shell);
 // Deletes them in the reverse order.
 void destroyWindows(Shell& shell);

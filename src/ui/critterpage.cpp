@@ -110,8 +110,9 @@ CritterPage::CritterPage(QWidget* tab, const PageContext& context) : m_ctx(conte
     connect(m_layout.flags(), &CritterFlags::edited, this, &TypePage::edited);
     makeSlots();
     connectSlots();
-    m_preview = std::make_unique<CritterPreview>(m_layout.page(CritterTab::General), QPoint(8, 154),
-                                                 m_ctx.app ? m_ctx.app->startFolder : QString());
+    m_preview =
+        std::make_unique<CritterPreview>(m_layout.page(CritterTab::General), QPoint(8, 154),
+                                         m_ctx.app ? m_ctx.app->picturesFolder() : QString());
     if (const AppContext* app = m_ctx.app)
         m_preview->setArtSource([app](const QString& name, int facing) {
             return critterArt(app->gameData(), name, facing);

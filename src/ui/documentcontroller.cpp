@@ -30,6 +30,9 @@ namespace zantrel {
 namespace {
 const QString kCannotSave = QStringLiteral("Cannot save file. Please check marked fields");
 const QString kProtoFilter = QStringLiteral("Fallout PROTO (*.pro)|*.pro");
+// Asked as closing asks: "Changes are not saved. Do you really want to open a file?"
+const QString kOpenQuestion =
+    QStringLiteral("Изменения не сохранены. Вы действительно хотите открыть файл?");
 } // namespace
 
 DocumentController::DocumentController(AppContext& app, Document& document,
@@ -65,17 +68,27 @@ void DocumentController::updateValidity() {
     m_document.setValid(m_document.isOpened() && (!page || page->valid()));
 }
 
+bool DocumentController::mayReplaceDocument() {
+    return !m_document.isModified() ||
+           m_app.prompter->confirm(m_parts.window, QStringLiteral("Confirm"), kOpenQuestion);
+}
+
 void DocumentController::openWithDialog() {
+    if (!mayReplaceDocument())
+        return;
     const QString chosen =
         m_app.prompter->openFile(m_parts.window, QDir::currentPath(), kProtoFilter);
     if (!chosen.isEmpty())
         openfile(chosen);
 }
 
-void DocumentController::openPath(const QString& path) {
-    openfile(path);
+bool DocumentController::openPath(const QString& path) {
+    if (!mayReplaceDocument())
+        return false;
+    const bool opened = openfile(path);
     m_parts.window->activateWindow();
     m_parts.window->setFocus();
+    return opened;
 }
 
 bool DocumentController::openfile(const QString& path) {
@@ -90,6 +103,8 @@ bool DocumentController::openfile(const QString& path) {
 }
 
 void DocumentController::openGameFile(const QString& relative) {
+    if (!mayReplaceDocument())
+        return;
     const GameData& data = m_app.gameData();
     QByteArray bytes;
     try {
@@ -115,6 +130,8 @@ bool DocumentController::openBytes(const QString& path, const QByteArray& bytes,
         ok = setvalues();
     }
     updateValidity();
+    if (ok && !archived)
+        emit fileUsed(path); // an archived prototype has no file yet: its first save makes one
     return ok;
 }
 
@@ -225,6 +242,7 @@ bool DocumentController::savefile(const QString& path, bool saveAs) {
     m_document.markSaved(saveAs ? path : m_document.path());
     if (saveAs)
         m_savePreset = path;
+    emit fileUsed(m_document.path());
     return true;
 }
 

@@ -38,13 +38,19 @@ public:
     DocumentController(AppContext& app, Document& document, const EditorParts& parts,
                        QObject* parent = nullptr);
 
-    void openWithDialog();              // Open: the open dialog, then openfile
-    void openPath(const QString& path); // the tree window's pick
-    bool openfile(const QString& path); // false when it stopped part-way
+    // Every way of opening asks first while the document has unsaved changes
+    // (mayReplaceDocument); the answer No opens nothing and keeps the changes.
+    void openWithDialog(); // Open: the open dialog, then openfile
+    // A file picked in the tree window or the Recent menu, dropped on the window or named on
+    // the command line. False when nothing was opened (the answer No, or a failure shown).
+    bool openPath(const QString& path);
+    bool openfile(const QString& path); // false when it stopped part-way; never asks
     // A prototype of the game's view ("proto/items/00000001.pro"), archived or loose.
     void openGameFile(const QString& relative);
-    void save();                        // Save
-    void saveAs();                      // Save As
+    // True when there are no unsaved changes, or the user agrees to lose them.
+    bool mayReplaceDocument();
+    void save();   // Save
+    void saveAs(); // Save As
     bool savefile(const QString& path, bool saveAs);
     void refreshDescription();   // name and script description of the open type
     void showTypePage(int type); // an object type 0..5 selects its page
@@ -55,6 +61,8 @@ public:
 
 signals:
     void fileShown(); // the file's name belongs in the caption now
+    // A file on disk opened completely or was saved: it belongs in the Recent list.
+    void fileUsed(const QString& path);
 
 private:
     bool setvalues(); // fills the header panel and the type's page

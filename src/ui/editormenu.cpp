@@ -20,6 +20,7 @@ EditorMenu buildEditorMenu(EditorWindow* window) {
     };
     QObject::connect(add(menu, QStringLiteral("Open .PRO ..."), Qt::Key_F2), &QAction::triggered,
                      window, &EditorWindow::openWithDialog);
+    out.recent = menu->addMenu(QStringLiteral("Recent"));
     QObject::connect(add(menu, QStringLiteral("Save .PRO"), Qt::Key_F3), &QAction::triggered,
                      window, &EditorWindow::save);
     QObject::connect(add(menu, QStringLiteral("Save .PRO As ..."), Qt::Key_F4), &QAction::triggered,

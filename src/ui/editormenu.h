@@ -3,6 +3,7 @@
 #include <QList>
 
 class QAction;
+class QMenu;
 
 namespace zantrel {
 
@@ -14,10 +15,11 @@ struct EditorMenu {
     QAction* hex = nullptr;   // the numeric format, mirrored only
     QAction* dec = nullptr;
     QAction* tree = nullptr;
+    QMenu* recent = nullptr; // filled by RecentMenu
 };
 
-// Fills the window's menu bar: "Menu" (open, save, save as), "Options" (the numeric format
-// and "Tree") and "Exit", each with its function key.
+// Fills the window's menu bar: "Menu" (open, the "Recent" submenu, save, save as), "Options" (the
+// numeric format and "Tree") and "Exit", each with its function key.
 EditorMenu buildEditorMenu(EditorWindow* window);
 
 } // namespace zantrel

@@ -40,6 +40,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "prototypedrops.h"
+#include "recentmenu.h"
 #include <cmath>
 
 namespace zantrel {
@@ -83,6 +85,11 @@ EditorWindow::EditorWindow(AppContext& app)
     connect(m_controller, &DocumentController::fileShown, this, &EditorWindow::setCaption);
     connect(m_doc, &Document::saved, this, &EditorWindow::setCaption);
     connect(m_doc, &Document::modifiedChanged, this, &EditorWindow::showModified);
+    m_recent = new RecentMenu(m_recentItems, m_app, this);
+    connect(m_controller, &DocumentController::fileUsed, m_recent, &RecentMenu::add);
+    connect(m_recent, &RecentMenu::chosen, this, &EditorWindow::openRecent);
+    // Last: it watches the boxes that take dropped text, all built by now.
+    connect(new PrototypeDrops(this), &PrototypeDrops::dropped, this, &EditorWindow::openRequested);
     setFixedSize(sizeHint());
 }
 
@@ -98,6 +105,7 @@ void EditorWindow::buildMenu() {
     m_hexAction = menu.hex;
     m_decAction = menu.dec;
     m_treeAction = menu.tree;
+    m_recentItems = menu.recent;
 }
 
 void EditorWindow::buildFrame(QWidget* client) {
@@ -355,7 +363,7 @@ void EditorWindow::changeEvent(QEvent* event) {
 }
 
 void EditorWindow::loadCursor() {
-    const QString path = QDir(m_app.programFolder).filePath(QStringLiteral("cursor.cur"));
+    const QString path = QDir(m_app.cursorFolder()).filePath(QStringLiteral("cursor.cur"));
     if (!QFileInfo::exists(path))
         return; // the standard arrow
     QCursor cursor;
@@ -445,6 +453,15 @@ void EditorWindow::openWithDialog() {
 
 void EditorWindow::openFromTree(const QString& path) {
     m_controller->openPath(path);
+}
+
+bool EditorWindow::openRequested(const QString& path) {
+    return m_controller->openPath(path);
+}
+
+void EditorWindow::openRecent(const QString& path) {
+    if (!m_controller->openPath(path) && !QFileInfo::exists(path))
+        m_recent->remove(path);
 }
 
 void EditorWindow::openFromGame(const QString& relative) {

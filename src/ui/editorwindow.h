@@ -25,6 +25,7 @@ class HeaderPanel;
 class TypePage;
 class Picture;
 class PictureButton;
+class RecentMenu;
 class SimplePages;
 
 // The skinned, borderless editor window: its frame pictures and picture buttons, the menu
@@ -56,6 +57,11 @@ public:
     void refreshDescription();
     void openFromTree(const QString& path);
     void openFromGame(const QString& relative); // a prototype of the game's view
+    // A file named from outside: on the command line or dropped on the window. Asks first
+    // while there are unsaved changes; false when nothing was opened.
+    bool openRequested(const QString& path);
+    // A pick in the Recent menu; a file that is gone leaves the list.
+    void openRecent(const QString& path);
 
     const Document& document() const { return *m_doc; }
     // The document may be saved: it opened completely and no field is marked red.
@@ -84,6 +90,7 @@ public:
     void dockTree();
 
     QAction* treeAction() const { return m_treeAction; }
+    RecentMenu* recentMenu() const { return m_recent; }
     // The menu commands with keys, for the tree window to offer too.
     QList<QAction*> commandActions() const { return m_commands; }
     QWidget* back() const { return m_back; }
@@ -125,6 +132,8 @@ private:
     std::array<QPushButton*, 4> m_buttontable{};
 
     QAction* m_treeAction = nullptr;
+    QMenu* m_recentItems = nullptr;
+    RecentMenu* m_recent = nullptr;
     QList<QAction*> m_commands;
     QAction* m_hexAction = nullptr;
     QAction* m_decAction = nullptr;

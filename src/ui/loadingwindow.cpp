@@ -95,7 +95,7 @@ void LoadingWindow::closeEvent(QCloseEvent* event) {
 void LoadingWindow::writeFirstSettings() {
     // The defaults, with the game folder where the game is usually installed, else where the
     // user points; with --game the user has named this run's game, so nothing is asked.
-    SettingsForm form = defaultSettingsForm(m_app.programFolder);
+    SettingsForm form = defaultSettingsForm(m_app.defaultsFolder());
     QString game = findGameFolder(gameFolderCandidates(m_app.homeFolder));
     if (game.isEmpty() && m_app.gameFolderOverride.isEmpty())
         game = normalizedPath(askGameFolder(*m_app.prompter, this));

@@ -219,7 +219,7 @@ void SettingsWindow::buildPictureButtons() {
     m_defaultsButton->addHighlightPicture(QStringLiteral("Image7"),
                                           QStringLiteral(":/skins/defaults_highlighted.png"));
     connect(m_defaultsButton, &PictureButton::clicked, this,
-            [this] { setForm(defaultSettingsForm(m_app.programFolder)); });
+            [this] { setForm(defaultSettingsForm(m_app.defaultsFolder())); });
 }
 
 SettingsForm SettingsWindow::form() const {

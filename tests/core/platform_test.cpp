@@ -63,19 +63,36 @@ TEST(Platform, TheReadOnlyAttributeAndWritableFolders) {
     EXPECT_FALSE(platform::isWritableFolder(t.file("missing")));
 }
 
-TEST(SettingsLocation, BesideTheProgramUnlessThatCannotHoldIt) {
+TEST(SettingsLocation, BesideAPortableProgramUnlessThatCannotHoldItInstalledInTheUsers) {
     QStandardPaths::setTestModeEnabled(true); // keeps the real configuration folder out
     TempFolder t;
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    t.mkdir("usr/bin");
+    t.mkdir("usr/share/zantrel/images");
+    t.write("usr/bin/zantrel.ini", "[File]\n"); // never read by an installed program
+    t.mkdir("nodata/bin");
+    t.mkdir("nodata/share");
+    t.mkdir("datafile/bin");
+    t.write("datafile/share/zantrel", "x");
+    t.mkdir("notbin/share/zantrel");
     const struct {
         QString programFolder;
-        QString expected;
+        QString dataFolder;
+        QString settings;
     } cases[] = {
-        {t.path(), t.file("zantrel.ini")},
-        {t.write("program", "x"), QDir(config).filePath("zantrel.ini")},
+        {t.path(), "", t.file("zantrel.ini")},
+        {t.write("program", "x"), "", QDir(config).filePath("zantrel.ini")},
+        {t.file("usr/bin"), t.file("usr/share/zantrel"), QDir(config).filePath("zantrel.ini")},
+        {t.file("usr/bin/"), t.file("usr/share/zantrel"), QDir(config).filePath("zantrel.ini")},
+        {t.file("nodata/bin"), "", t.file("nodata/bin/zantrel.ini")},
+        {t.file("datafile/bin"), "", t.file("datafile/bin/zantrel.ini")},
+        {t.file("notbin"), "", t.file("notbin/zantrel.ini")},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(settingsFilePath(c.programFolder), c.expected) << c.programFolder.toStdString();
+    for (const auto& c : cases) {
+        EXPECT_EQ(installedDataFolder(c.programFolder), c.dataFolder)
+            << c.programFolder.toStdString();
+        EXPECT_EQ(settingsFilePath(c.programFolder), c.settings) << c.programFolder.toStdString();
+    }
     EXPECT_TRUE(QFileInfo(config).isDir());
     QStandardPaths::setTestModeEnabled(false);
 }

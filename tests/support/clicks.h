@@ -2,6 +2,7 @@
 
 #include <QPoint>
 
+class QMimeData;
 class QWidget;
 
 // Mouse input the way a person gives it: at one point of a window, on whatever widget lies
@@ -14,3 +15,13 @@ void clickAt(QWidget* window, QPoint at);
 QPoint centreOf(QWidget* window, const char* name);
 // A check box's indicator (its left end) in its window's coordinates.
 QPoint boxOf(QWidget* window, const char* name);
+
+// A double click at a point of a widget as the system delivers it: a click, then a press, the
+// double click and a release (QTest's double click alone comes without the presses before it).
+void doubleClickAt(QWidget* widget, QPoint at);
+
+// A drag carrying data let go at one point of a window, as the window system delivers it:
+// enter, move and drop go to the widget under that point that takes drops, or to the nearest
+// of its parents that does. Whether the drop was accepted; false when nothing there takes
+// drops or the enter was refused.
+bool dropAt(QWidget* window, QPoint at, const QMimeData* data);

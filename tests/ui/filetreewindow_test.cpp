@@ -4,6 +4,7 @@
 #include "support/gamedata.h"
 #include "datwriter/datwriter.h"
 #include "support/shellfixture.h"
+#include "support/clicks.h"
 #include "ui/headerpanel.h"
 #include <QLineEdit>
 
@@ -46,13 +47,8 @@ QListWidgetItem* entry(QListWidget* list, const QString& text) {
     return found.isEmpty() ? nullptr : found.last(); // sub-folders come after the path
 }
 
-// As the system delivers it: QTest's double click alone comes without the presses before it.
 void doubleClick(QListWidget* list, QPoint at) {
-    QWidget* v = list->viewport();
-    QTest::mouseClick(v, Qt::LeftButton, {}, at);
-    QTest::mousePress(v, Qt::LeftButton, {}, at);
-    QTest::mouseDClick(v, Qt::LeftButton, {}, at);
-    QTest::mouseRelease(v, Qt::LeftButton, {}, at);
+    doubleClickAt(list->viewport(), at);
 }
 
 QPoint centreOf(QListWidget* list, QListWidgetItem* item) {
@@ -116,7 +112,8 @@ TEST(TreeWindow, ActivatingFoldersWalksDownAndBackUp) {
                   i == parts.size() ? FileTreeWindow::Current : FileTreeWindow::Ancestor);
         EXPECT_EQ(line->data(FileTreeWindow::PathRole).toString(), "/" + parts.mid(0, i).join('/'));
     }
-    EXPECT_EQ(t.folders->item(parts.size() + 1)->data(FileTreeWindow::LevelRole).toInt(), parts.size() + 1);
+    EXPECT_EQ(t.folders->item(parts.size() + 1)->data(FileTreeWindow::LevelRole).toInt(),
+              parts.size() + 1);
 
     const QByteArray base = parts.last().toUtf8();
     enum Action { Click, DoubleClick, Enter };
