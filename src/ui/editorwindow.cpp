@@ -1,5 +1,6 @@
 #include "editorwindow.h"
 
+#include "accessibility.h"
 #include "cursorfile.h"
 #include "documentcontroller.h"
 #include "editormenu.h"
@@ -64,6 +65,9 @@ EditorWindow::EditorWindow(AppContext& app)
     buildFrame(client);
     buildPages();
     massfill();
+    // The window's default button has the keyboard first, though the title bar's picture
+    // buttons come before it in the tab order.
+    m_header->openButton()->setFocus(Qt::OtherFocusReason);
 
     m_blinkTimer = new QTimer(this);
     m_blinkTimer->setObjectName(QStringLiteral("Timer2"));
@@ -135,6 +139,7 @@ void EditorWindow::buildFrame(QWidget* client) {
                                         QStringLiteral(":/skins/settings_pressed.png"));
     m_settingsButton->setLatching(true);
     connect(m_settingsButton, &PictureButton::pressed, this, [this] {
+        m_focusBeforeSettings = focusWidget();
         m_settingsButton->setLatched(true);
         setEnabled(false);
         for (QAction* a : std::as_const(m_commands))
@@ -191,11 +196,14 @@ void EditorWindow::buildEditorArea(QWidget* client) {
     m_back = new QWidget(client);
     m_back->setObjectName(QStringLiteral("back"));
     m_back->setGeometry(58, 50, 710, 449);
+    // The header panel on the left first: it comes before the pages in the tab order.
+    m_header = new HeaderPanel(m_back, *m_doc);
     m_pages = new QTabWidget(m_back);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->setGeometry(710 - 379 - 4, 8, 379, 432);
     m_pages->setDocumentMode(true);
     m_pages->setUsesScrollButtons(false);
+    m_pages->setAccessibleName(tr("Object type pages"));
     const char* const tabs[] = {"Items", "Critters", "Scenery", "Walls", "Tiles", "Misc"};
     for (const char* t : tabs) {
         auto* page = new QWidget;
@@ -302,6 +310,10 @@ void EditorWindow::settingsClosed() {
     for (QAction* a : std::as_const(m_commands))
         a->setEnabled(true);
     m_settingsButton->setLatched(false);
+    // The keyboard comes back where it was: on the settings button, when it opened them.
+    if (m_focusBeforeSettings)
+        m_focusBeforeSettings->setFocus(Qt::OtherFocusReason);
+    activateWindow();
 }
 
 void EditorWindow::dragPress(QPoint at) {
@@ -367,7 +379,6 @@ void EditorWindow::loadCursor() {
 }
 
 void EditorWindow::buildPages() {
-    m_header = new HeaderPanel(m_back, *m_doc);
     // The window is the context of every connection: ~EditorWindow cuts them before the
     // children go, so a box losing the focus during the teardown reaches nothing.
     connect(m_header, &HeaderPanel::edited, this, &EditorWindow::setalarm);
@@ -394,6 +405,9 @@ void EditorWindow::buildPages() {
     const PageContext context{&m_app, m_doc, m_header->frames(), m_header->edit(1)};
     m_itemPage = createItemPage(m_pages->widget(0), context);
     m_critterPage = createCritterPage(m_pages->widget(1), context);
+    // The item and simple pages are read by rows (the critter page's grids go by columns).
+    for (int page : {0, 2, 3, 4, 5})
+        orderTabsByRows(m_pages->widget(page));
     for (TypePage* page : {m_itemPage.get(), m_critterPage.get()}) {
         connect(page, &TypePage::edited, this, &EditorWindow::setalarm);
         connect(page, &TypePage::validityChanged, this, &EditorWindow::updateValidity);
