@@ -18,9 +18,17 @@ namespace zantrel {
 
 namespace {
 
-class ComboBoxAccessible : public QAccessibleWidget {
+// The entry is also the box's text: the AT-SPI bridge passes no value text on, and a screen
+// reader reads a combo box's text as what it shows.
+class ComboBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ComboBoxAccessible(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
 
     QString text(QAccessible::Text t) const override {
         // The widget's own name, or its label's: never the entry, which is the value.
@@ -68,6 +76,27 @@ public:
             box()->hidePopup();
         else
             box()->showPopup();
+    }
+
+    // The entry as read-only text without a cursor or selection.
+    QString text(int start, int end) const override {
+        return box()->currentText().mid(start, end - start);
+    }
+    int characterCount() const override { return int(box()->currentText().size()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return QString();
     }
 
 private:

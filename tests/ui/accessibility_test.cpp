@@ -98,6 +98,9 @@ TEST(Accessibility, ComboBoxesAreNamedByTheirCaptionAndValuedByTheirEntry) {
         EXPECT_EQ(i->role(), QAccessible::ComboBox) << b.box;
         EXPECT_EQ(i->text(QAccessible::Name), b.name) << b.box;
         EXPECT_EQ(i->text(QAccessible::Value), b.value) << b.box;
+        ASSERT_NE(i->textInterface(), nullptr) << b.box;
+        EXPECT_EQ(i->textInterface()->text(0, i->textInterface()->characterCount()), b.value)
+            << "the text the AT-SPI bridge passes on: " << b.box;
         // The list and, for a box one can type in, the typing box, named as the box.
         ASSERT_EQ(i->childCount(), box->isEditable() ? 2 : 1) << b.box;
         EXPECT_EQ(i->child(0)->object(), box->view());
