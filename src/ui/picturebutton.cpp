@@ -13,9 +13,15 @@ bool isEnter(const QKeyEvent* event) {
 
 // Enter presses a picture button the way Space presses any button: down while the key is
 // held, clicked when it is let go.
-QKeyEvent asSpace(const QKeyEvent* event) {
-    return QKeyEvent(event->type(), Qt::Key_Space, event->modifiers(), QStringLiteral(" "),
-                     event->isAutoRepeat(), ushort(event->count()));
+template <typename Handler> void withEnterAsSpace(QKeyEvent* event, Handler handle) {
+    if (!isEnter(event)) {
+        handle(event);
+        return;
+    }
+    QKeyEvent space(event->type(), Qt::Key_Space, event->modifiers(), QStringLiteral(" "),
+                    event->isAutoRepeat(), ushort(event->count()));
+    handle(&space);
+    event->setAccepted(space.isAccepted());
 }
 
 } // namespace
@@ -92,23 +98,11 @@ bool PictureButton::event(QEvent* event) {
 }
 
 void PictureButton::keyPressEvent(QKeyEvent* event) {
-    if (!isEnter(event)) {
-        QAbstractButton::keyPressEvent(event);
-        return;
-    }
-    QKeyEvent space = asSpace(event);
-    QAbstractButton::keyPressEvent(&space);
-    event->setAccepted(space.isAccepted());
+    withEnterAsSpace(event, [this](QKeyEvent* e) { QAbstractButton::keyPressEvent(e); });
 }
 
 void PictureButton::keyReleaseEvent(QKeyEvent* event) {
-    if (!isEnter(event)) {
-        QAbstractButton::keyReleaseEvent(event);
-        return;
-    }
-    QKeyEvent space = asSpace(event);
-    QAbstractButton::keyReleaseEvent(&space);
-    event->setAccepted(space.isAccepted());
+    withEnterAsSpace(event, [this](QKeyEvent* e) { QAbstractButton::keyReleaseEvent(e); });
 }
 
 void PictureButton::focusInEvent(QFocusEvent* event) {
