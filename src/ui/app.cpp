@@ -1,18 +1,20 @@
 #include "app.h"
 
+#include "accessibility.h"
 #include "core/files.h"
 #include "editorwindow.h"
 #include "filetreewindow.h"
 #include "loadingwindow.h"
+#include "settings/settingslocation.h"
 #include "settingswindow.h"
 #include "theme.h"
-#include "settings/settingslocation.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
 
 #include <utility>
+#include <QShortcut>
 
 // The skins are compiled into this static library; their resources must be registered.
 static void initSkins() {
@@ -90,6 +92,19 @@ void wire(Shell& shell) {
     QObject::connect(tree, &FileTreeWindow::dragPressed, editor, &EditorWindow::dragPress);
     QObject::connect(tree, &FileTreeWindow::dragMoved, editor, &EditorWindow::dragMove);
     QObject::connect(tree, &FileTreeWindow::dragReleased, editor, &EditorWindow::dragRelease);
+
+    // F6 takes the keyboard between the editor and the tree window beside it: the tree is
+    // shown without taking the keyboard, and a side window is not on the window switcher.
+    auto* toTree = new QShortcut(QKeySequence(Qt::Key_F6), editor);
+    QObject::connect(toTree, &QShortcut::activated, tree, [tree] {
+        if (tree->isVisible())
+            tree->takeKeyboard();
+    });
+    auto* toEditor = new QShortcut(QKeySequence(Qt::Key_F6), tree);
+    QObject::connect(toEditor, &QShortcut::activated, editor, [editor] {
+        editor->activateWindow();
+        editor->raise();
+    });
 }
 
 } // namespace
@@ -98,6 +113,7 @@ void createWindows(Shell& shell) {
     initSkins();
     if (shell.dataFolder.isEmpty())
         shell.dataFolder = installedDataFolder(shell.programFolder);
+    installAccessibility();
     if (shell.settingsPath.isEmpty())
         shell.settingsPath = settingsFilePath(shell.programFolder);
     shell.loading = new LoadingWindow(shell);
@@ -105,8 +121,10 @@ void createWindows(Shell& shell) {
     shell.tree = new FileTreeWindow(shell);
     shell.settingsWindow = new SettingsWindow(shell);
     for (QWidget* window : std::initializer_list<QWidget*>{shell.loading, shell.editor, shell.tree,
-                                                           shell.settingsWindow})
+                                                           shell.settingsWindow}) {
         applyTheme(window);
+        nameComboEditors(window);
+    }
     wire(shell);
 }
 

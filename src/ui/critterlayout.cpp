@@ -94,6 +94,7 @@ CritterLayout::CritterLayout(QWidget* tab) {
     m_inner = new QTabWidget(sheet);
     m_inner->setObjectName(QStringLiteral("PageControl2"));
     m_inner->setUsesScrollButtons(false);
+    m_inner->setAccessibleName(QStringLiteral("Critter pages"));
     auto* column = new QVBoxLayout(sheet);
     column->setContentsMargins(2, 2, 2, 2);
     column->setSpacing(2);

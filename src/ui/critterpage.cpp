@@ -1,5 +1,6 @@
 #include "critterpage.h"
 
+#include "accessibility.h"
 #include "core/numbers.h"
 #include "core/usererror.h"
 #include "critterlayout.h"
@@ -118,6 +119,8 @@ CritterPage::CritterPage(QWidget* tab, const PageContext& context) : m_ctx(conte
             return critterArt(app->gameData(), name, facing);
         });
     connect(m_preview.get(), &CritterPreview::failed, this, &CritterPage::showError);
+    // "General" reads by rows: each type's box, then its name beside it.
+    orderTabsByRows(m_layout.page(CritterTab::General));
 }
 
 void CritterPage::makeSlots() {

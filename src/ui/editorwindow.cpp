@@ -1,5 +1,6 @@
 #include "editorwindow.h"
 
+#include "accessibility.h"
 #include "cursorfile.h"
 #include "documentcontroller.h"
 #include "editormenu.h"
@@ -66,6 +67,9 @@ EditorWindow::EditorWindow(AppContext& app)
     buildFrame(client);
     buildPages();
     massfill();
+    // The window's default button has the keyboard first, though the title bar's picture
+    // buttons come before it in the tab order.
+    m_header->openButton()->setFocus(Qt::OtherFocusReason);
 
     m_blinkTimer = new QTimer(this);
     m_blinkTimer->setObjectName(QStringLiteral("Timer2"));
@@ -143,6 +147,7 @@ void EditorWindow::buildFrame(QWidget* client) {
                                         QStringLiteral(":/skins/settings_pressed.png"));
     m_settingsButton->setLatching(true);
     connect(m_settingsButton, &PictureButton::pressed, this, [this] {
+        m_focusBeforeSettings = focusWidget();
         m_settingsButton->setLatched(true);
         setEnabled(false);
         for (QAction* a : std::as_const(m_commands))
@@ -199,11 +204,14 @@ void EditorWindow::buildEditorArea(QWidget* client) {
     m_back = new QWidget(client);
     m_back->setObjectName(QStringLiteral("back"));
     m_back->setGeometry(58, 50, 710, 449);
+    // The header panel on the left first: it comes before the pages in the tab order.
+    m_header = new HeaderPanel(m_back, *m_doc);
     m_pages = new QTabWidget(m_back);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->setGeometry(710 - 379 - 4, 8, 379, 432);
     m_pages->setDocumentMode(true);
     m_pages->setUsesScrollButtons(false);
+    m_pages->setAccessibleName(tr("Object type pages"));
     const char* const tabs[] = {"Items", "Critters", "Scenery", "Walls", "Tiles", "Misc"};
     for (const char* t : tabs) {
         auto* page = new QWidget;
@@ -310,6 +318,10 @@ void EditorWindow::settingsClosed() {
     for (QAction* a : std::as_const(m_commands))
         a->setEnabled(true);
     m_settingsButton->setLatched(false);
+    // The keyboard comes back where it was: on the settings button, when it opened them.
+    if (m_focusBeforeSettings)
+        m_focusBeforeSettings->setFocus(Qt::OtherFocusReason);
+    activateWindow();
 }
 
 void EditorWindow::dragPress(QPoint at) {
@@ -375,7 +387,6 @@ void EditorWindow::loadCursor() {
 }
 
 void EditorWindow::buildPages() {
-    m_header = new HeaderPanel(m_back, *m_doc);
     // The window is the context of every connection: ~EditorWindow cuts them before the
     // children go, so a box losing the focus during the teardown reaches nothing.
     connect(m_header, &HeaderPanel::edited, this, &EditorWindow::setalarm);
@@ -401,6 +412,9 @@ void EditorWindow::buildPages() {
     connect(m_simple, &SimplePages::refreshRequested, this, &EditorWindow::refreshDescription);
     m_itemPage = createItemPage(m_pages->widget(0), context);
     m_critterPage = createCritterPage(m_pages->widget(1), context);
+    // The item and simple pages are read by rows (the critter page's grids go by columns).
+    for (int page : {0, 2, 3, 4, 5})
+        orderTabsByRows(m_pages->widget(page));
     for (TypePage* page : {m_itemPage.get(), m_critterPage.get(), m_simple->page(2),
                            m_simple->page(3), m_simple->page(4), m_simple->page(5)}) {
         connect(page, &TypePage::edited, this, &EditorWindow::setalarm);

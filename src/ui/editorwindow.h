@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPoint>
+#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -127,6 +128,7 @@ private:
     bool m_blinkPhase = false;
     bool m_treeHiddenByMinimize = false;
     QWidget* m_dockedWindow = nullptr;
+    QPointer<QWidget> m_focusBeforeSettings; // given the focus back when the settings close
     std::array<QLineEdit*, 116> m_edittable{};
     std::array<QCheckBox*, 42> m_checktable{};
     std::array<QPushButton*, 4> m_buttontable{};

@@ -197,6 +197,14 @@ QString FileTreeWindow::selectedFile() const {
     return QDir::toNativeSeparators(QDir(m_folder).filePath(selected.first()->text()));
 }
 
+void FileTreeWindow::takeKeyboard() {
+    raise();
+    activateWindow();
+    if (!m_hadKeyboard)
+        m_fileList->setFocus(Qt::OtherFocusReason);
+    m_hadKeyboard = true;
+}
+
 void FileTreeWindow::setFolder(const QString& path) {
     m_inGame = false;
     const QString folder = clean(QFileInfo(QDir::fromNativeSeparators(path)).absoluteFilePath());

@@ -38,6 +38,9 @@ public:
     void setFolder(const QString& path);
     // Shows the game's own view: "" for its root, "proto/<kind>" for a kind's prototypes.
     void setGameFolder(const QString& folder);
+    // Activates the window for the keyboard, at the control that last had the focus in it
+    // (the file list the first time).
+    void takeKeyboard();
 
 signals:
     void fileChosen(const QString& path);         // a double click or Enter on a prototype
@@ -69,8 +72,9 @@ private:
     void openSelectedFile();
 
     AppContext& m_app;
-    QString m_folder;      // in Qt's separators, absolute and clean
-    bool m_inGame = false; // showing the game's view, not a folder
+    QString m_folder;           // in Qt's separators, absolute and clean
+    bool m_inGame = false;      // showing the game's view, not a folder
+    bool m_hadKeyboard = false; // takeKeyboard was called before
     QString m_gameFolder;
     QComboBox* m_rootBox = nullptr;
     QListWidget* m_folderList = nullptr;

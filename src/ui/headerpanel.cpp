@@ -54,7 +54,7 @@ HeaderPanel::HeaderPanel(QWidget* back, const Document& document)
     : QWidget(back), m_document(document) {
     setObjectName(QStringLiteral("HeaderPanel"));
     setGeometry(0, 0, 322, 449);
-    // The building order is the focus order.
+    // The building order is the focus order (the lists are put in their rows).
     buildFormatButtons();
     buildFileButtons();
     buildBoxes();
@@ -108,19 +108,24 @@ void HeaderPanel::buildBoxes() {
     const struct {
         int number;
         QRect place;
-        const char* caption; // read beside the box, or its hint
+        const char* hint;       // the box's tool tip
+        const char* accessible; // the hint, told apart from the boxes and lists beside it
     } boxes[] = {
-        {1, {24, 60, 28, 21}, "Object Type"}, {6, {112, 60, 96, 21}, "Object type name"},
-        {2, {24, 84, 44, 21}, "ObjectID"},    {3, {152, 84, 76, 21}, "ObjectID x 100"},
-        {4, {24, 108, 22, 21}, "ObjectType"}, {11, {48, 108, 22, 21}, "Frame Shift"},
-        {12, {72, 108, 38, 21}, "FrameID"},   {5, {24, 132, 84, 21}, "Script"},
+        {1, {24, 60, 28, 21}, "Object Type", "Object type"},
+        {6, {112, 60, 96, 21}, "Object type name", "Object type name"},
+        {2, {24, 84, 44, 21}, "ObjectID", "Object ID"},
+        {3, {152, 84, 76, 21}, "ObjectID x 100", "Object ID x 100"},
+        {4, {24, 108, 22, 21}, "ObjectType", "Frame ID, object type"},
+        {11, {48, 108, 22, 21}, "Frame Shift", "Frame ID, frame shift"},
+        {12, {72, 108, 38, 21}, "FrameID", "Frame ID, number"},
+        {5, {24, 132, 84, 21}, "Script", "Script ID"},
     };
     for (const auto& b : boxes) {
         auto* e = new QLineEdit(this);
         e->setObjectName(QStringLiteral("Edit%1").arg(b.number));
         e->setGeometry(b.place);
-        e->setToolTip(QLatin1String(b.caption));
-        e->setAccessibleName(QLatin1String(b.caption));
+        e->setToolTip(QLatin1String(b.hint));
+        e->setAccessibleName(QLatin1String(b.accessible));
         e->setText(b.number == 6 ? QString() : QStringLiteral("0"));
         e->setEnabled(false);
         m_edits[b.number] = e;
@@ -138,7 +143,7 @@ void HeaderPanel::buildLists() {
     m_frameList = new QComboBox(this);
     m_frameList->setObjectName(QStringLiteral("ComboBox2"));
     m_frameList->setGeometry(112, 108, 120, 21);
-    m_frameList->setAccessibleName(QStringLiteral("Frame ID"));
+    m_frameList->setAccessibleName(QStringLiteral("Frame"));
     m_scriptList = new QComboBox(this);
     m_scriptList->setObjectName(QStringLiteral("ComboBox1"));
     m_scriptList->setGeometry(112, 132, 120, 21);
@@ -147,6 +152,10 @@ void HeaderPanel::buildLists() {
         c->setEnabled(false);
         c->setMaxVisibleItems(20);
     }
+    // Each list stands at the end of its row of boxes, and is reached after them.
+    setTabOrder(m_edits[12], m_frameList);
+    setTabOrder(m_frameList, m_edits[5]);
+    setTabOrder(m_edits[5], m_scriptList);
     // User picks only: selecting by program does not run these.
     connect(m_scriptList, &QComboBox::activated, this, [this] { run([this] { scriptPicked(); }); });
     connect(m_frameList, &QComboBox::activated, this, [this] { run([this] { framePicked(); }); });

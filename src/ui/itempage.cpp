@@ -124,7 +124,7 @@ QWidget* ItemPage::buildTabs() {
     title->setFont(italic);
 
     m_tabs = new QTabWidget(m_tab);
-    named(m_tabs, "PageControl3", {2, 28, 371, 374}, nullptr);
+    named(m_tabs, "PageControl3", {2, 28, 371, 374}, "Item pages");
     auto* common = new QWidget;
     common->setObjectName(QStringLiteral("TabSheet_CommonStats"));
     m_tabs->addTab(common, QStringLiteral("Common Stats"));

@@ -167,7 +167,11 @@ SettingsWindow::SettingsWindow(AppContext& app)
     remove->setAccessibleName(QStringLiteral("Remove file"));
     connect(remove, &QPushButton::clicked, this, &SettingsWindow::removeCheckedFile);
 
+    buildPictureButtons();
+    // By rows: the page list with the defaults button below it, the page beside them, then
+    // the save and close buttons along the bottom.
     QWidget* order[] = {m_list,
+                        m_defaultsButton,
                         m_gameFolder->edit(),
                         m_gameFolder->browseButton(),
                         m_sourcesFolder->edit(),
@@ -178,11 +182,11 @@ SettingsWindow::SettingsWindow(AppContext& app)
                         m_grid,
                         m_newFile,
                         add,
-                        remove};
+                        remove,
+                        m_saveButton,
+                        m_closeButton};
     for (size_t k = 1; k < std::size(order); ++k)
         setTabOrder(order[k - 1], order[k]);
-
-    buildPictureButtons();
 
     // Dragging the window by its background.
     connect(m_background, &Picture::pressed, this, [this](QPoint at) {

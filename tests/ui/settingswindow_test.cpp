@@ -1,9 +1,9 @@
 // The settings window driven through mouse and keys, with the settings file on disk.
+#include "support/clicks.h"
+#include "support/shellfixture.h"
 #include "ui/editorwindow.h"
 #include "ui/picture.h"
 #include "ui/settingswindow.h"
-#include "support/clicks.h"
-#include "support/shellfixture.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -116,6 +116,7 @@ TEST_F(SettingsWindowTest, LayoutNamesAndTabOrder) {
         at = at->nextInFocusChain();
     } while (at != get<QWidget>("ListBox1"));
     const QStringList expected = {"Settings pages",
+                                  "Restore defaults",
                                   "Fallout folder",
                                   "Browse for the Fallout folder",
                                   "Sources folder",
@@ -126,7 +127,9 @@ TEST_F(SettingsWindowTest, LayoutNamesAndTabOrder) {
                                   "Files, path to source file",
                                   "File to add",
                                   "Add file",
-                                  "Remove file"};
+                                  "Remove file",
+                                  "Save settings",
+                                  "Close settings"};
     EXPECT_EQ(chain.mid(0, expected.size()), expected);
 }
 
