@@ -12,9 +12,9 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QVBoxLayout>
 
 namespace zantrel {
 
@@ -143,89 +143,8 @@ void RecordForm::build(QWidget* place, const std::vector<FormItem>& items, int c
             auto field = std::make_unique<Field>();
             field->row = *row;
             field->bits = item.bits;
-            QWidget* control = nullptr;
-            const QString& object = row->control;
-            const QString& accessible = row->name;
             Field& f = *field;
-            if (!f.bits.empty()) {
-                auto* box = new QWidget(area);
-                auto* boxes = new QGridLayout(box);
-                boxes->setContentsMargins(0, 0, 0, 0);
-                boxes->setVerticalSpacing(2);
-                for (std::size_t i = 0; i < f.bits.size(); ++i) {
-                    auto* check = new QCheckBox(QString::fromUtf8(f.bits[i].caption), box);
-                    check->setObjectName(object +
-                                         captionName(f.bits[i].caption).remove(u' ').remove(u'-'));
-                    check->setAccessibleName(captionName(f.bits[i].caption));
-                    boxes->addWidget(check, int(i) / 4, int(i) % 4);
-                    f.boxes.push_back(check);
-                    f.controls.push_back(check);
-                    connect(check, &QCheckBox::clicked, this, [this] {
-                        if (!m_filling)
-                            emit edited();
-                    });
-                }
-                control = box;
-            } else if (f.row.display == D::AttackModes || f.row.display == D::Destination) {
-                QHBoxLayout* layout = nullptr;
-                control = strip(area, layout);
-                const bool attack = f.row.display == D::AttackModes;
-                const QString first =
-                    attack ? QStringLiteral("Primary") : QStringLiteral("Elevation");
-                const QString second =
-                    attack ? QStringLiteral("Secondary") : QStringLiteral("Tile");
-                auto* firstLabel = new QLabel(first + QLatin1Char(':'), control);
-                auto* secondLabel = new QLabel(second + QLatin1Char(':'), control);
-                if (attack) {
-                    f.combo =
-                        comboBox(control, object + first, first + QStringLiteral(" attack mode"));
-                    f.secondary =
-                        comboBox(control, object + second, second + QStringLiteral(" attack mode"));
-                    layout->addWidget(firstLabel);
-                    layout->addWidget(f.combo, 1);
-                    layout->addWidget(secondLabel);
-                    layout->addWidget(f.secondary, 1);
-                    f.controls = {f.combo, f.secondary};
-                } else {
-                    f.edit = lineEdit(control, object + first,
-                                      accessible + QLatin1String(", ") + first.toLower());
-                    f.tile = lineEdit(control, object + second,
-                                      accessible + QLatin1String(", ") + second.toLower());
-                    layout->addWidget(firstLabel);
-                    layout->addWidget(f.edit, 1);
-                    layout->addWidget(secondLabel);
-                    layout->addWidget(f.tile, 2);
-                    f.controls = {f.edit, f.tile};
-                }
-            } else if (isList(f.row.display)) {
-                f.combo = comboBox(area, object, accessible);
-                control = f.combo;
-                f.controls = {f.combo};
-            } else if (f.row.display == D::ProtoId || f.row.display == D::FrameId) {
-                QHBoxLayout* layout = nullptr;
-                control = strip(area, layout);
-                f.edit = lineEdit(control, object, accessible);
-                f.edit->setFixedWidth(74);
-                f.name = new QLabel(control);
-                f.name->setObjectName(object + QStringLiteral("Name"));
-                layout->addWidget(f.edit);
-                layout->addWidget(f.name, 1);
-                f.controls = {f.edit};
-            } else {
-                f.edit = lineEdit(area, object, accessible);
-                control = f.edit;
-                f.controls = {f.edit};
-                if (f.row.display == D::HexFlags)
-                    f.edit->setValidator(new HexValidator(f.edit, 2 * f.row.width));
-                if (f.row.display == D::SoundCode)
-                    f.edit->setMaxLength(4);
-            }
-            for (QLineEdit* e : {f.edit, f.tile})
-                if (e)
-                    connect(e, &QLineEdit::textChanged, this, [this, &f] { changed(f); });
-            for (QComboBox* c : {f.combo, f.secondary})
-                if (c)
-                    connect(c, &QComboBox::activated, this, [this, &f] { picked(f); });
+            QWidget* control = makeControl(f, area);
             caption->setBuddy(f.edit    ? static_cast<QWidget*>(f.edit)
                               : f.combo ? static_cast<QWidget*>(f.combo)
                                         : control);
@@ -242,6 +161,83 @@ void RecordForm::build(QWidget* place, const std::vector<FormItem>& items, int c
     for (int c = 0; c < columns; ++c)
         grid->setColumnStretch(2 * c + 1, 1);
     grid->setRowStretch(line + 1, 1);
+}
+
+// The field's controls, named from its row, in the one widget that takes its grid cell.
+QWidget* RecordForm::makeControl(Field& f, QWidget* area) {
+    const QString& object = f.row.control;
+    const QString& accessible = f.row.name;
+    QWidget* control = nullptr;
+    if (!f.bits.empty()) {
+        control = new QWidget(area);
+        auto* boxes = new QGridLayout(control);
+        boxes->setContentsMargins(0, 0, 0, 0);
+        boxes->setVerticalSpacing(2);
+        for (std::size_t i = 0; i < f.bits.size(); ++i) {
+            auto* check = new QCheckBox(QString::fromUtf8(f.bits[i].caption), control);
+            const QString name = captionName(f.bits[i].caption);
+            check->setObjectName(object + QString(name).remove(u' ').remove(u'-'));
+            check->setAccessibleName(name);
+            boxes->addWidget(check, int(i) / 4, int(i) % 4);
+            f.boxes.push_back(check);
+            f.controls.push_back(check);
+            connect(check, &QCheckBox::clicked, this, [this] {
+                if (!m_filling)
+                    emit edited();
+            });
+        }
+    } else if (f.row.display == D::AttackModes || f.row.display == D::Destination) {
+        QHBoxLayout* layout = nullptr;
+        control = strip(area, layout);
+        const bool attack = f.row.display == D::AttackModes;
+        const QString first = attack ? QStringLiteral("Primary") : QStringLiteral("Elevation");
+        const QString second = attack ? QStringLiteral("Secondary") : QStringLiteral("Tile");
+        layout->addWidget(new QLabel(first + QLatin1Char(':'), control));
+        if (attack) {
+            f.combo = comboBox(control, object + first, first + QStringLiteral(" attack mode"));
+            f.secondary =
+                comboBox(control, object + second, second + QStringLiteral(" attack mode"));
+            f.controls = {f.combo, f.secondary};
+        } else {
+            f.edit = lineEdit(control, object + first,
+                              accessible + QLatin1String(", ") + first.toLower());
+            f.tile = lineEdit(control, object + second,
+                              accessible + QLatin1String(", ") + second.toLower());
+            f.controls = {f.edit, f.tile};
+        }
+        layout->addWidget(f.controls[0], 1);
+        layout->addWidget(new QLabel(second + QLatin1Char(':'), control));
+        layout->addWidget(f.controls[1], attack ? 1 : 2);
+    } else if (isList(f.row.display)) {
+        f.combo = comboBox(area, object, accessible);
+        control = f.combo;
+        f.controls = {f.combo};
+    } else if (f.row.display == D::ProtoId || f.row.display == D::FrameId) {
+        QHBoxLayout* layout = nullptr;
+        control = strip(area, layout);
+        f.edit = lineEdit(control, object, accessible);
+        f.edit->setFixedWidth(74);
+        f.name = new QLabel(control);
+        f.name->setObjectName(object + QStringLiteral("Name"));
+        layout->addWidget(f.edit);
+        layout->addWidget(f.name, 1);
+        f.controls = {f.edit};
+    } else {
+        f.edit = lineEdit(area, object, accessible);
+        control = f.edit;
+        f.controls = {f.edit};
+        if (f.row.display == D::HexFlags)
+            f.edit->setValidator(new HexValidator(f.edit, 2 * f.row.width));
+        if (f.row.display == D::SoundCode)
+            f.edit->setMaxLength(4);
+    }
+    for (QLineEdit* e : {f.edit, f.tile})
+        if (e)
+            connect(e, &QLineEdit::textChanged, this, [this, &f] { changed(f); });
+    for (QComboBox* c : {f.combo, f.secondary})
+        if (c)
+            connect(c, &QComboBox::activated, this, [this, &f] { picked(f); });
+    return control;
 }
 
 bool confirmKindChange(Prompter& prompter, QWidget* parent, const QString& what,
@@ -464,8 +460,12 @@ void RecordForm::recheck() {
     bool changedMarks = false;
     std::vector<const Field*> converted;
     for (const auto& f : m_fields) {
-        if (!f->present)
+        if (!f->present) { // nothing to judge: a mark from the last file goes
+            for (QLineEdit* box : {f->edit, f->tile})
+                if (box)
+                    changedMarks |= setMarked(box, false);
             continue;
+        }
         try {
             setFieldValue(candidate, f->row.offset, f->row.width, value(*f));
             converted.push_back(f.get());

@@ -70,6 +70,7 @@ signals:
 private:
     struct Field;
     void build(QWidget* area, const std::vector<FormItem>& items, int columns);
+    QWidget* makeControl(Field& f, QWidget* area);
     void fillField(Field& f, std::uint32_t stored, bool present);
     void fillList(Field& f, std::uint32_t stored);
     std::uint32_t value(const Field& f) const;

@@ -353,9 +353,16 @@ TEST(RecordForms, ValuesTheGameWouldNotTakeTurnRedAndStopTheSave) {
 
 TEST(RecordForms, ShortFilesKeepTheirLengthAndTheFieldsTheyLack) {
     FormEditor e;
+    // A mark left by the last file does not stay on a field the next one lacks.
+    e.openRecord(record({0, 3}));
+    e.find<QLineEdit>("WeaponMagazineSize")->setText("-1");
+    ASSERT_FALSE(e.w->fieldsValid());
+    e.prompter.confirmAnswers = {true}; // the changes may go
     QByteArray original = record({0, 3});
     original.truncate(90); // the weapon's fields from 89 on are missing
     e.openRecord(original);
+    EXPECT_FALSE(isMarked(e.find<QLineEdit>("WeaponMagazineSize")));
+    EXPECT_TRUE(e.w->fieldsValid());
     EXPECT_TRUE(e.find<QLineEdit>("WeaponMinimumDamage")->isEnabled());
     EXPECT_FALSE(e.find<QLineEdit>("WeaponMagazineSize")->isEnabled());
     EXPECT_EQ(e.find<QLineEdit>("WeaponMagazineSize")->text(), "");
