@@ -38,6 +38,16 @@ bool save(QWidget* w, const QString& folder, const char* name) {
     return ok;
 }
 
+// No dialog may wait for a person here: questions are answered yes (the shots go on from
+// document to document) and messages are printed.
+class UnattendedPrompter : public zantrel::QtPrompter {
+public:
+    void error(QWidget*, const QString& title, const QString& text) override {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+    }
+    bool confirm(QWidget*, const QString&, const QString&) override { return true; }
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -52,7 +62,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(out);
 
     const QDir buildDir = QDir::current(); // the tree window changes the current folder
-    zantrel::QtPrompter prompter;
+    UnattendedPrompter prompter;
     zantrel::Shell shell;
     shell.programFolder = QDir::currentPath(); // the build folder with its demo settings
     shell.prompter = &prompter;
