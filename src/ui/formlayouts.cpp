@@ -95,13 +95,13 @@ FormLayout itemUseLayout() {
 
 FormLayout recordLayout(int objectType) {
     switch (objectType) {
-    case 2:
-        return {{{12, "Light radius:"},
+    case 2: // the lists in the column of short captions, so that their names fit
+        return {{{32, "Kind:"},
+                 {12, "Light radius:"},
+                 {36, "Material:"},
                  {16, "Intensity (%):"},
-                 {24, "Flags for use:"},
                  {40, "Sound id:"},
-                 {32, "Kind:"},
-                 {36, "Material:"}}};
+                 {24, "Flags for use:"}}};
     case 3:
         return {{{12, "Light radius:"},
                  {16, "Intensity (%):"},
