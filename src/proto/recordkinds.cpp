@@ -18,14 +18,11 @@ using D = Display;
 using C = Choices;
 using K = RowCheck;
 
-const char* const kDamageNames[7] = {"Normal",     "Laser", "Fire",     "Plasma",
-                                     "Electrical", "EMP",   "Explosion"};
-
 // Seven words in damage-type order: "<group>, Normal" .. "<group>, Explosion".
 void addDamageWords(std::vector<RecordRow>& rows, int offset, const char* group, RowCheck check) {
     for (int i = 0; i < 7; ++i) {
         RecordRow r = makeRow(offset + 4 * i, 4, group, D::Signed, C::None, check);
-        r.name += QStringLiteral(", ") + QLatin1String(kDamageNames[i]);
+        r.name += QStringLiteral(", ") + builtinChoiceName(Choices::DamageType, std::uint32_t(i));
         rows.push_back(r);
     }
 }

@@ -262,15 +262,16 @@ void describeKind(Record& r, const QByteArray& bytes) {
     const int count = item ? kItemKinds : kSceneryKinds;
     const char* const* names = item ? kItemKindNames : kSceneryKindNames;
     // The kind word: its number when known, else -1.
-    const std::uint32_t word = bytes.size() >= 36 ? fieldValue(bytes, 32, 4) : 0xFFFFFFFFu;
+    const bool hasKind = bytes.size() >= kKindOffset + 4;
+    const std::uint32_t word = hasKind ? fieldValue(bytes, kKindOffset, 4) : 0xFFFFFFFFu;
     r.kindNumber = word < std::uint32_t(count) ? int(word) : -1;
     if (r.kindNumber >= 0) {
         r.kind = QString::fromLatin1(names[r.kindNumber]);
-    } else if (bytes.size() >= 36) {
+    } else if (hasKind) {
         r.problems << QStringLiteral("The %1 kind %2 is not known: only the common fields "
                                      "are described")
                           .arg(r.type)
-                          .arg(fieldValue(bytes, 32, 4));
+                          .arg(word);
     }
 }
 

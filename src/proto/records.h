@@ -92,6 +92,9 @@ struct Record {
 // scenery kinds are read at offset 32.
 Record recordFor(const QByteArray& bytes);
 
+// Where items and scenery keep their kind.
+constexpr int kKindOffset = 32;
+
 // Every row of a type's record (item and scenery: of that kind; an unknown kind gives the
 // common part), whatever a file holds, by offset; and the record's length.
 const std::vector<RecordRow>& recordRows(int objectType, int kind);

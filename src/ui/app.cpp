@@ -13,8 +13,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <utility>
 #include <QShortcut>
+#include <utility>
 
 // The skins are compiled into this static library; their resources must be registered.
 static void initSkins() {

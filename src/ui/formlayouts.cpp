@@ -4,17 +4,15 @@ namespace zantrel {
 
 namespace {
 
-const char* const kDamageCaptions[7] = {
-    "Normal:", "Laser:", "Fire:", "Plasma:", "Electrical:", "EMP:", "Explosion:"};
-
 FormLayout armor() {
     FormLayout l;
     l.items = {{57, "Armor class:"}, {117, "Perk:"}};
     l.items.push_back(FormItem::heading("Damage resistance (%)"));
     l.items.push_back(FormItem::heading("Damage threshold"));
     for (int i = 0; i < 7; ++i) {
-        l.items.push_back({61 + 4 * i, kDamageCaptions[i]});
-        l.items.push_back({89 + 4 * i, kDamageCaptions[i]});
+        const QString damage = builtinChoiceName(Choices::DamageType, std::uint32_t(i)) + u':';
+        l.items.push_back({61 + 4 * i, damage});
+        l.items.push_back({89 + 4 * i, damage});
     }
     l.items.push_back({121, "Male look:", true});
     l.items.push_back({125, "Female look:", true});

@@ -14,7 +14,6 @@ namespace {
 
 // The kinds' tabs in the page control's order.
 const char* const kKindTabs[] = {"Weapon", "Armor", "Container", "Misc", "Ammo", "Drug", "Key"};
-constexpr int kKindOffset = 32;
 
 } // namespace
 
@@ -54,9 +53,9 @@ void ItemKindTabs::fill(const QByteArray& bytes) {
     const Names* names = m_names.renew(m_app.gameData());
     m_useForm->fill(bytes, names);
     m_kindChanged = false;
-    const bool hasKind = bytes.size() >= kKindOffset + 4;
-    m_storedKind = hasKind ? fieldValue(bytes, kKindOffset, 4) : 0xFFFFFFFFu;
-    showKind(m_storedKind < std::uint32_t(kItemKinds) ? int(m_storedKind) : -1);
+    m_storedKind =
+        bytes.size() >= kKindOffset + 4 ? fieldValue(bytes, kKindOffset, 4) : 0xFFFFFFFFu;
+    showKind(recordFor(bytes).kindNumber);
     if (m_kind >= 0)
         m_kindForms[m_kind]->fill(bytes, names);
 }

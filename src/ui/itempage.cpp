@@ -27,8 +27,6 @@ namespace zantrel {
 
 namespace {
 
-constexpr int kKindOffset = 32;
-
 QLabel* label(const QString& text, QWidget* parent, QRect place,
               Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* l = new QLabel(text, parent);

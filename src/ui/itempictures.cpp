@@ -1,11 +1,11 @@
 #include "itempictures.h"
 
+#include "app.h"
 #include "core/files.h"
 #include "core/numbers.h"
 #include "core/usererror.h"
 #include "gamedata/datafolder.h"
 #include "preview/framedecoder.h"
-#include "app.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -130,7 +130,7 @@ void RecordForm::build(QWidget* place, const std::vector<FormItem>& items, int c
             ++line;
             column = 0;
         }
-        auto* caption = new QLabel(QString::fromUtf8(item.caption), area);
+        auto* caption = new QLabel(item.caption, area);
         const int span = item.wide ? 2 * columns - 1 : 1;
         if (item.offset < 0) { // a heading
             QFont bold = caption->font();
@@ -406,13 +406,6 @@ void RecordForm::setPickGuard(int offset, std::function<bool(std::uint32_t, std:
     for (auto& f : m_fields)
         if (f->row.offset == offset)
             f->guard = std::move(guard);
-}
-
-std::uint32_t RecordForm::listValue(int offset) const {
-    for (const auto& f : m_fields)
-        if (f->row.offset == offset && f->combo)
-            return value(*f);
-    return kNone;
 }
 
 void RecordForm::changed(Field& f) {

@@ -26,12 +26,12 @@ struct FormBit {
 
 // One place in a form's grid: a field (the record row at offset) or a heading.
 struct FormItem {
-    FormItem(int offset, const char* caption, bool wide = false, std::vector<FormBit> bits = {})
-        : offset(offset), caption(caption), wide(wide), bits(std::move(bits)) {}
+    FormItem(int offset, QString caption, bool wide = false, std::vector<FormBit> bits = {})
+        : offset(offset), caption(std::move(caption)), wide(wide), bits(std::move(bits)) {}
     static FormItem heading(const char* text) { return FormItem(-1, text); }
 
     int offset;                // the row's offset; -1: a heading over a column
-    const char* caption;       // the text before the control, or the heading
+    QString caption;           // the text before the control, or the heading
     bool wide;                 // takes a whole line of the grid
     std::vector<FormBit> bits; // check boxes for these bits instead of a text box
 };
@@ -60,8 +60,6 @@ public:
 
     // Asked before a pick in the list at offset is taken; false puts the old entry back.
     void setPickGuard(int offset, std::function<bool(std::uint32_t from, std::uint32_t to)> guard);
-    // The value a list field holds now.
-    std::uint32_t listValue(int offset) const;
 
 signals:
     void edited();

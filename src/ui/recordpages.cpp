@@ -1,6 +1,5 @@
 #include "recordpages.h"
 
-#include "proto/fieldcodec.h"
 #include "proto/recordkinds.h"
 #include "ui/app.h"
 #include "ui/formlayouts.h"
@@ -13,10 +12,10 @@ namespace zantrel {
 
 namespace {
 
-constexpr int kSceneryKindOffset = 32;
-
-const char* const kSceneryKindTitles[kSceneryKinds] = {"Door",      "Stairs",      "Elevator",
-                                                       "Ladder Up", "Ladder Down", "Generic"};
+QString kindTitle(std::uint32_t kind) {
+    const QString title = builtinChoiceName(Choices::SceneryKind, kind);
+    return title.isEmpty() ? QString::number(qint32(kind)) : title;
+}
 
 class RecordPage : public TypePage {
     Q_OBJECT
@@ -56,11 +55,10 @@ RecordPage::RecordPage(QWidget* page, int type, const PageContext& context, QLin
     m_common = addForm(common, -1, recordLayout(type));
     if (type != 2)
         return;
-    m_common->setPickGuard(kSceneryKindOffset, [this](std::uint32_t from, std::uint32_t to) {
-        return kindPicked(from, to);
-    });
+    m_common->setPickGuard(
+        kKindOffset, [this](std::uint32_t from, std::uint32_t to) { return kindPicked(from, to); });
     for (int k = 0; k < kSceneryKinds; ++k) {
-        auto* box = new QGroupBox(QLatin1String(kSceneryKindTitles[k]), page);
+        auto* box = new QGroupBox(kindTitle(std::uint32_t(k)), page);
         box->setObjectName(QStringLiteral("SceneryKind_") + QLatin1String(kSceneryKindPrefixes[k]));
         box->setGeometry(2, 112 + commonHeight + 4, 371, 84);
         box->hide();
@@ -94,9 +92,7 @@ void RecordPage::fill(const QByteArray& bytes) {
     m_kindChanged = false;
     if (m_type != 2)
         return;
-    showKind(bytes.size() >= kSceneryKindOffset + 4
-                 ? int(qMin<std::uint32_t>(fieldValue(bytes, kSceneryKindOffset, 4), 99))
-                 : -1);
+    showKind(recordFor(bytes).kindNumber);
     if (RecordForm* form = kindForm())
         form->fill(bytes, names);
 }
@@ -104,12 +100,9 @@ void RecordPage::fill(const QByteArray& bytes) {
 bool RecordPage::kindPicked(std::uint32_t from, std::uint32_t to) {
     if (to >= std::uint32_t(kSceneryKinds))
         return false; // an unknown kind stays only as the file has it
-    const QString was = from < std::uint32_t(kSceneryKinds)
-                            ? QLatin1String(kSceneryKindTitles[from])
-                            : QString::number(qint32(from));
     if (!confirmKindChange(*m_context.app->prompter, m_page->window(),
-                           QStringLiteral("scenery kind"), was,
-                           QLatin1String(kSceneryKindTitles[to]), recordLength(2, int(to))))
+                           QStringLiteral("scenery kind"), kindTitle(from), kindTitle(to),
+                           recordLength(2, int(to))))
         return false;
     showKind(int(to));
     kindForm()->fillDefaults(m_names.names());

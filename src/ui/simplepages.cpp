@@ -71,21 +71,11 @@ SimplePages::SimplePages(QTabWidget* pages, const PageContext& context) : QObjec
 
         m_pages[i] = createRecordPage(page, 2 + i, context, size);
         m_memos[i] = memo;
-        m_sizes[i] = size;
-        m_buttons[i] = button;
     }
 }
 
 QPlainTextEdit* SimplePages::memo(int objtype) const {
     return objtype >= 2 && objtype <= 5 ? m_memos[objtype - 2] : nullptr;
-}
-
-QLineEdit* SimplePages::sizeField(int objtype) const {
-    return objtype >= 2 && objtype <= 5 ? m_sizes[objtype - 2] : nullptr;
-}
-
-QPushButton* SimplePages::refreshButton(int objtype) const {
-    return objtype >= 2 && objtype <= 5 ? m_buttons[objtype - 2] : nullptr;
 }
 
 TypePage* SimplePages::page(int objtype) const {

@@ -6,9 +6,7 @@
 
 #include <memory>
 
-class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 class QTabWidget;
 
 namespace zantrel {
@@ -24,8 +22,6 @@ public:
 
     // For object types 2..5; nullptr for others.
     QPlainTextEdit* memo(int objtype) const;
-    QLineEdit* sizeField(int objtype) const;
-    QPushButton* refreshButton(int objtype) const;
     // The type's fields (filling also sets the size field).
     TypePage* page(int objtype) const;
 
@@ -35,8 +31,6 @@ signals:
 private:
     std::unique_ptr<TypePage> m_pages[4];
     QPlainTextEdit* m_memos[4] = {};
-    QLineEdit* m_sizes[4] = {};
-    QPushButton* m_buttons[4] = {};
 };
 
 } // namespace zantrel
