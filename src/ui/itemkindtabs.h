@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formlayouts.h"
+#include "kindforms.h"
 #include "proto/document.h"
 #include "recordform.h"
 
@@ -34,16 +35,12 @@ signals:
 
 private:
     RecordForm* addForm(QWidget* tab, int kind, const FormLayout& layout);
-    void showKind(int kind);
 
     QTabWidget* m_tabs;
     AppContext& m_app;
     RecordForm* m_useForm = nullptr;
-    RecordForm* m_kindForms[7] = {};
     int m_kindTabs[7] = {}; // each kind's place in the page control
-    int m_kind = -1;        // the kind whose tab is shown
-    std::uint32_t m_storedKind = 0;
-    bool m_kindChanged = false; // a new kind was picked since the last fill
+    KindForms m_kinds;
     FormNames m_names;
 };
 

@@ -34,7 +34,7 @@ struct RecordForm::Field {
     QString filled;                 // the state right after filling
     bool present = false;           // the bytes held the field
     int picked = -1;                // the list entry a guard falls back to
-    std::function<bool(std::uint32_t, std::uint32_t)> guard;
+    std::function<bool(std::uint32_t)> guard;
 };
 
 namespace {
@@ -402,7 +402,7 @@ bool RecordForm::valid() const {
     return true;
 }
 
-void RecordForm::setPickGuard(int offset, std::function<bool(std::uint32_t, std::uint32_t)> guard) {
+void RecordForm::setPickGuard(int offset, std::function<bool(std::uint32_t)> guard) {
     for (auto& f : m_fields)
         if (f->row.offset == offset)
             f->guard = std::move(guard);
@@ -418,8 +418,7 @@ void RecordForm::changed(Field& f) {
 
 void RecordForm::picked(Field& f) {
     if (f.guard && !f.secondary && f.combo->currentIndex() != f.picked) {
-        const std::uint32_t from = f.combo->itemData(f.picked).toUInt();
-        if (!f.guard(from, f.combo->currentData().toUInt())) {
+        if (!f.guard(f.combo->currentData().toUInt())) {
             f.combo->setCurrentIndex(f.picked);
             return;
         }

@@ -59,7 +59,7 @@ public:
     bool valid() const; // no field is marked red
 
     // Asked before a pick in the list at offset is taken; false puts the old entry back.
-    void setPickGuard(int offset, std::function<bool(std::uint32_t from, std::uint32_t to)> guard);
+    void setPickGuard(int offset, std::function<bool(std::uint32_t to)> guard);
 
 signals:
     void edited();

@@ -3,6 +3,7 @@
 #include "proto/recordkinds.h"
 #include "ui/app.h"
 #include "ui/formlayouts.h"
+#include "ui/kindforms.h"
 #include "ui/recordform.h"
 
 #include <QGroupBox>
@@ -11,11 +12,6 @@
 namespace zantrel {
 
 namespace {
-
-QString kindTitle(std::uint32_t kind) {
-    const QString title = builtinChoiceName(Choices::SceneryKind, kind);
-    return title.isEmpty() ? QString::number(qint32(kind)) : title;
-}
 
 class RecordPage : public TypePage {
     Q_OBJECT
@@ -30,9 +26,6 @@ public:
 
 private:
     RecordForm* addForm(QWidget* box, int kind, const FormLayout& layout);
-    bool kindPicked(std::uint32_t from, std::uint32_t to);
-    void showKind(int kind);
-    RecordForm* kindForm() const;
 
     QWidget* m_page;
     int m_type;
@@ -41,13 +34,14 @@ private:
     FormNames m_names;
     RecordForm* m_common = nullptr;
     QGroupBox* m_kindBoxes[kSceneryKinds] = {};
-    RecordForm* m_kindForms[kSceneryKinds] = {};
-    int m_kind = -1;            // the scenery kind shown
-    bool m_kindChanged = false; // picked anew since the last fill
+    KindForms m_kinds;
 };
 
 RecordPage::RecordPage(QWidget* page, int type, const PageContext& context, QLineEdit* size)
-    : m_page(page), m_type(type), m_context(context), m_size(size) {
+    : m_page(page), m_type(type), m_context(context), m_size(size), m_kinds(2, [this](int shown) {
+          for (int k = 0; k < kSceneryKinds; ++k)
+              m_kindBoxes[k]->setVisible(k == shown);
+      }) {
     const int commonHeight = type == 4 ? 56 : 84;
     auto* common = new QGroupBox(QStringLiteral("Properties"), page);
     common->setObjectName(QStringLiteral("Properties%1").arg(type));
@@ -55,15 +49,19 @@ RecordPage::RecordPage(QWidget* page, int type, const PageContext& context, QLin
     m_common = addForm(common, -1, recordLayout(type));
     if (type != 2)
         return;
-    m_common->setPickGuard(
-        kKindOffset, [this](std::uint32_t from, std::uint32_t to) { return kindPicked(from, to); });
+    m_common->setPickGuard(kKindOffset, [this](std::uint32_t to) {
+        if (!m_kinds.change(int(to), *m_context.app->prompter, m_page->window(), m_names.names()))
+            return false;
+        emit validityChanged();
+        return true;
+    });
     for (int k = 0; k < kSceneryKinds; ++k) {
-        auto* box = new QGroupBox(kindTitle(std::uint32_t(k)), page);
+        auto* box = new QGroupBox(builtinChoiceName(Choices::SceneryKind, std::uint32_t(k)), page);
         box->setObjectName(QStringLiteral("SceneryKind_") + QLatin1String(kSceneryKindPrefixes[k]));
         box->setGeometry(2, 112 + commonHeight + 4, 371, 84);
         box->hide();
         m_kindBoxes[k] = box;
-        m_kindForms[k] = addForm(box, k, sceneryKindLayout(k));
+        m_kinds.add(addForm(box, k, sceneryKindLayout(k)));
     }
 }
 
@@ -74,57 +72,24 @@ RecordForm* RecordPage::addForm(QWidget* box, int kind, const FormLayout& layout
     return form;
 }
 
-RecordForm* RecordPage::kindForm() const {
-    return m_kind >= 0 ? m_kindForms[m_kind] : nullptr;
-}
-
-void RecordPage::showKind(int kind) {
-    m_kind = kind >= 0 && kind < kSceneryKinds ? kind : -1;
-    for (int k = 0; k < kSceneryKinds; ++k)
-        if (m_kindBoxes[k])
-            m_kindBoxes[k]->setVisible(k == m_kind);
-}
-
 void RecordPage::fill(const QByteArray& bytes) {
     m_size->setText(QString::number(bytes.size()) + QStringLiteral(" bytes"));
     const Names* names = m_names.renew(m_context.app->gameData());
     m_common->fill(bytes, names);
-    m_kindChanged = false;
-    if (m_type != 2)
-        return;
-    showKind(recordFor(bytes).kindNumber);
-    if (RecordForm* form = kindForm())
-        form->fill(bytes, names);
-}
-
-bool RecordPage::kindPicked(std::uint32_t from, std::uint32_t to) {
-    if (to >= std::uint32_t(kSceneryKinds))
-        return false; // an unknown kind stays only as the file has it
-    if (!confirmKindChange(*m_context.app->prompter, m_page->window(),
-                           QStringLiteral("scenery kind"), kindTitle(from), kindTitle(to),
-                           recordLength(2, int(to))))
-        return false;
-    showKind(int(to));
-    kindForm()->fillDefaults(m_names.names());
-    m_kindChanged = true;
-    emit validityChanged();
-    return true;
+    if (m_type == 2)
+        m_kinds.fill(bytes, names);
 }
 
 QList<FieldWrite> RecordPage::fieldWrites() const {
-    QList<FieldWrite> writes = m_common->fieldWrites();
-    if (RecordForm* form = kindForm())
-        writes += form->fieldWrites();
-    return writes;
+    return m_common->fieldWrites() + m_kinds.fieldWrites();
 }
 
 bool RecordPage::valid() const {
-    const RecordForm* form = kindForm();
-    return m_common->valid() && (!form || form->valid());
+    return m_common->valid() && m_kinds.valid();
 }
 
 int RecordPage::savedLength(int length) const {
-    return m_kindChanged ? recordLength(2, m_kind) : length;
+    return m_kinds.savedLength(length);
 }
 
 } // namespace

@@ -1,0 +1,61 @@
+#include "kindforms.h"
+
+#include "proto/fieldcodec.h"
+#include "proto/records.h"
+#include "recordform.h"
+
+namespace zantrel {
+
+KindForms::KindForms(int objectType, std::function<void(int kind)> show)
+    : m_type(objectType), m_show(std::move(show)) {}
+
+void KindForms::add(RecordForm* form) {
+    m_forms.push_back(form);
+}
+
+void KindForms::show(int kind) {
+    m_kind = kind >= 0 && kind < int(m_forms.size()) ? kind : -1;
+    m_show(m_kind);
+}
+
+QString KindForms::title(std::uint32_t kind) const {
+    const QString name =
+        builtinChoiceName(m_type == 0 ? Choices::ItemKind : Choices::SceneryKind, kind);
+    return name.isEmpty() ? QString::number(qint32(kind)) : name;
+}
+
+void KindForms::fill(const QByteArray& bytes, const Names* names) {
+    m_changed = false;
+    m_stored = bytes.size() >= kKindOffset + 4 ? fieldValue(bytes, kKindOffset, 4) : 0xFFFFFFFFu;
+    show(recordFor(bytes).kindNumber);
+    if (m_kind >= 0)
+        m_forms[std::size_t(m_kind)]->fill(bytes, names);
+}
+
+bool KindForms::change(int to, Prompter& prompter, QWidget* parent, const Names* names) {
+    if (to < 0 || to >= int(m_forms.size()))
+        return false; // an unknown kind stays only as the file has it
+    const QString what = m_type == 0 ? QStringLiteral("item type") : QStringLiteral("scenery kind");
+    const std::uint32_t from = m_kind >= 0 ? std::uint32_t(m_kind) : m_stored;
+    if (!confirmKindChange(prompter, parent, what, title(from), title(std::uint32_t(to)),
+                           recordLength(m_type, to)))
+        return false;
+    show(to);
+    m_forms[std::size_t(to)]->fillDefaults(names);
+    m_changed = true;
+    return true;
+}
+
+QList<FieldWrite> KindForms::fieldWrites() const {
+    return m_kind >= 0 ? m_forms[std::size_t(m_kind)]->fieldWrites() : QList<FieldWrite>();
+}
+
+bool KindForms::valid() const {
+    return m_kind < 0 || m_forms[std::size_t(m_kind)]->valid();
+}
+
+int KindForms::savedLength(int length) const {
+    return m_changed ? recordLength(m_type, m_kind) : length;
+}
+
+} // namespace zantrel
