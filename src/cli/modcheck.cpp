@@ -1,6 +1,7 @@
 #include "modcheck.h"
 
 #include "core/files.h"
+#include "core/numbers.h"
 #include "core/usererror.h"
 #include "proto/document.h"
 #include "proto/fieldcodec.h"
@@ -14,10 +15,6 @@ namespace zantrel {
 namespace {
 
 constexpr std::uint32_t kNone = 0xFFFFFFFFu;
-
-QString hex8(std::uint32_t v) {
-    return QStringLiteral("%1").arg(v, 8, 16, QLatin1Char('0')).toUpper();
-}
 
 QString lines(int n) {
     return n == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(n);
@@ -86,7 +83,7 @@ void PrototypeChecker::checkReferences(const Record& record, const QByteArray& b
                 problem =
                     QStringLiteral("Text id %1 has no name in %2").arg(v).arg(fileName(names));
         } else if (row.display == Display::FrameId && v != kNone) {
-            problem = artProblem(what + hex8(v), v >> 24, v & 0xFFFF);
+            problem = artProblem(what + hexText(v, 8), v >> 24, v & 0xFFFF);
         } else if (row.display == Display::Picture && v != kNoPicture) {
             problem = artProblem(row.name, kInventoryArtType, v);
         } else if (row.display == Display::ScriptId && v != kNone) {
@@ -97,7 +94,7 @@ void PrototypeChecker::checkReferences(const Record& record, const QByteArray& b
                               .arg(scriptLine(v))
                               .arg(GameNames::scriptList(), lines(*n));
         } else if (row.display == Display::ProtoId && row.offset != 0 && v != kNone) {
-            problem = prototypeProblem(what + hex8(v), v);
+            problem = prototypeProblem(what + hexText(v, 8), v);
         }
         if (!problem.isEmpty())
             out << problem;
