@@ -148,11 +148,26 @@ void FlagWord::add(QCheckBox* box, int position, QChar digit) {
     m_boxes.push_back({box, position, digit});
 }
 
+namespace {
+
+// The value of a hexadecimal digit; -1 for anything else.
+int digitValue(QChar c) {
+    const char16_t u = c.toUpper().unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    return u >= u'A' && u <= u'F' ? u - u'A' + 10 : -1;
+}
+
+} // namespace
+
 void FlagWord::decode() const {
     const QString word = m_text->text().left(kWordLength);
-    for (const Box& b : m_boxes)
-        if (b.position <= word.size() && word[b.position - 1] == b.digit)
+    for (const Box& b : m_boxes) {
+        const int bits = digitValue(b.digit);
+        const int at = b.position <= word.size() ? digitValue(word[b.position - 1]) : -1;
+        if (at >= 0 && (at & bits) == bits)
             b.box->setChecked(true);
+    }
 }
 
 void FlagWord::clear() const {
@@ -173,8 +188,13 @@ void FlagWord::change() {
 
 void FlagWord::flagchange(QCheckBox* box, QChar digit, int position) const {
     QString word = m_text->text();
-    if (position >= 1 && position <= word.size())
-        word[position - 1] = box->isChecked() ? digit : QLatin1Char('0');
+    const int bits = digitValue(digit);
+    const int at = position >= 1 && position <= word.size() ? digitValue(word[position - 1]) : -1;
+    if (at >= 0 && bits >= 0) {
+        // Only the box's own bits change: other flags sharing the digit stay as stored.
+        const int value = box->isChecked() ? at | bits : at & ~bits;
+        word[position - 1] = QString::number(value, 16).toUpper().front();
+    }
     if (word != m_text->text()) {
         m_text->setText(word); // the text-change cycle brings every box of the word in line
         return;

@@ -30,9 +30,9 @@ const std::vector<FlagBoxRow>& forUseFlagRows();
 const std::vector<FlagBoxRow>& individualFlagRows();
 
 // One flag word: a text of eight hexadecimal digits and the boxes that show it. A box stands
-// not for a bit but for one whole digit value at one digit position (1..8 from the left), as
-// modders have always read these words: it is checked exactly when that digit stands there,
-// and clicking it overwrites the whole digit.
+// for the bits of its digit value at its digit position (1..8 from the left): it is checked
+// when all of them are set, and clicking it sets or clears them alone, so flags that share a
+// digit with it are never lost.
 class FlagWord : public QObject {
     Q_OBJECT
 public:
@@ -40,10 +40,10 @@ public:
 
     void setText(QLineEdit* text) { m_text = text; }
     void add(QCheckBox* box, int position, QChar digit);
-    void decode() const; // checks the box whose digit stands at its position, never unchecks
+    void decode() const; // checks every box whose bits are all set, never unchecks
     void clear() const;  // unchecks every box of the word
     void change();       // the text-change cycle: alarm, clip to 8, clear, write back, decode
-    // The click on `box`: its digit (or "0" when now unchecked) replaces the one at `position`.
+    // The click on `box`: its bits at `position` are set when it is now checked, else cleared.
     void flagchange(QCheckBox* box, QChar digit, int position) const;
     QLineEdit* text() const { return m_text; }
 
@@ -68,7 +68,7 @@ class CommonFlags : public QObject {
 public:
     explicit CommonFlags(QWidget* parent);
 
-    void setcommonflags();   // decode Edit13: check every box whose digit matches (never unchecks)
+    void setcommonflags();   // decode Edit13: check every box whose bits are set (never unchecks)
     void clearflags();       // uncheck the 28 boxes; "Set Manually:" untouched
     void manualToggled();    // switch between box editing and typing
     void flagsTextChanged(); // the text-change cycle

@@ -1,7 +1,7 @@
-// The flag words driven through the mouse and the keyboard: each box stands for one whole
-// hexadecimal digit value at one position of the eight-digit text.
-#include "ui/flags.h"
+// The flag words driven through the mouse and the keyboard: each box stands for the bits of
+// its digit value at one position of the eight-digit text.
 #include "support/tempfolder.h"
+#include "ui/flags.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -44,20 +44,32 @@ const std::vector<Row>& rows() {
 
 using Numbers = std::vector<int>;
 
-// The boxes a text should check: the digit at each box's position, first eight characters.
+int nibble(QChar c) {
+    bool ok = false;
+    const int v = QString(c).toInt(&ok, 16);
+    return ok ? v : -1;
+}
+
+// The boxes a text should check: all bits of the box's digit set at its position, first eight
+// characters.
 Numbers decoded(Word word, const QString& text) {
     Numbers on;
-    for (const Row& r : rows())
+    for (const Row& r : rows()) {
+        const int bits = nibble(QLatin1Char(r.digit));
         if (r.word == word && r.position <= qMin(int(text.size()), 8) &&
-            text[r.position - 1] == QLatin1Char(r.digit))
+            (nibble(text[r.position - 1]) & bits) == bits)
             on.push_back(r.number);
+    }
     return on;
 }
 
-// A click overwrites the whole digit: its own when the box becomes checked, else "0".
+// A click sets the box's bits when it becomes checked, else clears them; the rest stays.
 QString afterClick(QString text, const Row& r, bool wasChecked) {
-    if (r.position <= text.size())
-        text[r.position - 1] = wasChecked ? QLatin1Char('0') : QLatin1Char(r.digit);
+    if (r.position <= text.size()) {
+        const int at = nibble(text[r.position - 1]), bits = nibble(QLatin1Char(r.digit));
+        text[r.position - 1] =
+            QString::number(wasChecked ? at & ~bits : at | bits, 16).toUpper().front();
+    }
     return text;
 }
 
@@ -234,32 +246,40 @@ TEST(FlagsStart, LockedUntilOpenThenOneWayOfEditing) {
     }
 }
 
-// Each text holds one digit; the box it checks is written out here, not taken from the table.
+// Each text holds one digit; the boxes it checks are written out here, not taken from the
+// table: a combined box's digit also sets the single bits it is made of.
 TEST_F(Flags, LoneDigitChecksExactlyItsBox) {
     const struct {
         Word word;
         const char* text;
-        int number;
+        Numbers numbers;
     } cases[] = {
-        {Common, "10000000", 21},     {Common, "20000000", 1},      {Common, "40000000", 22},
-        {Common, "80000000", 23},     {Common, "A0000000", 29},     {Common, "01000000", 24},
-        {Common, "02000000", 26},     {Common, "04000000", 27},     {Common, "08000000", 28},
-        {Common, "00010000", 5},      {Common, "00020000", 2},      {Common, "00040000", 3},
-        {Common, "00080000", 4},      {Common, "00001000", 8},      {Common, "00004000", 7},
-        {Common, "00008000", 6},      {Common, "00000100", 17},     {Common, "00000200", 18},
-        {Common, "00000400", 19},     {Common, "00000800", 20},     {Common, "00000010", 10},
-        {Common, "00000020", 9},      {Common, "00000040", 15},     {Common, "00000080", 16},
-        {Common, "00000001", 13},     {Common, "00000002", 14},     {Common, "00000004", 12},
-        {Common, "00000008", 11},     {ForUse, "0000B000", 31},     {ForUse, "00000800", 30},
-        {Individual, "00001000", 40}, {Individual, "00002000", 41}, {Individual, "00004000", 42},
-        {Individual, "00000100", 36}, {Individual, "00000200", 37}, {Individual, "00000400", 38},
-        {Individual, "00000800", 39}, {Individual, "00000020", 33}, {Individual, "00000040", 34},
-        {Individual, "00000080", 35}, {Individual, "00000002", 32},
+        {Common, "10000000", {21}},        {Common, "20000000", {1}},
+        {Common, "40000000", {22}},        {Common, "80000000", {23}},
+        {Common, "A0000000", {1, 23, 29}}, {Common, "01000000", {24}},
+        {Common, "02000000", {26}},        {Common, "04000000", {27}},
+        {Common, "08000000", {28}},        {Common, "00010000", {5}},
+        {Common, "00020000", {2}},         {Common, "00040000", {3}},
+        {Common, "00080000", {4}},         {Common, "00001000", {8}},
+        {Common, "00004000", {7}},         {Common, "00008000", {6}},
+        {Common, "00000100", {17}},        {Common, "00000200", {18}},
+        {Common, "00000400", {19}},        {Common, "00000800", {20}},
+        {Common, "00000010", {10}},        {Common, "00000020", {9}},
+        {Common, "00000040", {15}},        {Common, "00000080", {16}},
+        {Common, "00000001", {13}},        {Common, "00000002", {14}},
+        {Common, "00000004", {12}},        {Common, "00000008", {11}},
+        {ForUse, "0000B000", {31}},        {ForUse, "00000800", {30}},
+        {Individual, "00001000", {40}},    {Individual, "00002000", {41}},
+        {Individual, "00004000", {42}},    {Individual, "00000100", {36}},
+        {Individual, "00000200", {37}},    {Individual, "00000400", {38}},
+        {Individual, "00000800", {39}},    {Individual, "00000020", {33}},
+        {Individual, "00000040", {34}},    {Individual, "00000080", {35}},
+        {Individual, "00000002", {32}},
     };
     ASSERT_EQ(std::size(cases), rows().size());
     for (const auto& c : cases) {
         set(c.word, c.text);
-        EXPECT_EQ(checked(c.word), Numbers{c.number}) << c.text;
+        EXPECT_EQ(checked(c.word), c.numbers) << c.text;
     }
 }
 
@@ -271,21 +291,23 @@ TEST_F(Flags, DecodingExamples) {
         const char* shown; // the text after the change cycle
         Numbers checked;
     } cases[] = {
-        {Common, "A0000000", "A0000000", {29}},
-        {Common, "30000000", "30000000", {}},
-        {Common, "C0000000", "C0000000", {}},
+        {Common, "A0000000", "A0000000", {1, 23, 29}},
+        {Common, "30000000", "30000000", {21, 1}},
+        {Common, "C0000000", "C0000000", {22, 23}},
         {Common, "00700000", "00700000", {}},
         {Common, "00002000", "00002000", {}},
         {Common, "08000000", "08000000", {28}},
         {Common, "00000000", "00000000", {}},
-        {Common, "12345678", "12345678", {21, 26, 3, 11}},
+        {Common, "12345678", "12345678", {21, 26, 3, 8, 7, 18, 19, 10, 9, 15, 11}},
         {Common, "0000001", "0000001", {10}},
         {Common, "0000000812", "00000008", {11}},
+        {Common, "A0000008", "A0000008", {1, 23, 29, 11}}, // a real armor's word
         {ForUse, "0000B800", "0000B800", {31, 30}},
         {ForUse, "00009000", "00009000", {}},
         {ForUse, "0000B80012", "0000B800", {31, 30}},
-        {Individual, "00007F22", "00007F22", {33, 32}},
-        {Individual, "00007F", "00007F", {}},
+        {Individual, "00007F22", "00007F22", {40, 41, 42, 36, 37, 38, 39, 33, 32}},
+        {Individual, "00007F", "00007F", {40, 41, 42, 36, 37, 38, 39}},
+        {Individual, "000061E0", "000061E0", {41, 42, 36, 33, 34, 35}}, // a real critter's
     };
     for (const auto& c : cases) {
         set(c.word, c.text);
@@ -301,19 +323,25 @@ TEST_F(Flags, ClickExamples) {
         Numbers clicks;
         const char* result;
     } cases[] = {
-        {Common, "00020000", {3}, "00040000"},      // 50% replaces 25%
-        {Common, "A0000000", {23}, "80000000"},     // Flag 10 replaces Flag 15
-        {Common, "A0000000", {23, 23}, "00000000"}, // and unchecking it leaves "0"
-        {Common, "00080000", {2}, "00020000"},      // 25% replaces the yellow palette
+        {Common, "00020000", {3}, "00060000"},      // 50% joins 25%
+        {Common, "A0000000", {23}, "20000000"},     // Flag 10 off keeps the other bit
+        {Common, "A0000000", {23, 23}, "A0000000"}, // and back on
+        {Common, "00080000", {2}, "000A0000"},      // 25% joins the yellow palette
         {Common, "00080000", {4}, "00000000"},
-        {Common, "A0000000", {29}, "00000000"},
+        {Common, "A0000000", {29}, "00000000"}, // a combined box clears all its bits
+        {Common, "20000000", {29}, "A0000000"}, // and sets them all
+        {Common, "A0000008", {22}, "E0000008"}, // a real armor's word keeps its flags
         {Common, "00000000", {1, 5, 11}, "20010008"},
         {Common, "0000", {11}, "0000"}, // beyond the end of a short text nothing changes
         {ForUse, "00000000", {31, 30}, "0000B800"},
         {ForUse, "00009000", {31}, "0000B000"},
-        {Individual, "00007F22", {34}, "00007F42"},
         {Individual, "00007F22", {33}, "00007F02"},
-        {Individual, "00007F22", {40, 38}, "00001422"},
+        {Individual, "00007F22", {34}, "00007F62"},
+        {Individual, "00007F22", {40, 38}, "00006B22"},
+        {Individual, "000061E0", {33}, "000061C0"}, // a real critter's word keeps its flags
+        {Individual, "000061E0", {36}, "000060E0"},
+        {ForUse, "00008000", {31}, "0000B000"},
+        {ForUse, "0000B000", {31}, "00000000"},
     };
     for (const auto& c : cases) {
         set(c.word, c.start);
