@@ -302,4 +302,30 @@ QString checkField(const Record& record, const RecordRow& row, const QByteArray&
     return QString();
 }
 
+QString checkRange(const Record& record, const RecordRow& row) {
+    const QString most = QString::number(std::numeric_limits<std::int32_t>::max());
+    const auto range = [](const QString& low, const QString& high) {
+        return low + QStringLiteral(" .. ") + high;
+    };
+    switch (row.check) {
+    case RowCheck::None:
+    case RowCheck::FrameShift:
+        return QString();
+    case RowCheck::NotNegative:
+        return range(QStringLiteral("0"), most);
+    case RowCheck::Percent100:
+    case RowCheck::Intensity:
+        return range(QStringLiteral("0"), QStringLiteral("100"));
+    case RowCheck::LightRadius:
+        return range(QStringLiteral("0"), QStringLiteral("8"));
+    case RowCheck::Total:
+        return range(QStringLiteral("0"), row.bound >= 0 ? QString::number(row.bound) : most);
+    case RowCheck::MinDamage:
+        return range(QStringLiteral("0"), rowName(record, row.partner));
+    case RowCheck::MaxDamage:
+        return range(rowName(record, row.partner), most);
+    }
+    return QString();
+}
+
 } // namespace zantrel

@@ -139,4 +139,7 @@ std::uint32_t parseValue(const RecordRow& row, const QString& text, const QByteA
 // The row's check on the bytes as they would be saved; the message, or empty when it passes.
 QString checkField(const Record& record, const RecordRow& row, const QByteArray& bytes);
 
+// What the row's check takes, as the user types it ("0 .. 100"); empty for none.
+QString checkRange(const Record& record, const RecordRow& row);
+
 } // namespace zantrel

@@ -104,17 +104,6 @@ private:
 };
 
 // One tab of a tab bar; it has no object of its own.
-// A caption as read out: a mnemonic's "&" goes, "&&" is one "&" ("Light && Use").
-QString withoutMnemonic(const QString& caption) {
-    QString out;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
-            ++i;
-        out += caption[i];
-    }
-    return out;
-}
-
 class TabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
     TabAccessible(QTabBar* bar, int index) : m_bar(bar), m_index(index) {}
@@ -319,6 +308,17 @@ void nameComboEditors(QWidget* root) {
     for (QComboBox* box : root->findChildren<QComboBox*>())
         if (QLineEdit* typing = box->lineEdit(); typing && typing->accessibleName().isEmpty())
             typing->setAccessibleName(box->accessibleName());
+}
+
+// A caption as read out: a mnemonic's "&" goes, "&&" is one "&" ("Light && Use").
+QString withoutMnemonic(const QString& caption) {
+    QString out;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        out += caption[i];
+    }
+    return out;
 }
 
 } // namespace zantrel

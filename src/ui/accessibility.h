@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class QWidget;
 
 namespace zantrel {
@@ -21,5 +22,8 @@ void nameComboEditors(QWidget* root);
 // right within a row, going into each part (a group box, a page) where it lies. A row is the
 // first control left over and every one that starts beside it.
 void orderTabsByRows(QWidget* container);
+
+// A caption as read out: a mnemonic's "&" goes, "&&" is one "&" ("Light && Use").
+QString withoutMnemonic(const QString& caption);
 
 } // namespace zantrel

@@ -9,6 +9,7 @@
 #include "gamedata/lists.h"
 #include "gamedata/prototypes.h"
 #include "headerpanel.h"
+#include "markedfield.h"
 #include "prompter.h"
 #include "proto/document.h"
 #include "simplepages.h"
@@ -197,21 +198,32 @@ bool DocumentController::setvalues() {
     return true;
 }
 
-void DocumentController::save() {
+// Says why a save is refused: the first red field, brought forward on its tab.
+bool DocumentController::maySave() {
     updateValidity();
-    if (!m_document.isValid()) {
-        m_app.prompter->error(m_parts.window, QStringLiteral("Error!"), kCannotSave);
-        return;
+    if (m_document.isValid())
+        return true;
+    QString text = kCannotSave;
+    const MarkedField marked = findMarkedField(m_parts.pages);
+    if (marked.box) {
+        showMarkedField(marked);
+        text += tr("\n\nFirst marked field: \"%1\" on the tab \"%2\".")
+                    .arg(marked.box->accessibleName(), marked.tabs);
+        if (!marked.box->toolTip().isEmpty())
+            text += QLatin1Char('\n') + marked.box->toolTip();
     }
-    savefile(m_document.path(), false);
+    m_app.prompter->error(m_parts.window, QStringLiteral("Error!"), text);
+    return false;
+}
+
+void DocumentController::save() {
+    if (maySave())
+        savefile(m_document.path(), false);
 }
 
 void DocumentController::saveAs() {
-    updateValidity();
-    if (!m_document.isValid()) {
-        m_app.prompter->error(m_parts.window, QStringLiteral("Error!"), kCannotSave);
+    if (!maySave())
         return;
-    }
     const QString chosen =
         m_app.prompter->saveFile(m_parts.window, m_savePreset, kProtoFilter, QStringLiteral("pro"));
     if (!chosen.isEmpty())

@@ -51,6 +51,8 @@ public:
     bool mayReplaceDocument();
     void save();   // Save
     void saveAs(); // Save As
+    // The document may be saved; otherwise the user is told the first red field and its tab.
+    bool maySave();
     bool savefile(const QString& path, bool saveAs);
     void refreshDescription();   // name and script description of the open type
     void showTypePage(int type); // an object type 0..5 selects its page

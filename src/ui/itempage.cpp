@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 namespace zantrel {
@@ -73,6 +75,7 @@ private:
 
     void fieldChanged(const ItemField& field);
     void check(const ItemField& field);
+    bool untouched(const ItemField& field) const;
 
     void inventoryPicked();
     void drawInventory();
@@ -95,6 +98,7 @@ private:
     // is unchanged writes back its stored bytes.
     QByteArray m_bytes;
     QString m_filled[kItemFieldCount];
+    bool m_typed[kItemFieldCount] = {}; // typed into since the filling
     bool m_hasFilled = false;
     QStringList* m_fillMessages = nullptr; // while filling: messages already shown
 };
@@ -216,6 +220,8 @@ void ItemPage::connectFields() {
         QWidget* w = control(f.control);
         if (auto* e = qobject_cast<QLineEdit*>(w)) {
             connect(e, &QLineEdit::textChanged, this, [this, &f] { fieldChanged(f); });
+            connect(e, &QLineEdit::textEdited, this,
+                    [this, &f] { m_typed[&f - kItemFields] = true; });
         } else if (auto* c = qobject_cast<QCheckBox*>(w)) {
             connect(c, &QCheckBox::clicked, this, &TypePage::edited);
         } else if (f.offset == kKindOffset) {
@@ -246,6 +252,7 @@ void ItemPage::fill(const QByteArray& bytes) {
     m_inventoryList->clear();
     m_inventoryCount = 0;
     m_hasFilled = false;
+    std::fill(std::begin(m_typed), std::end(m_typed), false);
     const ListContents list = readListBytes(
         m_context.app->gameData().read(DataKind::InventoryArt, QStringLiteral("inven.lst")),
         ListMode::WholeLine);
@@ -393,11 +400,22 @@ void ItemPage::check(const ItemField& field) {
         if (partner)
             sum = std::int32_t(std::uint32_t(sum) + std::uint32_t(strToInt(partner->text())));
     }
-    const bool red = !itemCheckPasses(field.check, sum);
-    setMarked(box, red);
-    if (partner)
-        setMarked(partner, red);
+    const bool outside = !itemCheckPasses(field.check, sum);
+    // A value as the file stores it is saved as it is: marked, but never blocking.
+    const bool stored = outside && untouched(field);
+    const QString range = field.check == ItemCheck::FrameShift ? QStringLiteral("-1 .. 255")
+                                                               : QStringLiteral("0 .. 2147483647");
+    for (QLineEdit* marked : {box, partner})
+        if (marked) {
+            setMarked(marked, outside && !stored);
+            setStoredMark(marked, stored, storedNote(range));
+        }
     emit validityChanged();
+}
+
+bool ItemPage::untouched(const ItemField& field) const {
+    const int i = int(&field - kItemFields);
+    return !m_typed[i] && (!m_hasFilled || state(field) == m_filled[i]);
 }
 
 void ItemPage::inventoryPicked() {

@@ -33,6 +33,7 @@ struct RecordForm::Field {
     std::uint32_t stored = 0;       // the value filled from
     QString filled;                 // the state right after filling
     bool present = false;           // the bytes held the field
+    bool typed = false;             // the user typed into it since the filling
     int picked = -1;                // the list entry a guard falls back to
     std::function<bool(std::uint32_t)> guard;
 };
@@ -232,8 +233,10 @@ QWidget* RecordForm::makeControl(Field& f, QWidget* area) {
             f.edit->setMaxLength(4);
     }
     for (QLineEdit* e : {f.edit, f.tile})
-        if (e)
+        if (e) {
             connect(e, &QLineEdit::textChanged, this, [this, &f] { changed(f); });
+            connect(e, &QLineEdit::textEdited, this, [&f] { f.typed = true; });
+        }
     for (QComboBox* c : {f.combo, f.secondary})
         if (c)
             connect(c, &QComboBox::activated, this, [this, &f] { picked(f); });
@@ -281,6 +284,7 @@ void RecordForm::fillDefaults(const Names* names) {
 void RecordForm::fillField(Field& f, std::uint32_t stored, bool present) {
     f.stored = stored;
     f.present = present;
+    f.typed = false;
     for (QWidget* w : f.controls)
         w->setEnabled(present);
     if (!f.boxes.empty()) {
@@ -443,25 +447,39 @@ void RecordForm::showName(Field& f) {
     f.name->setText(name);
 }
 
-// Every field converted into the record as it would be saved, then each check on it.
+// Every field converted into the record as it would be saved, then each check on it. A value
+// the user has not changed is saved as stored, so its failing check marks it amber, not red.
 void RecordForm::recheck() {
     QByteArray candidate = m_bytes;
     const int length = recordLength(m_type, m_kind);
     if (candidate.size() < length)
         candidate.append(QByteArray(length - candidate.size(), '\0'));
     bool changedMarks = false;
+    const auto mark = [&changedMarks](const Field& f, bool red, bool stored, const QString& tip) {
+        for (QLineEdit* box : {f.edit, f.tile})
+            if (box) {
+                changedMarks |= setMarked(box, red);
+                setStoredMark(box, stored, tip);
+                if (!stored)
+                    box->setToolTip(tip);
+            }
+    };
+    Record record;
+    record.rows = recordRows(m_type, m_kind);
     std::vector<const Field*> converted;
     for (const auto& f : m_fields) {
         if (!f->present) { // nothing to judge: a mark from the last file goes
-            for (QLineEdit* box : {f->edit, f->tile})
-                if (box)
-                    changedMarks |= setMarked(box, false);
+            mark(*f, false, false, QString());
             continue;
         }
         try {
             setFieldValue(candidate, f->row.offset, f->row.width, value(*f));
             converted.push_back(f.get());
         } catch (const UserError& e) {
+            if (untouched(*f)) {
+                mark(*f, false, true, e.text());
+                continue;
+            }
             for (QLineEdit* box : {f->edit, f->tile})
                 if (box && !isHalfTyped(box->text())) {
                     changedMarks |= setMarked(box, true);
@@ -469,18 +487,18 @@ void RecordForm::recheck() {
                 }
         }
     }
-    Record record;
-    record.rows = recordRows(m_type, m_kind);
     for (const Field* f : converted) {
         const QString problem = checkField(record, f->row, candidate);
-        for (QLineEdit* box : {f->edit, f->tile})
-            if (box) {
-                changedMarks |= setMarked(box, !problem.isEmpty());
-                box->setToolTip(problem);
-            }
+        const bool stored = !problem.isEmpty() && untouched(*f);
+        mark(*f, !problem.isEmpty() && !stored, stored,
+             stored ? storedNote(checkRange(record, f->row)) : problem);
     }
     if (changedMarks)
         emit validityChanged();
+}
+
+bool RecordForm::untouched(const Field& f) const {
+    return !f.typed && !f.filled.isNull() && state(f) == f.filled;
 }
 
 } // namespace zantrel

@@ -77,6 +77,7 @@ private:
     void picked(Field& f);
     void showName(Field& f);
     void recheck();
+    bool untouched(const Field& f) const; // as filled, and never typed into
 
     int m_type;
     int m_kind;

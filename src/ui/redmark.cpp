@@ -1,6 +1,7 @@
 #include "redmark.h"
 
 #include <QLineEdit>
+#include <QObject>
 #include <QString>
 #include <QStyle>
 #include <QVariant>
@@ -10,6 +11,18 @@ namespace zantrel {
 namespace {
 
 const char* const kMarkedProperty = "marked";
+const char* const kStoredProperty = "stored";
+
+bool setProperty(QLineEdit* edit, const char* property, bool on) {
+    if (edit->property(property).toBool() == on)
+        return false;
+    edit->setProperty(property, on);
+    // The theme's rule for the property paints it: the style must read the box anew.
+    edit->style()->unpolish(edit);
+    edit->style()->polish(edit);
+    edit->update();
+    return true;
+}
 
 } // namespace
 
@@ -22,14 +35,27 @@ bool isMarked(const QLineEdit* edit) {
 }
 
 bool setMarked(QLineEdit* edit, bool red) {
-    if (isMarked(edit) == red)
-        return false;
-    edit->setProperty(kMarkedProperty, red);
-    // The theme's rule for the property paints it: the style must read the box anew.
-    edit->style()->unpolish(edit);
-    edit->style()->polish(edit);
-    edit->update();
-    return true;
+    const bool changed = setProperty(edit, kMarkedProperty, red);
+    if (red)
+        setStoredMark(edit, false); // one mark at a time: red wins
+    return changed;
+}
+
+bool setStoredMark(QLineEdit* edit, bool stored, const QString& tooltip) {
+    const bool changed = setProperty(edit, kStoredProperty, stored);
+    if (stored)
+        edit->setToolTip(tooltip);
+    else if (changed)
+        edit->setToolTip(QString());
+    return changed;
+}
+
+bool hasStoredMark(const QLineEdit* edit) {
+    return edit->property(kStoredProperty).toBool();
+}
+
+QString storedNote(const QString& range) {
+    return QObject::tr("as stored, outside %1").arg(range);
 }
 
 bool isHalfTyped(const QString& text) {

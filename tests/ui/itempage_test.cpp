@@ -1,9 +1,9 @@
 // The "Items" page through the editor window: generated items, inventory lists, palettes and
 // frame files in temporary game folders; what is shown, painted and saved.
-#include "ui/headerpanel.h"
-#include "ui/editorwindow.h"
 #include "support/gamedata.h"
 #include "support/shellfixture.h"
+#include "ui/editorwindow.h"
+#include "ui/headerpanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -231,7 +231,11 @@ TEST(ItemPage, OutOfRangeFieldsTurnRedAndStopTheSave) {
         if (c.red) {
             ASSERT_EQ(e.prompter.messages.size(), 1u);
             EXPECT_EQ(e.prompter.messages[0].title, "Error!");
-            EXPECT_EQ(e.prompter.messages[0].text, "Cannot save file. Please check marked fields");
+            EXPECT_TRUE(e.prompter.messages[0].text.startsWith(
+                QStringLiteral("Cannot save file. Please check marked fields\n\nFirst marked "
+                               "field: \"%1\" on the tab \"Items / Common Stats\".")
+                    .arg(e.edit(c.edit)->accessibleName())))
+                << e.prompter.messages[0].text.toStdString();
             EXPECT_EQ(e.saved().toHex(), original.toHex());
             // An unfinished text is not judged; a number in range clears the mark.
             for (const char* unfinished : {"-", ""}) {

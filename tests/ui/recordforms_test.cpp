@@ -341,8 +341,12 @@ TEST(RecordForms, ValuesTheGameWouldNotTakeTurnRedAndStopTheSave) {
         EXPECT_EQ(e.w->fieldsValid(), !c.red) << c.control << " " << c.text;
         e.save();
         if (c.red) {
-            EXPECT_EQ(e.prompter.texts().join(" | "),
-                      "Cannot save file. Please check marked fields");
+            const QString text = e.prompter.texts().join(" | ");
+            EXPECT_TRUE(text.startsWith(QStringLiteral("Cannot save file. Please check marked "
+                                                       "fields\n\nFirst marked field: \"%1")
+                                            .arg(box->accessibleName().section(", ", 0, 0))))
+                << text.toStdString();
+            EXPECT_TRUE(text.endsWith(QLatin1Char('\n') + box->toolTip())) << text.toStdString();
             EXPECT_EQ(e.saved().toHex(), original.toHex());
         } else {
             EXPECT_TRUE(e.prompter.messages.empty())
@@ -371,4 +375,64 @@ TEST(RecordForms, ShortFilesKeepTheirLengthAndTheFieldsTheyLack) {
     QByteArray expected = original;
     setFieldValue(expected, 61, 4, 3);
     EXPECT_EQ(e.saved().toHex(), expected.toHex());
+}
+
+// Real items store values outside the checks (charges CC CC CC CC, EMP resistance 500, a
+// negative price): left alone they are marked amber and saved as stored; typed into, they are
+// judged like any value, and the refusal names the field and shows its tab.
+TEST(RecordForms, StoredValuesOutsideTheirChecksNeverStopASave) {
+    const struct {
+        Kind kind;
+        int offset;
+        std::uint32_t stored;
+        const char* control;
+        const char* range;
+        const char* tab;
+    } cases[] = {
+        {{0, 5}, 65, 0xCCCCCCCCu, "MiscItemCharges", "0 .. 2147483647", "Items / Misc"},
+        {{0, 0}, 81, 500, "ArmorDamageResistanceEMP", "0 .. 100", "Items / Armor"},
+        {{0, 0}, 48, 0xFFFFFFFFu, "Edit116", "0 .. 2147483647", "Items / Common Stats"},
+    };
+    for (const auto& c : cases) {
+        FormEditor e;
+        QByteArray original = record(c.kind);
+        setFieldValue(original, c.offset, 4, c.stored);
+        e.openRecord(original);
+        QLineEdit* box = e.find<QLineEdit>(c.control);
+        ASSERT_TRUE(box) << c.control;
+        EXPECT_TRUE(hasStoredMark(box)) << c.control;
+        EXPECT_FALSE(isMarked(box)) << c.control;
+        EXPECT_EQ(box->toolTip(), QStringLiteral("as stored, outside %1").arg(c.range));
+        e.save();
+        EXPECT_EQ(e.saved().toHex(), original.toHex()) << c.control;
+
+        // Another field changed: saved, the odd value written back as stored.
+        QLineEdit* price = e.find<QLineEdit>("Edit116");
+        QLineEdit* other = box == price ? e.find<QLineEdit>("Edit115") : price;
+        other->selectAll();
+        QTest::keyClicks(other, "77");
+        e.save();
+        QByteArray expected = original;
+        setFieldValue(expected, box == price ? 44 : 48, 4, 77);
+        EXPECT_EQ(e.saved().toHex(), expected.toHex()) << c.control;
+        EXPECT_TRUE(e.prompter.messages.empty()) << e.prompter.texts().join(" | ").toStdString();
+
+        // Typed into, the same text is judged: red, and the save says where.
+        auto* inner = e.find<QTabWidget>("PageControl3");
+        inner->setCurrentIndex(0);
+        const QString shown = box->text();
+        box->selectAll();
+        QTest::keyClicks(box, shown);
+        EXPECT_TRUE(isMarked(box)) << c.control;
+        EXPECT_FALSE(hasStoredMark(box)) << c.control;
+        e.save();
+        EXPECT_EQ(e.saved().toHex(), expected.toHex()) << c.control;
+        ASSERT_EQ(e.prompter.messages.size(), 1u) << c.control;
+        EXPECT_TRUE(e.prompter.messages[0].text.startsWith(
+            QStringLiteral("Cannot save file. Please check marked fields\n\nFirst marked field: "
+                           "\"%1\" on the tab \"%2\".")
+                .arg(box->accessibleName(), QLatin1String(c.tab))))
+            << e.prompter.messages[0].text.toStdString();
+        EXPECT_TRUE(inner->currentWidget()->isAncestorOf(box)) << c.control;
+    }
 }
