@@ -55,9 +55,10 @@ QString fileErrorText(int posixError) {
     case ENOENT:
     case ENOTDIR:
         return QStringLiteral("File not found");
+    case EISDIR:
+        return QStringLiteral("This is a folder, not a file");
     case EACCES:
     case EPERM:
-    case EISDIR:
     case EROFS:
         return QStringLiteral("File access denied");
     case ENAMETOOLONG:

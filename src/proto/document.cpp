@@ -87,8 +87,8 @@ QByteArray resizedRecord(QByteArray bytes, int length) {
 
 QByteArray applyFields(QByteArray base, const QList<FieldWrite>& fields) {
     for (const FieldWrite& f : fields) {
-        if (f.untouched && f.offset + f.width > base.size())
-            continue;
+        if (f.offset + f.width > base.size())
+            continue; // a short file keeps its length: what it lacks is never written
         hexToField(base, f.offset, f.width, f.hex);
     }
     return base;

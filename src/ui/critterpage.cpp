@@ -317,8 +317,14 @@ void CritterPage::fill(const QByteArray& bytes) {
 
     // On a failure the filling still goes on, so that no box keeps the last prototype's value;
     // the first failure is reported at the end and the document cannot be saved.
-    for (Slot& s : m_slots)
+    for (Slot& s : m_slots) {
         fillSlot(s, bytes);
+        // A field the short file does not hold wholly is shown, never edited nor written.
+        const bool present = s.field->offset + fieldWidth(s.field->shown) <= bytes.size();
+        for (QWidget* w : {static_cast<QWidget*>(s.edit), static_cast<QWidget*>(s.combo)})
+            if (w)
+                setAbsent(w, !present);
+    }
     for (const Slot& s : m_slots)
         if (s.field->shown == Shown::BodyType || s.field->shown == Shown::KillType)
             lookUp(s);

@@ -29,6 +29,8 @@
 namespace zantrel {
 
 namespace {
+constexpr int kHeaderMinimum = 12; // object id, text id, frame id
+constexpr int kLastObjectType = 5; // misc
 const QString kCannotSave = QStringLiteral("Cannot save file. Please check marked fields");
 const QString kProtoFilter = QStringLiteral("Fallout PROTO (*.pro)|*.pro");
 // Asked as closing asks: "Changes are not saved. Do you really want to open a file?"
@@ -46,6 +48,12 @@ void DocumentController::showError(const QString& text, const QString& path) {
 }
 
 void DocumentController::showTypePage(int type) {
+    // An unknown type has no page: none is shown, whatever the object type box says, so no
+    // page shows the values of another file.
+    const bool known = m_document.type() <= kLastObjectType;
+    m_parts.pages->setVisible(known);
+    if (!known)
+        return;
     m_parts.pages->setCurrentIndex(type);
     for (int i = 0; i < 6; ++i)
         m_parts.pages->setTabEnabled(i, i == type);
@@ -124,6 +132,11 @@ void DocumentController::openGameFile(const QString& relative) {
 }
 
 bool DocumentController::openBytes(const QString& path, const QByteArray& bytes, bool archived) {
+    // Less than the object id, text id and frame id is no prototype: the open one stays.
+    if (bytes.size() < kHeaderMinimum) {
+        showError(tr("Not a prototype: the file holds only %1 bytes").arg(bytes.size()), path);
+        return false;
+    }
     m_document.load(path, bytes, archived);
     bool ok = readLists();
     if (ok) {
@@ -184,6 +197,15 @@ bool DocumentController::setvalues() {
     if (!header->fill(m_document.bytes()))
         return false; // an object type the panel cannot show stopped the filling
     header->flags()->setcommonflags();
+    if (m_document.type() > kLastObjectType) {
+        showTypePage(0);
+        header->edit(6)->setText(tr("Unknown"));
+        m_app.prompter->error(m_parts.window, tr("Warning"),
+                              AppContext::withPath(tr("Unknown object type %1: only the header "
+                                                      "is shown")
+                                                       .arg(m_document.type()),
+                                                   m_document.path()));
+    }
     refreshDescription();
     if (TypePage* page = typePage()) {
         try {
@@ -259,6 +281,8 @@ bool DocumentController::savefile(const QString& path, bool saveAs) {
 }
 
 void DocumentController::refreshDescription() {
+    if (m_document.type() > kLastObjectType)
+        return; // no page, so no description box
     HeaderPanel* header = m_parts.header;
     const GameData& data = m_app.gameData();
     try {

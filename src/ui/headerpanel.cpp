@@ -8,6 +8,7 @@
 #include "proto/document.h"
 #include "proto/fieldcodec.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -290,6 +291,8 @@ void HeaderPanel::objectTypeChanged() {
     if (zeroIfEmpty(e))
         return;
     emit edited();
+    if (m_document.type() > 5)
+        return; // a file of an unknown type shows its header alone, whatever is typed here
     const std::int32_t type = strToInt(e->text());
     if (type >= 0 && type <= 5) {
         m_edits[6]->setText(QLatin1String(kTypeNames[type]));
@@ -419,8 +422,21 @@ bool HeaderPanel::fill(const QByteArray& bytes) {
         if (m_failed)
             return false;
         m_filled[o.number] = m_edits[o.number]->text();
+        if (o.offset + o.width > bytes.size())
+            disableAbsent(o.number); // enableForOpen enables it again for the next file
     }
     return true;
+}
+
+// A word the short file does not hold is shown, never edited nor written.
+void HeaderPanel::disableAbsent(int number) {
+    m_edits[number]->setEnabled(false);
+    if (number == 5)
+        m_scriptList->setEnabled(false);
+    if (number == 13)
+        for (QWidget* w :
+             {static_cast<QWidget*>(m_flags->panel()), static_cast<QWidget*>(m_flags->manual())})
+            w->setEnabled(false);
 }
 
 QList<FieldWrite> HeaderPanel::fieldWrites() const {

@@ -75,6 +75,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void disableAbsent(int number);
     void buildFormatButtons(); // Decimal and HEX
     void buildFileButtons();   // Open, Save, As...
     void buildBoxes();         // the numbered boxes and their captions

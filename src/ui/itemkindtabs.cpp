@@ -18,8 +18,12 @@ const char* const kKindTabs[] = {"Weapon", "Armor", "Container", "Misc", "Ammo",
 
 ItemKindTabs::ItemKindTabs(QTabWidget* tabs, AppContext& app)
     : QObject(tabs), m_tabs(tabs), m_app(app), m_kinds(0, [this](int shown) {
-          for (int k = 0; k < kItemKinds; ++k)
+          // A hidden tab is disabled too: the tab bar's keys and Ctrl+Tab pass over disabled
+          // tabs, not over hidden ones.
+          for (int k = 0; k < kItemKinds; ++k) {
               m_tabs->setTabVisible(m_kindTabs[k], k == shown);
+              m_tabs->setTabEnabled(m_kindTabs[k], k == shown);
+          }
       }) {
     RecordForm* forms[kItemKinds] = {};
     for (const char* t : kKindTabs) {
@@ -27,6 +31,7 @@ ItemKindTabs::ItemKindTabs(QTabWidget* tabs, AppContext& app)
         page->setObjectName(QStringLiteral("TabSheet_") + QLatin1String(t));
         const int at = m_tabs->addTab(page, QLatin1String(t));
         m_tabs->setTabVisible(at, false);
+        m_tabs->setTabEnabled(at, false);
         for (int k = 0; k < kItemKinds; ++k)
             if (QLatin1String(kItemTypes[k]) == QLatin1String(t)) {
                 m_kindTabs[k] = at;

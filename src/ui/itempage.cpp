@@ -261,6 +261,12 @@ void ItemPage::fill(const QByteArray& bytes) {
 
     for (int i : kItemFillOrder)
         apply(kItemFields[i], bytes);
+    // A field the short file does not hold wholly is shown, never edited nor written.
+    for (const ItemField& f : kItemFields) {
+        QWidget* w = f.display == ItemDisplay::Picture ? m_inventoryList : control(f.control);
+        if (w && f.display != ItemDisplay::ArtType)
+            setAbsent(w, f.offset + f.width > bytes.size());
+    }
     m_bytes = bytes;
     for (int i = 0; i < kItemFieldCount; ++i)
         m_filled[i] = state(kItemFields[i]);

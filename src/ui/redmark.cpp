@@ -58,6 +58,17 @@ QString storedNote(const QString& range) {
     return QObject::tr("as stored, outside %1").arg(range);
 }
 
+void setAbsent(QWidget* control, bool absent) {
+    const char* const property = "absent";
+    if (absent && control->isEnabledTo(control->parentWidget())) {
+        control->setEnabled(false);
+        control->setProperty(property, true);
+    } else if (!absent && control->property(property).toBool()) {
+        control->setEnabled(true);
+        control->setProperty(property, false);
+    }
+}
+
 bool isHalfTyped(const QString& text) {
     return text.isEmpty() || text == QLatin1String("-");
 }

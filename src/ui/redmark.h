@@ -3,6 +3,7 @@
 #include <QColor>
 
 class QLineEdit;
+class QWidget;
 class QString;
 
 namespace zantrel {
@@ -22,6 +23,10 @@ bool hasStoredMark(const QLineEdit* edit);
 
 // The tooltip of such a value: "as stored, outside 0 .. 100".
 QString storedNote(const QString& range);
+
+// A control of a field that the short file does not hold wholly: disabled while absent, and
+// enabled again for a file that holds it, unless it was disabled for a reason of its own.
+void setAbsent(QWidget* control, bool absent);
 
 // A number still being typed ("" or a lone "-"): the range checks leave the marks as they are.
 bool isHalfTyped(const QString& text);

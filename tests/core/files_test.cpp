@@ -52,7 +52,7 @@ TEST(ReadFileBytes, ReportsTheFileLayersTexts) {
     } cases[] = {
         {t.file("missing.lst"), "File not found"},
         {t.file("no/such/folder/x.lst"), "File not found"},
-        {t.mkdir("folder.lst"), "File access denied"},
+        {t.mkdir("folder.lst"), "This is a folder, not a file"},
         {QString(), "Invalid filename"},
         {good + "/x", "File not found"},     // a file where a folder should be
         {"/dev/zero", "File access denied"}, // never read forever

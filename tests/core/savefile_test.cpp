@@ -122,7 +122,7 @@ TEST(SaveFile, FaultsBeforeWritingTouchNothing) {
         QString path;
         const char* text;
     } cases[] = {
-        {t.mkdir("folder.pro"), "File access denied"},
+        {t.mkdir("folder.pro"), "This is a folder, not a file"},
         {t.write("plain", "x") + "/a.pro", "File not found"},
         {t.file("no/such/folder/a.pro"), "File not found"},
     };

@@ -209,7 +209,7 @@ TEST(DatArchive, OpensOnlyRegularFiles) {
         const char* text;
     } cases[] = {
         {t.file("missing.dat"), "File not found"},
-        {t.mkdir("folder.dat"), "File access denied"},
+        {t.mkdir("folder.dat"), "This is a folder, not a file"},
         {fifo, "File access denied"}, // never waits for a writer
         {QString(), "Invalid filename"},
     };

@@ -66,7 +66,7 @@ TEST(ReadList, UnreadableFilesStopWithTheFileError) {
         readlist(t.mkdir("dir.lst"), ListMode::First12);
         ADD_FAILURE();
     } catch (const UserError& e) {
-        EXPECT_EQ(e.text(), "File access denied");
+        EXPECT_EQ(e.text(), "This is a folder, not a file");
     }
 }
 

@@ -55,7 +55,7 @@ TEST(Document, FailedWritesReportAndKeepTheOldFile) {
         const char* text;
     } cases[] = {
         {"missing folder", t.file("none/a.pro"), "File not found"},
-        {"folder in the way", t.mkdir("dir.pro"), "File access denied"},
+        {"folder in the way", t.mkdir("dir.pro"), "This is a folder, not a file"},
     };
     for (const auto& c : cases) {
         try {

@@ -115,5 +115,5 @@ TEST(RecentFiles, AFileThatCannotBeReadIsReportedAndNothingWritten) {
     EXPECT_FALSE(QFileInfo::exists(t.file("missing.ini")));
     const QString folder = t.mkdir("zantrel.ini"); // a folder where the file should be
     EXPECT_EQ(errorOf([&] { saveRecentFiles(folder, {"/a.pro"}); }),
-              "File access denied @ " + folder);
+              "This is a folder, not a file @ " + folder);
 }

@@ -168,6 +168,7 @@ TEST(Accessibility, HiddenTabsAreReportedInvisibleAndTabBarsNamedByTheirPages) {
     while (item->isTabVisible(hidden))
         ++hidden;
     item->setTabVisible(hidden, true);
+    item->setTabEnabled(hidden, true); // as a kind's tab is shown
     EXPECT_TRUE(shownTabs().contains(item->tabText(hidden)));
     bar->child(hidden)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(item->currentIndex(), hidden);

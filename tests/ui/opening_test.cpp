@@ -381,7 +381,7 @@ TEST(Recent, AFileThatCannotBeOpenedIsReportedAndLeavesTheListOnlyWhenGone) {
         const char* name;
         bool gone; // else a folder stands in its place
         QString message;
-    } cases[] = {{"gone", true, "File not found"}, {"a folder", false, "File access denied"}};
+    } cases[] = {{"gone", true, "File not found"}, {"a folder", false, "This is a folder, not a file"}};
     for (const auto& c : cases) {
         EditorFixture e;
         writePassingSettings(e);
@@ -408,7 +408,7 @@ TEST(Recent, WithoutASettingsFileOrWithOneThatCannotBeWritten) {
         bool folderInTheWay; // else no settings file yet
         QStringList messages;
     } cases[] = {{"before the first start wrote it", false, {}},
-                 {"a folder where it should be", true, {"File access denied\n"}}};
+                 {"a folder where it should be", true, {"This is a folder, not a file\n"}}};
     for (const auto& c : cases) {
         EditorFixture e;
         if (c.folderInTheWay)
