@@ -11,7 +11,8 @@
 
 using namespace zantrel;
 
-TEST(Document, FieldsApplyButUntouchedOnesPastTheEndAreLeftOut) {
+// A short file keeps its length: a field past its end is never written, typed or not.
+TEST(Document, FieldsApplyButNoneLiesPastTheEnd) {
     const QByteArray tile =
         QByteArray::fromHex("04000001000000640400000000000000000000000000000800000000");
     ASSERT_EQ(tile.size(), 28);
@@ -21,12 +22,11 @@ TEST(Document, FieldsApplyButUntouchedOnesPastTheEndAreLeftOut) {
         QByteArray expected;
     } cases[] = {
         {"untouched script past the end", {{28, 4, "FFFFFFFF", true}}, tile},
-        {"typed script past the end",
-         {{28, 4, "00000003", false}},
-         tile + QByteArray::fromHex("00000003")},
+        {"typed script past the end", {{28, 4, "00000003", false}}, tile},
         {"untouched field inside", {{2, 2, "0001", true}}, tile},
         {"changed id", {{2, 2, "0102", false}}, QByteArray::fromHex("04000102") + tile.mid(4)},
         {"partly past the end", {{26, 4, "AABBCCDD", true}}, tile},
+        {"typed, partly past the end", {{26, 4, "AABBCCDD", false}}, tile},
     };
     for (const auto& c : cases)
         EXPECT_EQ(applyFields(tile, c.fields).toHex(), c.expected.toHex()) << c.name;
