@@ -147,6 +147,8 @@ void ItemPage::kindPicked() {
         return;
     }
     m_kindIndex = to;
+    // The size box tells the length the save will write.
+    m_size->setText(QString::number(savedLength(int(m_bytes.size()))) + QStringLiteral(" bytes"));
     emit edited();
 }
 

@@ -300,9 +300,13 @@ void RecordForm::fillField(Field& f, std::uint32_t stored, bool present) {
         f.tile->setText(!present ? QString()
                         : none   ? QStringLiteral("-1")
                                  : QString::number(stored & 0x3FFFFFF));
+    } else if (f.name) {
+        // An id box shows and reads eight hex digits, none included, so that what is typed
+        // is read in the notation shown.
+        f.edit->setText(present ? hexText(stored, 8) : QString());
+        showName(f);
     } else {
         f.edit->setText(present ? showStored(f.row, stored) : QString());
-        showName(f);
     }
 }
 

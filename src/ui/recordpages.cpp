@@ -31,6 +31,7 @@ private:
     int m_type;
     PageContext m_context;
     QLineEdit* m_size;
+    int m_length = 0; // the file's, as opened
     FormNames m_names;
     RecordForm* m_common = nullptr;
     QGroupBox* m_kindBoxes[kSceneryKinds] = {};
@@ -53,6 +54,8 @@ RecordPage::RecordPage(QWidget* page, int type, const PageContext& context, QLin
         if (!m_kinds.change(int(to), *m_context.app->prompter, m_page->window(), m_names.names()))
             return false;
         emit validityChanged();
+        // The size box tells the length the save will write.
+        m_size->setText(QString::number(savedLength(m_length)) + QStringLiteral(" bytes"));
         return true;
     });
     for (int k = 0; k < kSceneryKinds; ++k) {
@@ -73,6 +76,7 @@ RecordForm* RecordPage::addForm(QWidget* box, int kind, const FormLayout& layout
 }
 
 void RecordPage::fill(const QByteArray& bytes) {
+    m_length = int(bytes.size());
     m_size->setText(QString::number(bytes.size()) + QStringLiteral(" bytes"));
     const Names* names = m_names.renew(m_context.app->gameData());
     m_common->fill(bytes, names);

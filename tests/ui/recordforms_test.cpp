@@ -279,6 +279,10 @@ TEST(RecordForms, ChangingTheKindAsksOnceAndCancelKeepsTheOldKind) {
             const bool shown =
                 c.from.type == 0 ? tabs->isTabVisible(tabs->indexOf(tab)) : !tab->isHidden();
             EXPECT_EQ(shown, accept) << c.newTab;
+            // The size box tells what the save will write.
+            const QString sizeBox = c.from.type == 0 ? "Edit118" : "Edit10";
+            EXPECT_EQ(e.find<QLineEdit>(sizeBox)->text(),
+                      QString("%1 bytes").arg(accept ? c.newLength : original.size()));
             e.save();
             ASSERT_EQ(e.prompter.messages.size(), 1u)
                 << e.prompter.texts().join(" | ").toStdString();
@@ -434,5 +438,27 @@ TEST(RecordForms, StoredValuesOutsideTheirChecksNeverStopASave) {
                 .arg(box->accessibleName(), QLatin1String(c.tab))))
             << e.prompter.messages[0].text.toStdString();
         EXPECT_TRUE(inner->currentWidget()->isAncestorOf(box)) << c.control;
+    }
+}
+
+// Every prototype id box shows and reads eight hex digits, none as FFFFFFFF: what is typed is
+// read in the notation shown.
+TEST(RecordForms, PrototypeIdBoxesShowAndReadHex) {
+    for (const Kind& k : kKinds) {
+        for (const RecordRow& row : recordRows(k.type, k.kind)) {
+            if (row.display != D::ProtoId || !formRow(row))
+                continue;
+            FormEditor e;
+            QByteArray original = record(k);
+            setFieldValue(original, row.offset, 4, 0xFFFFFFFFu);
+            e.openRecord(original);
+            auto* box = e.find<QLineEdit>(row.control);
+            ASSERT_TRUE(box) << row.control.toStdString();
+            EXPECT_EQ(box->text(), "FFFFFFFF") << row.control.toStdString();
+            box->selectAll();
+            QTest::keyClicks(box, "33");
+            e.save();
+            EXPECT_EQ(fieldValue(e.saved(), row.offset, 4), 0x33u) << row.control.toStdString();
+        }
     }
 }
