@@ -42,13 +42,14 @@ FormLayout drug() {
 }
 
 FormLayout weapon() {
+    // The lists of long names take a whole line each, so that no name is cut.
     FormLayout l;
-    l.items = {{57, "Animation:"},     {69, "Damage type:"},     {61, "Min damage:"},
-               {65, "Max damage:"},    {73, "Range 1:"},         {77, "Range 2:"},
-               {89, "AP cost 1:"},     {93, "AP cost 2:"},       {85, "Min strength:"},
-               {105, "Burst rounds:"}, {109, "Caliber:"},        {117, "Magazine:"},
-               {97, "Crit. failure:"}, {121, "Sound id:"},       {101, "Perk:", true},
-               {113, "Ammo:", true},   {81, "Projectile:", true}};
+    l.items = {{57, "Animation:", true}, {69, "Damage type:", true}, {61, "Min damage:"},
+               {65, "Max damage:"},      {73, "Range 1:"},           {77, "Range 2:"},
+               {89, "AP cost 1:"},       {93, "AP cost 2:"},         {85, "Min strength:"},
+               {105, "Burst rounds:"},   {117, "Magazine:"},         {97, "Crit. failure:"},
+               {109, "Caliber:", true},  {121, "Sound id:"},         {101, "Perk:", true},
+               {113, "Ammo:", true},     {81, "Projectile:", true}};
     return l;
 }
 
@@ -65,7 +66,7 @@ FormLayout itemKindLayout(int kind) {
     case 3:
         return weapon();
     case 4:
-        return {{{57, "Caliber:"},
+        return {{{57, "Caliber:", true},
                  {61, "Quantity:"},
                  {65, "AC modifier:"},
                  {69, "DR modifier:"},

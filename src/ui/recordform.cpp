@@ -84,6 +84,8 @@ QComboBox* comboBox(QWidget* parent, const QString& object, const QString& acces
     c->setObjectName(object);
     c->setAccessibleName(accessible);
     c->setMaxVisibleItems(20);
+    // Lists are filled at each opening: the box follows its longest entry, so no name is cut.
+    c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return c;
 }
 
