@@ -136,9 +136,11 @@ void EditorWindow::buildFrame(QWidget* client) {
     m_treeButton->addPressedPicture(QStringLiteral("Image7"),
                                     QStringLiteral(":/skins/tree_pressed.png"));
     m_treeButton->setLatching(true);
+    // The tree is shown or not: the window, the check mark and the button's latch are one
+    // state, however it is opened or closed.
+    connect(m_treeAction, &QAction::toggled, m_treeButton, &PictureButton::setLatched);
     connect(m_treeButton, &PictureButton::pressed, this, [this] {
-        m_treeButton->setLatched(!m_treeButton->latched());
-        toggleTree();
+        toggleTree(); // the latch follows the "Tree" action's check mark
     });
 
     m_settingsButton =

@@ -200,8 +200,13 @@ QString FileTreeWindow::selectedFile() const {
 void FileTreeWindow::takeKeyboard() {
     raise();
     activateWindow();
-    if (!m_hadKeyboard)
-        m_fileList->setFocus(Qt::OtherFocusReason);
+    if (!m_hadKeyboard) {
+        // The folder list takes the keyboard with its entry current, so that Down and Enter
+        // act at once.
+        if (!m_folderList->currentItem() && m_folderList->count() > 0)
+            m_folderList->setCurrentRow(0);
+        m_folderList->setFocus(Qt::OtherFocusReason);
+    }
     m_hadKeyboard = true;
 }
 
