@@ -1,14 +1,15 @@
 // Prototypes laid out the way the game writes them: script ids with their type byte, tiles
 // with their own header, misc objects without a script; and saving against the file on disk.
-#include "ui/flags.h"
-#include "ui/simplepages.h"
 #include "support/clicks.h"
 #include "support/editorfixture.h"
+#include "ui/flags.h"
+#include "ui/simplepages.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <gtest/gtest.h>
 
 using namespace zantrel;
@@ -164,4 +165,35 @@ TEST(RealFiles, SavePatchesTheFileOnDiskAndSaveAsWritesTheOpenedBytes) {
     e.write("w.pro", withWord(onDisk, 40, "77"));
     e.save();
     EXPECT_EQ(fileBytes(path).toHex(), withWord(withWord(onDisk, 40, "77"), 4, "000000C9").toHex());
+}
+
+// Real words combine flags in one digit: a click changes its own bits alone.
+TEST(RealFiles, AFlagClickKeepsTheOtherFlagsOfItsDigit) {
+    const struct {
+        int type, length, offset;
+        const char* stored;
+        const char* box;
+        const char* written;
+    } cases[] = {
+        {1, 416, 44, "000061E0", "CheckBox33", "000061C0"}, // "Can't be stolen from" off
+        {1, 416, 44, "000061E0", "CheckBox36", "000060E0"}, // "Dead body can age" off
+        {0, 61, 20, "A0000008", "CheckBox1", "80000008"},   // "Простреливается" off
+        {0, 61, 20, "A0000008", "CheckBox11", "A0000000"},  // "На задний план" off
+    };
+    for (const auto& c : cases) {
+        EditorFixture e;
+        const QByteArray original = withWord(makePrototype(c.type, c.length), c.offset, c.stored);
+        const QString path = e.write("f.pro", original);
+        e.open(path);
+        if (c.type == 1) {
+            auto* inner = e.w->findChild<QTabWidget*>("PageControl2");
+            inner->setCurrentWidget(e.w->findChild<QWidget*>("CritterFlagsArea")->parentWidget());
+        }
+        auto* box = e.w->findChild<QCheckBox*>(c.box);
+        ASSERT_TRUE(box && box->isVisible()) << c.box;
+        clickAt(e.w, boxOf(e.w, c.box));
+        e.save();
+        EXPECT_EQ(fileBytes(path).mid(c.offset, 4).toHex().toUpper(), QByteArray(c.written))
+            << c.stored << " " << c.box;
+    }
 }
