@@ -175,7 +175,7 @@ void HeaderPanel::connectBoxes() {
         QLineEdit* e = m_edits[n];
         connect(e, &QLineEdit::textChanged, this, [this, e] {
             if (!zeroIfEmpty(e))
-                emit edited();
+                noteEdit();
         });
     }
     m_edits[2]->installEventFilter(this);
@@ -252,7 +252,18 @@ void HeaderPanel::selectHex() {
         m_hexButton->setChecked(true);
 }
 
+// A switch of notation rewrites the boxes but changes no value: it is no edit.
+void HeaderPanel::noteEdit() {
+    if (!m_converting)
+        emit edited();
+}
+
 void HeaderPanel::convert(bool toDecimal) {
+    m_converting = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{m_converting};
     applyValidators();
     for (const auto& b : kDisplayBoxes) {
         if (b.number == 5 && !hasScript())
@@ -290,7 +301,7 @@ void HeaderPanel::objectTypeChanged() {
     QLineEdit* e = m_edits[1];
     if (zeroIfEmpty(e))
         return;
-    emit edited();
+    noteEdit();
     if (m_document.type() > 5)
         return; // a file of an unknown type shows its header alone, whatever is typed here
     const std::int32_t type = strToInt(e->text());
@@ -304,7 +315,7 @@ void HeaderPanel::objectIdChanged() {
     QLineEdit* e = m_edits[2];
     if (zeroIfEmpty(e))
         return;
-    emit edited();
+    noteEdit();
     if (!e->hasFocus())
         return; // only what the user types proposes a text id
     if (decimal()) {
@@ -319,7 +330,7 @@ void HeaderPanel::scriptBoxChanged() {
     QLineEdit* e = m_edits[5];
     if (zeroIfEmpty(e))
         return;
-    emit edited();
+    noteEdit();
     // The type byte takes no part in choosing the line.
     selectEntry(m_scriptList, double(scriptLine(scriptWord())), m_document.scriptCount(),
                 e->text());
@@ -343,7 +354,7 @@ void HeaderPanel::frameBoxChanged() {
     QLineEdit* e = m_edits[12];
     if (zeroIfEmpty(e))
         return;
-    emit edited();
+    noteEdit();
     double n = 0;
     if (decimal())
         n = roundHalfEven(strToFloat(e->text())); // a negative one lies beyond the list
@@ -355,7 +366,7 @@ void HeaderPanel::frameBoxChanged() {
 }
 
 void HeaderPanel::scriptPicked() {
-    emit edited();
+    noteEdit();
     const int at = m_scriptList->currentIndex();
     const bool none = at == m_document.scriptCount() || at < 0;
     const std::uint32_t id =
@@ -368,7 +379,7 @@ void HeaderPanel::scriptPicked() {
 }
 
 void HeaderPanel::framePicked() {
-    emit edited();
+    noteEdit();
     const int at = m_frameList->currentIndex();
     if (decimal())
         m_edits[12]->setText(at == m_document.artCount() || at < 0 ? QStringLiteral("-1")

@@ -75,6 +75,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void noteEdit(); // emits edited() unless the notation is being switched
+    bool m_converting = false;
     void disableAbsent(int number);
     void buildFormatButtons(); // Decimal and HEX
     void buildFileButtons();   // Open, Save, As...

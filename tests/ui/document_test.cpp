@@ -75,9 +75,11 @@ TEST(Document, HeaderShowsInHexAndDecimalAndSavesTheSame) {
     for (const auto& r : rows)
         EXPECT_EQ(e.text(r.box), QLatin1String(r.dec)) << r.box;
     EXPECT_EQ(e.text(13), "00002008"); // the flags stay hexadecimal
+    EXPECT_FALSE(e.w->alarmOn()) << "a switch of notation changes no value";
     e.h->hexButton()->click();
     for (const auto& r : rows)
         EXPECT_EQ(e.text(r.box), QLatin1String(r.hex)) << r.box;
+    EXPECT_FALSE(e.w->alarmOn());
     // Saving in decimal display switches to hexadecimal first and writes the same bytes.
     e.h->decimalButton()->click();
     e.save();
