@@ -4,6 +4,10 @@
 
 #include "core/usererror.h"
 #include "gamedata/datarchive.h"
+#include "gamedata/gameview.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <cstdint>
 #include <functional>
@@ -45,6 +49,34 @@ QString indexAndRead(const std::function<DatArchive()>& open, const QString& pre
     }
 }
 
+// The game's view of a folder whose master.dat is these bytes, as the editor and
+// zantrel-cli see the game: a broken archive is a problem with its own message, which a
+// file it may hold gives instead of "File not found"; a listed file reads as its entry.
+void checkView(const QString& gameFolder, const QString& opened) {
+    const zantrel::GameView view(gameFolder);
+    const bool broken = opened.startsWith(QStringLiteral("Broken archive"));
+    if (broken != !view.problems().isEmpty() ||
+        (broken && view.problems().first().text() != opened))
+        fuzz::fail("GameView: the archive's problem is not its message", opened);
+    try {
+        view.read(QStringLiteral("scripts/scripts.lst"));
+    } catch (const UserError& error) {
+        if (broken && error.text() != opened)
+            fuzz::fail("GameView: a missing file does not name the broken archive", error.text());
+    }
+    for (const zantrel::GameFile& file : view.list(QString())) {
+        if (!view.exists(file.name))
+            fuzz::fail("GameView: a listed file is not found", file.name);
+        try {
+            view.read(file.name);
+        } catch (const UserError& error) {
+            if (!error.text().startsWith(QStringLiteral("Broken archive 'master.dat': entry '")))
+                fuzz::fail("GameView: a listed file reads with an unexpected message",
+                           error.text());
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -57,5 +89,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString onDisk = indexAndRead([&] { return DatArchive::open(path); }, prefix);
     if (inMemory != onDisk)
         fuzz::fail("the archive reads differently from memory and from the file", onDisk);
+
+    const QString game = QFileInfo(fuzz::scratchPath("game/x")).path();
+    QDir().mkpath(game);
+    fuzz::writeScratch("game/master.dat", data, size);
+    QString opened;
+    try {
+        DatArchive::open(game + QStringLiteral("/master.dat"));
+    } catch (const UserError& error) {
+        opened = error.text();
+    }
+    checkView(game, opened);
     return 0;
 }

@@ -2,6 +2,7 @@
 // paint something or nothing, never crash the preview.
 #include "fuzzsupport.h"
 
+#include "preview/critterart.h"
 #include "preview/framedecoder.h"
 
 #include <cstdint>
@@ -26,6 +27,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const QImage image = zantrel::renderFrame(frame, palette, mode, box);
         if (!box.isEmpty() && image.size() != box)
             fuzz::fail("renderFrame: picture of the wrong size for a small box");
+    }
+    // The critter preview: every direction of the file, and the facings the page asks for
+    // from a game that has only this file, or only the direction's own.
+    for (int direction = -1; direction <= 6; ++direction) {
+        const QImage image = zantrel::renderCritterDirection(frame, direction, palette);
+        if (image.size() != zantrel::kCritterBox)
+            fuzz::fail("renderCritterDirection: picture of the wrong size");
+    }
+    const bool ownFiles = boxByte & 1;
+    const zantrel::GameFileReader read = [&](const QString& path) -> std::optional<QByteArray> {
+        if (path.endsWith(QLatin1String(".frm")) != ownFiles)
+            return frame;
+        return std::nullopt;
+    };
+    for (int facing = 0; facing <= 7; ++facing) {
+        const std::optional<QImage> image =
+            zantrel::renderCritterFacing(read, QStringLiteral("hmjmps"), facing, palette);
+        if (image.has_value() != (facing >= 1 && facing <= 6))
+            fuzz::fail("renderCritterFacing: a picture for a facing outside 1..6, or none");
+        if (image && image->size() != zantrel::kCritterBox)
+            fuzz::fail("renderCritterFacing: picture of the wrong size");
     }
     return 0;
 }

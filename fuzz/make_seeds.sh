@@ -4,8 +4,8 @@
 # The fuzz_dat seeds are archives, written by tools/datwriter/seeds.cpp instead.
 set -euo pipefail
 cd "$(dirname "$0")"
-rm -rf corpus/fuzz_lists corpus/fuzz_ini corpus/fuzz_frame corpus/fuzz_numbers
-mkdir -p corpus/fuzz_lists corpus/fuzz_ini corpus/fuzz_frame corpus/fuzz_numbers
+rm -rf corpus/fuzz_lists corpus/fuzz_ini corpus/fuzz_frame corpus/fuzz_numbers corpus/fuzz_records
+mkdir -p corpus/fuzz_lists corpus/fuzz_ini corpus/fuzz_frame corpus/fuzz_numbers corpus/fuzz_records
 
 # Lists and message files, with the CR LF line ends the game's tools write.
 printf 'zdcrate0001.int ; Crate that opens with a key\r\nzdcrate0002.int ; Crate\r\nshort\r\n' \
@@ -56,3 +56,19 @@ numbers 020 003 '0x1A' >corpus/fuzz_numbers/zero_x_hex
 numbers 024 006 '  -5' >corpus/fuzz_numbers/negative
 numbers 020 006 '1.5e3' >corpus/fuzz_numbers/float
 numbers 010 013 'FF00A' >corpus/fuzz_numbers/odd_hex
+
+# Records: a mode byte (bit 0: names from the input and UTF-8 typing; bit 1: the type byte
+# becomes (mode >> 2) % 7 and the kind word (mode >> 5) % 8), the typed text and the names
+# (each with its length first), then the prototype's bytes.
+record() { # $1 mode, $2 typed text, $3 names, $4 prototype length
+    printf "\\$(printf '%03o' "$1")\\$(printf '%03o' ${#2})%s" "$2"
+    printf "\\$(printf '%03o' ${#3})%s" "$3"
+    head -c "$4" /dev/zero | tr '\0' '\314' # CC CC CC CC: charges as real items store them
+}
+for ((x = 0; x < 64; ++x)); do
+    record $((2 | x << 2 | x % 2)) '-1' $'Wood\nMetal\n3 (Glass)\nName (x)' 420 \
+        >"corpus/fuzz_records/type$((x % 7))_kind$((x >> 3))_$x"
+done
+record 2 '50' '' 50 >corpus/fuzz_records/short_item
+record 6 '0x10' '' 11 >corpus/fuzz_records/header_only
+record 0 '' '' 0 >corpus/fuzz_records/empty

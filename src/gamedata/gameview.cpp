@@ -210,6 +210,9 @@ QList<GameFile> GameView::list(const QString& pattern) const {
         if (place.archive) {
             for (const DatArchive::Entry& e : place.archive->entries()) {
                 const QString key = DatArchive::key(e.name);
+                // A name no path leads to ("", "a//b", "../b") is not offered.
+                if (cleanName(key) != key)
+                    continue;
                 if (matches(key) && found.find(key) == found.end())
                     found.emplace(key, GameFile{QString(e.name).replace('\\', '/'),
                                                 {GameSource::Kind::Archive, place.path, e.name}});

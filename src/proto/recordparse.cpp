@@ -200,16 +200,15 @@ std::uint32_t parseValue(const RecordRow& row, const QString& text, const QByteA
         return destination(text);
     case D::AttackModes:
         return attackModes(text, names);
-    case D::SignedBonus:
-        return critterValue(Shown::SignedBonus, text);
+    case D::SignedBonus: // both are shown unsigned above the signed range, so read so too
+    case D::DamageCode:
+        return fitted(text, wholeNumber(plain), row.width);
     case D::HeadNumber:
         return critterValue(Shown::HeadNumber, text);
     case D::BodyType:
         return critterValue(Shown::BodyType, plain);
     case D::KillType:
         return critterValue(Shown::KillType, plain);
-    case D::DamageCode:
-        return critterValue(Shown::DamageCode, text);
     case D::Marker:
         return marker(text);
     case D::Shift:

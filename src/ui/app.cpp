@@ -41,7 +41,7 @@ void AppContext::readSettings() {
 }
 
 QString AppContext::picturesFolder() const {
-    return dataFolder.isEmpty() ? startFolder : dataFolder;
+    return dataFolder.isEmpty() ? programFolder : dataFolder;
 }
 
 QString AppContext::cursorFolder() const {

@@ -34,9 +34,9 @@ struct AppContext {
     // sources flag differ from the last build, so every reader sees the settings in force.
     const GameData& gameData() const;
 
-    // The folder the preview pictures ("images/...") and the mouse pointer lie in: the data
-    // folder of an installed program; for a portable install the start folder (pictures)
-    // and the program folder (pointer).
+    // The folder the program's own pictures ("images/...") lie in: the data folder of an
+    // installed program, else the program folder. Prepared critter bitmaps are looked for
+    // below the start folder first.
     QString picturesFolder() const;
     QString cursorFolder() const;
     // The folder a first start's sources folder "Source" lies in: the program folder of a

@@ -113,6 +113,7 @@ CritterPage::CritterPage(QWidget* tab, const PageContext& context) : m_ctx(conte
     connectSlots();
     m_preview =
         std::make_unique<CritterPreview>(m_layout.page(CritterTab::General), QPoint(8, 154),
+                                         m_ctx.app ? m_ctx.app->startFolder : QString(),
                                          m_ctx.app ? m_ctx.app->picturesFolder() : QString());
     if (const AppContext* app = m_ctx.app)
         m_preview->setArtSource([app](const QString& name, int facing) {

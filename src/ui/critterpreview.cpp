@@ -25,8 +25,9 @@ const QString kStop = QStringLiteral("Stop");
 
 } // namespace
 
-CritterPreview::CritterPreview(QWidget* parent, QPoint at, QString startFolder)
-    : m_startFolder(std::move(startFolder)) {
+CritterPreview::CritterPreview(QWidget* parent, QPoint at, QString startFolder, QString ownFolder)
+    : m_startFolder(std::move(startFolder)),
+      m_ownFolder(ownFolder.isEmpty() ? m_startFolder : std::move(ownFolder)) {
     m_panel = new QFrame(parent);
     m_panel->setObjectName(QStringLiteral("Panel4"));
     m_panel->setGeometry(at.x(), at.y(), 121, 121);
@@ -59,7 +60,8 @@ QString CritterPreview::artName(const QString& entry) {
 
 QString CritterPreview::picture(const QString& relative) const {
     // Art names are often upper case in the lists while the pictures are not.
-    return resolvePath(m_startFolder, relative);
+    const QString below = resolvePath(m_startFolder, relative);
+    return QFileInfo(below).isFile() ? below : resolvePath(m_ownFolder, relative);
 }
 
 bool CritterPreview::load(const QString& path) {
@@ -113,7 +115,7 @@ void CritterPreview::showcritterimage(const QString& artEntry) {
     }
     m_timer->stop();
     m_button->setText(kRotate);
-    const QString notAvailable = picture(QStringLiteral("images/notav.bmp"));
+    const QString notAvailable = resolvePath(m_ownFolder, QStringLiteral("images/notav.bmp"));
     if (!load(notAvailable))
         report(notAvailable);
     m_button->setEnabled(false);

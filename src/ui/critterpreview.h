@@ -26,7 +26,10 @@ public:
     // The panel Panel4 (121 x 121) with Image1 goes to `at` in parent, BitBtn1 below it.
     // The widgets and the timer belong to parent; this object must be deleted no later than
     // parent.
-    CritterPreview(QWidget* parent, QPoint at, QString startFolder);
+    // Prepared bitmaps are looked for below startFolder, then below ownFolder, where the
+    // program keeps its own pictures (the not-available one); an empty ownFolder is
+    // startFolder.
+    CritterPreview(QWidget* parent, QPoint at, QString startFolder, QString ownFolder = {});
 
     // The name of a critter art entry: its text up to the first comma.
     static QString artName(const QString& entry);
@@ -60,6 +63,7 @@ private:
     QString picture(const QString& relative) const;
 
     QString m_startFolder;
+    QString m_ownFolder;
     QFrame* m_panel;
     QLabel* m_image;
     QPushButton* m_button;

@@ -97,8 +97,10 @@ void LoadingWindow::writeFirstSettings() {
     // user points; with --game the user has named this run's game, so nothing is asked.
     SettingsForm form = defaultSettingsForm(m_app.defaultsFolder());
     QString game = findGameFolder(gameFolderCandidates(m_app.homeFolder));
-    if (game.isEmpty() && m_app.gameFolderOverride.isEmpty())
+    if (game.isEmpty() && m_app.gameFolderOverride.isEmpty()) {
         game = normalizedPath(askGameFolder(*m_app.prompter, this));
+        m_folderDeclined = game.isEmpty();
+    }
     if (!game.isEmpty()) {
         form.gameFolder = game;
         form.useSources = false; // an installed game: its own files, archives included
@@ -110,6 +112,44 @@ void LoadingWindow::writeFirstSettings() {
         m_app.prompter->error(this, QStringLiteral("Error"),
                               AppContext::withPath(e.text(), e.path()));
     }
+}
+
+bool LoadingWindow::chooseAnotherGame() {
+    // A run given its game on the command line, or a user who just declined to pick one,
+    // is not asked again.
+    if (m_folderDeclined || !m_app.gameFolderOverride.isEmpty())
+        return false;
+    const QScopedValueRollback<bool> writing(m_writingSettings, true);
+    const QString game = normalizedPath(askGameFolder(*m_app.prompter, this));
+    if (game.isEmpty())
+        return false;
+    // The chosen game's own files, archives included; every other setting stays.
+    const Settings s = readini(m_app.settingsPath);
+    SettingsForm form;
+    form.gameFolder = game;
+    form.sourcesFolder = s.sourcesFolder;
+    form.useSources = false;
+    form.halfSize = s.imageSize == QLatin1String("1");
+    form.rows = s.files;
+    try {
+        saveini(m_app.settingsPath, form);
+    } catch (const UserError& e) {
+        m_app.prompter->error(this, QStringLiteral("Error"),
+                              AppContext::withPath(e.text(), e.path()));
+        return false;
+    }
+    return true;
+}
+
+QString LoadingWindow::missingText(const QString& name) const {
+    const QString text = QStringLiteral("The file is missing: ") + name;
+    // The file may well be inside an archive the game cannot open: say so.
+    const Settings& s = m_app.settings;
+    const QList<UserError>& problems = m_app.gameData().view()->problems();
+    if (s.useSources != QLatin1String("0") || problems.isEmpty())
+        return text;
+    return text + QLatin1Char('\n') +
+           AppContext::withPath(problems.first().text(), problems.first().path());
 }
 
 void LoadingWindow::startCheck() {
@@ -152,9 +192,11 @@ void LoadingWindow::checkNextFile() {
             m_bar->setValue(qMin(m_gauge, 100));
         } else {
             m_timer->stop();
-            m_app.prompter->error(this, QStringLiteral("Error"),
-                                  QStringLiteral("The file is missing: ") + name);
-            close();
+            m_app.prompter->error(this, QStringLiteral("Error"), missingText(name));
+            if (chooseAnotherGame())
+                startCheck();
+            else
+                close();
             return;
         }
     }

@@ -43,6 +43,10 @@ protected:
 
 private:
     void writeFirstSettings();
+    // After a failed check: the first start's folder question; a folder chosen is saved.
+    bool chooseAnotherGame();
+    // The check's message for a file not found, with the broken archive it may lie in.
+    QString missingText(const QString& name) const;
 
     AppContext& m_app;
     int m_checkIndex = 0;
@@ -50,6 +54,7 @@ private:
     int m_gauge = 0; // may run past 100; the bar shows at most 100
     bool m_activated = false;
     bool m_writingSettings = false;
+    bool m_folderDeclined = false; // the first start's folder question was cancelled
 
     QLabel* m_label;
     QProgressBar* m_bar;

@@ -99,6 +99,20 @@ TEST(GameView, NamesOutsideTheGameAreNotFound) {
     EXPECT_TRUE(view.exists("text\\B.msg"));
 }
 
+TEST(GameView, ListsOnlyArchiveNamesALookupReaches) {
+    TempFolder game;
+    game.write("master.dat", buildDat({{"", "e", false},
+                                       {"text\\\\a.msg", "a", false},
+                                       {"..\\b.msg", "b", false},
+                                       {"\\c.msg", "c", false},
+                                       {"text\\d.msg", "d", false}}));
+    const GameView view(game.path());
+    QStringList listed;
+    for (const GameFile& f : view.list(""))
+        listed << f.name;
+    EXPECT_EQ(listed, QStringList({"text/d.msg"}));
+}
+
 TEST(GameView, ListsEachFileOnceWithTheCopyThatWins) {
     TempFolder game;
     game.write("master.dat", buildDat({{"art\\items\\a.frm", "m", true},

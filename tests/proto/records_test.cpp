@@ -185,6 +185,8 @@ TEST(Records, TypedTextsReadBack) {
     const Record weapon = recordFor(bytes);
     const QByteArray stairsBytes = prototype(2, 1, 49);
     const Record stairs = recordFor(stairsBytes);
+    const QByteArray critterBytes = prototype(1, -1, 416);
+    const Record critter = recordFor(critterBytes);
     struct Case {
         const Record* record;
         const char* row;
@@ -216,10 +218,17 @@ TEST(Records, TypedTextsReadBack) {
         {&weapon, "Flags for use", "a0", 0xA0},
         {&stairs, "Destination", "elevation 2, tile 5", 0x40000005},
         {&stairs, "Destination", "-1", 0xFFFFFFFF},
+        // Shown unsigned above the signed range, as real critters store CC CC CC CC.
+        {&critter, "Hit Points (extra)", "3435973836", 0xCCCCCCCC},
+        {&critter, "Hit Points (extra)", "-256", 0xFFFFFF00},
+        {&critter, "Critter's damage type", "3435973836", 0xCCCCCCCC},
+        {&critter, "Critter's damage type", "03", 3},
     };
     for (const Case& c : cases) {
         const RecordRow& r = row(*c.record, c.row);
-        const QByteArray& current = c.record == &stairs ? stairsBytes : bytes;
+        const QByteArray& current = c.record == &stairs    ? stairsBytes
+                                    : c.record == &critter ? critterBytes
+                                                           : bytes;
         EXPECT_EQ(parseValue(r, QString::fromLatin1(c.text), current), c.stored) << c.text;
     }
 }

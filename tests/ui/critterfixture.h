@@ -12,6 +12,7 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -92,11 +93,16 @@ inline QColor facingColour(int n) {
 }
 
 struct Critters : ShellFixture {
-    EditorWindow* w = shell.editor;
+    EditorWindow* w = nullptr;
     QString path;
     int files = 0;
 
-    Critters() {
+    // The program started from <program folder>/<startBelow> when that is given.
+    explicit Critters(const QString& startBelow = {}) : ShellFixture(false) {
+        if (!startBelow.isEmpty())
+            QDir::setCurrent(folder.mkdir(startBelow));
+        create();
+        w = shell.editor;
         shell.settings = writeGameData(folder);
         folder.write("Source/proto.msg", kProtoMsg);
         folder.write("images/notav.bmp", bmp(Qt::blue)); // as every install has it

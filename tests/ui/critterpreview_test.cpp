@@ -190,3 +190,29 @@ TEST(CritterPage, WithoutBitmapsThePreviewDrawsTheGamesOwnArt) {
     QTest::mouseClick(e.rotate(), Qt::LeftButton);
     EXPECT_TRUE(e.prompter.messages.empty()) << e.lastMessage().toStdString();
 }
+
+TEST(CritterPage, StartedFromAnotherFolderTheProgramsPicturesAreUsed) {
+    // Prepared pictures below the start folder are drawn as facing 7 - n, the program's as n;
+    // 0 is the program's not-available picture.
+    const struct {
+        const char* why;
+        bool inStartFolder, inProgram;
+        int shown;
+    } cases[] = {
+        {"none prepared", false, false, 0},
+        {"prepared below the start folder", true, true, 4},
+        {"prepared beside the program", false, true, 3},
+    };
+    for (const auto& c : cases) {
+        Critters e("Mod");
+        if (c.inProgram)
+            e.drawPictures("cri2");
+        for (int n = 1; c.inStartFolder && n <= 6; ++n)
+            e.folder.write(QStringLiteral("Mod/images/critters/cri2_%1.bmp").arg(n),
+                           bmp(facingColour(7 - n)));
+        e.open(critter());
+        EXPECT_EQ(e.shell.startFolder, e.folder.file("Mod")) << c.why;
+        EXPECT_EQ(e.shownFacing(), c.shown) << c.why;
+        EXPECT_TRUE(e.prompter.messages.empty()) << e.lastMessage().toStdString();
+    }
+}

@@ -1,17 +1,18 @@
-#include "ui/editorwindow.h"
-#include "ui/loadingwindow.h"
-#include "ui/settingswindow.h"
+#include "datwriter/datwriter.h"
+#include "gamedata/gamesearch.h"
 #include "settings/settingsfile.h"
 #include "support/gamedata.h"
 #include "support/shellfixture.h"
-#include "datwriter/datwriter.h"
-#include "gamedata/gamesearch.h"
+#include "ui/editorwindow.h"
+#include "ui/loadingwindow.h"
+#include "ui/settingswindow.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -177,13 +178,20 @@ TEST(LoadingWindow, ReactivationRestartsTheCheck) {
 TEST(LoadingWindow, AStockInstallPassesTheDefaultListFromItsArchives) {
     // The game as installed: the lists, messages and palette inside master.dat, critter art
     // in critter.dat, nothing loose.
-    const QStringList inMaster = {
-        "art\\critters\\CRITTERS.LST", "art\\items\\ITEMS.LST", "art\\misc\\MISC.LST",
-        "art\\scenery\\SCENERY.LST",   "scripts\\SCRIPTS.LST",  "art\\tiles\\TILES.LST",
-        "art\\walls\\WALLS.LST",       "COLOR.PAL",             "text\\english\\game\\PRO_CRIT.MSG",
-        "text\\english\\game\\PRO_ITEM.MSG", "text\\english\\game\\PRO_MISC.MSG",
-        "text\\english\\game\\PRO_SCEN.MSG", "text\\english\\game\\PRO_TILE.MSG",
-        "text\\english\\game\\PRO_WALL.MSG"};
+    const QStringList inMaster = {"art\\critters\\CRITTERS.LST",
+                                  "art\\items\\ITEMS.LST",
+                                  "art\\misc\\MISC.LST",
+                                  "art\\scenery\\SCENERY.LST",
+                                  "scripts\\SCRIPTS.LST",
+                                  "art\\tiles\\TILES.LST",
+                                  "art\\walls\\WALLS.LST",
+                                  "COLOR.PAL",
+                                  "text\\english\\game\\PRO_CRIT.MSG",
+                                  "text\\english\\game\\PRO_ITEM.MSG",
+                                  "text\\english\\game\\PRO_MISC.MSG",
+                                  "text\\english\\game\\PRO_SCEN.MSG",
+                                  "text\\english\\game\\PRO_TILE.MSG",
+                                  "text\\english\\game\\PRO_WALL.MSG"};
     const struct {
         const char* why;
         bool withProtoMsg;
@@ -334,7 +342,9 @@ TEST(LoadingWindow, AnExistingSettingsFileIsNeverSecondGuessed) {
     EXPECT_FALSE(checkPasses(f));
     EXPECT_EQ(f.prompter.texts(), QStringList{"The file is missing: CRITTERS.LST"});
     EXPECT_EQ(quits, 1);
-    EXPECT_TRUE(f.prompter.fileRequests.empty());
+    // Only the question after the message, cancelled: the game found below home is not taken.
+    ASSERT_EQ(f.prompter.fileRequests.size(), 1u);
+    EXPECT_TRUE(f.prompter.fileRequests[0].startsWith("folder Select Your Fallout Directory:"));
     EXPECT_EQ(fileBytes(f.folder.file("zantrel.ini")), before);
 }
 
@@ -366,5 +376,49 @@ TEST(LoadingWindow, GameFolderFromTheCommandLineIsNeverSaved) {
         f.shell.settingsWindow->readini();
         EXPECT_EQ(readini(f.folder.file("zantrel.ini")).gameFolder, saved) << c.why;
         EXPECT_EQ(f.shell.settings.gameFolder, other) << c.why;
+    }
+}
+
+TEST(LoadingWindow, ABrokenArchiveIsNamedAndAnotherGameCanBeChosen) {
+    const struct {
+        const char* why;
+        const char* answer; // below the program folder; nullptr: cancelled
+    } cases[] = {{"another game chosen", "Good"}, {"cancelled", nullptr}};
+    for (const auto& c : cases) {
+        ShellFixture f;
+        int quits = 0;
+        f.shell.quit = [&quits] { ++quits; };
+        // The game's master.dat cut short, as an interrupted copy leaves it.
+        writeGame(f, "Game", Layout::Archived);
+        const QByteArray whole = fileBytes(f.folder.file("Game/master.dat"));
+        const QByteArray cut = whole.left(whole.size() / 2);
+        const QString master = f.folder.write("Game/master.dat", cut);
+        // The archive's last four bytes give the length it claims.
+        const quint32 claimed = qFromLittleEndian<quint32>(cut.constData() + cut.size() - 4);
+        writeGame(f, "Good", Layout::Archived);
+        writeIni(f, defaultCheckedFiles(), "0");
+        if (c.answer)
+            f.prompter.fileAnswers.push_back(f.folder.file(c.answer));
+        f.shell.loading->show();
+        f.shell.loading->startCheck();
+        ASSERT_TRUE(waitFor([&] { return f.shell.editor->isVisible() || quits > 0; })) << c.why;
+        ASSERT_FALSE(f.prompter.messages.empty()) << c.why;
+        EXPECT_EQ(f.prompter.texts(),
+                  QStringList{QString("The file is missing: CRITTERS.LST\nBroken archive "
+                                      "'master.dat': it says it is %1 bytes long, the file has "
+                                      "%2\n%3")
+                                  .arg(claimed)
+                                  .arg(cut.size())
+                                  .arg(QDir::toNativeSeparators(master))})
+            << c.why;
+        const QString start = QDir::toNativeSeparators(QFileInfo(f.folder.path()).path());
+        EXPECT_EQ(f.prompter.fileRequests,
+                  std::vector<QString>{"folder Select Your Fallout Directory: " + start})
+            << c.why;
+        const Settings s = readini(f.folder.file("zantrel.ini"));
+        EXPECT_EQ(s.gameFolder, f.folder.file(c.answer ? c.answer : "Game")) << c.why;
+        EXPECT_EQ(s.files, defaultCheckedFiles()) << c.why;
+        EXPECT_EQ(quits, c.answer ? 0 : 1) << c.why;
+        EXPECT_EQ(f.shell.editor->isVisible(), c.answer != nullptr) << c.why;
     }
 }
