@@ -80,8 +80,6 @@ void wire(Shell& shell) {
     tree->addActions(editor->commandActions()); // it answers the editor's keys itself
     QObject::connect(tree, &FileTreeWindow::fileChosen, editor, &EditorWindow::openFromTree);
     QObject::connect(tree, &FileTreeWindow::gameFileChosen, editor, &EditorWindow::openFromGame);
-    QObject::connect(tree, &FileTreeWindow::closedByButton, editor,
-                     &EditorWindow::treeClosedByButton);
     QObject::connect(tree, &FileTreeWindow::closeRequested, editor, [editor, tree] {
         // However it is closed, the editor hides it, unchecks "Tree" and re-centres itself.
         if (editor->treeAction()->isChecked())

@@ -311,10 +311,6 @@ void EditorWindow::dockTree() {
         m_dockedWindow->move(x() - m_dockedWindow->width(), y());
 }
 
-void EditorWindow::treeClosedByButton() {
-    m_treeButton->setLatched(false);
-}
-
 void EditorWindow::settingsClosed() {
     setEnabled(true);
     for (QAction* a : std::as_const(m_commands))

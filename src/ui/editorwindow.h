@@ -46,9 +46,8 @@ public:
     void clearalarm();
     bool alarmOn() const;
 
-    void toggleTree();         // shows or hides the tree window
-    void settingsClosed();     // the settings window gives the editor back
-    void treeClosedByButton(); // the tree window's own close button
+    void toggleTree();     // shows or hides the tree window
+    void settingsClosed(); // the settings window gives the editor back
     void showCentred();
 
     // Opening and saving the document, carried out by its controller.

@@ -174,10 +174,7 @@ FileTreeWindow::FileTreeWindow(AppContext& app)
                                       QRect(45, 549, 72, 16), tr("Close tree"));
     m_closeButton->addPressedPicture(QStringLiteral("Image3"),
                                      QStringLiteral(":/skins/treeclose_pressed.png"));
-    connect(m_closeButton, &PictureButton::clicked, this, [this] {
-        emit closedByButton();
-        close();
-    });
+    connect(m_closeButton, &PictureButton::clicked, this, &QWidget::close);
 
     setTabOrder(m_rootBox, m_folderList);
     setTabOrder(m_folderList, m_fileList);

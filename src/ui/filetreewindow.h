@@ -45,8 +45,7 @@ public:
 signals:
     void fileChosen(const QString& path);         // a double click or Enter on a prototype
     void gameFileChosen(const QString& relative); // the same in the game's view
-    void closedByButton();
-    void closeRequested(); // however it is closed: the editor undocks it
+    void closeRequested();                        // however it is closed: the editor undocks it
     // Dragging the background drags the editor, the tree following docked.
     void dragPressed(QPoint at);
     void dragMoved(QPoint at);

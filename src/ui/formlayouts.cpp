@@ -94,12 +94,12 @@ FormLayout itemUseLayout() {
 
 FormLayout recordLayout(int objectType) {
     switch (objectType) {
-    case 2: // the lists in the column of short captions, so that their names fit
-        return {{{32, "Kind:"},
-                 {12, "Light radius:"},
+    case 2: // the kind takes a whole line, so that the game's long kind names fit
+        return {{{32, "Kind:", true},
                  {36, "Material:"},
-                 {16, "Intensity (%):"},
+                 {12, "Light radius:"},
                  {40, "Sound id:"},
+                 {16, "Intensity (%):"},
                  {24, "Flags for use:"}}};
     case 3:
         return {{{12, "Light radius:"},

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 #include <cmath>
@@ -259,11 +260,7 @@ void HeaderPanel::noteEdit() {
 }
 
 void HeaderPanel::convert(bool toDecimal) {
-    m_converting = true;
-    struct Done {
-        bool& flag;
-        ~Done() { flag = false; }
-    } done{m_converting};
+    const QScopedValueRollback<bool> converting(m_converting, true);
     applyValidators();
     for (const auto& b : kDisplayBoxes) {
         if (b.number == 5 && !hasScript())
@@ -439,15 +436,14 @@ bool HeaderPanel::fill(const QByteArray& bytes) {
     return true;
 }
 
-// A word the short file does not hold is shown, never edited nor written.
 void HeaderPanel::disableAbsent(int number) {
     m_edits[number]->setEnabled(false);
     if (number == 5)
         m_scriptList->setEnabled(false);
-    if (number == 13)
-        for (QWidget* w :
-             {static_cast<QWidget*>(m_flags->panel()), static_cast<QWidget*>(m_flags->manual())})
-            w->setEnabled(false);
+    if (number == 13) {
+        m_flags->panel()->setEnabled(false);
+        m_flags->manual()->setEnabled(false);
+    }
 }
 
 QList<FieldWrite> HeaderPanel::fieldWrites() const {

@@ -77,6 +77,7 @@ protected:
 private:
     void noteEdit(); // emits edited() unless the notation is being switched
     bool m_converting = false;
+    // A word the short file does not hold is shown, never edited nor written.
     void disableAbsent(int number);
     void buildFormatButtons(); // Decimal and HEX
     void buildFileButtons();   // Open, Save, As...

@@ -3,8 +3,25 @@
 #include "proto/fieldcodec.h"
 #include "proto/records.h"
 #include "recordform.h"
+#include "ui/prompter.h"
 
 namespace zantrel {
+
+namespace {
+
+// Asked once before a record's kind changes, since the old kind's fields go: true to change.
+bool confirmKindChange(Prompter& prompter, QWidget* parent, const QString& what,
+                       const QString& from, const QString& to, int length) {
+    return prompter.confirm(
+        parent, QStringLiteral("Change kind"),
+        QStringLiteral("Changing the %1 from %2 to %3 drops the %2 fields. The %3 fields start "
+                       "at zero (-1 for prototype ids, perks and destinations), and the file "
+                       "is saved at %4 bytes.\n\nChange the %1?")
+            .arg(what, from, to)
+            .arg(length));
+}
+
+} // namespace
 
 KindForms::KindForms(int objectType, std::function<void(int kind)> show)
     : m_type(objectType), m_show(std::move(show)) {}

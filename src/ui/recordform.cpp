@@ -5,7 +5,6 @@
 #include "gamedata/lists.h"
 #include "proto/fieldcodec.h"
 #include "ui/hexvalidator.h"
-#include "ui/prompter.h"
 #include "ui/redmark.h"
 
 #include <QCheckBox>
@@ -243,17 +242,6 @@ QWidget* RecordForm::makeControl(Field& f, QWidget* area) {
         if (c)
             connect(c, &QComboBox::activated, this, [this, &f] { picked(f); });
     return control;
-}
-
-bool confirmKindChange(Prompter& prompter, QWidget* parent, const QString& what,
-                       const QString& from, const QString& to, int length) {
-    return prompter.confirm(
-        parent, QStringLiteral("Change kind"),
-        QStringLiteral("Changing the %1 from %2 to %3 drops the %2 fields. The %3 fields start "
-                       "at zero (-1 for prototype ids, perks and destinations), and the file "
-                       "is saved at %4 bytes.\n\nChange the %1?")
-            .arg(what, from, to)
-            .arg(length));
 }
 
 void RecordForm::fill(const QByteArray& bytes, const Names* names) {

@@ -87,12 +87,6 @@ private:
     bool m_filling = false;
 };
 
-class Prompter;
-
-// Asks once before a record's kind changes, since the old kind's fields go: true to change.
-bool confirmKindChange(Prompter& prompter, QWidget* parent, const QString& what,
-                       const QString& from, const QString& to, int length);
-
 // The game's names for a page's forms, read anew for each prototype opened (the game folder
 // may have changed in between).
 class FormNames {

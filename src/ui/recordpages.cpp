@@ -43,7 +43,7 @@ RecordPage::RecordPage(QWidget* page, int type, const PageContext& context, QLin
           for (int k = 0; k < kSceneryKinds; ++k)
               m_kindBoxes[k]->setVisible(k == shown);
       }) {
-    const int commonHeight = type == 4 ? 56 : 84;
+    const int commonHeight = type == 4 ? 56 : type == 2 ? 108 : 84;
     auto* common = new QGroupBox(QStringLiteral("Properties"), page);
     common->setObjectName(QStringLiteral("Properties%1").arg(type));
     common->setGeometry(2, 112, 371, commonHeight);
