@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -31,10 +32,29 @@ using GameFileReader = std::function<std::optional<QByteArray>(const QString& re
 QImage renderCritterDirection(const QByteArray& frameFile, int direction, const Palette& palette,
                               QRgb background = kCritterBackground);
 
+// Frame `frame` (from 0) of direction 0..5, drawn as renderCritterDirection draws the first;
+// a frame the file lacks gives the bare background.
+QImage renderCritterFrame(const QByteArray& frameFile, int direction, int frame,
+                          const Palette& palette, QRgb background = kCritterBackground);
+
 // The names the game tries for a critter's standing art, facing 1..6 (direction facing - 1),
 // in order: art/critters/<base>aa.frm, then the direction's own art/critters/<base>aa.fr<n>.
 // Empty for a facing outside 1..6.
 QStringList critterStandPaths(const QString& base, int facing);
+
+// A critter's standing art for one facing: the file and which of its directions it is.
+struct StandingArt {
+    QByteArray file;
+    int direction = 0;
+    // The frames the direction plays, and how many a second (the game's 10 for a header's 0).
+    int frames() const { return std::max(1, framesPerDirection(file)); }
+    int fps() const { return framesPerSecond(file) > 0 ? framesPerSecond(file) : 10; }
+};
+
+// Where renderCritterFacing finds the art of facing 1..6: direction facing - 1 of
+// <base>aa.frm, else direction 0 of <base>aa.fr<facing - 1>; nothing when read has neither.
+std::optional<StandingArt> findStandingArt(const GameFileReader& read, const QString& base,
+                                           int facing);
 
 // The critter's standing art for facing 1..6 as renderCritterDirection draws it: the
 // direction facing - 1 of <base>aa.frm when read gives that file, else direction 0 of

@@ -5,7 +5,10 @@
 #include "core/usererror.h"
 #include "proto/fieldcodec.h"
 
+#include <QPainter>
+
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace zantrel {
@@ -55,6 +58,26 @@ QSize frameSize(const QByteArray& frameFile, qint64 start) {
                  int(fieldValue(frameFile, int(start) + 2, 2)));
 }
 
+int framesPerSecond(const QByteArray& frameFile) {
+    return frameFile.size() < 6 ? 0 : int(fieldValue(frameFile, 4, 2));
+}
+
+int framesPerDirection(const QByteArray& frameFile) {
+    return frameFile.size() < 10 ? 0 : int(fieldValue(frameFile, 8, 2));
+}
+
+qint64 frameStart(const QByteArray& frameFile, int direction, int frame) {
+    qint64 start = directionFrameStart(frameFile, direction);
+    if (start < 0 || frame < 0)
+        return -1;
+    for (int i = 0; i < frame; ++i) {
+        if (start > frameFile.size() - kFrameHeaderSize)
+            return -1;
+        start += kFrameHeaderSize + qint64(fieldValue(frameFile, int(start) + 4, 4));
+    }
+    return start < frameFile.size() ? start : -1;
+}
+
 void paintFrame(QImage& picture, const QByteArray& frameFile, qint64 start, QPoint at, int step,
                 const Palette& palette) {
     const QSize frame = frameSize(frameFile, start);
@@ -98,6 +121,41 @@ QImage renderFrame(const QByteArray& frameFile, const Palette& palette, int size
     }
     paintFrame(image, frameFile, kHeaderSize, QPoint(x0, y0), step, palette);
     return image;
+}
+
+QImage renderFittedFrame(const QByteArray& frameFile, const Palette& palette, QSize box,
+                         QRgb background) {
+    QImage picture(box, QImage::Format_RGB32);
+    picture.fill(background);
+    const qint64 start = directionFrameStart(frameFile, 0);
+    const QSize frame = frameSize(frameFile, start);
+    if (frame.isEmpty())
+        return picture;
+    if (frame.width() <= box.width() && frame.height() <= box.height()) {
+        paintFrame(picture, frameFile, start,
+                   QPoint((box.width() - frame.width()) / 2, (box.height() - frame.height()) / 2),
+                   1, palette);
+        return picture;
+    }
+    // Drawn at its own size first, but only the rows the file holds pixels for: a header that
+    // lies about its size cannot ask for more memory than the file's own size.
+    const qint64 rowsHeld = (frameFile.size() - start - kFrameHeaderSize) / frame.width() + 1;
+    const int rows = int(std::clamp<qint64>(rowsHeld, 1, frame.height()));
+    QImage held(frame.width(), rows, QImage::Format_ARGB32_Premultiplied);
+    held.fill(Qt::transparent);
+    paintFrame(held, frameFile, start, QPoint(0, 0), 1, palette);
+    const double factor =
+        std::min(double(box.width()) / frame.width(), double(box.height()) / frame.height());
+    const auto scaledLength = [factor](int length) {
+        return std::max(1, int(std::lround(length * factor)));
+    };
+    const QSize fitted(scaledLength(frame.width()), scaledLength(frame.height()));
+    const QImage scaled = held.scaled(fitted.width(), scaledLength(rows), Qt::IgnoreAspectRatio,
+                                      Qt::SmoothTransformation);
+    QPainter painter(&picture);
+    painter.drawImage(
+        QPoint((box.width() - fitted.width()) / 2, (box.height() - fitted.height()) / 2), scaled);
+    return picture;
 }
 
 QString BGRtoRGB(const QString& text) {

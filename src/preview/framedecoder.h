@@ -38,6 +38,16 @@ qint64 directionFrameStart(const QByteArray& frameFile, int direction);
 // The width and height the frame header at byte start claims; bytes the file lacks read 0.
 QSize frameSize(const QByteArray& frameFile, qint64 start);
 
+// What the file header claims: frames per second (offset 4) and frames per direction
+// (offset 8); 0 where the file is too short to hold them.
+int framesPerSecond(const QByteArray& frameFile);
+int framesPerDirection(const QByteArray& frameFile);
+
+// Where frame `frame` (from 0) of direction 0..5 starts: each frame is its 12-byte header and
+// the pixel count that header gives. -1 for a direction outside 0..5, a negative frame, or
+// a frame the file ends before.
+qint64 frameStart(const QByteArray& frameFile, int direction, int frame);
+
 // Paints the frame whose header starts at byte start onto a 32-bit picture, the frame's
 // top-left pixel at `at`. step 1 takes every pixel, 2 every second pixel of every second
 // row. Index 0 is transparent. Only bytes the file has are read, whatever its header
@@ -51,6 +61,12 @@ void paintFrame(QImage& picture, const QByteArray& frameFile, qint64 start, QPoi
 // claims, and only pixels inside the box are visited.
 QImage renderFrame(const QByteArray& frameFile, const Palette& palette, int sizeMode,
                    QSize box = kPictureBox);
+
+// The first frame of direction 0 centred on background in a picture of the box's size, scaled
+// down to fit when it is larger (never up). Index 0 shows the background. Only bytes the file
+// has are read, whatever its header claims.
+QImage renderFittedFrame(const QByteArray& frameFile, const Palette& palette, QSize box,
+                         QRgb background);
 
 // Exchanges the first and third character pairs of a six-digit colour text.
 QString BGRtoRGB(const QString& text);

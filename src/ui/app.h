@@ -15,6 +15,7 @@ class FileTreeWindow;
 class LoadingWindow;
 class SettingsWindow;
 class EditorWindow;
+class FrameClock;
 
 // What every window may use: where the program and its settings live, the settings record
 // every part reads, and the dialog seam. Windows never reach each other through it.
@@ -28,6 +29,8 @@ struct AppContext {
     QString homeFolder = QDir::homePath(); // where a first start looks for the game
     QString gameFolderOverride;            // --game: this run's game folder, never saved
     std::function<void()> quit;            // ends the program; QCoreApplication::quit when unset
+    // The clock of the critter preview's animation; a timer when unset (tests tick by hand).
+    std::function<FrameClock*()> makeClock;
 
     // The game's files as the settings name them (the sources folder, or the game folder
     // with its archives). Built anew whenever the game folder, the sources folder or the

@@ -34,18 +34,22 @@ namespace {
 
 // Facing 1..6 of a critter's standing art from the game as installed, in the game's palette
 // (black where the palette cannot be read, as the item pictures do).
-std::optional<QImage> critterArt(const GameData& data, const QString& name, int facing) {
+std::optional<CritterPreview::Art> critterArt(const GameData& data, const QString& name,
+                                              int facing) {
     const GameFileReader read = [&data](const QString& path) -> std::optional<QByteArray> {
         if (!data.existsGamePath(path))
             return std::nullopt;
         return data.readGamePath(path);
     };
+    std::optional<StandingArt> art = findStandingArt(read, name, facing);
+    if (!art)
+        return std::nullopt;
     Palette palette;
     try {
         palette = Palette::fromBytes(data.read(DataKind::Palette, QStringLiteral("color.pal")));
     } catch (const UserError&) {
     }
-    return renderCritterFacing(read, name, facing, palette);
+    return CritterPreview::Art{std::move(*art), palette};
 }
 
 // One record field and the controls it is shown in, with what the last filling put there.
@@ -111,10 +115,11 @@ CritterPage::CritterPage(QWidget* tab, const PageContext& context) : m_ctx(conte
     connect(m_layout.flags(), &CritterFlags::edited, this, &TypePage::edited);
     makeSlots();
     connectSlots();
-    m_preview =
-        std::make_unique<CritterPreview>(m_layout.page(CritterTab::General), QPoint(8, 154),
-                                         m_ctx.app ? m_ctx.app->startFolder : QString(),
-                                         m_ctx.app ? m_ctx.app->picturesFolder() : QString());
+    m_preview = std::make_unique<CritterPreview>(
+        m_layout.page(CritterTab::General), QPoint(8, 154),
+        m_ctx.app ? m_ctx.app->startFolder : QString(),
+        m_ctx.app ? m_ctx.app->picturesFolder() : QString(),
+        m_ctx.app && m_ctx.app->makeClock ? m_ctx.app->makeClock() : nullptr);
     if (const AppContext* app = m_ctx.app)
         m_preview->setArtSource([app](const QString& name, int facing) {
             return critterArt(app->gameData(), name, facing);

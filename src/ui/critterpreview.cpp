@@ -1,11 +1,12 @@
 #include "critterpreview.h"
 
 #include "app.h"
-#include "core/usererror.h"
-
 #include "core/files.h"
+#include "core/usererror.h"
+#include "frameclock.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QImage>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 namespace zantrel {
@@ -25,7 +27,8 @@ const QString kStop = QStringLiteral("Stop");
 
 } // namespace
 
-CritterPreview::CritterPreview(QWidget* parent, QPoint at, QString startFolder, QString ownFolder)
+CritterPreview::CritterPreview(QWidget* parent, QPoint at, QString startFolder, QString ownFolder,
+                               FrameClock* clock)
     : m_startFolder(std::move(startFolder)),
       m_ownFolder(ownFolder.isEmpty() ? m_startFolder : std::move(ownFolder)) {
     m_panel = new QFrame(parent);
@@ -51,6 +54,26 @@ CritterPreview::CritterPreview(QWidget* parent, QPoint at, QString startFolder, 
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(250);
     connect(m_timer, &QTimer::timeout, this, [this] { turnPreview(); });
+
+    m_play = new QPushButton(tr("Play"), parent);
+    m_play->setObjectName(QStringLiteral("BitBtn2"));
+    m_play->setGeometry(m_button->geometry().translated(70 + 6, 0));
+    m_play->setAccessibleName(tr("Play the standing animation"));
+    m_play->setEnabled(false);
+    connect(m_play, &QPushButton::clicked, this, [this] { playPreview(); });
+
+    m_clock = clock ? clock : new TimerClock(m_panel);
+    m_clock->setParent(m_panel);
+    m_clock->setObjectName(QStringLiteral("Timer3"));
+    connect(m_clock, &FrameClock::ticked, this, [this] { nextFrame(); });
+    // The animation runs only while it can be seen: another tab or page hides the panel.
+    m_panel->installEventFilter(this);
+}
+
+bool CritterPreview::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_panel && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        updatePlay();
+    return false;
 }
 
 QString CritterPreview::artName(const QString& entry) {
@@ -82,7 +105,7 @@ void CritterPreview::report(const QString& path) {
 bool CritterPreview::showArt(int facing) {
     if (!m_artSource)
         return false;
-    std::optional<QImage> art;
+    std::optional<Art> art;
     try {
         art = m_artSource(m_name, facing);
     } catch (const UserError& e) {
@@ -91,9 +114,16 @@ bool CritterPreview::showArt(int facing) {
     }
     if (!art)
         return false;
-    m_image->setPixmap(QPixmap::fromImage(*art));
+    m_art = std::move(art);
+    m_frame %= m_art->art.frames();
+    drawFrame();
     m_shown = QStringLiteral("art/critters/%1aa").arg(m_name);
     return true;
+}
+
+void CritterPreview::drawFrame() {
+    m_image->setPixmap(QPixmap::fromImage(
+        renderCritterFrame(m_art->art.file, m_art->art.direction, m_frame, m_art->palette)));
 }
 
 void CritterPreview::showcritterimage(const QString& artEntry) {
@@ -101,16 +131,20 @@ void CritterPreview::showcritterimage(const QString& artEntry) {
     m_base = QStringLiteral("images/critters/") + m_name;
     m_facing = 3;
     m_fromArt = false;
+    m_art.reset();
+    m_frame = 0;
     const QString first = picture(m_base + QStringLiteral("_3.bmp"));
     if (QFileInfo(first).isFile()) {
         if (!load(first))
             report(first);
         m_button->setEnabled(true); // a running rotation goes on with the new name
+        updatePlay();
         return;
     }
     if (showArt(3)) {
         m_fromArt = true;
         m_button->setEnabled(true);
+        updatePlay(); // and a running animation with the new art, at its rate
         return;
     }
     m_timer->stop();
@@ -119,6 +153,7 @@ void CritterPreview::showcritterimage(const QString& artEntry) {
     if (!load(notAvailable))
         report(notAvailable);
     m_button->setEnabled(false);
+    updatePlay();
 }
 
 void CritterPreview::rotatePreview() {
@@ -138,6 +173,8 @@ void CritterPreview::turnPreview() {
             return;
         m_timer->stop(); // as below: one message, no tick while it is up
         m_button->setText(kRotate);
+        m_art.reset();
+        updatePlay();
         report(QStringLiteral("art/critters/%1aa.fr%2").arg(m_name).arg(m_facing - 1));
         return;
     }
@@ -153,6 +190,41 @@ void CritterPreview::turnPreview() {
 
 void CritterPreview::enable() {
     m_button->setEnabled(true);
+}
+
+void CritterPreview::playPreview() {
+    if (m_playing)
+        stopPlaying();
+    else
+        m_playing = true;
+    updatePlay();
+}
+
+void CritterPreview::stopPlaying() {
+    m_playing = false;
+}
+
+void CritterPreview::nextFrame() {
+    if (!m_art)
+        return;
+    m_frame = (m_frame + 1) % m_art->art.frames();
+    drawFrame();
+}
+
+void CritterPreview::updatePlay() {
+    // Prepared bitmaps are one picture a facing, and a single frame has nothing to play.
+    const bool playable = m_art && m_art->art.frames() > 1;
+    if (!playable)
+        stopPlaying();
+    m_play->setEnabled(playable);
+    m_play->setText(m_playing ? tr("Stop") : tr("Play"));
+    if (m_playing && m_panel->isVisible()) {
+        const int interval = std::max(1, 1000 / m_art->art.fps());
+        if (!m_clock->isActive() || m_clock->interval() != interval)
+            m_clock->start(interval);
+    } else {
+        m_clock->stop();
+    }
 }
 
 } // namespace zantrel

@@ -1,18 +1,11 @@
 #include "itempictures.h"
 
 #include "app.h"
-#include "core/files.h"
-#include "core/numbers.h"
-#include "core/usererror.h"
-#include "gamedata/datafolder.h"
+#include "artpicture.h"
 #include "preview/framedecoder.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPixmap>
 
 namespace zantrel {
 
@@ -42,72 +35,41 @@ ItemPictures::ItemPictures(QWidget* parent, const AppContext& app) : m_app(app) 
         auto* caption = new QLabel(QLatin1String(p.caption), preview);
         caption->setGeometry(p.x, 13, 161, 16);
         caption->setAlignment(p.align | Qt::AlignVCenter);
-        auto* panel = new QFrame(preview);
-        panel->setObjectName(QLatin1String(p.panel));
-        panel->setGeometry(p.x, 30, 161, 121);
-        auto* image = new QLabel(panel);
-        image->setObjectName(QLatin1String(p.image));
-        image->setGeometry(2, 2, kPictureBox.width(), kPictureBox.height());
-        image->setAccessibleName(QLatin1String(p.name));
-        image->setPixmap(QPixmap::fromImage(greyPicture()));
-        (p.x == 12 ? m_ground : m_inventory) = image;
+        auto picture = std::make_unique<ArtPicture>(
+            preview, QRect(p.x, 30, kPictureBox.width() + 4, kPictureBox.height() + 4),
+            QLatin1String(p.panel), QLatin1String(p.image), QLatin1String(p.name),
+            ArtPicture::Fit::SizeSetting);
+        (p.x == 12 ? m_ground : m_inventory) = std::move(picture);
     }
 }
 
+ItemPictures::~ItemPictures() = default;
+
+QLabel* ItemPictures::ground() const {
+    return m_ground->image();
+}
+
+QLabel* ItemPictures::inventory() const {
+    return m_inventory->image();
+}
+
+// The pictures always come from the game as it is installed (its archives and patches
+// folder), whichever folder the lists are read from.
 void ItemPictures::showGround(const QString& entry) {
-    drawEntry(kGroundArt, entry, m_ground);
+    m_ground->show(m_app.gameData(), QLatin1String(kGroundArt), entry, m_app.settings.imageSize);
 }
 
 void ItemPictures::showInventory(const QString& entry) {
-    drawEntry(kInventoryArt, entry, m_inventory);
+    m_inventory->show(m_app.gameData(), QLatin1String(kInventoryArt), entry,
+                      m_app.settings.imageSize);
 }
 
 void ItemPictures::clearGround() {
-    clear(m_ground);
+    m_ground->clear();
 }
 
 void ItemPictures::clearInventory() {
-    clear(m_inventory);
-}
-
-void ItemPictures::drawEntry(const char* folder, const QString& entry, QLabel* box) {
-    // List entries may carry trailing blanks (the frame list keeps 12 characters of each
-    // line); the file systems the lists were written for ignore them in a name.
-    QString name = entry;
-    while (name.endsWith(QLatin1Char(' ')))
-        name.chop(1);
-    if (name.isEmpty()) {
-        clear(box);
-        return;
-    }
-    // The pictures always come from the game as it is installed (its archives and patches
-    // folder), whichever folder the lists are read from.
-    const QString path = QLatin1String(folder) + name;
-    const GameData& data = m_app.gameData();
-    if (!data.existsGamePath(path)) {
-        clear(box);
-        return;
-    }
-    drawimage(data.readGamePath(path), box);
-}
-
-// The frame on grey, centred, at the size the settings ask for; a setting that is not a
-// whole number leaves the grey and throws.
-void ItemPictures::drawimage(const QByteArray& frame, QLabel* box) {
-    clear(box);
-    const std::int32_t sizeMode = strToInt(m_app.settings.imageSize);
-    Palette palette;
-    try {
-        palette = Palette::fromBytes(
-            m_app.gameData().read(DataKind::Palette, QStringLiteral("color.pal")));
-    } catch (const UserError&) {
-        // without a palette the shape is still drawn, in black
-    }
-    box->setPixmap(QPixmap::fromImage(renderFrame(frame, palette, sizeMode)));
-}
-
-void ItemPictures::clear(QLabel* box) {
-    box->setPixmap(QPixmap::fromImage(greyPicture()));
+    m_inventory->clear();
 }
 
 } // namespace zantrel

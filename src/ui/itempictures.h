@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
+
+#include <memory>
 
 class QLabel;
 class QWidget;
@@ -9,6 +10,7 @@ class QWidget;
 namespace zantrel {
 
 struct AppContext;
+class ArtPicture;
 
 // The item page's "Preview" group: the picture on the ground (Panel12, Image12) and the one in
 // the inventory (Panel13, Image13), drawn from the game folder's art whatever the sources
@@ -17,6 +19,7 @@ class ItemPictures {
 public:
     // The group goes into `parent`; its widgets belong to parent. `app` must outlive this.
     ItemPictures(QWidget* parent, const AppContext& app);
+    ~ItemPictures();
 
     // Draws an art list entry's frame file when it exists; otherwise the grey box (a picture of
     // another item would be a wrong one). Throws UserError when the file cannot be read or the
@@ -26,17 +29,13 @@ public:
     void clearGround();
     void clearInventory();
 
-    QLabel* ground() const { return m_ground; }
-    QLabel* inventory() const { return m_inventory; }
+    QLabel* ground() const;
+    QLabel* inventory() const;
 
 private:
-    void drawEntry(const char* folder, const QString& entry, QLabel* box);
-    void drawimage(const QByteArray& frame, QLabel* box);
-    static void clear(QLabel* box);
-
     const AppContext& m_app;
-    QLabel* m_ground = nullptr;
-    QLabel* m_inventory = nullptr;
+    std::unique_ptr<ArtPicture> m_ground;
+    std::unique_ptr<ArtPicture> m_inventory;
 };
 
 } // namespace zantrel

@@ -1,5 +1,6 @@
 #include "simplepages.h"
 
+#include "ui/framepicture.h"
 #include "ui/recordpages.h"
 
 #include <QLabel>
@@ -11,6 +12,8 @@
 namespace zantrel {
 
 namespace {
+
+constexpr int kPictureHeight = 117; // as the item pictures
 
 const struct {
     const char* title;
@@ -70,12 +73,20 @@ SimplePages::SimplePages(QTabWidget* pages, const PageContext& context) : QObjec
         size->setAccessibleName(kind + QStringLiteral(" file size"));
 
         m_pages[i] = createRecordPage(page, 2 + i, context, size);
+        // Below the record's fields, left of the size: scenery's kinds leave it less height.
+        const QRect place =
+            i == 0 ? QRect(2, 312, 161, 88) : QRect(2, i == 2 ? 174 : 202, 161, kPictureHeight + 4);
+        m_pictures[i] = new FramePicture(page, 2 + i, context, place);
         m_memos[i] = memo;
     }
 }
 
 QPlainTextEdit* SimplePages::memo(int objtype) const {
     return objtype >= 2 && objtype <= 5 ? m_memos[objtype - 2] : nullptr;
+}
+
+FramePicture* SimplePages::picture(int objtype) const {
+    return objtype >= 2 && objtype <= 5 ? m_pictures[objtype - 2] : nullptr;
 }
 
 TypePage* SimplePages::page(int objtype) const {

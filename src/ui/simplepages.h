@@ -11,8 +11,10 @@ class QTabWidget;
 
 namespace zantrel {
 
+class FramePicture;
+
 // The scenery, walls, tiles and misc pages: a title, the description refresh button, the
-// description box, the record's fields and the file's size.
+// description box, the record's fields, the object's picture and the file's size.
 class SimplePages : public QObject {
     Q_OBJECT
 public:
@@ -24,6 +26,8 @@ public:
     QPlainTextEdit* memo(int objtype) const;
     // The type's fields (filling also sets the size field).
     TypePage* page(int objtype) const;
+    // The type's picture of its art.
+    FramePicture* picture(int objtype) const;
 
 signals:
     void refreshRequested(); // a "Refresh ... Description" button was clicked
@@ -31,6 +35,7 @@ signals:
 private:
     std::unique_ptr<TypePage> m_pages[4];
     QPlainTextEdit* m_memos[4] = {};
+    FramePicture* m_pictures[4] = {};
 };
 
 } // namespace zantrel

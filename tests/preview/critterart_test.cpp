@@ -1,6 +1,7 @@
 #include "preview/critterart.h"
 
 #include "core/usererror.h"
+#include "support/gamedata.h"
 
 #include <QHash>
 #include <QRect>
@@ -204,4 +205,27 @@ TEST(CritterArt, HeadersThatLieDrawOnlyWhatTheFileHas) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(painted(renderCritterDirection(c.file, c.direction, pal)), c.expected) << c.name;
+}
+
+TEST(CritterArt, EachFrameOfTheStandingArtIsDrawn) {
+    QByteArray entries(768, '\0');
+    for (int i = 1; i <= 18; ++i)
+        entries[3 * i] = char(3 * i); // red 12 × i tells the 18 frames apart
+    const Palette palette = Palette::fromBytes(entries);
+    const QByteArray file = makeAnimation(5, 3, 6, 8, 8);
+    for (int d = 0; d < 6; ++d)
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(renderCritterFrame(file, d, k, palette).pixel(58, 58),
+                      qRgb(12 * (1 + 3 * d + k), 0, 0))
+                << d << " " << k;
+    // A frame past the direction's last in the file: the background.
+    EXPECT_EQ(renderCritterFrame(file, 5, 3, palette).pixel(58, 58), kCritterBackground);
+    // Found as the preview finds it: a per-direction file gives its direction 0.
+    Files files;
+    files.bytes["art/critters/zaa.fr2"] = makeAnimation(0, 2, 1, 8, 8);
+    const std::optional<StandingArt> art = findStandingArt(files.reader(), "z", 3);
+    ASSERT_TRUE(art);
+    EXPECT_EQ(art->direction, 0);
+    EXPECT_EQ(art->frames(), 2);
+    EXPECT_EQ(art->fps(), 10); // the game's rate for a header without one
 }

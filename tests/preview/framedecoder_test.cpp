@@ -118,3 +118,50 @@ TEST(FrameDecoder, BGRtoRGBSwapsTheOuterPairs) {
     EXPECT_EQ(BGRtoRGB("0000FC"), "FC0000");
     EXPECT_EQ(BGRtoRGB("ABC"), "ABC");
 }
+
+TEST(FrameDecoder, FittedFramesAreCentredOnBlackAndOnlyScaledDown) {
+    const Palette pal = Palette::fromBytes(testPalette());
+    const QRgb black = qRgb(0, 0, 0);
+    const auto solidFrame = [](int w, int h) { return makeFrame(w, h, QByteArray(w * h, '\1')); };
+    // A header claiming 65535 rows with one row of pixels: drawn from what the file holds.
+    const struct {
+        const char* name;
+        QByteArray file;
+        QRect painted;
+    } cases[] = {
+        {"small, not scaled up", solidFrame(4, 4), QRect(76, 56, 4, 4)},
+        {"exactly the box", solidFrame(157, 117), QRect(0, 0, 157, 117)},
+        {"twice as wide", solidFrame(314, 50), QRect(0, 46, 157, 25)},
+        {"twice as high", solidFrame(20, 234), QRect(73, 0, 10, 117)},
+        {"lying height", makeFrame(157, 65535, QByteArray(157, '\1')), QRect(78, 0, 1, 1)},
+        {"no frame", QByteArray(62, '\0'), QRect()},
+    };
+    for (const auto& c : cases) {
+        const QImage img = renderFittedFrame(c.file, pal, kPictureBox, black);
+        ASSERT_EQ(img.size(), kPictureBox) << c.name;
+        QRect painted;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (img.pixel(x, y) != black)
+                    painted |= QRect(x, y, 1, 1);
+        EXPECT_EQ(painted, c.painted) << c.name;
+        if (c.painted.height() > 1) { // inside a block: the frame's own colour
+            EXPECT_EQ(img.pixel(c.painted.center()), qRgb(252, 0, 0)) << c.name;
+        }
+    }
+}
+
+TEST(FrameDecoder, FramesOfADirectionFollowEachOther) {
+    const QByteArray file = makeAnimation(7, 3, 6, 2, 2);
+    EXPECT_EQ(framesPerSecond(file), 7);
+    EXPECT_EQ(framesPerDirection(file), 3);
+    const qint64 frameBytes = 12 + 4;
+    for (int d = 0; d < 6; ++d)
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(frameStart(file, d, k), 62 + (3 * d + k) * frameBytes) << d << " " << k;
+    // Past the file's last frame, and out of range: none.
+    EXPECT_EQ(frameStart(file, 5, 3), -1);
+    EXPECT_EQ(frameStart(file, 6, 0), -1);
+    EXPECT_EQ(frameStart(file, 0, -1), -1);
+    EXPECT_EQ(framesPerSecond(QByteArray(4, '\0')), 0);
+}

@@ -108,6 +108,30 @@ QByteArray makeFrame(int width, int height, const QByteArray& pixels) {
     return f + QByteArray(8, '\0') + pixels;
 }
 
+QByteArray makeAnimation(int fps, int perDirection, int directions, int width, int height) {
+    const auto be = [](QByteArray& d, int at, quint32 v, int n) {
+        for (int i = n - 1; i >= 0; --i, v >>= 8)
+            d[at + i] = char(v & 0xFF);
+    };
+    QByteArray header(62, '\0'), data;
+    be(header, 0, 4, 4);
+    be(header, 4, quint32(fps), 2);
+    be(header, 8, quint32(perDirection), 2);
+    for (int d = 0; d < directions; ++d) {
+        for (int dd = d; dd < (directions == 1 ? 6 : d + 1); ++dd)
+            be(header, 34 + 4 * dd, quint32(data.size()), 4);
+        for (int k = 0; k < perDirection; ++k) {
+            QByteArray frame(12, '\0');
+            be(frame, 0, quint32(width), 2);
+            be(frame, 2, quint32(height), 2);
+            be(frame, 4, quint32(width * height), 4);
+            data += frame + QByteArray(width * height, char(1 + d * perDirection + k));
+        }
+    }
+    be(header, 58, quint32(data.size()), 4);
+    return header + data;
+}
+
 QRect paintedArea(const QImage& picture) {
     const QRgb grey = qRgb(128, 128, 128);
     QRect r;

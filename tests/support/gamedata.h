@@ -30,6 +30,10 @@ QByteArray makePrototype(int type, int length);
 // then the pixels (as many as given, which may be fewer than width × height).
 QByteArray makeFrame(int width, int height, const QByteArray& pixels);
 
+// A frame file of several frames a direction: fps in its header, directions 1 or 6, and frame
+// k of direction d a width × height block of palette index 1 + d × perDirection + k.
+QByteArray makeAnimation(int fps, int perDirection, int directions, int width, int height);
+
 // The bounding box of the pixels of a picture that are not the grey background.
 QRect paintedArea(const QImage& picture);
 
