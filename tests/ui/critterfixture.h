@@ -7,6 +7,7 @@
 #include "support/shellfixture.h"
 #include "ui/critterpreview.h"
 #include "ui/editorwindow.h"
+#include "ui/frameclock.h"
 #include "ui/headerpanel.h"
 #include <QApplication>
 #include <QBuffer>
@@ -92,7 +93,28 @@ inline QColor facingColour(int n) {
     return QColor(40 * n, 0, 0);
 }
 
+// The animation's clock, ticked by the test: no test waits for time to pass.
+class ManualClock : public FrameClock {
+public:
+    void start(int milliseconds) override {
+        m_interval = milliseconds;
+        m_active = true;
+    }
+    void stop() override { m_active = false; }
+    bool isActive() const override { return m_active; }
+    int interval() const override { return m_interval; }
+    void tick() {
+        if (m_active)
+            emit ticked();
+    }
+
+private:
+    int m_interval = 0;
+    bool m_active = false;
+};
+
 struct Critters : ShellFixture {
+    ManualClock* clock = nullptr;
     EditorWindow* w = nullptr;
     QString path;
     int files = 0;
@@ -101,6 +123,7 @@ struct Critters : ShellFixture {
     explicit Critters(const QString& startBelow = {}) : ShellFixture(false) {
         if (!startBelow.isEmpty())
             QDir::setCurrent(folder.mkdir(startBelow));
+        shell.makeClock = [this] { return clock = new ManualClock; };
         create();
         w = shell.editor;
         shell.settings = writeGameData(folder);
@@ -194,5 +217,6 @@ struct Critters : ShellFixture {
         folder.write("images/notav.bmp", bmp(Qt::blue));
     }
     QPushButton* rotate() const { return w->findChild<QPushButton*>("BitBtn1"); }
+    QPushButton* play() const { return w->findChild<QPushButton*>("BitBtn2"); }
     QTimer* timer() const { return w->findChild<QTimer*>("Timer1"); }
 };
