@@ -5,6 +5,7 @@
 #include "core/savefile.h"
 #include "core/usererror.h"
 #include "fieldcodec.h"
+#include "records.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,9 +23,65 @@ void Document::load(const QString& path, const QByteArray& bytes, bool archived)
     m_path = path;
     m_archived = archived;
     m_bytes = bytes;
+    m_saved = bytes;
+    m_current = bytes;
     m_type = bytes.isEmpty() ? 0 : std::uint8_t(bytes[0]);
     m_opened = false;
     setValid(false);
+    setModified(false);
+}
+
+int Document::kind() const {
+    return recordFor(m_current).kindNumber;
+}
+
+std::uint32_t Document::value(const RecordRow& row) const {
+    return fieldValue(m_current, row.offset, row.width);
+}
+
+void Document::setField(const RecordRow& row, const QString& text) {
+    QByteArray bytes = m_current;
+    setFieldValue(bytes, row.offset, row.width, parseValue(row, text, m_current));
+    setCurrent(bytes);
+}
+
+void Document::setCurrent(const QByteArray& bytes) {
+    if (bytes == m_current)
+        return;
+    const QByteArray old = m_current;
+    m_current = bytes;
+    // Told by the rows of the new record; a length change tells every field.
+    for (const RecordRow& row : recordFor(bytes).rows)
+        if (old.size() != bytes.size() ||
+            old.mid(row.offset, row.width) != bytes.mid(row.offset, row.width))
+            emit fieldChanged(row.offset, row.width);
+    setModified(m_current != m_saved);
+}
+
+QString Document::problem() const {
+    const Record record = recordFor(m_current);
+    const bool sameRecord = recordFor(m_bytes).kindNumber == record.kindNumber;
+    for (const RecordRow& row : record.rows) {
+        if (row.check == RowCheck::Total)
+            continue; // the critter totals: the critter page keeps its own rule
+        // A value as the file stores it is saved as it is.
+        if (sameRecord && row.offset + row.width <= m_bytes.size() &&
+            m_bytes.mid(row.offset, row.width) == m_current.mid(row.offset, row.width))
+            continue;
+        const QString message = checkField(record, row, m_current);
+        if (!message.isEmpty())
+            return message;
+    }
+    return QString();
+}
+
+QByteArray Document::patched(QByteArray base) const {
+    if (m_current.size() != m_bytes.size())
+        base = resizedRecord(base, int(m_current.size()));
+    for (const RecordRow& row : recordFor(m_current).rows)
+        if (row.offset + row.width <= base.size())
+            base.replace(row.offset, row.width, m_current.mid(row.offset, row.width));
+    return base;
 }
 
 void Document::setListCounts(int scripts, int art) {
@@ -54,6 +111,7 @@ void Document::setValid(bool valid) {
 
 void Document::markSaved(const QString& path) {
     m_path = path;
+    m_saved = m_current;
     m_archived = false;
     setModified(false);
     emit saved(path);

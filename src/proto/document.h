@@ -9,9 +9,12 @@
 
 namespace zantrel {
 
-// The open prototype: which file, what was read from it, whether it opened completely, has
-// unsaved changes and may be saved. The field values themselves live in the editor's
-// controls; the window frame, the lamp and the caption observe this object's signals.
+struct RecordRow;
+
+// The open prototype and the one owner of its values: which file, the bytes read from it, the
+// bytes as they are now, whether it opened completely, has unsaved changes and may be saved.
+// Pages show the current bytes and set fields on them; the lamp, the caption and the pages
+// observe this object's signals.
 class Document : public QObject {
     Q_OBJECT
 public:
@@ -19,13 +22,31 @@ public:
 
     const QString& path() const { return m_path; }
     QString fileName() const;
+    // The type read at opening: it picks the page, whatever the type byte is set to since.
     std::uint8_t type() const { return m_type; }
-    const QByteArray& bytes() const { return m_bytes; } // the whole file as it was opened
+    const QByteArray& bytes() const { return m_bytes; }     // the whole file as it was opened
+    const QByteArray& current() const { return m_current; } // as the user has edited it
+    int kind() const; // the item or scenery kind word of the current bytes, -1 for none
     int scriptCount() const { return m_scriptCount; }
     int artCount() const { return m_artCount; }
-    bool isOpened() const { return m_opened; } // the last open went through completely
-    bool isModified() const { return m_modified; }
-    bool isValid() const { return m_valid; } // opened completely and no field marked red
+    bool isOpened() const { return m_opened; }     // the last open went through completely
+    bool isModified() const { return m_modified; } // current bytes differ from the saved
+    bool isValid() const { return m_valid; }       // opened completely and no field marked red
+
+    // A field's stored value in the current bytes.
+    std::uint32_t value(const RecordRow& row) const;
+    // The text typed for a field, converted by its row and set; throws UserError when it does
+    // not convert. Range checks are problem()'s.
+    void setField(const RecordRow& row, const QString& text);
+    // All the bytes at once (an undo step, a kind change): each field that changed is told.
+    void setCurrent(const QByteArray& bytes);
+    // The first row whose check fails over the current bytes, as its message; empty when all
+    // pass. A value the user has not changed from the opened file never counts.
+    QString problem() const;
+    // The bytes a save writes: base (the file as it is on disk, or the opened bytes) cut or
+    // padded to the current length when the record's length changed, with every field of
+    // the current record laid over it. Bytes outside the fields keep base's.
+    QByteArray patched(QByteArray base) const;
 
     // A file's bytes were read: the document holds them, not yet completely opened. An
     // archived prototype has no file at path yet: saving writes one there.
@@ -39,6 +60,7 @@ public:
     void markSaved(const QString& path);
 
 signals:
+    void fieldChanged(int offset, int width); // after setCurrent or setField changed it
     void modifiedChanged(bool modified);
     void validityChanged(bool valid);
     void opened();
@@ -47,7 +69,9 @@ signals:
 private:
     QString m_path;
     std::uint8_t m_type = 0;
-    QByteArray m_bytes;
+    QByteArray m_bytes;   // as opened
+    QByteArray m_saved;   // as last opened or saved: the lamp compares with it
+    QByteArray m_current; // as edited
     int m_scriptCount = 0;
     int m_artCount = 0;
     bool m_opened = false;

@@ -71,7 +71,11 @@ public:
     CritterPage(QWidget* tab, const PageContext& context);
 
     void fill(const QByteArray& bytes) override;
-    QList<FieldWrite> fieldWrites() const override;
+    // The critter page judges no field against the file (its checks are its own), so showing
+    // bytes again is filling from them.
+    void refill(const QByteArray& bytes, const QByteArray&) override { fill(bytes); }
+    QList<FieldWrite> fieldWrites() const override { return writes(false); }
+    QList<FieldWrite> convertedWrites() const override { return writes(true); }
     bool valid() const override;
     void showFirstInnerPage() override { m_layout.inner()->setCurrentIndex(0); }
     void frameChanged() override;
@@ -94,6 +98,7 @@ private:
     void tip(const Slot& slot);    // EditNMouseMove
     static void selectType(QComboBox* box, const QString& number);
     bool untouched(const Slot& slot) const;
+    QList<FieldWrite> writes(bool skipFailures) const;
     QByteArray protoMsg() const;
 
     template <typename F> void guarded(F&& action);
@@ -383,7 +388,7 @@ bool CritterPage::untouched(const Slot& slot) const {
     return (slot.combo ? slot.combo->currentText() : slot.edit->text()) == slot.filledText;
 }
 
-QList<FieldWrite> CritterPage::fieldWrites() const {
+QList<FieldWrite> CritterPage::writes(bool skipFailures) const {
     QList<FieldWrite> writes;
     for (const Slot& s : m_slots) {
         const CritterField& f = *s.field;
@@ -392,11 +397,16 @@ QList<FieldWrite> CritterPage::fieldWrites() const {
             writes.append({f.offset, width, s.stored, true});
             continue;
         }
-        const QString hex =
-            f.shown == Shown::Choice
-                ? hexText(std::uint32_t(s.combo->currentIndex()), 8)
-                : storeValue(f.shown, s.combo ? s.combo->currentText() : s.edit->text());
-        writes.append({f.offset, width, hex, false});
+        try {
+            const QString hex =
+                f.shown == Shown::Choice
+                    ? hexText(std::uint32_t(s.combo->currentIndex()), 8)
+                    : storeValue(f.shown, s.combo ? s.combo->currentText() : s.edit->text());
+            writes.append({f.offset, width, hex, false});
+        } catch (const UserError&) {
+            if (!skipFailures)
+                throw;
+        }
     }
     return writes;
 }

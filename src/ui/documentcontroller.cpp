@@ -4,6 +4,8 @@
 #include "core/files.h"
 #include "core/numbers.h"
 #include "core/usererror.h"
+#include "documenthistory.h"
+#include "filewatch.h"
 #include "flags.h"
 #include "gamedata/datafolder.h"
 #include "gamedata/lists.h"
@@ -15,6 +17,7 @@
 #include "simplepages.h"
 #include "typepage.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -22,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QUndoStack>
 
 #include <cerrno>
 #include <cmath>
@@ -40,7 +44,63 @@ const QString kOpenQuestion =
 
 DocumentController::DocumentController(AppContext& app, Document& document,
                                        const EditorParts& parts, QObject* parent)
-    : QObject(parent), m_app(app), m_document(document), m_parts(parts) {}
+    : QObject(parent), m_app(app), m_document(document), m_parts(parts),
+      m_history(new DocumentHistory(document, this)), m_watch(new FileWatch(this)) {
+    connect(m_history, &DocumentHistory::restored, this, &DocumentController::redraw);
+    connect(m_watch, &FileWatch::changedOutside, this, &DocumentController::changedOutside);
+    connect(m_watch, &FileWatch::removedOutside, this, &DocumentController::removedOutside);
+}
+
+QUndoStack* DocumentController::history() const {
+    return m_history->stack();
+}
+
+void DocumentController::takeEdit() {
+    if (m_redrawing || !m_document.isOpened())
+        return; // the controls follow the document, or are being filled at opening
+    TypePage* page = typePage();
+    QByteArray base = m_document.current();
+    // A record whose kind changed is cut or padded to its new kind's length.
+    if (page)
+        base = resizedRecord(base, page->savedLength(int(base.size())));
+    QList<FieldWrite> writes = m_parts.header->fieldWrites();
+    if (page)
+        writes += page->convertedWrites();
+    // The step is named after the control the user worked, a run of typing in one box
+    // merges; a control of another window (or none) leaves the name to the field.
+    QWidget* focus = QApplication::focusWidget();
+    const bool ours = focus && m_parts.window->isAncestorOf(focus);
+    const QString label = ours ? focus->accessibleName() : QString();
+    const bool typing = ours && qobject_cast<QLineEdit*>(focus);
+    m_history->record(applyFields(base, writes), typing ? focus->objectName() : QString(), label);
+    updateValidity();
+}
+
+void DocumentController::redraw() {
+    m_redrawing = true;
+    try {
+        m_parts.header->showBytes(m_document.current());
+        if (TypePage* page = typePage())
+            page->refill(m_document.current(), m_document.bytes());
+    } catch (const UserError& e) {
+        showError(e.text(), e.path());
+    }
+    m_redrawing = false;
+    refreshDescription();
+    updateValidity();
+}
+
+void DocumentController::changedOutside(const QString& path) {
+    const QString question = tr("The file has been changed by another program. Reload it?");
+    if (!m_app.prompter->question(m_parts.window, tr("File changed"),
+                                  AppContext::withPath(question, path)))
+        return; // the editor's values stay; a save patches the file as it is now
+    openfile(path);
+}
+
+void DocumentController::removedOutside(const QString& path) {
+    showError(tr("The file has been removed by another program. Saving writes it anew."), path);
+}
 
 void DocumentController::showError(const QString& text, const QString& path) {
     m_app.prompter->error(m_parts.window, QStringLiteral("Error"),
@@ -74,7 +134,8 @@ TypePage* DocumentController::typePage() const {
 
 void DocumentController::updateValidity() {
     const TypePage* page = typePage();
-    m_document.setValid(m_document.isOpened() && (!page || page->valid()));
+    m_document.setValid(m_document.isOpened() && (!page || page->valid()) &&
+                        m_document.problem().isEmpty());
 }
 
 bool DocumentController::mayReplaceDocument() {
@@ -217,6 +278,8 @@ bool DocumentController::setvalues() {
     }
     m_savePreset = m_document.path();
     m_document.finishOpening();
+    m_history->restart();
+    m_watch->watch(m_document.isArchived() ? QString() : m_document.path(), m_document.bytes());
     return true;
 }
 
@@ -233,6 +296,8 @@ bool DocumentController::maySave() {
                     .arg(marked.box->accessibleName(), marked.tabs);
         if (!marked.box->toolTip().isEmpty())
             text += QLatin1Char('\n') + marked.box->toolTip();
+    } else if (!m_document.problem().isEmpty()) {
+        text += QStringLiteral("\n\n") + m_document.problem();
     }
     m_app.prompter->error(m_parts.window, QStringLiteral("Error!"), text);
     return false;
@@ -255,25 +320,26 @@ void DocumentController::saveAs() {
 bool DocumentController::savefile(const QString& path, bool saveAs) {
     m_parts.header->selectHex();
     try {
+        // Every field converts, or the first that does not is told and nothing is written.
+        if (const TypePage* page = typePage())
+            page->fieldWrites();
         // Save keeps what the file holds now outside the fields; Save As writes the
-        // document: the opened file's bytes with the fields applied.
-        QList<FieldWrite> fields = m_parts.header->fieldWrites();
-        const TypePage* page = typePage();
-        if (page)
-            fields += page->fieldWrites(); // all converted first
+        // document: the opened file's bytes with the fields applied. A file removed since
+        // is written anew.
         const bool firstLoose = !saveAs && m_document.isArchived();
         if (firstLoose && !QDir().mkpath(QFileInfo(path).path()))
             throw UserError(fileErrorText(EACCES), path);
-        QByteArray base = saveAs || firstLoose ? m_document.bytes() : readFileBytes(path);
-        // A record whose kind changed is cut or padded to its new kind's length.
-        if (page)
-            base = resizedRecord(base, page->savedLength(int(base.size())));
-        writePrototype(path, applyFields(base, fields));
+        const bool fromDisk = !saveAs && !firstLoose && QFileInfo::exists(path);
+        const QByteArray written =
+            m_document.patched(fromDisk ? readFileBytes(path) : m_document.bytes());
+        writePrototype(path, written);
+        m_watch->watch(path, written);
     } catch (const UserError& e) {
         showError(e.text(), e.path());
         return false;
     }
     m_document.markSaved(saveAs ? path : m_document.path());
+    m_history->markClean();
     if (saveAs)
         m_savePreset = path;
     emit fileUsed(m_document.path());

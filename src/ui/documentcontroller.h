@@ -8,12 +8,15 @@
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
+class QUndoStack;
 class QWidget;
 
 namespace zantrel {
 
 struct AppContext;
 class Document;
+class DocumentHistory;
+class FileWatch;
 class HeaderPanel;
 class SimplePages;
 class TypePage;
@@ -30,8 +33,10 @@ struct EditorParts {
     const std::array<QPushButton*, 4>* descriptionButtons = nullptr;
 };
 
-// Opening and saving: reads a file into the document and the controls, writes the controls'
-// values back, and refreshes the description. The window frame only starts these.
+// Opening and saving: reads a file into the document and the controls, takes each edit of
+// the controls into the document as one step of its history, shows the document again after
+// an undo, writes the document back, watches its file and refreshes the description. The
+// window frame only starts these.
 class DocumentController : public QObject {
     Q_OBJECT
 public:
@@ -58,8 +63,12 @@ public:
     void showTypePage(int type); // an object type 0..5 selects its page
     // The page with fields of its own for the open prototype's type, if any.
     TypePage* typePage() const;
-    // Validity anew: the prototype opened completely and no field of its page is red.
+    // Validity anew: the prototype opened completely, no field of its page is red and every
+    // field the user changed passes its check.
     void updateValidity();
+    // A control was changed by the user: its value goes into the document, one undo step.
+    void takeEdit();
+    QUndoStack* history() const;
 
 signals:
     void fileShown(); // the file's name belongs in the caption now
@@ -72,11 +81,17 @@ private:
     bool readLists();
     void enableForOpen();
     void showError(const QString& text, const QString& path = QString());
+    void redraw(); // the controls show the document's bytes again
+    void changedOutside(const QString& path);
+    void removedOutside(const QString& path);
 
     AppContext& m_app;
     Document& m_document;
     EditorParts m_parts;
     QString m_savePreset; // the save dialog's file name
+    DocumentHistory* m_history;
+    FileWatch* m_watch;
+    bool m_redrawing = false;
 };
 
 } // namespace zantrel

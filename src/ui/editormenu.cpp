@@ -26,6 +26,8 @@ EditorMenu buildEditorMenu(EditorWindow* window) {
     QObject::connect(add(menu, QStringLiteral("Save .PRO As ..."), Qt::Key_F4), &QAction::triggered,
                      window, &EditorWindow::saveAs);
 
+    out.edit = bar->addMenu(QObject::tr("Edit"));
+
     QMenu* options = bar->addMenu(QStringLiteral("Options"));
     // The numeric format is switched by the header panel's radio buttons; the menu only
     // mirrors it, so the submenu, its items and their keys stay disabled.

@@ -16,10 +16,11 @@ struct EditorMenu {
     QAction* dec = nullptr;
     QAction* tree = nullptr;
     QMenu* recent = nullptr; // filled by RecentMenu
+    QMenu* edit = nullptr;   // undo and redo, added once the document's history exists
 };
 
-// Fills the window's menu bar: "Menu" (open, the "Recent" submenu, save, save as), "Options" (the
-// numeric format and "Tree") and "Exit", each with its function key.
+// Fills the window's menu bar: "Menu" (open, the "Recent" submenu, save, save as), "Edit"
+// (undo, redo), "Options" (the numeric format and "Tree") and "Exit", each with its key.
 EditorMenu buildEditorMenu(EditorWindow* window);
 
 } // namespace zantrel

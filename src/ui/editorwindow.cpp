@@ -31,8 +31,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -40,6 +42,7 @@
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
+#include <QUndoStack>
 
 #include "prototypedrops.h"
 #include "recentmenu.h"
@@ -89,6 +92,7 @@ EditorWindow::EditorWindow(AppContext& app)
     connect(m_controller, &DocumentController::fileShown, this, &EditorWindow::setCaption);
     connect(m_doc, &Document::saved, this, &EditorWindow::setCaption);
     connect(m_doc, &Document::modifiedChanged, this, &EditorWindow::showModified);
+    buildHistoryActions(m_editMenu);
     m_recent = new RecentMenu(m_recentItems, m_app, this);
     connect(m_controller, &DocumentController::fileUsed, m_recent, &RecentMenu::add);
     connect(m_recent, &RecentMenu::chosen, this, &EditorWindow::openRecent);
@@ -110,6 +114,7 @@ void EditorWindow::buildMenu() {
     m_decAction = menu.dec;
     m_treeAction = menu.tree;
     m_recentItems = menu.recent;
+    m_editMenu = menu.edit;
 }
 
 void EditorWindow::buildFrame(QWidget* client) {
@@ -250,12 +255,42 @@ bool EditorWindow::alarmOn() const {
     return m_doc->isModified();
 }
 
-void EditorWindow::setalarm() {
-    m_doc->setModified(true);
+QUndoStack* EditorWindow::history() const {
+    return m_controller->history();
 }
 
-void EditorWindow::clearalarm() {
-    m_doc->setModified(false);
+void EditorWindow::takeEdit() {
+    if (m_controller) // not while the window is being built
+        m_controller->takeEdit();
+}
+
+void EditorWindow::buildHistoryActions(QMenu* edit) {
+    m_undoAction = history()->createUndoAction(this, tr("Undo"));
+    m_undoAction->setShortcut(QKeySequence::Undo);
+    m_redoAction = history()->createRedoAction(this, tr("Redo"));
+    m_redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    for (QAction* a : {m_undoAction, m_redoAction}) {
+        // From the tree window as well: the history is the open prototype's, wherever the
+        // focus is.
+        a->setShortcutContext(Qt::ApplicationShortcut);
+        edit->addAction(a);
+    }
+    qApp->installEventFilter(this);
+}
+
+bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride)
+        return QMainWindow::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return false; // another window's boxes keep their own undo
+    const QKeyCombination key = static_cast<QKeyEvent*>(event)->keyCombination();
+    for (const QAction* a : {m_undoAction, m_redoAction})
+        for (const QKeySequence& s : a->shortcuts())
+            if (s.count() == 1 && s[0] == key)
+                return true; // not taken by the box, so the history's shortcut runs
+    return false;
 }
 
 // The lamp follows the document: blinking while it has unsaved changes, steady otherwise.
@@ -387,7 +422,7 @@ void EditorWindow::loadCursor() {
 void EditorWindow::buildPages() {
     // The window is the context of every connection: ~EditorWindow cuts them before the
     // children go, so a box losing the focus during the teardown reaches nothing.
-    connect(m_header, &HeaderPanel::edited, this, &EditorWindow::setalarm);
+    connect(m_header, &HeaderPanel::edited, this, &EditorWindow::takeEdit);
     connect(m_header, &HeaderPanel::descriptionRefreshRequested, this,
             &EditorWindow::refreshDescription);
     connect(m_header, &HeaderPanel::typeSelected, this, &EditorWindow::showTypePage);
@@ -415,7 +450,7 @@ void EditorWindow::buildPages() {
         orderTabsByRows(m_pages->widget(page));
     for (TypePage* page : {m_itemPage.get(), m_critterPage.get(), m_simple->page(2),
                            m_simple->page(3), m_simple->page(4), m_simple->page(5)}) {
-        connect(page, &TypePage::edited, this, &EditorWindow::setalarm);
+        connect(page, &TypePage::edited, this, &EditorWindow::takeEdit);
         connect(page, &TypePage::validityChanged, this, &EditorWindow::updateValidity);
     }
     // "Open .PRO" is the window's default button: Enter opens, also from a header box.

@@ -18,6 +18,7 @@ class QPushButton;
 class QLabel;
 class QTabWidget;
 class QTimer;
+class QUndoStack;
 
 namespace zantrel {
 
@@ -42,9 +43,11 @@ public:
     static constexpr int kClientHeight = 572;
 
     // The document's modified mark, which the lamp follows.
-    void setalarm();
-    void clearalarm();
     bool alarmOn() const;
+    // The open prototype's undo history: one step per change of the user.
+    QUndoStack* history() const;
+    QAction* undoAction() const { return m_undoAction; }
+    QAction* redoAction() const { return m_redoAction; }
 
     void toggleTree();     // shows or hides the tree window
     void settingsClosed(); // the settings window gives the editor back
@@ -102,12 +105,16 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Undo and redo keys go to the history, not to the box that has the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void massfill();
     void buildMenu();
+    void buildHistoryActions(QMenu* edit);
+    void takeEdit();                       // a control was changed by the user
     void buildFrame(QWidget* client);      // the skin's pictures and title bar buttons
     void buildStatusBar(QWidget* client);  // the file name, the caption and the lamp
     void buildEditorArea(QWidget* client); // "back" and the page control
@@ -134,6 +141,9 @@ private:
 
     QAction* m_treeAction = nullptr;
     QMenu* m_recentItems = nullptr;
+    QMenu* m_editMenu = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
     RecentMenu* m_recent = nullptr;
     QList<QAction*> m_commands;
     QAction* m_hexAction = nullptr;

@@ -463,11 +463,26 @@ QList<FieldWrite> HeaderPanel::fieldWrites() const {
     for (const auto& f : fields) {
         if (f.offset < 0)
             continue; // a misc object has no script field: nothing is written there
-        const QString text = m_edits[f.number]->text();
+        const QString text = hexOf(f.number);
         writes.append(
             {f.offset, f.width, text, !m_filled[f.number].isNull() && text == m_filled[f.number]});
     }
     return writes;
+}
+
+QString HeaderPanel::hexOf(int number) const {
+    const QString text = m_edits[number]->text();
+    if (!decimal() || number == 13)
+        return text; // the flags text is hexadecimal in both
+    return hexText(lenientInt(text), typedLength(number));
+}
+
+void HeaderPanel::showBytes(const QByteArray& bytes) {
+    const bool wasDecimal = decimal();
+    selectHex();
+    fill(bytes);
+    if (wasDecimal)
+        m_decimalButton->setChecked(true);
 }
 
 void HeaderPanel::showNoScript() {

@@ -43,8 +43,11 @@ public:
     // Fills the boxes with the hex texts of the header (setvalues' second step). False when
     // a box's change handling failed (an object type of 10 or more): the rest is not filled.
     bool fill(const QByteArray& bytes);
-    // The header fields to save, from the boxes in hexadecimal display.
+    // The header fields as the document takes them: each box's value in hexadecimal, in
+    // whichever notation it is shown.
     QList<struct FieldWrite> fieldWrites() const;
+    // Shows bytes again (an undo step) in the notation shown now.
+    void showBytes(const QByteArray& bytes);
     // Enables the boxes and lists as opening does.
     void enableForOpen();
 
@@ -87,6 +90,7 @@ private:
     void convert(bool toDecimal);
     bool run(const std::function<void()>& handler); // false when the handler failed
     void applyValidators();
+    QString hexOf(int number) const; // a box's text in hexadecimal
     // Every box's handling starts by turning an empty text into "0"; true when it did.
     bool zeroIfEmpty(QLineEdit* edit);
     // The list entry that follows a script or frame box.

@@ -59,6 +59,12 @@ void ItemKindTabs::fill(const QByteArray& bytes) {
     m_kinds.fill(bytes, names);
 }
 
+void ItemKindTabs::refill(const QByteArray& bytes, const QByteArray& baseline) {
+    const Names* names = m_names.names();
+    m_useForm->fill(bytes, baseline, names);
+    m_kinds.fill(bytes, baseline, names);
+}
+
 bool ItemKindTabs::changeKind(int to, QWidget* parent) {
     if (!m_kinds.change(to, *m_app.prompter, parent, m_names.names()))
         return false;
@@ -68,6 +74,10 @@ bool ItemKindTabs::changeKind(int to, QWidget* parent) {
 
 QList<FieldWrite> ItemKindTabs::fieldWrites() const {
     return m_useForm->fieldWrites() + m_kinds.fieldWrites();
+}
+
+QList<FieldWrite> ItemKindTabs::convertedWrites() const {
+    return m_useForm->convertedWrites() + m_kinds.convertedWrites();
 }
 
 bool ItemKindTabs::valid() const {

@@ -22,7 +22,9 @@ public:
     ItemKindTabs(QTabWidget* tabs, AppContext& app);
 
     void fill(const QByteArray& bytes);
+    void refill(const QByteArray& bytes, const QByteArray& baseline);
     QList<FieldWrite> fieldWrites() const;
+    QList<FieldWrite> convertedWrites() const;
     bool valid() const;
     int savedLength(int length) const; // the new kind's once the kind changed
     // The item type list picked another kind: asks once, since the old kind's fields go.

@@ -51,7 +51,9 @@ public:
     ItemPage(QWidget* tab, const PageContext& context);
 
     void fill(const QByteArray& bytes) override;
+    void refill(const QByteArray& bytes, const QByteArray& baseline) override;
     QList<FieldWrite> fieldWrites() const override;
+    QList<FieldWrite> convertedWrites() const override;
     bool valid() const override;
     void showFirstInnerPage() override { m_tabs->setCurrentIndex(0); }
     void frameChanged() override;
@@ -68,6 +70,8 @@ private:
     QComboBox* combo(const char* name) const;
 
     void apply(const ItemField& field, const QByteArray& bytes);
+    void applyAll(const QByteArray& bytes);
+    QList<FieldWrite> writes(bool skipFailures) const;
     QString state(const ItemField& field) const;
     std::uint32_t value(const ItemField& field) const;
     int inventoryPosition() const;
@@ -261,14 +265,7 @@ void ItemPage::fill(const QByteArray& bytes) {
     m_inventoryList->addItems(list.entries);
     m_inventoryCount = list.count;
 
-    for (int i : kItemFillOrder)
-        apply(kItemFields[i], bytes);
-    // A field the short file does not hold wholly is shown, never edited nor written.
-    for (const ItemField& f : kItemFields) {
-        QWidget* w = f.display == ItemDisplay::Picture ? m_inventoryList : control(f.control);
-        if (w && f.display != ItemDisplay::ArtType)
-            setAbsent(w, f.offset + f.width > bytes.size());
-    }
+    applyAll(bytes);
     m_bytes = bytes;
     for (int i = 0; i < kItemFieldCount; ++i)
         m_filled[i] = state(kItemFields[i]);
@@ -281,6 +278,37 @@ void ItemPage::fill(const QByteArray& bytes) {
     QStringList shown;
     m_fillMessages = &shown;
     inventoryPicked();
+    drawGround();
+    m_fillMessages = nullptr;
+}
+
+void ItemPage::applyAll(const QByteArray& bytes) {
+    for (int i : kItemFillOrder)
+        apply(kItemFields[i], bytes);
+    // A field the short file does not hold wholly is shown, never edited nor written.
+    for (const ItemField& f : kItemFields) {
+        QWidget* w = f.display == ItemDisplay::Picture ? m_inventoryList : control(f.control);
+        if (w && f.display != ItemDisplay::ArtType)
+            setAbsent(w, f.offset + f.width > bytes.size());
+    }
+}
+
+// The lists keep their entries; each field is judged against the file as opened.
+void ItemPage::refill(const QByteArray& bytes, const QByteArray& baseline) {
+    std::fill(std::begin(m_typed), std::end(m_typed), false);
+    m_hasFilled = false;
+    applyAll(baseline);
+    for (int i = 0; i < kItemFieldCount; ++i)
+        m_filled[i] = state(kItemFields[i]);
+    m_bytes = baseline;
+    m_hasFilled = true;
+    applyAll(bytes);
+    m_kinds->refill(bytes, baseline);
+    m_kindIndex = combo("ComboBox9")->currentIndex();
+    m_size->setText(QString::number(savedLength(int(bytes.size()))) + QStringLiteral(" bytes"));
+    QStringList shown;
+    m_fillMessages = &shown;
+    drawInventory();
     drawGround();
     m_fillMessages = nullptr;
 }
@@ -364,15 +392,29 @@ std::uint32_t ItemPage::value(const ItemField& field) const {
 }
 
 QList<FieldWrite> ItemPage::fieldWrites() const {
+    return writes(false);
+}
+
+QList<FieldWrite> ItemPage::convertedWrites() const {
+    return writes(true);
+}
+
+QList<FieldWrite> ItemPage::writes(bool skipFailures) const {
     QList<FieldWrite> writes;
     for (int i = 0; i < kItemFieldCount; ++i) {
         const ItemField& f = kItemFields[i];
-        if (m_hasFilled && state(f) == m_filled[i])
+        if (m_hasFilled && state(f) == m_filled[i]) {
             writes.append({f.offset, f.width, fieldToHex(m_bytes, f.offset, f.width), true});
-        else
+            continue;
+        }
+        try {
             writes.append({f.offset, f.width, itemFieldHex(value(f), f.width), false});
+        } catch (const UserError&) {
+            if (!skipFailures)
+                throw;
+        }
     }
-    return writes + m_kinds->fieldWrites();
+    return writes + (skipFailures ? m_kinds->convertedWrites() : m_kinds->fieldWrites());
 }
 
 bool ItemPage::valid() const {

@@ -42,11 +42,21 @@ QString KindForms::title(std::uint32_t kind) const {
 }
 
 void KindForms::fill(const QByteArray& bytes, const Names* names) {
+    fill(bytes, bytes, names);
+}
+
+void KindForms::fill(const QByteArray& bytes, const QByteArray& baseline, const Names* names) {
     m_changed = false;
     m_stored = bytes.size() >= kKindOffset + 4 ? fieldValue(bytes, kKindOffset, 4) : 0xFFFFFFFFu;
     show(recordFor(bytes).kindNumber);
-    if (m_kind >= 0)
-        m_forms[std::size_t(m_kind)]->fill(bytes, names);
+    if (m_kind < 0)
+        return;
+    RecordForm* form = m_forms[std::size_t(m_kind)];
+    // Another kind than the file's has no stored values to judge against.
+    if (recordFor(baseline).kindNumber == m_kind)
+        form->fill(bytes, baseline, names);
+    else
+        form->fill(bytes, names);
 }
 
 bool KindForms::change(int to, Prompter& prompter, QWidget* parent, const Names* names) {
@@ -65,6 +75,10 @@ bool KindForms::change(int to, Prompter& prompter, QWidget* parent, const Names*
 
 QList<FieldWrite> KindForms::fieldWrites() const {
     return m_kind >= 0 ? m_forms[std::size_t(m_kind)]->fieldWrites() : QList<FieldWrite>();
+}
+
+QList<FieldWrite> KindForms::convertedWrites() const {
+    return m_kind >= 0 ? m_forms[std::size_t(m_kind)]->convertedWrites() : QList<FieldWrite>();
 }
 
 bool KindForms::valid() const {

@@ -27,10 +27,13 @@ public:
 
     void add(RecordForm* form); // in kind order
     void fill(const QByteArray& bytes, const Names* names);
+    // Shown again (an undo step): judged against baseline while the kind is baseline's.
+    void fill(const QByteArray& bytes, const QByteArray& baseline, const Names* names);
     // false (after asking, or for a kind without a form) keeps the old kind.
     bool change(int to, Prompter& prompter, QWidget* parent, const Names* names);
 
     QList<FieldWrite> fieldWrites() const;
+    QList<FieldWrite> convertedWrites() const; // those that convert now
     bool valid() const;
     int savedLength(int length) const; // the new kind's once the kind changed
 

@@ -15,6 +15,11 @@ bool QtPrompter::confirm(QWidget* parent, const QString& title, const QString& t
                                  QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
+bool QtPrompter::question(QWidget* parent, const QString& title, const QString& text) {
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
 QString QtPrompter::openFile(QWidget* parent, const QString& folder, const QString& filter) {
     return QFileDialog::getOpenFileName(parent, QString(), folder, qtFilter(filter));
 }

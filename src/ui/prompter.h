@@ -15,6 +15,10 @@ public:
     virtual void error(QWidget* parent, const QString& title, const QString& text) = 0;
     // OK / Cancel; true for OK.
     virtual bool confirm(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Yes / No; true for Yes. A recorder that knows only OK / Cancel answers it as confirm.
+    virtual bool question(QWidget* parent, const QString& title, const QString& text) {
+        return confirm(parent, title, text);
+    }
     // A file name, or empty when the user cancels.
     virtual QString openFile(QWidget* parent, const QString& folder, const QString& filter) = 0;
     virtual QString saveFile(QWidget* parent, const QString& preset, const QString& filter,
@@ -28,6 +32,7 @@ class QtPrompter : public Prompter {
 public:
     void error(QWidget* parent, const QString& title, const QString& text) override;
     bool confirm(QWidget* parent, const QString& title, const QString& text) override;
+    bool question(QWidget* parent, const QString& title, const QString& text) override;
     QString openFile(QWidget* parent, const QString& folder, const QString& filter) override;
     QString saveFile(QWidget* parent, const QString& preset, const QString& filter,
                      const QString& suffix) override;

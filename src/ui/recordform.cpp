@@ -245,13 +245,25 @@ QWidget* RecordForm::makeControl(Field& f, QWidget* area) {
 }
 
 void RecordForm::fill(const QByteArray& bytes, const Names* names) {
-    m_bytes = bytes;
+    fill(bytes, bytes, names);
+}
+
+void RecordForm::fill(const QByteArray& bytes, const QByteArray& baseline, const Names* names) {
+    m_bytes = baseline;
     m_names = names;
     m_filling = true;
     for (auto& f : m_fields) {
-        const bool present = f->row.offset + f->row.width <= bytes.size();
-        fillField(*f, present ? fieldValue(bytes, f->row.offset, f->row.width) : 0, present);
-        f->filled = state(*f);
+        const RecordRow& r = f->row;
+        const bool present = r.offset + r.width <= bytes.size();
+        if (&baseline != &bytes) {
+            // The state the file as opened gives is what counts as untouched.
+            const bool there = r.offset + r.width <= baseline.size();
+            fillField(*f, there ? fieldValue(baseline, r.offset, r.width) : 0, there);
+            f->filled = there ? state(*f) : QString();
+        }
+        fillField(*f, present ? fieldValue(bytes, r.offset, r.width) : 0, present);
+        if (&baseline == &bytes)
+            f->filled = state(*f);
     }
     m_filling = false;
     recheck();
@@ -378,6 +390,14 @@ std::uint32_t RecordForm::value(const Field& f) const {
 }
 
 QList<FieldWrite> RecordForm::fieldWrites() const {
+    return writes(false);
+}
+
+QList<FieldWrite> RecordForm::convertedWrites() const {
+    return writes(true);
+}
+
+QList<FieldWrite> RecordForm::writes(bool skipFailures) const {
     QList<FieldWrite> writes;
     for (const auto& f : m_fields) {
         const int width = f->row.width;
@@ -387,7 +407,12 @@ QList<FieldWrite> RecordForm::fieldWrites() const {
                     {f->row.offset, width, fieldToHex(m_bytes, f->row.offset, width), true});
             continue;
         }
-        writes.append({f->row.offset, width, hexText(value(*f), 2 * width), false});
+        try {
+            writes.append({f->row.offset, width, hexText(value(*f), 2 * width), false});
+        } catch (const UserError&) {
+            if (!skipFailures)
+                throw;
+        }
     }
     return writes;
 }

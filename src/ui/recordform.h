@@ -51,11 +51,16 @@ public:
     // Fills from a prototype's bytes; a field past the end of the bytes is disabled and
     // written only once the record is given a new length (fillDefaults).
     void fill(const QByteArray& bytes, const Names* names);
+    // Shows bytes again (an undo step); a field showing what baseline (the file as opened)
+    // holds counts as untouched, one showing anything else as changed.
+    void fill(const QByteArray& bytes, const QByteArray& baseline, const Names* names);
     // A new record of the form's kind: zeros, and -1 for prototype ids, perks and
     // destinations. Every field counts as changed.
     void fillDefaults(const Names* names);
     // Every field converted; throws UserError with the first that does not convert.
     QList<FieldWrite> fieldWrites() const;
+    // The same, leaving out each field that does not convert now.
+    QList<FieldWrite> convertedWrites() const;
     bool valid() const; // no field is marked red
 
     // Asked before a pick in the list at offset is taken; false puts the old entry back.
@@ -72,6 +77,7 @@ private:
     void fillField(Field& f, std::uint32_t stored, bool present);
     void fillList(Field& f, std::uint32_t stored);
     std::uint32_t value(const Field& f) const;
+    QList<FieldWrite> writes(bool skipFailures) const;
     QString state(const Field& f) const;
     void changed(Field& f);
     void picked(Field& f);

@@ -19,7 +19,9 @@ public:
     RecordPage(QWidget* page, int type, const PageContext& context, QLineEdit* size);
 
     void fill(const QByteArray& bytes) override;
+    void refill(const QByteArray& bytes, const QByteArray& baseline) override;
     QList<FieldWrite> fieldWrites() const override;
+    QList<FieldWrite> convertedWrites() const override;
     bool valid() const override;
     void showFirstInnerPage() override {}
     int savedLength(int length) const override;
@@ -82,6 +84,17 @@ void RecordPage::fill(const QByteArray& bytes) {
     m_common->fill(bytes, names);
     if (m_type == 2)
         m_kinds.fill(bytes, names);
+}
+
+void RecordPage::refill(const QByteArray& bytes, const QByteArray& baseline) {
+    m_size->setText(QString::number(savedLength(int(bytes.size()))) + QStringLiteral(" bytes"));
+    m_common->fill(bytes, baseline, m_names.names());
+    if (m_type == 2)
+        m_kinds.fill(bytes, baseline, m_names.names());
+}
+
+QList<FieldWrite> RecordPage::convertedWrites() const {
+    return m_common->convertedWrites() + m_kinds.convertedWrites();
 }
 
 QList<FieldWrite> RecordPage::fieldWrites() const {

@@ -35,6 +35,12 @@ public:
     // saveitem / savecritter: every field the page writes, converted first; throws UserError
     // at the first field that does not convert, so that nothing is written.
     virtual QList<FieldWrite> fieldWrites() const = 0;
+    // The fields that convert now, for the document; one that does not is left out (its box
+    // is marked and the document keeps the field's last value).
+    virtual QList<FieldWrite> convertedWrites() const = 0;
+    // Shows bytes again (an undo or redo step). A field showing what baseline (the file as
+    // opened) holds counts as untouched, as after fill.
+    virtual void refill(const QByteArray& bytes, const QByteArray& baseline) = 0;
     // No range-checked field is marked red.
     virtual bool valid() const = 0;
     // The page is brought forward by the object type: its first inner tab is shown.

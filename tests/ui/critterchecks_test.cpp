@@ -200,7 +200,6 @@ TEST(CritterPage, TypeNamesFollowTheBoxesWithTheirTrailingSpace) {
     EXPECT_EQ(e.combo("ComboBox4")->count(), 3);
     EXPECT_EQ(e.text("Edit7"), "Quadruped "); // looked up at the end of the filling
     EXPECT_EQ(e.text("Edit8"), "Women ");
-    e.w->clearalarm();
     const struct {
         const char* box;
         const char* entry; // picked when the list has it, else typed

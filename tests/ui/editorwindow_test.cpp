@@ -40,6 +40,12 @@ struct Editor : ShellFixture {
     void press(const char* name) { pressAt(w, centreOf(w, name)); }
     void release(const char* name) { releaseAt(w, centreOf(w, name)); }
     bool shown(const char* name) { return picture(w, name)->isVisible(); }
+    // A wall prototype opened through the open dialog.
+    void opened() {
+        prompter.fileAnswers.push_back(folder.write("w.pro", makePrototype(3, 36)));
+        key(Qt::Key_F2);
+        ASSERT_TRUE(w->document().isOpened());
+    }
 };
 
 } // namespace
@@ -92,10 +98,11 @@ TEST(EditorWindow, FrameMenuAndStartState) {
                                      (b->isEnabled() ? "" : " disabled");
             }
     }
-    EXPECT_EQ(items, QStringList({"Menu", "  Open .PRO ... F2", "  Recent ", "  Save .PRO F3",
-                                  "  Save .PRO As ... F4", "Options", "  Numeric Format ",
-                                  "    HEX F12 checked disabled", "    DEC F11 disabled",
-                                  "  Tree F1", "Exit"}));
+    EXPECT_EQ(items,
+              QStringList({"Menu", "  Open .PRO ... F2", "  Recent ", "  Save .PRO F3",
+                           "  Save .PRO As ... F4", "Edit", "  Undo Ctrl+Z", "  Redo Ctrl+Shift+Z",
+                           "Options", "  Numeric Format ", "    HEX F12 checked disabled",
+                           "    DEC F11 disabled", "  Tree F1", "Exit"}));
 }
 
 TEST(EditorWindow, TreeWindowDocksAndTheButtonsKeepTheirPictures) {
@@ -207,17 +214,22 @@ TEST(EditorWindow, EveryCloseRequestAsks) {
     EXPECT_FALSE(e.w->isVisible());
 }
 
-TEST(EditorWindow, SetalarmBlinksUntilCleared) {
+TEST(EditorWindow, AnEditBlinksTheLampUntilTypedBack) {
     Editor e;
+    e.shell.settings = writeGameData(e.folder);
     EXPECT_FALSE(e.w->alarmOn());
-    e.w->setalarm();
+    e.opened();
+    QLineEdit* textId = e.w->header()->edit(3);
+    const QString stored = textId->text();
+    textId->selectAll();
+    QTest::keyClicks(textId, "00000001");
     EXPECT_TRUE(e.w->alarmOn());
     ASSERT_TRUE(waitFor([&] { return e.shown("Image11"); }, 2500));
     EXPECT_FALSE(e.shown("Image10"));
     ASSERT_TRUE(waitFor([&] { return e.shown("Image10"); }, 2500));
-    e.w->setalarm();
     ASSERT_TRUE(waitFor([&] { return e.shown("Image11"); }, 2500));
-    e.w->clearalarm();
+    textId->selectAll();
+    QTest::keyClicks(textId, stored); // the value the file holds: nothing to save
     EXPECT_FALSE(e.w->alarmOn());
     EXPECT_TRUE(e.shown("Image10"));
     EXPECT_FALSE(e.shown("Image11"));
@@ -389,14 +401,18 @@ TEST(EditorWindow, TheObjectIdLosingTheFocusWhileTheWindowGoesReachesNothing) {
 
 TEST(EditorWindow, EditsKeepTheLampBlinkingInItsRhythm) {
     Editor e;
-    e.w->setalarm();
+    e.shell.settings = writeGameData(e.folder);
+    e.opened();
+    QLineEdit* textId = e.w->header()->edit(3);
+    textId->selectAll();
+    QTest::keyClicks(textId, "0000000");
     ASSERT_TRUE(waitFor([&] { return e.shown("Image11"); }, 2500));
     // Edits arriving faster than the blink must not hold the lamp still.
     QElapsedTimer clock;
     clock.start();
     bool blinkedBack = false;
-    while (clock.elapsed() < 2500 && !blinkedBack) {
-        e.w->setalarm();
+    for (int digit = 0; clock.elapsed() < 2500 && !blinkedBack; ++digit) {
+        textId->setText(QString("0000000%1").arg(1 + digit % 8));
         QTest::qWait(100);
         blinkedBack = e.shown("Image10");
     }
