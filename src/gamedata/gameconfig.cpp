@@ -4,6 +4,30 @@
 
 namespace zantrel {
 
+QList<ConfigSection> readConfigSections(const QByteArray& text) {
+    QList<ConfigSection> sections;
+    for (QByteArray line : text.split('\n')) {
+        const qsizetype comment = line.indexOf(';');
+        if (comment >= 0)
+            line.truncate(comment);
+        line = line.trimmed();
+        if (line.startsWith('[')) {
+            // An unclosed header still ends the section before it; its lines belong to none.
+            const qsizetype close = line.indexOf(']');
+            sections.append(
+                {close > 0 ? QString::fromLatin1(line.mid(1, close - 1).trimmed()) : QString(),
+                 {}});
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (sections.isEmpty() || equals <= 0)
+            continue;
+        sections.last().values.insert(QString::fromLatin1(line.left(equals).trimmed().toLower()),
+                                      QString::fromLatin1(line.mid(equals + 1).trimmed()));
+    }
+    return sections;
+}
+
 GameConfig parseGameConfig(const QByteArray& text) {
     GameConfig config;
     const struct {
@@ -15,24 +39,12 @@ GameConfig parseGameConfig(const QByteArray& text) {
         {"master_patches", &GameConfig::masterPatches},
         {"critter_patches", &GameConfig::critterPatches},
     };
-    bool inSystem = false;
-    for (QByteArray line : text.split('\n')) {
-        const qsizetype comment = line.indexOf(';');
-        if (comment >= 0)
-            line.truncate(comment);
-        line = line.trimmed();
-        if (line.startsWith('[')) {
-            const qsizetype close = line.indexOf(']');
-            inSystem = close > 0 && line.mid(1, close - 1).trimmed().toLower() == "system";
+    for (const ConfigSection& section : readConfigSections(text)) {
+        if (section.name.compare(QLatin1String("system"), Qt::CaseInsensitive) != 0)
             continue;
-        }
-        const qsizetype equals = line.indexOf('=');
-        if (!inSystem || equals <= 0)
-            continue;
-        const QByteArray key = line.left(equals).trimmed().toLower();
-        const QString value = QString::fromLatin1(line.mid(equals + 1).trimmed());
         for (const auto& k : keys) {
-            if (key == k.key && !value.isEmpty())
+            const QString value = section.values.value(QLatin1String(k.key));
+            if (!value.isEmpty())
                 config.*k.field = value;
         }
     }

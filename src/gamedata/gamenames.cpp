@@ -2,8 +2,11 @@
 
 #include "core/usererror.h"
 #include "datafolder.h"
+#include "gameconfig.h"
 #include "lists.h"
 #include "proto/fieldcodec.h"
+
+#include <QSet>
 
 namespace zantrel {
 
@@ -170,7 +173,58 @@ bool GameNames::exists(const QString& path) const {
     return *it;
 }
 
+QString GameNames::aiPacketFile() {
+    return QStringLiteral("data/ai.txt");
+}
+
+QString GameNames::mapFile() {
+    return QStringLiteral("data/maps.txt");
+}
+
+const QList<GameNames::AiPacket>& GameNames::aiPackets() const {
+    if (!m_aiPackets) {
+        m_aiPackets.emplace();
+        QSet<std::uint32_t> seen;
+        if (const std::optional<QByteArray>& bytes = file(aiPacketFile()))
+            for (const ConfigSection& section : readConfigSections(*bytes)) {
+                bool ok = false;
+                const std::uint32_t n =
+                    section.values.value(QStringLiteral("packet_num")).toUInt(&ok);
+                if (ok && !seen.contains(n)) {
+                    seen.insert(n);
+                    m_aiPackets->append({n, section.name});
+                }
+            }
+    }
+    return *m_aiPackets;
+}
+
 QString GameNames::choice(Choices list, std::uint32_t value) const {
+    if (list == Choices::AiPacket) {
+        for (const AiPacket& packet : aiPackets())
+            if (packet.number == value)
+                return packet.name;
+        return QString();
+    }
+    if (list == Choices::Map) {
+        if (!m_maps) {
+            m_maps.emplace();
+            if (const std::optional<QByteArray>& bytes = file(mapFile()))
+                for (const ConfigSection& section : readConfigSections(*bytes)) {
+                    // "[Map 005]": the number after the word, whatever its zeros.
+                    const QStringList words = section.name.simplified().split(QLatin1Char(' '));
+                    bool ok = false;
+                    const std::uint32_t n =
+                        words.size() == 2 &&
+                                words[0].compare(QLatin1String("map"), Qt::CaseInsensitive) == 0
+                            ? words[1].toUInt(&ok)
+                            : 0;
+                    if (ok && !m_maps->contains(n))
+                        m_maps->insert(n, section.values.value(QStringLiteral("lookup_name")));
+                }
+        }
+        return m_maps->value(value);
+    }
     // Lists the game names in proto.msg take its names only; the others are the game's
     // code's, which the program knows itself.
     const ProtoRange range = protoRange(list);

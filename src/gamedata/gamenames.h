@@ -39,6 +39,16 @@ public:
     static QString prototypeList(std::uint32_t objectType); // proto/items/items.lst ...
     static QString objectNames(std::uint32_t objectType);   // text/english/game/pro_item.msg ...
 
+    // The game's AI packets (data/ai.txt): each section is one, packet_num its number; in
+    // file order, the first of a number kept. Empty when the file cannot be read.
+    struct AiPacket {
+        std::uint32_t number;
+        QString name;
+    };
+    const QList<AiPacket>& aiPackets() const;
+    static QString aiPacketFile(); // data/ai.txt
+    static QString mapFile();      // data/maps.txt: [Map NNN] sections with a lookup_name
+
     // How many lines a list file holds; nothing when it cannot be read.
     std::optional<int> lineCount(const QString& list) const;
     // Whether a message file has a line of that number; nothing when it cannot be read.
@@ -65,6 +75,8 @@ private:
     mutable QHash<QString, QStringList> m_lists;
     mutable QHash<QString, MessageIndex> m_messages;
     mutable QHash<QString, bool> m_present;
+    mutable std::optional<QList<AiPacket>> m_aiPackets;
+    mutable std::optional<QHash<std::uint32_t, QString>> m_maps;
 };
 
 } // namespace zantrel

@@ -156,7 +156,7 @@ int addSceneryKindRows(std::vector<RecordRow>& rows, int kind) {
         return 49;
     case 1:
         rows.push_back(makeRow(41, 4, "Destination", D::Destination));
-        rows.push_back(makeRow(45, 4, "Destination map", D::Signed));
+        rows.push_back(makeRow(45, 4, "Destination map", D::MapNumber));
         return 49;
     case 2:
         rows.push_back(makeRow(41, 4, "Elevator type", D::Signed));

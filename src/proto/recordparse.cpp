@@ -90,7 +90,9 @@ std::uint32_t flagBytes(const QString& text, int width) {
 // A list entry by its name (the program's or the game's) or by its number.
 std::uint32_t choiceValue(Choices list, const QString& text, int width, const Names* names) {
     const QString wanted = text.trimmed();
-    for (std::uint32_t v = 0; v < 64; ++v) {
+    // The game's AI packets are numbered into the hundreds; its other lists are short.
+    const std::uint32_t last = list == Choices::AiPacket ? 1024 : 64;
+    for (std::uint32_t v = 0; v < last; ++v) {
         const QString builtin = builtinChoiceName(list, v);
         const QString game = names ? names->choice(list, v).trimmed() : QString();
         if ((!builtin.isEmpty() && builtin.compare(wanted, Qt::CaseInsensitive) == 0) ||
@@ -179,6 +181,7 @@ std::uint32_t parseValue(const RecordRow& row, const QString& text, const QByteA
     switch (row.display) {
     case D::Unsigned:
     case D::Signed:
+    case D::MapNumber:
     case D::Perk:
     case D::Statistic:
         return fitted(text, wholeNumber(plain), row.width);

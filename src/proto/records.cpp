@@ -70,6 +70,10 @@ std::vector<RecordRow> critterRows() {
         r.control = QLatin1String(f.control);
         if (f.shown == Shown::Choice)
             r.choices = C::Gender;
+        if (f.offset == 36) { // the AI packet: a number the game names in data/ai.txt
+            r.display = D::Choice;
+            r.choices = C::AiPacket;
+        }
         if (f.check != Check::None) {
             r.check = K::Total;
             r.bound = checkBound(f.check);

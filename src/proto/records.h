@@ -27,6 +27,7 @@ enum class Display {
     SoundCode,   // one character; other codes as "#n"
     Destination, // elevation, facing and tile packed in one word; -1 none
     AttackModes, // primary in the low nibble, secondary in the high one
+    MapNumber,   // signed decimal, the map's name beside it
     // The critter window's forms (critterfields.h).
     SignedBonus,
     HeadNumber,
@@ -49,6 +50,8 @@ enum class Choices {
     WeaponAnimation,
     AttackMode,
     Gender,
+    AiPacket, // the game's data/ai.txt
+    Map,      // the game's data/maps.txt
 };
 
 enum class RowCheck {

@@ -107,6 +107,8 @@ QString builtinChoiceName(Choices list, std::uint32_t value) {
     case Choices::Gender:
         return pick(kGenders, value);
     case Choices::Caliber:
+    case Choices::AiPacket:
+    case Choices::Map:
     case Choices::None:
         break;
     }
@@ -152,6 +154,9 @@ QString showStored(const RecordRow& row, std::uint32_t stored, const Names* name
         return soundText(stored);
     case D::Destination:
         return destinationText(stored);
+    case D::MapNumber:
+        return withName(QString::number(signedOf(stored, row.width)),
+                        choiceName(Choices::Map, stored, names));
     case D::AttackModes:
         return attackModesText(stored, names);
     case D::Marker:

@@ -6,10 +6,12 @@
 #include "critterlayout.h"
 #include "flags.h"
 #include "gamedata/datafolder.h"
+#include "gamedata/gamenames.h"
 #include "gamedata/lists.h"
 #include "preview/critterart.h"
 #include "proto/critterfields.h"
 #include "proto/fieldcodec.h"
+#include "ui/aipacketlist.h"
 #include "ui/app.h"
 #include "ui/critterpreview.h"
 #include "ui/prompter.h"
@@ -108,6 +110,7 @@ private:
     PageContext m_ctx;
     CritterLayout m_layout;
     std::unique_ptr<CritterPreview> m_preview;
+    AiPacketList* m_aiPackets = nullptr;
     std::vector<Slot> m_slots; // in the order of critterFields()
     QHash<QObject*, const Slot*> m_tipBoxes;
 
@@ -130,6 +133,10 @@ CritterPage::CritterPage(QWidget* tab, const PageContext& context) : m_ctx(conte
             return critterArt(app->gameData(), name, facing);
         });
     connect(m_preview.get(), &CritterPreview::failed, this, &CritterPage::showError);
+    // Below the flag words: the packet's name for the number box above.
+    m_aiPackets = new AiPacketList(m_layout.page(CritterTab::Other),
+                                   qobject_cast<QLineEdit*>(m_layout.control("Edit108")),
+                                   QRect(4, 304, 366, 22));
     // "General" reads by rows: each type's box, then its name beside it.
     orderTabsByRows(m_layout.page(CritterTab::General));
 }
@@ -339,6 +346,8 @@ void CritterPage::fill(const QByteArray& bytes) {
     for (const Slot& s : m_slots)
         if (s.field->shown == Shown::BodyType || s.field->shown == Shown::KillType)
             lookUp(s);
+    if (m_ctx.app)
+        m_aiPackets->fill(GameNames(m_ctx.app->gameData()));
 
     if (m_fillError)
         throw *m_fillError;

@@ -62,6 +62,8 @@ int choiceCount(Choices list) {
         return 9;
     case Choices::Gender:
         return 2;
+    case Choices::AiPacket:
+    case Choices::Map:
     case Choices::None:
         break;
     }
@@ -214,7 +216,8 @@ QWidget* RecordForm::makeControl(Field& f, QWidget* area) {
         f.combo = comboBox(area, object, accessible);
         control = f.combo;
         f.controls = {f.combo};
-    } else if (f.row.display == D::ProtoId || f.row.display == D::FrameId) {
+    } else if (f.row.display == D::ProtoId || f.row.display == D::FrameId ||
+               f.row.display == D::MapNumber) {
         QHBoxLayout* layout = nullptr;
         control = strip(area, layout);
         f.edit = lineEdit(control, object, accessible);
@@ -304,8 +307,10 @@ void RecordForm::fillField(Field& f, std::uint32_t stored, bool present) {
                                  : QString::number(stored & 0x3FFFFFF));
     } else if (f.name) {
         // An id box shows and reads eight hex digits, none included, so that what is typed
-        // is read in the notation shown.
-        f.edit->setText(present ? hexText(stored, 8) : QString());
+        // is read in the notation shown; a map number is decimal.
+        f.edit->setText(!present                        ? QString()
+                        : f.row.display == D::MapNumber ? showStored(f.row, stored)
+                                                        : hexText(stored, 8));
         showName(f);
     } else {
         f.edit->setText(present ? showStored(f.row, stored) : QString());
@@ -458,7 +463,9 @@ void RecordForm::showName(Field& f) {
     QString name;
     try {
         const std::uint32_t v = parseValue(f.row, f.edit->text(), m_bytes, m_names);
-        if (m_names && v != kNone)
+        if (m_names && f.row.display == D::MapNumber)
+            name = m_names->choice(Choices::Map, v);
+        else if (m_names && v != kNone)
             name = f.row.display == D::FrameId ? m_names->frame(v) : m_names->prototype(v);
     } catch (const UserError&) {
         // Not an id yet: no name.

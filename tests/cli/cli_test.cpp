@@ -35,7 +35,15 @@ QString writeGame(const TempFolder& t) {
                        false},
                       {"proto\\items\\items.lst", "00000001.pro\r\n", true},
                       {"art\\items\\items.lst", "a.frm\r\nb.frm\r\nknife.frm\r\n", true},
-                      {"maps\\a.map", "archived", true}}));
+                      {"maps\\a.map", "archived", true},
+                      {"data\\ai.txt",
+                       "; packets\r\n[Bar Keeper]\r\npacket_num = 12\r\n[Guard]\r\n"
+                       "Packet_Num=300 ; high\r\n",
+                       true},
+                      {"data\\maps.txt",
+                       "[Map 000]\r\nlookup_name=Den Street\r\n[Map 003]\r\n"
+                       "map_name=depot\r\nlookup_name=Freight Depot\r\n",
+                       true}}));
     t.write("Game/data/maps/a.map", "loose");
     return t.file("Game");
 }
@@ -95,6 +103,49 @@ TEST(Cli, ShowNamesFromTheGameFiles) {
     EXPECT_TRUE(r.out.contains(QRegularExpression("Material +1 \\(Metal\\)  \\[1\\]")));
     EXPECT_TRUE(r.out.contains(QRegularExpression("Script id +5 \\(s5.int\\)  ")));
     EXPECT_TRUE(r.out.contains(QRegularExpression("Frame id +00000002 \\(knife.frm\\)  ")));
+}
+
+TEST(Cli, ShowAndTextconvNameAiPacketsAndMaps) {
+    TempFolder t;
+    const QString game = writeGame(t);
+    QByteArray stairs = makePrototype(2, 49);
+    zantrel::setFieldValue(stairs, 32, 4, 1); // stairs
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        int offset;
+        quint32 value;
+        const char* show;     // the line of "show"
+        const char* textconv; // the line of "textconv"
+    } cases[] = {
+        {"named packet", makePrototype(1, 416), 36, 12,
+         "AI packet number +12 \\(Bar Keeper\\)  \\[12\\]", "AI packet number: 12 (Bar Keeper)\n"},
+        {"high packet", makePrototype(1, 416), 36, 300, "AI packet number +300 \\(Guard\\)  ",
+         "AI packet number: 300 (Guard)\n"},
+        {"unknown packet", makePrototype(1, 416), 36, 7, "AI packet number +7  \\[7\\]",
+         "AI packet number: 7\n"},
+        {"named map", stairs, 45, 3, "Destination map +3 \\(Freight Depot\\)  \\[3\\]",
+         "Destination map: 3 (Freight Depot)\n"},
+        {"unknown map", stairs, 45, 9, "Destination map +9  \\[9\\]", "Destination map: 9\n"},
+    };
+    for (const auto& c : cases) {
+        QByteArray bytes = c.bytes;
+        zantrel::setFieldValue(bytes, c.offset, 4, c.value);
+        const QString file = t.write("p.pro", bytes);
+        const CliRun shown = cli({"--game", game, "show", file});
+        EXPECT_EQ(shown.code, 0) << c.what;
+        EXPECT_TRUE(shown.out.contains(QRegularExpression(c.show))) << c.what << "\n"
+                                                                    << shown.out.toStdString();
+        const CliRun text = cli({"--game", game, "textconv", file});
+        EXPECT_TRUE(text.out.contains(QLatin1String(c.textconv))) << c.what << "\n"
+                                                                  << text.out.toStdString();
+    }
+    // A packet is set by its name too.
+    const QString file = t.write("p.pro", makePrototype(1, 416));
+    EXPECT_EQ(cli({"--game", game, "set", file, "AI packet number=guard"}).code, 0);
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(zantrel::fieldValue(f.readAll(), 36, 4), 300u);
 }
 
 TEST(Cli, SetChangesOnlyTheFieldsBytesOrNothing) {
