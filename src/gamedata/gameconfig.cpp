@@ -14,6 +14,7 @@ GameConfig parseGameConfig(const QByteArray& text) {
         {"critter_dat", &GameConfig::critterDat},
         {"master_patches", &GameConfig::masterPatches},
         {"critter_patches", &GameConfig::critterPatches},
+        {"language", &GameConfig::language},
     };
     bool inSystem = false;
     for (QByteArray line : text.split('\n')) {
