@@ -125,9 +125,8 @@ void checkListsRead(const BenchInputs& in) {
     if (list.count != in.scriptLines || list.entries.value(0) != QLatin1String("zdcrate0001."))
         throw std::runtime_error("scripts.lst did not read back as written");
     const QString expected = QStringLiteral("Name %1 ").arg(in.lastMessage);
-    for (auto variant : {zantrel::MessageVariant::ObjectName, zantrel::MessageVariant::ProtoMsg})
-        if (zantrel::findmessage(in.messages, in.lastMessage, variant) != expected)
-            throw std::runtime_error("the last message was not found");
+    if (zantrel::findmessage(in.messages, in.lastMessage) != expected)
+        throw std::runtime_error("the last message was not found");
 }
 
 void registerFrameBenchmarks(const std::vector<FrameCase>& frames, const QString& palette) {
@@ -186,8 +185,7 @@ struct ListCase {
 
 const ListCase kListCases[] = {
     {"lists/readlist_first12_1500_lines", "readlist First12, 1,500-line scripts.lst"},
-    {"lists/findmessage_last_of_3000_object_name", "findmessage ObjectName, last of 3,000 lines"},
-    {"lists/findmessage_last_of_3000_proto_msg", "findmessage ProtoMsg, last of 3,000 lines"},
+    {"lists/findmessage_last_of_3000", "findmessage, last of 3,000 lines"},
 };
 
 // Medians of nine runs, so that one slow run (a page-cache miss, another process) does not
@@ -206,15 +204,7 @@ void registerListBenchmarks(const BenchInputs& in) {
         },
         [messages, last](benchmark::State& state) {
             for (auto _ : state) {
-                const QString text =
-                    zantrel::findmessage(messages, last, zantrel::MessageVariant::ObjectName);
-                benchmark::DoNotOptimize(text.constData());
-            }
-        },
-        [messages, last](benchmark::State& state) {
-            for (auto _ : state) {
-                const QString text =
-                    zantrel::findmessage(messages, last, zantrel::MessageVariant::ProtoMsg);
+                const QString text = zantrel::findmessage(messages, last);
                 benchmark::DoNotOptimize(text.constData());
             }
         },

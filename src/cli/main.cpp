@@ -145,8 +145,18 @@ std::unique_ptr<GameView> openGame(const Options& o) {
 // given or set, else none.
 struct OptionalGame {
     std::unique_ptr<GameView> view;
+    std::unique_ptr<TextWarnings> warnings = std::make_unique<TextWarnings>();
     std::unique_ptr<GameNames> names;
     bool failed = false; // the folder given is not there (reported)
+
+    // What the names' reading skipped in the game's message files, on standard error.
+    ~OptionalGame() {
+        if (warnings)
+            for (const UserError& e : warnings->take())
+                report(UserError(QStringLiteral("warning: ") + e.text(), e.path()));
+    }
+    OptionalGame() = default;
+    OptionalGame(OptionalGame&&) = default;
 };
 
 OptionalGame optionalGame(const Options& o) {
@@ -157,7 +167,7 @@ OptionalGame optionalGame(const Options& o) {
     game.view = openGame(o);
     game.failed = !game.view;
     if (game.view)
-        game.names = std::make_unique<GameNames>(*game.view);
+        game.names = std::make_unique<GameNames>(*game.view, game.warnings.get());
     return game;
 }
 

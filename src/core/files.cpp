@@ -85,6 +85,16 @@ QByteArray readFileBytes(const QString& path) {
     return data;
 }
 
+QByteArray readFileHead(const QString& path, qint64 n) {
+    const platform::RegularFile file(path);
+    QByteArray data(qsizetype(qBound<qint64>(0, file.size(), n)), Qt::Uninitialized);
+    const qint64 got = file.readAt(0, data.data(), data.size());
+    if (got < 0)
+        throw UserError(fileErrorText(EIO), path);
+    data.resize(qsizetype(got));
+    return data;
+}
+
 QString normalizedPath(const QString& text) {
     return QDir::fromNativeSeparators(text);
 }

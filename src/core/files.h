@@ -26,6 +26,8 @@ constexpr qint64 kMaxFileSize = 256 * 1024 * 1024;
 // A file's whole contents, read once. Devices, pipes and files over kMaxFileSize are
 // refused; what is appended while reading is not read.
 QByteArray readFileBytes(const QString& path);
+// The first n bytes of a file (all of a shorter one), refused as readFileBytes() refuses.
+QByteArray readFileHead(const QString& path, qint64 n);
 
 // A folder or file name as the user typed it or a settings file holds it, in the form the
 // program works with: on Windows backslashes become slashes; elsewhere a backslash is a

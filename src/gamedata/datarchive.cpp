@@ -10,6 +10,8 @@
 
 #include <zlib.h>
 
+#include <algorithm>
+
 namespace zantrel {
 
 namespace {
@@ -201,6 +203,84 @@ QByteArray DatArchive::inflate(const Entry& entry, const QByteArray& packed) con
                           .arg(entry.unpackedSize));
     out.chop(1);
     return out;
+}
+
+QByteArray DatArchive::headOf(const Entry& entry, const char* packed, int n, void* stream) const {
+    const qsizetype wanted = qMin<qsizetype>(n, entry.unpackedSize);
+    if (!entry.compressed) {
+        if (entry.packedSize != entry.unpackedSize)
+            broken(entry, QStringLiteral("is stored with %1 bytes but claims %2")
+                              .arg(entry.packedSize)
+                              .arg(entry.unpackedSize));
+        return QByteArray(packed, wanted);
+    }
+    auto* zs = static_cast<z_stream*>(stream);
+    inflateReset(zs);
+    QByteArray out(wanted, Qt::Uninitialized);
+    zs->next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed));
+    zs->avail_in = uInt(entry.packedSize);
+    zs->next_out = reinterpret_cast<Bytef*>(out.data());
+    zs->avail_out = uInt(out.size());
+    const int result = ::inflate(zs, Z_SYNC_FLUSH);
+    if ((result != Z_OK && result != Z_STREAM_END && result != Z_BUF_ERROR) ||
+        qsizetype(zs->total_out) != wanted)
+        broken(entry, QStringLiteral("does not inflate"));
+    return out;
+}
+
+std::vector<QByteArray> DatArchive::readHeads(const std::vector<const Entry*>& entries, int n,
+                                              std::vector<QString>& errors) const {
+    std::vector<QByteArray> heads(entries.size());
+    errors.assign(entries.size(), QString());
+    std::vector<std::size_t> order(entries.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return entries[a]->offset < entries[b]->offset;
+    });
+    z_stream zs{};
+    if (inflateInit(&zs) != Z_OK)
+        throw UserError(QStringLiteral("Out of memory"), m_path);
+    const ArchiveFile file(m_path);
+    // Entries close to each other are read in one go, up to a few megabytes at a time.
+    constexpr quint64 kGap = 64 * 1024, kBlock = 4 * 1024 * 1024;
+    QByteArray block;
+    quint64 blockStart = 0;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const std::size_t i = order[k];
+        const Entry& e = *entries[i];
+        try {
+            if (e.packedSize > kMaxEntrySize || quint64(e.offset) + e.packedSize > quint64(m_size))
+                broken(e, QStringLiteral("points past the end"));
+            const quint64 end = quint64(e.offset) + e.packedSize;
+            if (m_inMemory) {
+                heads[i] = headOf(e, m_bytes.constData() + e.offset, n, &zs);
+                continue;
+            }
+            if (e.offset < blockStart || end > blockStart + quint64(block.size())) {
+                quint64 last = end;
+                for (std::size_t j = k + 1; j < order.size(); ++j) {
+                    const Entry& next = *entries[order[j]];
+                    const quint64 nextEnd = quint64(next.offset) + next.packedSize;
+                    if (next.offset > last + kGap || nextEnd - e.offset > kBlock ||
+                        nextEnd > quint64(m_size))
+                        break;
+                    last = qMax(last, nextEnd);
+                }
+                blockStart = e.offset;
+                block.resize(qsizetype(last - blockStart));
+                if (!file.readAt(qint64(blockStart), block.data(), block.size())) {
+                    block.clear();
+                    broken(e, QStringLiteral("points past the end"));
+                }
+            }
+            heads[i] = headOf(e, block.constData() + (e.offset - blockStart), n, &zs);
+        } catch (const UserError& error) {
+            errors[i] = error.text();
+        }
+    }
+    inflateEnd(&zs);
+    return heads;
 }
 
 void DatArchive::broken(const QString& what) const {

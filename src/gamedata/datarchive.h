@@ -47,6 +47,12 @@ public:
     // the name) when absent, or the broken-archive message.
     QByteArray read(const QString& name) const;
     QByteArray read(const Entry& entry) const;
+    // The first n bytes of each entry (the whole of a shorter one), for many small reads at
+    // once: the file is opened once, neighbouring entries are read together and only as
+    // much is inflated as is asked for. An entry that cannot be read gets an empty result
+    // and its message in errors (same positions).
+    std::vector<QByteArray> readHeads(const std::vector<const Entry*>& entries, int n,
+                                      std::vector<QString>& errors) const;
 
 private:
     DatArchive(const QString& path, qint64 size) : m_path(path), m_size(size) {}
@@ -56,6 +62,8 @@ private:
     void readDirectory(const QByteArray& directory);
     QByteArray readRange(const Entry& entry) const;
     QByteArray inflate(const Entry& entry, const QByteArray& packed) const;
+    // The head of an entry from its packed bytes; throws as read().
+    QByteArray headOf(const Entry& entry, const char* packed, int n, void* stream) const;
     [[noreturn]] void broken(const QString& what) const;
     [[noreturn]] void broken(const Entry& entry, const QString& what) const;
 

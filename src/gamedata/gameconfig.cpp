@@ -38,6 +38,7 @@ GameConfig parseGameConfig(const QByteArray& text) {
         {"critter_dat", &GameConfig::critterDat},
         {"master_patches", &GameConfig::masterPatches},
         {"critter_patches", &GameConfig::critterPatches},
+        {"language", &GameConfig::language},
     };
     for (const ConfigSection& section : readConfigSections(text)) {
         if (section.name.compare(QLatin1String("system"), Qt::CaseInsensitive) != 0)

@@ -7,14 +7,15 @@
 
 namespace zantrel {
 
-// Where fallout2.cfg's [system] section puts the game's archives and patches folders, as
-// written there (relative to the game folder, '\' or '/'); the game's defaults where a key
-// is missing or empty.
+// Where fallout2.cfg's [system] section puts the game's language and the game's archives and
+// patches folders, as written there (relative to the game folder, '\' or '/'); the game's defaults
+// where a key is missing or empty.
 struct GameConfig {
     QString masterDat = QStringLiteral("master.dat");
     QString critterDat = QStringLiteral("critter.dat");
     QString masterPatches = QStringLiteral("data");
     QString critterPatches = QStringLiteral("data");
+    QString language = QStringLiteral("english"); // the folder of text/<language>/
 };
 
 // One "[section]" of a text in the game's settings format (fallout2.cfg, data/ai.txt,

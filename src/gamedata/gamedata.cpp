@@ -1,7 +1,10 @@
 #include "gamedata.h"
 
+#include "codepage.h"
 #include "core/files.h"
 #include "core/usererror.h"
+#include "lists.h"
+#include "messagefile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,7 +32,7 @@ QString folderOf(DataKind kind) {
     case DataKind::InventoryArt:
         return QStringLiteral("art/inven/");
     case DataKind::Messages:
-        return QStringLiteral("text/english/");
+        return QStringLiteral("text/english/"); // see gamePaths() for other languages
     case DataKind::Palette:
         return QString();
     }
@@ -45,20 +48,28 @@ QString withSlash(QString folder) {
 
 } // namespace
 
-GameData::GameData() : m_view(std::make_shared<const GameView>(QString())) {}
+GameData::GameData()
+    : m_view(std::make_shared<const GameView>(QString())), m_codePage(codePageOfLanguage({})) {}
 
 GameData::GameData(const Settings& settings)
     : m_fromSources(settings.useSources == QLatin1String("1")),
       m_sources(withSlash(settings.sourcesFolder)),
-      m_view(std::make_shared<const GameView>(settings.gameFolder)) {}
+      m_view(std::make_shared<const GameView>(settings.gameFolder)),
+      m_codePage(codePageFor(m_view->language(), settings.codePage)) {}
 
-QStringList GameData::gamePaths(DataKind kind, const QString& name) {
-    const QString folder = folderOf(kind);
+QStringList GameData::gamePaths(DataKind kind, const QString& name, const QString& language) {
+    if (kind != DataKind::Messages)
+        return {folderOf(kind) + name};
     // The game reads its message files one folder further down; the folder above is where
-    // the editor has always looked too.
-    if (kind == DataKind::Messages)
-        return {folder + QStringLiteral("game/") + name, folder + name};
-    return {folder + name};
+    // the editor has always looked too. A file the language lacks comes from english.
+    QStringList paths;
+    QStringList languages{language.toLower()};
+    if (languages[0] != QLatin1String("english"))
+        languages << QStringLiteral("english");
+    for (const QString& l : languages)
+        paths << QStringLiteral("text/%1/game/").arg(l) + name
+              << QStringLiteral("text/%1/").arg(l) + name;
+    return paths;
 }
 
 QString GameData::sourcesFile(const QString& name) const {
@@ -104,7 +115,7 @@ QString GameData::describeInView(const QStringList& relatives) const {
 QByteArray GameData::read(DataKind kind, const QString& name) const {
     if (m_fromSources)
         return readFileBytes(sourcesFile(name));
-    return readFromView(gamePaths(kind, name));
+    return readFromView(gamePaths(kind, name, language()));
 }
 
 bool GameData::exists(DataKind kind, const QString& name) const {
@@ -112,13 +123,21 @@ bool GameData::exists(DataKind kind, const QString& name) const {
         return !name.isEmpty() && QFileInfo(sourcesFile(name)).isFile();
     QString found;
     GameSource source;
-    return locate(gamePaths(kind, name), found, source);
+    return locate(gamePaths(kind, name, language()), found, source);
 }
 
 QString GameData::describe(DataKind kind, const QString& name) const {
     if (m_fromSources)
         return sourcesFile(name);
-    return describeInView(gamePaths(kind, name));
+    return describeInView(gamePaths(kind, name, language()));
+}
+
+QString GameData::message(const QString& file, qint64 number) const {
+    const MessageFile messages(read(DataKind::Messages, file));
+    if (!messages.problem().isEmpty())
+        m_warnings->report(UserError(messages.problem(), describe(DataKind::Messages, file)));
+    const MessageEntry* entry = messages.find(number);
+    return entry ? decodeText(entry->text, m_codePage) + QLatin1Char(' ') : kNoneEntry;
 }
 
 QByteArray GameData::readGamePath(const QString& relative) const {

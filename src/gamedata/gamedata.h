@@ -3,6 +3,7 @@
 #include "datafolder.h"
 #include "gameview.h"
 #include "settings/settingsfile.h"
+#include "textwarnings.h"
 
 #include <QByteArray>
 #include <QString>
@@ -31,10 +32,19 @@ public:
     const QString& gameFolder() const { return m_view->folder(); }
     // Never null.
     const GameView* view() const { return m_view.get(); }
+    // The game's language (fallout2.cfg) and the code page its texts are read and written in:
+    // the settings' choice, else the language's.
+    const QString& language() const { return m_view->language(); }
+    const QString& codePage() const { return m_codePage; }
+    // Where readers leave what they skipped in the game's texts, for the one who shows it;
+    // shared by the copies.
+    TextWarnings& textWarnings() const { return *m_warnings; }
 
     // The names below the game's data root a file of this kind is looked for under, in order
-    // ("text/english/game/proto.msg", then "text/english/proto.msg").
-    static QStringList gamePaths(DataKind kind, const QString& name);
+    // ("text/<language>/game/proto.msg", then "text/<language>/proto.msg", then the same
+    // under "text/english/").
+    static QStringList gamePaths(DataKind kind, const QString& name,
+                                 const QString& language = QStringLiteral("english"));
 
     // A data file's bytes. Throws UserError: the file layer's text with the sources file's
     // path; "File not found" with describe()'s path; a broken archive's message.
@@ -43,6 +53,11 @@ public:
     // Where the file was found (a full path, or "<archive>: <entry>"), else where it would be
     // (the sources file, or the game's patches folder + the first of gamePaths()).
     QString describe(DataKind kind, const QString& name) const;
+
+    // Message number of a message file (DataKind::Messages) as findMessageIn() gives it, in
+    // the code page in force ("Knife ", "<NONE>"); what its reading skipped goes to
+    // textWarnings(). Throws as read().
+    QString message(const QString& file, qint64 number) const;
 
     // A file by its name below the game's data root ("art/items/ite3.frm"), always from the
     // game's view, whatever the use-sources flag. Throws as read().
@@ -60,6 +75,8 @@ private:
     bool m_fromSources = false;
     QString m_sources;
     std::shared_ptr<const GameView> m_view;
+    QString m_codePage;
+    std::shared_ptr<TextWarnings> m_warnings = std::make_shared<TextWarnings>();
 };
 
 } // namespace zantrel

@@ -1,5 +1,6 @@
 #include "gamenames.h"
 
+#include "codepage.h"
 #include "core/usererror.h"
 #include "datafolder.h"
 #include "gameconfig.h"
@@ -49,9 +50,34 @@ QString gameText(const char* name) {
 
 } // namespace
 
-GameNames::GameNames(const GameView& view)
-    : m_read([&view](const QString& path) { return view.read(path); }),
-      m_exists([&view](const QString& path) { return view.exists(path); }) {}
+// A message file's name below text/english/ in the game's language, else in english.
+QString inLanguage(const QString& path, const QString& language) {
+    static const QString english = QStringLiteral("text/english/");
+    if (!path.startsWith(english) ||
+        language.compare(QLatin1String("english"), Qt::CaseInsensitive) == 0)
+        return path;
+    return QStringLiteral("text/%1/").arg(language) + path.mid(english.size());
+}
+
+QString describeIn(const GameView& view, const QString& path) {
+    const std::optional<GameSource> s = view.locate(path);
+    if (!s)
+        return path;
+    return s->kind == GameSource::Kind::Folder ? s->name
+                                               : s->container + QStringLiteral(": ") + s->name;
+}
+
+GameNames::GameNames(const GameView& view, TextWarnings* warnings)
+    : m_read([&view](const QString& path) {
+          const QString wanted = inLanguage(path, view.language());
+          return view.read(view.exists(wanted) ? wanted : path);
+      }),
+      m_exists([&view](const QString& path) { return view.exists(path); }),
+      m_describe([&view](const QString& path) {
+          const QString wanted = inLanguage(path, view.language());
+          return describeIn(view, view.exists(wanted) ? wanted : path);
+      }),
+      m_warnings(warnings), m_codePage(codePageOfLanguage(view.language())) {}
 
 GameNames::GameNames(const GameData& data)
     : m_read([data](const QString& path) {
@@ -73,7 +99,14 @@ GameNames::GameNames(const GameData& data)
           }
           return data.readGamePath(path);
       }),
-      m_exists([data](const QString& path) { return data.existsGamePath(path); }) {}
+      m_exists([data](const QString& path) { return data.existsGamePath(path); }),
+      m_describe([data](const QString& path) {
+          static const QString messages = QStringLiteral("text/english/game/");
+          if (path.startsWith(messages))
+              return data.describe(DataKind::Messages, path.mid(messages.size()));
+          return data.describeGamePath(path);
+      }),
+      m_warnings(&data.textWarnings()), m_codePage(data.codePage()) {}
 
 QString GameNames::scriptList() {
     return QStringLiteral("scripts/scripts.lst");
@@ -109,49 +142,46 @@ const std::optional<QByteArray>& GameNames::file(const QString& path) const {
     return *it;
 }
 
-const MessageIndex* GameNames::messages(const QString& path) const {
+const MessageFile* GameNames::messages(const QString& path) const {
     auto it = m_messages.find(path);
     if (it == m_messages.end()) {
         const std::optional<QByteArray>& bytes = file(path);
         if (!bytes)
             return nullptr;
-        it = m_messages.insert(path, readMessagesBytes(*bytes, MessageVariant::ProtoMsg));
+        it = m_messages.insert(path, MessageFile(*bytes));
+        if (m_warnings && !it->problem().isEmpty())
+            m_warnings->report(UserError(it->problem(), m_describe(path)));
     }
     return &*it;
 }
 
 QString GameNames::message(const QString& path, qint64 number) const {
-    const MessageIndex* index = messages(path);
-    const QString text = index ? index->texts.value(number).trimmed() : QString();
-    return text == kNoneEntry ? QString() : text;
+    const MessageFile* messageFile = messages(path);
+    const MessageEntry* entry = messageFile ? messageFile->find(number) : nullptr;
+    return entry ? decodeText(entry->text, m_codePage).trimmed() : QString();
 }
 
 std::optional<bool> GameNames::hasMessage(const QString& messageFile, qint64 number) const {
-    const MessageIndex* index = messages(messageFile);
-    if (!index)
+    const MessageFile* file = messages(messageFile);
+    if (!file)
         return std::nullopt;
-    return index->texts.contains(number);
+    return file->find(number) != nullptr;
 }
 
-const QStringList& GameNames::lines(const QString& path) const {
+const ListFile& GameNames::lines(const QString& path) const {
     auto it = m_lists.find(path);
     if (it == m_lists.end()) {
         const std::optional<QByteArray>& bytes = file(path);
-        QStringList entries;
-        if (bytes) {
-            entries = readListBytes(*bytes, ListMode::WholeLine).entries;
-            entries.removeLast(); // "<NONE>"
-        }
-        it = m_lists.insert(path, entries);
+        it = m_lists.insert(path, bytes ? ListFile(*bytes) : ListFile());
     }
     return *it;
 }
 
 std::optional<int> GameNames::lineCount(const QString& list) const {
-    const QStringList& entries = lines(list);
+    const ListFile& entries = lines(list);
     if (!file(list))
         return std::nullopt;
-    return int(entries.size());
+    return entries.count();
 }
 
 QString GameNames::prototypeFile(std::uint32_t id) const {
@@ -159,11 +189,12 @@ QString GameNames::prototypeFile(std::uint32_t id) const {
     const std::uint32_t number = id & 0xFFFFFF;
     if (type >= std::size(kProtoFolders) || number == 0)
         return QString();
-    const QStringList& list = lines(prototypeList(type));
-    if (number > std::uint32_t(list.size()))
+    const ListFile& list = lines(prototypeList(type));
+    if (number > std::uint32_t(list.count()))
         return QString();
     return QStringLiteral("proto/%1/%2")
-        .arg(QLatin1String(kProtoFolders[type]), list[number - 1].trimmed());
+        .arg(QLatin1String(kProtoFolders[type]),
+             QString::fromLatin1(list.name(int(number - 1))).trimmed());
 }
 
 bool GameNames::exists(const QString& path) const {
@@ -242,21 +273,23 @@ QString GameNames::statistic(std::int32_t stat) const {
 }
 
 QString GameNames::script(std::uint32_t line) const {
-    const QStringList& list = lines(scriptList());
-    return line < std::uint32_t(list.size()) ? list[line].section(QLatin1Char(';'), 0, 0).trimmed()
-                                             : QString();
+    const ListFile& list = lines(scriptList());
+    return line < std::uint32_t(list.count())
+               ? QString::fromLatin1(list.line(int(line))).section(QLatin1Char(';'), 0, 0).trimmed()
+               : QString();
 }
 
 QString GameNames::frame(std::uint32_t id) const {
     const QString list = artList(id >> 24);
     if (list.isEmpty())
         return QString();
-    const QStringList& entries = lines(list);
+    const ListFile& entries = lines(list);
     const std::uint32_t index = id & 0xFFFF;
     // Critter lines go on after the base name: "hmjmps,11,1".
-    return index < std::uint32_t(entries.size())
-               ? entries[index].section(QLatin1Char(','), 0, 0).trimmed()
-               : QString();
+    return index < std::uint32_t(entries.count()) ? QString::fromLatin1(entries.line(int(index)))
+                                                        .section(QLatin1Char(','), 0, 0)
+                                                        .trimmed()
+                                                  : QString();
 }
 
 QString GameNames::prototype(std::uint32_t id) const {

@@ -2,8 +2,10 @@
 
 #include "gamedata.h"
 #include "gameview.h"
-#include "lists.h"
+#include "listfile.h"
+#include "messagefile.h"
 #include "proto/records.h"
+#include "textwarnings.h"
 
 #include <QHash>
 #include <QStringList>
@@ -15,13 +17,15 @@ namespace zantrel {
 
 // Names of stored numbers read from the game's own files: proto.msg, perk.msg, stat.msg,
 // scripts.lst, the art lists and the prototype lists with their pro_*.msg. Every file is
-// read once, when first needed; a missing or unreadable file gives no names.
+// read once, when first needed; a missing or unreadable file gives no names. Message files
+// are read from the game's language (english where it lacks one), in its code page; what a
+// message file's reading skipped is reported to warnings.
 class GameNames : public Names {
 public:
     // Every file from the game's view.
-    explicit GameNames(const GameView& view);
+    explicit GameNames(const GameView& view, TextWarnings* warnings = nullptr);
     // The lists and messages where the editor reads them (the sources folder or the game,
-    // by the settings); prototypes from the game.
+    // by the settings); prototypes from the game. Warnings go to the data's.
     explicit GameNames(const GameData& data);
 
     QString choice(Choices list, std::uint32_t value) const override;
@@ -64,16 +68,19 @@ private:
     const std::optional<QByteArray>& file(const QString& path) const;
     // A message file's text; empty for a missing number or file.
     QString message(const QString& path, qint64 number) const;
-    const MessageIndex* messages(const QString& path) const;
-    // A list file's lines (without the "<NONE>" entry); empty when it cannot be read.
-    const QStringList& lines(const QString& path) const;
+    const MessageFile* messages(const QString& path) const;
+    // A list file as the game reads it; empty when it cannot be read.
+    const ListFile& lines(const QString& path) const;
 
-    // A file below the game's data root; whether the game has one.
+    // A file below the game's data root; whether the game has one; where the copy read lies.
     std::function<QByteArray(const QString&)> m_read;
     std::function<bool(const QString&)> m_exists;
+    std::function<QString(const QString&)> m_describe;
+    TextWarnings* m_warnings = nullptr;
+    QString m_codePage;
     mutable QHash<QString, std::optional<QByteArray>> m_files;
-    mutable QHash<QString, QStringList> m_lists;
-    mutable QHash<QString, MessageIndex> m_messages;
+    mutable QHash<QString, ListFile> m_lists;
+    mutable QHash<QString, MessageFile> m_messages;
     mutable QHash<QString, bool> m_present;
     mutable std::optional<QList<AiPacket>> m_aiPackets;
     mutable std::optional<QHash<std::uint32_t, QString>> m_maps;

@@ -117,6 +117,7 @@ GameView::GameView(const QString& gameFolder)
         } catch (const UserError&) {
         }
     }
+    m_language = config.language;
     addArchive(resolvePath(m_folder, QStringLiteral("f2_res.dat")));
     for (const QString& patch : patchArchives(m_folder))
         addArchive(patch);
@@ -191,6 +192,88 @@ QByteArray GameView::read(const QString& path) const {
             return p.archive->read(*p.archive->find(source->name));
     }
     throw UserError(QStringLiteral("File not found"), path);
+}
+
+std::vector<std::optional<GameSource>> GameView::locateAll(const QString& folder,
+                                                           const QStringList& names) const {
+    std::vector<std::optional<GameSource>> out(std::size_t(names.size()));
+    const std::optional<QString> base = cleanName(folder);
+    if (!base)
+        return out;
+    // Each patches folder's files there, by their lower-case name.
+    std::vector<QHash<QString, QString>> loose(m_places.size());
+    for (std::size_t p = 0; p < m_places.size(); ++p) {
+        if (m_places[p].archive)
+            continue;
+        for (const QString& dir :
+             foldersMatching(m_places[p].path, base->split(QLatin1Char('/')))) {
+            const QStringList files = QDir(dir).entryList(QDir::Files | QDir::Hidden);
+            for (const QString& f : files) {
+                QString& known = loose[p][f.toLower()];
+                if (known.isEmpty())
+                    known = dir + QLatin1Char('/') + f;
+            }
+        }
+    }
+    const QString prefix = *base + QLatin1Char('/');
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString& name = names[i];
+        if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+            cleanName(name) != name) {
+            out[std::size_t(i)] = locate(prefix + name); // a path of its own: looked up alone
+            continue;
+        }
+        const QString lower = name.toLower();
+        for (std::size_t p = 0; p < m_places.size() && !out[std::size_t(i)]; ++p) {
+            if (m_places[p].archive) {
+                if (const DatArchive::Entry* e = m_places[p].archive->find(prefix + name))
+                    out[std::size_t(i)] =
+                        GameSource{GameSource::Kind::Archive, m_places[p].path, e->name};
+            } else if (const auto it = loose[p].constFind(lower); it != loose[p].cend()) {
+                out[std::size_t(i)] = GameSource{GameSource::Kind::Folder, m_places[p].path, *it};
+            }
+        }
+    }
+    return out;
+}
+
+std::vector<QByteArray> GameView::readHeads(const std::vector<std::optional<GameSource>>& sources,
+                                            int n, std::vector<QString>& errors) const {
+    std::vector<QByteArray> heads(sources.size());
+    errors.assign(sources.size(), QString());
+    for (const Place& p : m_places) {
+        if (!p.archive)
+            continue;
+        std::vector<const DatArchive::Entry*> entries;
+        std::vector<std::size_t> at;
+        for (std::size_t i = 0; i < sources.size(); ++i) {
+            const std::optional<GameSource>& s = sources[i];
+            if (s && s->kind == GameSource::Kind::Archive && s->container == p.path)
+                if (const DatArchive::Entry* e = p.archive->find(s->name)) {
+                    entries.push_back(e);
+                    at.push_back(i);
+                }
+        }
+        if (entries.empty())
+            continue;
+        std::vector<QString> failed;
+        std::vector<QByteArray> read = p.archive->readHeads(entries, n, failed);
+        for (std::size_t k = 0; k < at.size(); ++k) {
+            heads[at[k]] = std::move(read[k]);
+            errors[at[k]] = failed[k];
+        }
+    }
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        const std::optional<GameSource>& s = sources[i];
+        if (!s || s->kind != GameSource::Kind::Folder)
+            continue;
+        try {
+            heads[i] = readFileHead(s->name, n);
+        } catch (const UserError& e) {
+            errors[i] = e.text();
+        }
+    }
+    return heads;
 }
 
 QList<GameFile> GameView::list(const QString& pattern) const {

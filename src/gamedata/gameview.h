@@ -43,6 +43,8 @@ public:
     // The first patches folder (master_patches, default "data"), whether it exists or not;
     // empty for a view of no folder.
     const QString& patchesFolder() const { return m_patchesFolder; }
+    // fallout2.cfg's [system] language, "english" when it names none.
+    const QString& language() const { return m_language; }
     // Archives present but unreadable, in search order.
     const QList<UserError>& problems() const { return m_problems; }
     // The places searched, in order: archives' and folders' full paths.
@@ -54,6 +56,15 @@ public:
     // The bytes of the copy the game uses. Throws UserError "File not found" (path: the name
     // asked), a broken archive's message, or the file layer's message for a loose file.
     QByteArray read(const QString& path) const;
+
+    // Where the copies of many files of one folder lie ("proto/items", {"00000001.pro", ...}):
+    // the answers of locate(), with one look into each patches folder instead of one a file.
+    std::vector<std::optional<GameSource>> locateAll(const QString& folder,
+                                                     const QStringList& names) const;
+    // The first n bytes of each copy (the whole of a shorter one); nothing read for a source
+    // that is not there. One that cannot be read gets its message in errors.
+    std::vector<QByteArray> readHeads(const std::vector<std::optional<GameSource>>& sources, int n,
+                                      std::vector<QString>& errors) const;
 
     // Every file under the folder pattern names ("art/critters", "" for all), or, when the
     // pattern holds '*' or '?', every file whose whole name matches it ('*' and '?' stay
@@ -72,6 +83,7 @@ private:
 
     QString m_folder;
     QString m_patchesFolder;
+    QString m_language = QStringLiteral("english");
     std::vector<Place> m_places;
     QList<UserError> m_problems;
 };

@@ -1,7 +1,9 @@
 #include "lists.h"
 
+#include "codepage.h"
 #include "core/files.h"
-#include "core/numbers.h"
+#include "listfile.h"
+#include "messagefile.h"
 #include "textcursor.h"
 
 #include "core/usererror.h"
@@ -24,25 +26,6 @@ QString idTextAfterBrace(TextCursor& in) {
     return id;
 }
 
-// A message line's number: its first character (normally "{") is passed over first.
-QString readIdText(TextCursor& in) {
-    char c;
-    in.readChar(c);
-    return idTextAfterBrace(in);
-}
-
-// The text of the line whose number was just read: after "{}{", the rest of the line
-// with its last character (the closing brace) replaced by a space.
-QString messageText(TextCursor& in) {
-    char c;
-    for (int i = 0; i < 3; ++i)
-        in.readChar(c);
-    QString text = in.readRestOfLine();
-    if (!text.isEmpty())
-        text[text.size() - 1] = QLatin1Char(' ');
-    return text;
-}
-
 } // namespace
 
 ListContents readlist(const QString& path, ListMode mode) {
@@ -50,74 +33,27 @@ ListContents readlist(const QString& path, ListMode mode) {
 }
 
 ListContents readListBytes(const QByteArray& bytes, ListMode mode) {
-    TextCursor in(bytes);
+    const ListFile file(bytes);
     ListContents list;
-    while (!in.atEnd()) {
-        list.entries << in.read(mode == ListMode::First12 ? 12 : -1);
-        in.nextLine();
-        ++list.count;
+    list.count = file.count();
+    list.entries.reserve(list.count + 1);
+    for (int i = 0; i < list.count; ++i) {
+        const QByteArrayView line = file.line(i);
+        list.entries << QString::fromLatin1(
+            mode == ListMode::First12 ? line.first(qMin<qsizetype>(12, line.size())) : line);
     }
     list.entries << kNoneEntry;
     return list;
 }
 
-namespace {
-
-// proto.msg's lines without a number of their own.
-bool skippedId(const QString& id, MessageVariant variant) {
-    return variant == MessageVariant::ProtoMsg &&
-           (id.isEmpty() || id[0] == QLatin1Char(' ') || id[0] == QLatin1Char('{'));
+QString findmessage(const QString& path, qint64 number, const QString& codePage) {
+    return findMessageIn(readFileBytes(path), number, codePage);
 }
 
-} // namespace
-
-QString findmessage(const QString& path, qint64 number, MessageVariant variant) {
-    return findMessageIn(readFileBytes(path), number, variant);
-}
-
-namespace {
-
-// Calls found(number, cursor) for each message line, the cursor just past its number, until
-// found returns true. Throws UserError where a line's number is not a whole number.
-template <typename Found>
-void scanMessages(const QByteArray& bytes, MessageVariant variant, Found found) {
-    TextCursor in(bytes);
-    while (!in.atEnd()) {
-        const QString id = readIdText(in);
-        if (!skippedId(id, variant)) {
-            const std::int32_t value = strToInt(id);
-            if (value >= 0 && found(value, in))
-                return;
-        }
-        in.nextLine();
-    }
-}
-
-} // namespace
-
-QString findMessageIn(const QByteArray& bytes, qint64 number, MessageVariant variant) {
-    QString text = kNoneEntry;
-    scanMessages(bytes, variant, [&](std::int32_t value, TextCursor& in) {
-        if (value != number)
-            return false;
-        text = messageText(in);
-        return true;
-    });
-    return text;
-}
-
-MessageIndex readMessagesBytes(const QByteArray& bytes, MessageVariant variant) {
-    MessageIndex index;
-    try {
-        scanMessages(bytes, variant, [&](std::int32_t value, TextCursor& in) {
-            if (!index.texts.contains(value))
-                index.texts.insert(value, messageText(in));
-            return false;
-        });
-    } catch (const UserError&) {
-        index.stopped = true;
-    }
-    return index;
+QString findMessageIn(const QByteArray& bytes, qint64 number, const QString& codePage) {
+    const MessageFile file(bytes);
+    const MessageEntry* entry = file.find(number);
+    return entry ? decodeText(entry->text, codePage) + QLatin1Char(' ') : kNoneEntry;
 }
 
 TypeSections readsection(const QString& path) {
@@ -159,11 +95,10 @@ QString scriptdescription(const QString& path, int index) {
 }
 
 QString scriptDescriptionBytes(const QByteArray& bytes, int index) {
-    TextCursor in(bytes);
-    for (int i = 0; i < index && !in.atEnd(); ++i)
-        in.nextLine();
-    in.read(18);
-    return in.read(46);
+    const QByteArrayView line = ListFile(bytes).line(index);
+    return line.size() <= 18
+               ? QString()
+               : QString::fromLatin1(line.sliced(18).first(qMin<qsizetype>(46, line.size() - 18)));
 }
 
 } // namespace zantrel

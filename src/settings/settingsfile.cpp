@@ -24,6 +24,7 @@ namespace {
 const char* const kFile = "File";
 const char* const kImage = "Image";
 const char* const kOther = "Other";
+const char* const kText = "Text";
 
 // CSimpleIniA matches section and key names without regard to case.
 void loadInto(CSimpleIniA& ini, const QString& path, bool throwOnError) {
@@ -102,6 +103,7 @@ Settings readini(const QString& path) {
     s.sourcesFolder = normalizedPath(value(ini, kFile, QStringLiteral("Source")));
     s.useSources = value(ini, kFile, QStringLiteral("Usesource"));
     s.imageSize = value(ini, kImage, QStringLiteral("Optimize"));
+    s.codePage = value(ini, kText, QStringLiteral("CodePage"));
     const int keys = ini.GetSectionSize(kOther);
     const int n = qBound(0, keys, kMaxCheckedFiles);
     for (int k = 1; k <= n; ++k)
@@ -118,6 +120,10 @@ void saveini(const QString& path, const SettingsForm& form) {
     set(ini, kFile, "Source", QDir::toNativeSeparators(form.sourcesFolder));
     set(ini, kFile, "UseSource", form.useSources ? QStringLiteral("1") : QStringLiteral("0"));
     set(ini, kImage, "Optimize", form.halfSize ? QStringLiteral("1") : QStringLiteral("0"));
+    if (form.codePage && form.codePage->isEmpty())
+        ini.Delete(kText, "CodePage", true);
+    else if (form.codePage)
+        set(ini, kText, "CodePage", *form.codePage);
     ini.Delete(kOther, nullptr);
     if (!form.rows.isEmpty() && !form.rows.first().isEmpty()) {
         for (int r = 0; r < form.rows.size(); ++r)

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 
 namespace zantrel {
 
@@ -13,6 +14,7 @@ struct Settings {
     QString sourcesFolder; // Source
     QString useSources;    // UseSource: "1" reads data from the sources folder
     QString imageSize;     // Optimize: "1" half size, "0" full size
+    QString codePage;      // [Text] CodePage: the game texts' code page; empty: the language's
     std::uint8_t fileCount = 0;
     QStringList files; // the names the loading screen checks, fileCount of them
 };
@@ -24,6 +26,8 @@ struct SettingsForm {
     QString sourcesFolder;
     bool useSources = true;
     bool halfSize = false;
+    // Written only when set: a window without the choice keeps the file's; "" removes it.
+    std::optional<QString> codePage;
     QStringList rows; // file grid rows 1.. (row 0 is the grid's header)
 };
 

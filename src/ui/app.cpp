@@ -24,7 +24,8 @@ static void initSkins() {
 namespace zantrel {
 
 const GameData& AppContext::gameData() const {
-    const QStringList key{settings.gameFolder, settings.sourcesFolder, settings.useSources};
+    const QStringList key{settings.gameFolder, settings.sourcesFolder, settings.useSources,
+                          settings.codePage};
     if (key != m_gameDataFor) {
         m_gameData = GameData(settings);
         m_gameDataFor = key;

@@ -264,7 +264,8 @@ void CritterPage::lookUp(const Slot& slot) {
     emit edited();
     guarded([&] {
         const std::int32_t n = strToInt(slot.combo->currentText());
-        slot.partner->setText(findMessageIn(protoMsg(), quint16(n), MessageVariant::ProtoMsg));
+        slot.partner->setText(
+            m_ctx.app->gameData().message(QStringLiteral("proto.msg"), quint16(n)));
     });
 }
 

@@ -205,9 +205,17 @@ bool DocumentController::openBytes(const QString& path, const QByteArray& bytes,
         ok = setvalues();
     }
     updateValidity();
+    showTextWarnings();
     if (ok && !archived)
         emit fileUsed(path); // an archived prototype has no file yet: its first save makes one
     return ok;
+}
+
+// What the names of this opening skipped in the game's message files: each file once.
+void DocumentController::showTextWarnings() {
+    for (const UserError& w : m_app.gameData().textWarnings().take())
+        m_app.prompter->error(m_parts.window, tr("Warning"),
+                              AppContext::withPath(w.text(), w.path()));
 }
 
 bool DocumentController::readLists() {
@@ -354,9 +362,7 @@ void DocumentController::refreshDescription() {
     try {
         const qint64 number = header->textIdValue();
         const QString names = nameMessageFile(m_document.type());
-        const QString name = names.isEmpty() ? kNoneEntry
-                                             : findMessageIn(data.read(DataKind::Messages, names),
-                                                             number, MessageVariant::ObjectName);
+        const QString name = names.isEmpty() ? kNoneEntry : data.message(names, number);
         QString description = kNoneEntry;
         const int script = header->scripts()->currentIndex();
         if (script != m_document.scriptCount())

@@ -148,6 +148,25 @@ TEST(Cli, ShowAndTextconvNameAiPacketsAndMaps) {
     EXPECT_EQ(zantrel::fieldValue(f.readAll(), 36, 4), 300u);
 }
 
+// A message file of the game with a tab in a comment and an entry without a number: the
+// names still show, and the skipped entry is told on standard error with its archive entry.
+TEST(Cli, ShowTellsASkippedMessageEntryAndKeepsTheNames) {
+    TempFolder t;
+    t.write("Game/master.dat",
+            buildDat({{"text\\english\\game\\proto.msg",
+                       "#\t Messages from proto.c\r\n{100}{}{Glass}\r\n{oops}{}{x}\r\n"
+                       "{101}{}{Metal}\r\n",
+                       true}}));
+    const QString file = t.write("w.pro", weapon());
+    const CliRun r = cli({"--game", t.file("Game"), "show", file});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.contains(QRegularExpression("Material +1 \\(Metal\\)  \\[1\\]")));
+    EXPECT_EQ(r.err, QStringLiteral("zantrel-cli: %1: text\\english\\game\\proto.msg: warning: "
+                                    "Line 3: 'oops' is not a message number; the entry is "
+                                    "skipped\n")
+                         .arg(t.file("Game/master.dat")));
+}
+
 TEST(Cli, SetChangesOnlyTheFieldsBytesOrNothing) {
     TempFolder t;
     const QByteArray before = weapon();

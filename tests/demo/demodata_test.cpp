@@ -131,10 +131,10 @@ TEST(DemoData, LooseFilesWinOverTheArchive) {
     const QString names = "text/english/game/pro_item.msg";
     const QString archivedNames = scratch.write("archived.msg", master.read(names));
     const QString looseNames = gameCopy(view, scratch)(names);
-    EXPECT_EQ(findmessage(archivedNames, 600, MessageVariant::ObjectName), "Rusty wrench ");
-    EXPECT_EQ(findmessage(looseNames, 600, MessageVariant::ObjectName), "Oiled wrench ");
-    EXPECT_EQ(findmessage(looseNames, 500, MessageVariant::ObjectName),
-              findmessage(archivedNames, 500, MessageVariant::ObjectName));
+    EXPECT_EQ(findmessage(archivedNames, 600), "Rusty wrench ");
+    EXPECT_EQ(findmessage(looseNames, 600), "Oiled wrench ");
+    EXPECT_EQ(findmessage(looseNames, 500),
+              findmessage(archivedNames, 500));
 }
 
 TEST(DemoData, PrototypesResolveInBothDataPlaces) {
@@ -173,7 +173,7 @@ TEST(DemoData, PrototypesResolveInBothDataPlaces) {
                     << path.toStdString() << " " << pro.size();
                 // Each file has exactly its type's and kind's length, as the game's do.
                 EXPECT_EQ(recordFor(pro).problems, QStringList()) << path.toStdString();
-                EXPECT_NE(findmessage(names, fieldValue(pro, 4, 4), MessageVariant::ObjectName),
+                EXPECT_NE(findmessage(names, fieldValue(pro, 4, 4)),
                           kNoneEntry)
                     << path.toStdString();
                 EXPECT_LT(int(fieldValue(pro, 10, 2)), art.count) << path.toStdString();
@@ -205,7 +205,7 @@ TEST(DemoData, ProtoMsgHasBothTypeSections) {
     EXPECT_EQ(sections.bodyTypes.first(), "400");
     EXPECT_EQ(sections.killTypes.first(), "1450");
     for (const QString& id : sections.bodyTypes + sections.killTypes)
-        EXPECT_NE(findmessage(protoMsg, id.toInt(), MessageVariant::ProtoMsg), kNoneEntry)
+        EXPECT_NE(findmessage(protoMsg, id.toInt()), kNoneEntry)
             << id.toStdString();
 }
 

@@ -150,7 +150,7 @@ TEST(GameData, ByteReadersTakeArchivedFiles) {
     EXPECT_EQ(scriptDescriptionBytes(scripts, 1), "Second script");
     EXPECT_EQ(scriptDescriptionBytes(scripts, 2), "");
     const QByteArray proto = data.read(DataKind::Messages, "proto.msg");
-    EXPECT_EQ(findMessageIn(proto, 100, MessageVariant::ProtoMsg), "Glass ");
+    EXPECT_EQ(findMessageIn(proto, 100), "Glass ");
     EXPECT_EQ(readSectionBytes(proto).bodyTypes, QStringList({"400", "401"}));
 }
 

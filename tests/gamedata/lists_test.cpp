@@ -1,5 +1,6 @@
 #include "core/usererror.h"
 #include "gamedata/lists.h"
+#include "gamedata/messagefile.h"
 #include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@ TEST(ReadList, KeepsTheStartOfEveryLineAndAppendsNone) {
         {"empty", "", ListMode::First12, {"<NONE>"}},
         {"crlf", "a.frm\r\nb.frm\r\n", ListMode::First12, {"a.frm", "b.frm", "<NONE>"}},
         {"no last end", "a\r\nb", ListMode::First12, {"a", "b", "<NONE>"}},
-        {"lone cr", "a\rb\r", ListMode::First12, {"a", "b", "<NONE>"}},
+        {"lone cr is no line end", "a\rb\r\n", ListMode::First12, {"a\rb", "<NONE>"}},
         {"lone lf", "a\nb\n", ListMode::First12, {"a", "b", "<NONE>"}},
         {"blank lines", "\r\n\r\nc\r\n", ListMode::First12, {"", "", "c", "<NONE>"}},
         {"twelve",
@@ -29,11 +30,11 @@ TEST(ReadList, KeepsTheStartOfEveryLineAndAppendsNone) {
          "iwrenchlarge01.frm ; note\r\n",
          ListMode::WholeLine,
          {"iwrenchlarge01.frm ; note", "<NONE>"}},
-        {"eof mark",
-         "a\r\nb\r\n\x1a"
+        {"binary line",
+         "a\r\n\x1a\x01\xff\r\n"
          "c\r\n",
          ListMode::First12,
-         {"a", "b", "<NONE>"}},
+         {"a", QString::fromLatin1("\x1a\x01\xff"), "c", "<NONE>"}},
         {"critters", "zmscout,11,1\r\n", ListMode::First12, {"zmscout,11,1", "<NONE>"}},
         {"latin1", "caf\xe9.frm\r\n", ListMode::First12, {QString::fromUtf8("café.frm"), "<NONE>"}},
     };
@@ -70,96 +71,58 @@ TEST(ReadList, UnreadableFilesStopWithTheFileError) {
     }
 }
 
-TEST(FindMessage, ObjectNameVariant) {
+TEST(FindMessage, ReadsEntriesAsTheGameDoes) {
     TempFolder t;
-    const QString msg = t.write(
-        "pro_item.msg", crlf({"{100}{}{Knife}", "{101}{}{A sharp knife.}", "{200}{}{}", "{300}{}",
-                              "{1234567890123}{}{Long}", "{400}{}{Two}", "{500}{}{Last}"}));
+    const QString msg =
+        t.write("pro_item.msg",
+                crlf({"#\t Messages from item.c", "{100}{}{Knife}", "{101}{snd}{A sharp", "knife.}",
+                      "garbage line", "{200}{}{}", "{+300}{}{Plus}{-5}{}{Minus}", "{1a}{}{skipped}",
+                      "{7}{}{First}", "{7}{}{Second}", "{500}{}{Last}"}));
     const struct {
         qint64 number;
         const char* text;
     } cases[] = {
-        {100, "Knife "},
-        {101, "A sharp knife. "},
-        {200, " "}, // "{}{}" leaves its last brace, as
-                    // a space
-        {300, ""},
-        {1234567890, "}{}{Long "},
-        {500, "Last "},
-        {999, "<NONE>"},
-        {-1, "<NONE>"},
+        {100, "Knife "}, {101, "A sharpknife. "}, {200, " "},    {300, "Plus "},  {-5, "Minus "},
+        {7, "Second "},  {500, "Last "},          {1, "<NONE>"}, {999, "<NONE>"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(findmessage(msg, c.number, MessageVariant::ObjectName), QLatin1String(c.text))
-            << c.number;
+        EXPECT_EQ(findmessage(msg, c.number), QLatin1String(c.text)) << c.number;
 }
 
-TEST(FindMessage, UnknownNumbersGiveNoneWhateverTheLastLine) {
-    TempFolder t;
-    for (const char* last : {"{185100}{}{End}", "{48301}{}{End}", "{77}{}{End}"}) {
-        const QString msg = t.write("m.msg", crlf({"{1}{}{One}", last}));
-        EXPECT_EQ(findmessage(msg, 2, MessageVariant::ObjectName), "<NONE>") << last;
-    }
-    EXPECT_EQ(findmessage(t.write("e.msg", ""), 1, MessageVariant::ObjectName), "<NONE>");
-}
-
-TEST(FindMessage, ObjectNameStopsAtALineWithoutANumber) {
-    TempFolder t;
+// Whatever is wrong, one entry is lost at most, and the first fault is told with its line.
+TEST(MessageFile, SkipsABadEntryAndTellsTheFirst) {
     const struct {
-        const char* line;
-        const char* id;
-    } cases[] = {{"", ""}, {"# comment", " comment"}, {"{abc}{}{x}", "abc"}, {"{}{}{x}", ""}};
-    for (const auto& c : cases) {
-        const QString msg = t.write("bad.msg", crlf({"{1}{}{One}", c.line, "{2}{}{Two}"}));
-        EXPECT_EQ(findmessage(msg, 1, MessageVariant::ObjectName), "One ");
-        try {
-            findmessage(msg, 2, MessageVariant::ObjectName);
-            ADD_FAILURE() << c.line;
-        } catch (const UserError& e) {
-            EXPECT_EQ(e.text(),
-                      QStringLiteral("'%1' is not a valid integer value").arg(QLatin1String(c.id)));
-        }
-    }
-}
-
-TEST(FindMessage, ProtoMsgVariantSkipsCommentsAndBlanks) {
-    TempFolder t;
-    const QString msg =
-        t.write("proto.msg", crlf({"# Body Types", "", "{{odd}}", "{ 5}{}{x}", "{400}{}{Biped}",
-                                   "{401}{}{Walker frame}", "{1450}{}{Drifter}"}));
-    EXPECT_EQ(findmessage(msg, 401, MessageVariant::ProtoMsg), "Walker frame ");
-    EXPECT_EQ(findmessage(msg, 1450, MessageVariant::ProtoMsg), "Drifter ");
-    EXPECT_EQ(findmessage(msg, 402, MessageVariant::ProtoMsg), "<NONE>");
-    const QString bad = t.write("bad.msg", crlf({"{400}{}{Biped}", "{1a}{}{?}", "{401}{}{Quad}"}));
-    EXPECT_EQ(findmessage(bad, 400, MessageVariant::ProtoMsg), "Biped ");
-    EXPECT_THROW(findmessage(bad, 401, MessageVariant::ProtoMsg), UserError);
-}
-
-// The index answers every number as the one-by-one search does; where that search fails, the
-// index has no entry.
-TEST(MessageIndex, AgreesWithTheSearchForEveryNumber) {
-    const QList<QByteArray> files = {
-        crlf({"# Body Types", "", "{{odd}}", "{ 5}{}{x}", "{400}{}{Biped}", "{401}{}{Walker}"}),
-        crlf({"{400}{}{Biped}", "{1a}{}{?}", "{401}{}{Quad}"}),
-        crlf({"{7}{}{First}", "{7}{}{Second}", "{-3}{}{Negative}", "{8}{}{Eight"}),
-        QByteArray("{1}{}{One}\n{2}{}{Two}\r\n{3}{}"),
-        QByteArray(),
+        const char* name;
+        QByteArray bytes;
+        QList<qint32> numbers;
+        const char* problem;
+    } cases[] = {
+        {"clean", crlf({"# a\tcomment", "{1}{}{One}", "", "{2}{}{Two}"}), {1, 2}, ""},
+        {"garbage number",
+         crlf({"{1}{}{One}", "{garbage line}{}{x}", "{2}{}{Two}", "{bad}{}{y}"}),
+         {1, 2},
+         "Line 2: 'garbage line' is not a message number; the entry is skipped"},
+        {"stray brace",
+         crlf({"{1}{}{One}", "oops}", "{2}{}{Two}"}),
+         {1, 2},
+         "Line 2: a '}' outside braces is passed over"},
+        {"cut off",
+         crlf({"{1}{}{One}", "{2}{}{Tw"}),
+         {1},
+         "Line 2: the file ends before this entry is complete"},
+        {"two fields",
+         QByteArray("{1}{}{One}\n{2}{}"),
+         {1},
+         "Line 2: the file ends before this entry is complete"},
+        {"lf only", QByteArray("{1}{}{One}\n\n{2}{}{Two}"), {1, 2}, ""},
     };
-    for (MessageVariant variant : {MessageVariant::ProtoMsg, MessageVariant::ObjectName}) {
-        for (const QByteArray& bytes : files) {
-            const MessageIndex index = readMessagesBytes(bytes, variant);
-            for (qint64 n : {-3, 1, 2, 3, 5, 7, 8, 400, 401, 402}) {
-                QString searched;
-                try {
-                    searched = findMessageIn(bytes, n, variant);
-                } catch (const UserError&) {
-                    searched = QStringLiteral("(fails)");
-                }
-                const QString indexed =
-                    index.texts.value(n, index.stopped ? QStringLiteral("(fails)") : kNoneEntry);
-                EXPECT_EQ(indexed, searched) << bytes.toStdString() << " " << n;
-            }
-        }
+    for (const auto& c : cases) {
+        const MessageFile file(c.bytes);
+        QList<qint32> numbers;
+        for (const MessageEntry& e : file.entries())
+            numbers << e.number;
+        EXPECT_EQ(numbers, c.numbers) << c.name;
+        EXPECT_EQ(file.problem(), QLatin1String(c.problem)) << c.name;
     }
 }
 
