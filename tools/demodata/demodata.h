@@ -97,13 +97,17 @@ struct FramePixels {
 QByteArray palette();
 // A frame file with one frame per direction: one frame serves all six directions, six give
 // each its own.
-QByteArray frameFileOf(const std::vector<FramePixels>& frames);
+// perDirection > 1: that many frames of each direction in turn, fps of them a second.
+QByteArray frameFileOf(const std::vector<FramePixels>& frames, int perDirection = 1, int fps = 10);
 QByteArray frameFile(Shape shape, int width, int height, quint32 seed);
 // Paints a critter standing at origin, turned to direction 1..6 of the preview.
 void paintFigure(QPainter& p, const Look& look, int direction, QPointF origin);
-// The critter's standing art: one file of six directions, or six files of one each.
+// The critter's standing art: one file of six directions of four frames each, or six files of
+// one frame each.
 QByteArray critterArt(const Look& look);
 std::vector<QByteArray> critterArtPerDirection(const Look& look);
+// A frame of the scenery, wall, tile or misc art list: <stem><number>.frm.
+QByteArray sceneryArt(const char* stem, int number);
 QImage critterPreview(const QString& name, const Look& look, int direction);
 QImage noPreview();
 

@@ -224,7 +224,7 @@ void paintFigure(QPainter& p, const Look& look, int direction, QPointF origin) {
     }
 }
 
-QByteArray frameFileOf(const std::vector<FramePixels>& frames) {
+QByteArray frameFileOf(const std::vector<FramePixels>& frames, int perDirection, int fps) {
     QByteArray data;
     QList<quint32> offsets;
     for (const FramePixels& f : frames) {
@@ -237,20 +237,29 @@ QByteArray frameFileOf(const std::vector<FramePixels>& frames) {
         data += f.pixels;
     }
     QByteArray d;
-    be32(d, 4);  // version
-    be16(d, 10); // frames per second
-    be16(d, 0);  // action frame
-    be16(d, 1);  // frames per direction
+    be32(d, 4); // version
+    be16(d, quint16(fps));
+    be16(d, 0); // action frame
+    be16(d, quint16(perDirection));
     for (int i = 0; i < 12; ++i)
         be16(d, 0); // shift x and y per direction
     for (int i = 0; i < 6; ++i)
-        be32(d, offsets.value(i, offsets.value(0))); // one frame: every direction shares it
+        be32(d, offsets.value(i * perDirection, offsets.value(0))); // one direction: all share it
     be32(d, quint32(data.size()));
     return d + data;
 }
 
 QByteArray critterArt(const Look& look) {
-    return frameFileOf(directions(look));
+    // Standing still, breathing: each direction bobs up a pixel and back in four frames.
+    std::vector<FramePixels> frames;
+    for (const FramePixels& f : directions(look))
+        for (int k = 0; k < 4; ++k) {
+            const int down = k == 1 || k == 2 ? 0 : 1;
+            FramePixels bob{f.width, f.height + 1, QByteArray((f.height + 1) * f.width, 0)};
+            bob.pixels.replace(down * f.width, f.pixels.size(), f.pixels);
+            frames.push_back(std::move(bob));
+        }
+    return frameFileOf(frames, 4, 4);
 }
 
 std::vector<QByteArray> critterArtPerDirection(const Look& look) {

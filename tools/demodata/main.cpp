@@ -184,6 +184,17 @@ void writeArt(Output& out) {
     for (const Art& a : kInvenArt)
         out.archive(Dat::Master, QStringLiteral("art/inven/") + a.file,
                     frameFile(a.shape, a.w, a.h, seed++));
+    // Every scenery, wall, tile and misc frame its list names.
+    const std::pair<const char*, const std::vector<Series>*> series[] = {
+        {"scenery", &kScenery}, {"walls", &kWalls}, {"tiles", &kTiles}, {"misc", &kMiscArt}};
+    for (const auto& [folder, list] : series)
+        for (const Series& s : *list)
+            for (int i = 1; i <= s.count; ++i)
+                out.archive(Dat::Master,
+                            QStringLiteral("art/%1/%2%3.frm")
+                                .arg(QLatin1String(folder), QLatin1String(s.stem))
+                                .arg(i, 2, 10, QLatin1Char('0')),
+                            sceneryArt(s.stem, i));
     // Standing still with no weapon: <base>aa, as critter.dat keeps it.
     for (const Critter& c : kCritters) {
         const QString stem = QStringLiteral("art/critters/") + c.entry.name + "aa.fr";
@@ -205,8 +216,7 @@ template <std::size_t N> void addLabels(QList<QByteArray>& l, const LabelGroup (
     }
 }
 
-template <std::size_t N>
-QByteArray labelFile(const char* what, const LabelGroup (&groups)[N]) {
+template <std::size_t N> QByteArray labelFile(const char* what, const LabelGroup (&groups)[N]) {
     QList<QByteArray> l = {QByteArray("# Zantrel demo data: ") + what, "#"};
     addLabels(l, groups);
     return textFile(l);
@@ -381,6 +391,24 @@ void writeOverrides(Output& out) {
     out.write(data + names, msg.replace(name, "{600}{}{Oiled wrench}"));
 }
 
+// The AI packets the demo critters use and the map the depot stairs lead to, in the
+// game's settings format, inside master.dat as the game keeps them.
+void writeGameTables(Output& out) {
+    QList<QByteArray> ai = {"; Zantrel demo data: AI packets"};
+    for (const auto& [number, name] : std::vector<std::pair<int, const char*>>{
+             {7, "Glow Walker"}, {12, "Cautious Scout"}, {30, "Slow Hulk"}, {41, "Pack Hound"}})
+        ai << "[" + QByteArray(name) + "]"
+           << "packet_num=" + QByteArray::number(number) << "max_dist=8"
+           << "";
+    out.archive(Dat::Master, QStringLiteral("data/ai.txt"), textFile(ai));
+    QList<QByteArray> maps = {"; Zantrel demo data: maps"};
+    const char* const names[] = {"Scrapyard Gate", "Pump Room", "Depot Yard", "Lower Deck"};
+    for (int n = 0; n < 4; ++n)
+        maps << "[Map " + QByteArray::number(n).rightJustified(3, '0') + "]"
+             << "lookup_name=" + QByteArray(names[n]) << "";
+    out.archive(Dat::Master, QStringLiteral("data/maps.txt"), textFile(maps));
+}
+
 // The game's settings file, naming the places it would take by default anyway.
 void writeConfig(Output& out) {
     out.write(kGameFolder + "fallout2.cfg",
@@ -418,6 +446,7 @@ int main(int argc, char** argv) {
     writeMessages(out);
     writeProtos(out, lists);
     writeProtoLists(out);
+    writeGameTables(out);
     writeOverrides(out);
     writeConfig(out);
     out.writeArchives();

@@ -206,8 +206,9 @@ const LabelGroup kPerkNames[] = {
     {101, {"Sure Step", "Steady Hand", "Night Owl", "Quick Draw", "Iron Gut", "Long Reach"}},
 };
 const LabelGroup kStatNames[] = {
-    {100, {"Strength", "Perception", "Endurance", "Charisma", "Intelligence", "Agility", "Luck",
-           "Hit Points", "Action Points", "Armor Class"}},
+    {100,
+     {"Strength", "Perception", "Endurance", "Charisma", "Intelligence", "Agility", "Luck",
+      "Hit Points", "Action Points", "Armor Class"}},
 };
 
 // Prototype tables. Entries are grouped so each group reads as one line.

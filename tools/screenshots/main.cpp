@@ -146,6 +146,9 @@ int main(int argc, char** argv) {
         inner->setCurrentIndex(1);
         settle(200);
         ok = save(shell.editor, out, "editor-critter-base.png") && ok;
+        inner->setCurrentIndex(5); // "Other": the AI packet by name
+        settle(200);
+        ok = save(shell.editor, out, "editor-critter-other.png") && ok;
         inner->setCurrentIndex(0);
     }
     // A critter without prepared pictures: its preview is drawn from the game's own art.
