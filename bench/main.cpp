@@ -121,12 +121,14 @@ void checkFramesAgree(const std::vector<FrameCase>& frames, const QString& palet
 }
 
 void checkListsRead(const BenchInputs& in) {
-    const zantrel::ListContents list = zantrel::readlist(in.scriptList, zantrel::ListMode::First12);
+    const zantrel::ListContents list =
+        zantrel::readListBytes(zantrel::readFileBytes(in.scriptList), zantrel::ListMode::First12);
     if (list.count != in.scriptLines || list.entries.value(0) != QLatin1String("zdcrate0001."))
         throw std::runtime_error("scripts.lst did not read back as written");
     const QString expected = QStringLiteral("Name %1 ").arg(in.lastMessage);
     for (auto variant : {zantrel::MessageVariant::ObjectName, zantrel::MessageVariant::ProtoMsg})
-        if (zantrel::findmessage(in.messages, in.lastMessage, variant) != expected)
+        if (zantrel::findMessageIn(zantrel::readFileBytes(in.messages), in.lastMessage, variant) !=
+            expected)
             throw std::runtime_error("the last message was not found");
 }
 
@@ -199,22 +201,22 @@ void registerListBenchmarks(const BenchInputs& in) {
     const std::vector<std::function<void(benchmark::State&)>> bodies = {
         [list](benchmark::State& state) {
             for (auto _ : state) {
-                const zantrel::ListContents contents =
-                    zantrel::readlist(list, zantrel::ListMode::First12);
+                const zantrel::ListContents contents = zantrel::readListBytes(
+                    zantrel::readFileBytes(list), zantrel::ListMode::First12);
                 benchmark::DoNotOptimize(contents.count);
             }
         },
         [messages, last](benchmark::State& state) {
             for (auto _ : state) {
-                const QString text =
-                    zantrel::findmessage(messages, last, zantrel::MessageVariant::ObjectName);
+                const QString text = zantrel::findMessageIn(zantrel::readFileBytes(messages), last,
+                                                            zantrel::MessageVariant::ObjectName);
                 benchmark::DoNotOptimize(text.constData());
             }
         },
         [messages, last](benchmark::State& state) {
             for (auto _ : state) {
-                const QString text =
-                    zantrel::findmessage(messages, last, zantrel::MessageVariant::ProtoMsg);
+                const QString text = zantrel::findMessageIn(zantrel::readFileBytes(messages), last,
+                                                            zantrel::MessageVariant::ProtoMsg);
                 benchmark::DoNotOptimize(text.constData());
             }
         },

@@ -45,10 +45,6 @@ QString messageText(TextCursor& in) {
 
 } // namespace
 
-ListContents readlist(const QString& path, ListMode mode) {
-    return readListBytes(readFileBytes(path), mode);
-}
-
 ListContents readListBytes(const QByteArray& bytes, ListMode mode) {
     TextCursor in(bytes);
     ListContents list;
@@ -70,10 +66,6 @@ bool skippedId(const QString& id, MessageVariant variant) {
 }
 
 } // namespace
-
-QString findmessage(const QString& path, qint64 number, MessageVariant variant) {
-    return findMessageIn(readFileBytes(path), number, variant);
-}
 
 namespace {
 
@@ -120,10 +112,6 @@ MessageIndex readMessagesBytes(const QByteArray& bytes, MessageVariant variant) 
     return index;
 }
 
-TypeSections readsection(const QString& path) {
-    return readSectionBytes(readFileBytes(path));
-}
-
 TypeSections readSectionBytes(const QByteArray& bytes) {
     TextCursor in(bytes);
     TypeSections sections;
@@ -152,10 +140,6 @@ TypeSections readSectionBytes(const QByteArray& bytes) {
         }
     }
     return sections;
-}
-
-QString scriptdescription(const QString& path, int index) {
-    return scriptDescriptionBytes(readFileBytes(path), index);
 }
 
 QString scriptDescriptionBytes(const QByteArray& bytes, int index) {

@@ -17,10 +17,7 @@ struct ListContents {
     int count = 0;
 };
 
-// Reads a list file: the first 12 characters of each line (never trimmed) or whole lines.
-// Throws UserError with the file layer's text when the file cannot be read.
-ListContents readlist(const QString& path, ListMode mode);
-// The same from a list file's bytes (for files read out of archives).
+// A list file's bytes: the first 12 characters of each line (never trimmed) or whole lines.
 ListContents readListBytes(const QByteArray& bytes, ListMode mode);
 
 enum class MessageVariant {
@@ -28,11 +25,9 @@ enum class MessageVariant {
     ProtoMsg,   // lines whose number is empty or starts with a space or "{" are skipped
 };
 
-// The text of message number in a message file: the rest of its line after "{n}{}{", its
-// closing brace replaced by a space ("Knife "). "<NONE>" when no line has the number.
-// Throws UserError for an unreadable file or a line number that is not a whole number.
-QString findmessage(const QString& path, qint64 number, MessageVariant variant);
-// The same from a message file's bytes.
+// The text of message number in a message file's bytes: the rest of its line after
+// "{n}{}{", its closing brace replaced by a space ("Knife "). "<NONE>" when no line has the
+// number. Throws UserError for a line number that is not a whole number.
 QString findMessageIn(const QByteArray& bytes, qint64 number, MessageVariant variant);
 
 // Every message of a message file's bytes, for many look-ups: each number's text as
@@ -45,19 +40,16 @@ struct MessageIndex {
 MessageIndex readMessagesBytes(const QByteArray& bytes, MessageVariant variant);
 
 // The id texts of the sections "# Body Types" and "# Kill Types names" of proto.msg, in
-// file order. The first "# Kill Types names" line is passed over; later ones are taken.
+// file order (from proto.msg's bytes). The first "# Kill Types names" line is passed over; later
+// ones are taken.
 struct TypeSections {
     QStringList bodyTypes;
     QStringList killTypes;
 };
-TypeSections readsection(const QString& path);
-// The same from proto.msg's bytes.
 TypeSections readSectionBytes(const QByteArray& bytes);
 
 // A script's description: up to 46 characters from the 19th character of line index of
-// the script list; empty when the line is shorter or missing.
-QString scriptdescription(const QString& path, int index);
-// The same from the script list's bytes.
+// the script list's bytes; empty when the line is shorter or missing.
 QString scriptDescriptionBytes(const QByteArray& bytes, int index);
 
 } // namespace zantrel

@@ -4,15 +4,15 @@
 // art draws; and beside it the flat sources folder and preview pictures for critters.
 #include "core/files.h"
 #include "gamedata/datafolder.h"
-#include "settings/settingsfile.h"
 #include "gamedata/datarchive.h"
 #include "gamedata/gameview.h"
 #include "gamedata/lists.h"
 #include "preview/critterart.h"
 #include "preview/framedecoder.h"
 #include "proto/document.h"
-#include "proto/records.h"
 #include "proto/fieldcodec.h"
+#include "proto/records.h"
+#include "settings/settingsfile.h"
 
 #include "support/tempfolder.h"
 #include <QFileInfo>
@@ -131,10 +131,12 @@ TEST(DemoData, LooseFilesWinOverTheArchive) {
     const QString names = "text/english/game/pro_item.msg";
     const QString archivedNames = scratch.write("archived.msg", master.read(names));
     const QString looseNames = gameCopy(view, scratch)(names);
-    EXPECT_EQ(findmessage(archivedNames, 600, MessageVariant::ObjectName), "Rusty wrench ");
-    EXPECT_EQ(findmessage(looseNames, 600, MessageVariant::ObjectName), "Oiled wrench ");
-    EXPECT_EQ(findmessage(looseNames, 500, MessageVariant::ObjectName),
-              findmessage(archivedNames, 500, MessageVariant::ObjectName));
+    EXPECT_EQ(findMessageIn(readFileBytes(archivedNames), 600, MessageVariant::ObjectName),
+              "Rusty wrench ");
+    EXPECT_EQ(findMessageIn(readFileBytes(looseNames), 600, MessageVariant::ObjectName),
+              "Oiled wrench ");
+    EXPECT_EQ(findMessageIn(readFileBytes(looseNames), 500, MessageVariant::ObjectName),
+              findMessageIn(readFileBytes(archivedNames), 500, MessageVariant::ObjectName));
 }
 
 TEST(DemoData, PrototypesResolveInBothDataPlaces) {
@@ -153,10 +155,12 @@ TEST(DemoData, PrototypesResolveInBothDataPlaces) {
     const GameView view(game);
     TempFolder scratch;
     for (const DataPlace& place : {sources(), gameCopy(view, scratch)}) {
-        const ListContents scripts = readlist(place("scripts/scripts.lst"), ListMode::First12);
+        const ListContents scripts =
+            readListBytes(readFileBytes(place("scripts/scripts.lst")), ListMode::First12);
         EXPECT_GT(scripts.count, 10);
         for (const auto& k : kinds) {
-            const ListContents art = readlist(place(kArtLists[k.type]), ListMode::First12);
+            const ListContents art =
+                readListBytes(readFileBytes(place(kArtLists[k.type])), ListMode::First12);
             const QString names = place(QString("text/english/game/") + kNameFiles[k.type]);
             const QString folder = QString("proto/") + k.folder;
             const ListContents protos = readlist(
@@ -173,7 +177,8 @@ TEST(DemoData, PrototypesResolveInBothDataPlaces) {
                     << path.toStdString() << " " << pro.size();
                 // Each file has exactly its type's and kind's length, as the game's do.
                 EXPECT_EQ(recordFor(pro).problems, QStringList()) << path.toStdString();
-                EXPECT_NE(findmessage(names, fieldValue(pro, 4, 4), MessageVariant::ObjectName),
+                EXPECT_NE(findMessageIn(readFileBytes(names), fieldValue(pro, 4, 4),
+                                        MessageVariant::ObjectName),
                           kNoneEntry)
                     << path.toStdString();
                 EXPECT_LT(int(fieldValue(pro, 10, 2)), art.count) << path.toStdString();
@@ -199,13 +204,14 @@ TEST(DemoData, ProtoMsgHasBothTypeSections) {
     const GameView view(game);
     TempFolder scratch;
     const QString protoMsg = gameCopy(view, scratch)("text/english/game/proto.msg");
-    const TypeSections sections = readsection(protoMsg);
+    const TypeSections sections = readSectionBytes(readFileBytes(protoMsg));
     ASSERT_FALSE(sections.bodyTypes.isEmpty());
     ASSERT_FALSE(sections.killTypes.isEmpty());
     EXPECT_EQ(sections.bodyTypes.first(), "400");
     EXPECT_EQ(sections.killTypes.first(), "1450");
     for (const QString& id : sections.bodyTypes + sections.killTypes)
-        EXPECT_NE(findmessage(protoMsg, id.toInt(), MessageVariant::ProtoMsg), kNoneEntry)
+        EXPECT_NE(findMessageIn(readFileBytes(protoMsg), id.toInt(), MessageVariant::ProtoMsg),
+                  kNoneEntry)
             << id.toStdString();
 }
 

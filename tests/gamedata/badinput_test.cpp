@@ -39,14 +39,19 @@ TEST(BadInput, EveryReaderGivesAMessageOrAResult) {
         const char* name;
         std::function<void(const QString&)> read;
     } readers[] = {
-        {"readlist 12", [](const QString& p) { readlist(p, ListMode::First12); }},
-        {"readlist whole", [](const QString& p) { readlist(p, ListMode::WholeLine); }},
+        {"readlist 12",
+         [](const QString& p) { readListBytes(readFileBytes(p), ListMode::First12); }},
+        {"readlist whole",
+         [](const QString& p) { readListBytes(readFileBytes(p), ListMode::WholeLine); }},
         {"findmessage name",
-         [](const QString& p) { findmessage(p, 100, MessageVariant::ObjectName); }},
+         [](const QString& p) {
+             findMessageIn(readFileBytes(p), 100, MessageVariant::ObjectName);
+         }},
         {"findmessage proto",
-         [](const QString& p) { findmessage(p, 401, MessageVariant::ProtoMsg); }},
-        {"readsection", [](const QString& p) { readsection(p); }},
-        {"scriptdescription", [](const QString& p) { scriptdescription(p, 70000); }},
+         [](const QString& p) { findMessageIn(readFileBytes(p), 401, MessageVariant::ProtoMsg); }},
+        {"readsection", [](const QString& p) { readSectionBytes(readFileBytes(p)); }},
+        {"scriptdescription",
+         [](const QString& p) { scriptDescriptionBytes(readFileBytes(p), 70000); }},
         {"readini", [](const QString& p) { readini(p); }},
         {"frame",
          [](const QString& p) {

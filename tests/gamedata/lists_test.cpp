@@ -1,3 +1,4 @@
+#include "core/files.h"
 #include "core/usererror.h"
 #include "gamedata/lists.h"
 #include "support/tempfolder.h"
@@ -5,6 +6,24 @@
 #include <gtest/gtest.h>
 
 using namespace zantrel;
+
+namespace {
+
+// A file as the program reads one: its bytes first, then the reader of those bytes.
+ListContents readlistFile(const QString& path, ListMode mode) {
+    return readListBytes(readFileBytes(path), mode);
+}
+QString findmessageFile(const QString& path, qint64 number, MessageVariant variant) {
+    return findMessageIn(readFileBytes(path), number, variant);
+}
+[[maybe_unused]] TypeSections readsectionFile(const QString& path) {
+    return readSectionBytes(readFileBytes(path));
+}
+[[maybe_unused]] QString scriptdescriptionFile(const QString& path, int index) {
+    return scriptDescriptionBytes(readFileBytes(path), index);
+}
+
+} // namespace
 
 TEST(ReadList, KeepsTheStartOfEveryLineAndAppendsNone) {
     TempFolder t;
@@ -38,7 +57,7 @@ TEST(ReadList, KeepsTheStartOfEveryLineAndAppendsNone) {
         {"latin1", "caf\xe9.frm\r\n", ListMode::First12, {QString::fromUtf8("café.frm"), "<NONE>"}},
     };
     for (const auto& c : cases) {
-        const ListContents list = readlist(t.write(c.name, c.content), c.mode);
+        const ListContents list = readlistFile(t.write(c.name, c.content), c.mode);
         EXPECT_EQ(list.entries, c.entries) << c.name;
         EXPECT_EQ(list.count, c.entries.size() - 1) << c.name;
     }
@@ -47,23 +66,24 @@ TEST(ReadList, KeepsTheStartOfEveryLineAndAppendsNone) {
 TEST(ReadList, LargeAndBinaryInputStaysBounded) {
     TempFolder t;
     QByteArray longLine(1 << 20, 'x');
-    const ListContents big = readlist(t.write("big", longLine + "\r\nend\r\n"), ListMode::First12);
+    const ListContents big =
+        readlistFile(t.write("big", longLine + "\r\nend\r\n"), ListMode::First12);
     EXPECT_EQ(big.entries, QStringList({"xxxxxxxxxxxx", "end", "<NONE>"}));
-    const ListContents whole = readlist(t.write("big", longLine), ListMode::WholeLine);
+    const ListContents whole = readlistFile(t.write("big", longLine), ListMode::WholeLine);
     EXPECT_EQ(whole.entries[0].size(), 1 << 20);
     QByteArray binary;
     for (int i = 0; i < 4096; ++i)
         binary.append(char((i * 131 + 7) % 256 == 26 ? 0 : (i * 131 + 7) % 256));
-    const ListContents garbage = readlist(t.write("bin", binary), ListMode::First12);
+    const ListContents garbage = readlistFile(t.write("bin", binary), ListMode::First12);
     EXPECT_GT(garbage.count, 0);
     EXPECT_EQ(garbage.entries.last(), "<NONE>");
 }
 
 TEST(ReadList, UnreadableFilesStopWithTheFileError) {
     TempFolder t;
-    EXPECT_THROW(readlist(t.file("none.lst"), ListMode::First12), UserError);
+    EXPECT_THROW(readlistFile(t.file("none.lst"), ListMode::First12), UserError);
     try {
-        readlist(t.mkdir("dir.lst"), ListMode::First12);
+        readlistFile(t.mkdir("dir.lst"), ListMode::First12);
         ADD_FAILURE();
     } catch (const UserError& e) {
         EXPECT_EQ(e.text(), "This is a folder, not a file");
@@ -90,7 +110,7 @@ TEST(FindMessage, ObjectNameVariant) {
         {-1, "<NONE>"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(findmessage(msg, c.number, MessageVariant::ObjectName), QLatin1String(c.text))
+        EXPECT_EQ(findmessageFile(msg, c.number, MessageVariant::ObjectName), QLatin1String(c.text))
             << c.number;
 }
 
@@ -98,9 +118,9 @@ TEST(FindMessage, UnknownNumbersGiveNoneWhateverTheLastLine) {
     TempFolder t;
     for (const char* last : {"{185100}{}{End}", "{48301}{}{End}", "{77}{}{End}"}) {
         const QString msg = t.write("m.msg", crlf({"{1}{}{One}", last}));
-        EXPECT_EQ(findmessage(msg, 2, MessageVariant::ObjectName), "<NONE>") << last;
+        EXPECT_EQ(findmessageFile(msg, 2, MessageVariant::ObjectName), "<NONE>") << last;
     }
-    EXPECT_EQ(findmessage(t.write("e.msg", ""), 1, MessageVariant::ObjectName), "<NONE>");
+    EXPECT_EQ(findmessageFile(t.write("e.msg", ""), 1, MessageVariant::ObjectName), "<NONE>");
 }
 
 TEST(FindMessage, ObjectNameStopsAtALineWithoutANumber) {
@@ -111,9 +131,9 @@ TEST(FindMessage, ObjectNameStopsAtALineWithoutANumber) {
     } cases[] = {{"", ""}, {"# comment", " comment"}, {"{abc}{}{x}", "abc"}, {"{}{}{x}", ""}};
     for (const auto& c : cases) {
         const QString msg = t.write("bad.msg", crlf({"{1}{}{One}", c.line, "{2}{}{Two}"}));
-        EXPECT_EQ(findmessage(msg, 1, MessageVariant::ObjectName), "One ");
+        EXPECT_EQ(findmessageFile(msg, 1, MessageVariant::ObjectName), "One ");
         try {
-            findmessage(msg, 2, MessageVariant::ObjectName);
+            findmessageFile(msg, 2, MessageVariant::ObjectName);
             ADD_FAILURE() << c.line;
         } catch (const UserError& e) {
             EXPECT_EQ(e.text(),
@@ -127,12 +147,12 @@ TEST(FindMessage, ProtoMsgVariantSkipsCommentsAndBlanks) {
     const QString msg =
         t.write("proto.msg", crlf({"# Body Types", "", "{{odd}}", "{ 5}{}{x}", "{400}{}{Biped}",
                                    "{401}{}{Walker frame}", "{1450}{}{Drifter}"}));
-    EXPECT_EQ(findmessage(msg, 401, MessageVariant::ProtoMsg), "Walker frame ");
-    EXPECT_EQ(findmessage(msg, 1450, MessageVariant::ProtoMsg), "Drifter ");
-    EXPECT_EQ(findmessage(msg, 402, MessageVariant::ProtoMsg), "<NONE>");
+    EXPECT_EQ(findmessageFile(msg, 401, MessageVariant::ProtoMsg), "Walker frame ");
+    EXPECT_EQ(findmessageFile(msg, 1450, MessageVariant::ProtoMsg), "Drifter ");
+    EXPECT_EQ(findmessageFile(msg, 402, MessageVariant::ProtoMsg), "<NONE>");
     const QString bad = t.write("bad.msg", crlf({"{400}{}{Biped}", "{1a}{}{?}", "{401}{}{Quad}"}));
-    EXPECT_EQ(findmessage(bad, 400, MessageVariant::ProtoMsg), "Biped ");
-    EXPECT_THROW(findmessage(bad, 401, MessageVariant::ProtoMsg), UserError);
+    EXPECT_EQ(findmessageFile(bad, 400, MessageVariant::ProtoMsg), "Biped ");
+    EXPECT_THROW(findmessageFile(bad, 401, MessageVariant::ProtoMsg), UserError);
 }
 
 // The index answers every number as the one-by-one search does; where that search fails, the
@@ -171,7 +191,7 @@ TEST(ReadSection, TakesBodyTypesAndTheSecondKillHeader) {
                            "# Kill Types names", // ends the body section; never a header itself
                            "{1}{}{x}", "# Kill Types names", "skipped line", "{1450}{}{Drifter}",
                            "{1451}{}{Scout}", "#", "# Kill Types names", "{9}{}{not taken}"}));
-    const TypeSections s = readsection(msg);
+    const TypeSections s = readsectionFile(msg);
     EXPECT_EQ(s.bodyTypes, QStringList({"400", "401", "", "1234567890"}));
     // The last header is taken too; the line after it is skipped and none follows.
     EXPECT_EQ(s.killTypes, QStringList({"1450", "1451"}));
@@ -179,8 +199,9 @@ TEST(ReadSection, TakesBodyTypesAndTheSecondKillHeader) {
 
 TEST(ReadSection, MissingHeadersGiveEmptyListsAndEndOfFileEndsASection) {
     TempFolder t;
-    EXPECT_TRUE(readsection(t.write("a.msg", "")).bodyTypes.isEmpty());
-    const TypeSections s = readsection(t.write("b.msg", crlf({"# Body Types", "#", "{400}{}{A}"})));
+    EXPECT_TRUE(readsectionFile(t.write("a.msg", "")).bodyTypes.isEmpty());
+    const TypeSections s =
+        readsectionFile(t.write("b.msg", crlf({"# Body Types", "#", "{400}{}{A}"})));
     EXPECT_EQ(s.bodyTypes, QStringList({"400"}));
     EXPECT_TRUE(s.killTypes.isEmpty());
 }
@@ -191,9 +212,9 @@ TEST(ScriptDescription, StartsAtTheNineteenthCharacter) {
         "scripts.lst",
         crlf({"zdcrate.int     ; Crate that rattles when kicked", "zdshort.int",
               "zdlong.int      ; 0123456789012345678901234567890123456789012345678901234"}));
-    EXPECT_EQ(scriptdescription(lst, 0), "Crate that rattles when kicked");
-    EXPECT_EQ(scriptdescription(lst, 1), "");
-    EXPECT_EQ(scriptdescription(lst, 2), "0123456789012345678901234567890123456789012345");
-    EXPECT_EQ(scriptdescription(lst, 3), "");
-    EXPECT_EQ(scriptdescription(lst, 100000), "");
+    EXPECT_EQ(scriptdescriptionFile(lst, 0), "Crate that rattles when kicked");
+    EXPECT_EQ(scriptdescriptionFile(lst, 1), "");
+    EXPECT_EQ(scriptdescriptionFile(lst, 2), "0123456789012345678901234567890123456789012345");
+    EXPECT_EQ(scriptdescriptionFile(lst, 3), "");
+    EXPECT_EQ(scriptdescriptionFile(lst, 100000), "");
 }
