@@ -247,16 +247,13 @@ bool DocumentController::readLists() {
 }
 
 void DocumentController::enableForOpen() {
-    for (QPushButton* b : *m_parts.descriptionButtons)
+    for (QPushButton* b : m_parts.descriptionButtons)
         if (b)
             b->setEnabled(true);
     for (TypePage* page : {m_parts.itemPage, m_parts.critterPage})
         page->opened();
     emit fileShown();
     m_parts.pages->setEnabled(true);
-    for (int i = 0; i < 6; ++i)
-        if (QLineEdit* e = (*m_parts.edits)[std::size_t(i)])
-            e->setEnabled(true);
     m_parts.header->enableForOpen();
 }
 

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-#include <array>
+#include <QList>
 
 class QLineEdit;
 class QPushButton;
@@ -29,8 +29,7 @@ struct EditorParts {
     TypePage* itemPage = nullptr;
     TypePage* critterPage = nullptr;
     QTabWidget* pages = nullptr;
-    const std::array<QLineEdit*, 116>* edits = nullptr;
-    const std::array<QPushButton*, 4>* descriptionButtons = nullptr;
+    QList<QPushButton*> descriptionButtons; // "Refresh ... Description" of each page
 };
 
 // Opening and saving: reads a file into the document and the controls, takes each edit of

@@ -69,7 +69,6 @@ EditorWindow::EditorWindow(AppContext& app)
     setCentralWidget(client);
     buildFrame(client);
     buildPages();
-    massfill();
     // The window's default button has the keyboard first, though the title bar's picture
     // buttons come before it in the tab order.
     m_header->openButton()->setFocus(Qt::OtherFocusReason);
@@ -86,8 +85,8 @@ EditorWindow::EditorWindow(AppContext& app)
     parts.itemPage = m_itemPage.get();
     parts.critterPage = m_critterPage.get();
     parts.pages = m_pages;
-    parts.edits = &m_edittable;
-    parts.descriptionButtons = &m_buttontable;
+    for (const char* name : {"Button4", "Button6", "Button7", "Button8"})
+        parts.descriptionButtons << findChild<QPushButton*>(QLatin1String(name));
     m_controller = new DocumentController(m_app, *m_doc, parts, this);
     connect(m_controller, &DocumentController::fileShown, this, &EditorWindow::setCaption);
     connect(m_doc, &Document::saved, this, &EditorWindow::setCaption);
@@ -232,23 +231,6 @@ void EditorWindow::buildEditorArea(QWidget* client) {
     m_pages->addTab(about, QStringLiteral("About"));
     m_pages->setCurrentIndex(6);
     m_pages->setEnabled(false); // until the first prototype is open
-}
-
-void EditorWindow::massfill() {
-    // Slot i holds Edit(i+1) up to Edit112; Edit113 and Edit114 have none, so slots 112
-    // and 113 stay empty and Edit115, Edit116 take 114 and 115. Controls of pages not
-    // built yet leave their slots empty.
-    for (int i = 0; i < 116; ++i) {
-        const int number = i < 112 ? i + 1 : (i >= 114 ? i + 1 : 0);
-        m_edittable[std::size_t(i)] =
-            number ? findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(number)) : nullptr;
-    }
-    for (int i = 0; i < 42; ++i)
-        m_checktable[std::size_t(i)] =
-            findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(i + 1));
-    const char* const buttons[] = {"Button4", "Button6", "Button7", "Button8"};
-    for (int i = 0; i < 4; ++i)
-        m_buttontable[std::size_t(i)] = findChild<QPushButton*>(QLatin1String(buttons[i]));
 }
 
 bool EditorWindow::alarmOn() const {

@@ -78,11 +78,6 @@ public:
     // Validity anew: the prototype opened completely and no field of its page is red.
     void updateValidity();
 
-    // The control tables: numbered edit boxes, check boxes and the description buttons,
-    // filled from the window's own controls by massfill.
-    const std::array<QLineEdit*, 116>& edittable() const { return m_edittable; }
-    const std::array<QCheckBox*, 42>& checktable() const { return m_checktable; }
-    const std::array<QPushButton*, 4>& buttontable() const { return m_buttontable; }
     // The window the tree button shows, hides and keeps docked on the left.
     void setDockedWindow(QWidget* window) { m_dockedWindow = window; }
 
@@ -111,7 +106,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void massfill();
     void buildMenu();
     void buildHistoryActions(QMenu* edit);
     void takeEdit();                       // a control was changed by the user
@@ -135,9 +129,6 @@ private:
     bool m_treeHiddenByMinimize = false;
     QWidget* m_dockedWindow = nullptr;
     QPointer<QWidget> m_focusBeforeSettings; // given the focus back when the settings close
-    std::array<QLineEdit*, 116> m_edittable{};
-    std::array<QCheckBox*, 42> m_checktable{};
-    std::array<QPushButton*, 4> m_buttontable{};
 
     QAction* m_treeAction = nullptr;
     QMenu* m_recentItems = nullptr;
