@@ -14,6 +14,7 @@
 #include "ui/critterpreview.h"
 #include "ui/prompter.h"
 #include "ui/redmark.h"
+#include "ui/uitext.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -179,7 +180,7 @@ QByteArray CritterPage::protoMsg() const {
 
 void CritterPage::showError(const QString& text) {
     if (m_ctx.app && m_ctx.app->prompter)
-        m_ctx.app->prompter->error(m_layout.inner()->window(), QStringLiteral("Error"), text);
+        m_ctx.app->prompter->error(m_layout.inner()->window(), TypePage::tr("Error"), text);
 }
 
 void CritterPage::report(const UserError& error) {
@@ -266,7 +267,7 @@ void CritterPage::tip(const Slot& slot) {
         }
         return;
     }
-    slot.tipBar->setText(QLatin1String(slot.field->tip) +
+    slot.tipBar->setText(tableText("Critter", slot.field->tip) +
                          QString::number(std::int32_t(std::uint32_t(x) + std::uint32_t(y))));
 }
 
@@ -311,7 +312,7 @@ void CritterPage::fill(const QByteArray& bytes) {
         ~Done() { filling = false; }
     } done{m_filling};
 
-    m_layout.size()->setText(QString::number(bytes.size()) + QStringLiteral(" bytes"));
+    m_layout.size()->setText(TypePage::tr("%1 bytes").arg(bytes.size()));
     if (m_ctx.frames)
         m_preview->showcritterimage(m_ctx.frames->currentText());
     fillTypeLists();
