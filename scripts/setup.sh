@@ -10,6 +10,11 @@ packages=(
   zlib1g-dev
   xvfb xauth imagemagick
   fonts-dejavu-core
+  # The translations: lupdate and lrelease with their CMake files, and Qt's own translations
+  # of its dialogs and buttons.
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+  # The manual pages (written in scdoc, checked by man) and the package check.
+  scdoc man-db lintian bash-completion
   # The Debian package (cpack: dpkg-shlibdeps finds its dependencies, file tells programs
   # apart) and the checks of what it installs: the desktop entry, the AppStream metainfo and
   # the MIME type.

@@ -23,6 +23,11 @@
 
 using namespace zantrel;
 
+// The build passes the project's version (CMakeLists.txt).
+#ifndef ZANTREL_VERSION
+#define ZANTREL_VERSION "unknown"
+#endif
+
 namespace {
 
 constexpr int kOk = 0;
@@ -64,6 +69,7 @@ Options:
                   it. Names of materials, kinds, scripts, frames, perks ... come from its
                   files
   -h, --help      this text
+  --version       the program's name and version
 
 Exit status: 0 done, 1 a problem (reported on standard error), 2 wrong usage; diff and
 check as above.
@@ -73,6 +79,7 @@ struct Options {
     std::optional<QString> game;
     bool json = false;
     bool dryRun = false;
+    bool version = false;
     QStringList words; // the command and its arguments
 };
 
@@ -106,6 +113,8 @@ bool parseArguments(const QStringList& args, Options& o, bool& help) {
             o.game = args[i];
         } else if (a.startsWith(QLatin1String("--game="))) {
             o.game = a.mid(7);
+        } else if (a == QLatin1String("--version")) {
+            o.version = true;
         } else if (a == QLatin1String("--json")) {
             o.json = true;
         } else if (a == QLatin1String("--dry-run")) {
@@ -357,6 +366,10 @@ int main(int argc, char** argv) {
         return kUsage;
     if (help) {
         write(stdout, kHelp);
+        return kOk;
+    }
+    if (options.version) {
+        write(stdout, "zantrel-cli " ZANTREL_VERSION "\n");
         return kOk;
     }
     try {

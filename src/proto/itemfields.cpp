@@ -5,23 +5,39 @@
 namespace zantrel {
 
 const ItemField kItemFields[kItemFieldCount] = {
-    {52, 1, "ComboBox8", ItemDisplay::ArtType, ItemCheck::None, nullptr, "Pic in Inventory"},
-    {53, 1, "Edit114", ItemDisplay::Shift, ItemCheck::FrameShift, nullptr, "Frame Shift"},
-    {54, 2, "ComboBox8", ItemDisplay::Picture, ItemCheck::None, nullptr, "Pic in Inventory"},
-    {32, 4, "ComboBox9", ItemDisplay::Choice, ItemCheck::None, nullptr, "Item Type"},
-    {36, 4, "ComboBox10", ItemDisplay::Choice, ItemCheck::None, nullptr, "Material"},
-    {40, 4, "Edit113", ItemDisplay::Signed, ItemCheck::NotNegative, "zeroedit", "Volume"},
-    {44, 4, "Edit115", ItemDisplay::Signed, ItemCheck::None, nullptr, "Weight"},
-    {48, 4, "Edit116", ItemDisplay::Signed, ItemCheck::NotNegative, "zeroedit", "Price"},
-    {24, 1, "CheckBox43", ItemDisplay::Marker, ItemCheck::None, nullptr, "Hidden Item"},
+    {52, 1, "ComboBox8", ItemDisplay::ArtType, ItemCheck::None, nullptr,
+     QT_TRANSLATE_NOOP("Item", "Pic in Inventory")},
+    {53, 1, "Edit114", ItemDisplay::Shift, ItemCheck::FrameShift, nullptr,
+     QT_TRANSLATE_NOOP("Item", "Frame Shift")},
+    {54, 2, "ComboBox8", ItemDisplay::Picture, ItemCheck::None, nullptr,
+     QT_TRANSLATE_NOOP("Item", "Pic in Inventory")},
+    {32, 4, "ComboBox9", ItemDisplay::Choice, ItemCheck::None, nullptr,
+     QT_TRANSLATE_NOOP("Item", "Item Type")},
+    {36, 4, "ComboBox10", ItemDisplay::Choice, ItemCheck::None, nullptr,
+     QT_TRANSLATE_NOOP("Item", "Material")},
+    {40, 4, "Edit113", ItemDisplay::Signed, ItemCheck::NotNegative, "zeroedit",
+     QT_TRANSLATE_NOOP("Item", "Volume")},
+    {44, 4, "Edit115", ItemDisplay::Signed, ItemCheck::None, nullptr,
+     QT_TRANSLATE_NOOP("Item", "Weight")},
+    {48, 4, "Edit116", ItemDisplay::Signed, ItemCheck::NotNegative, "zeroedit",
+     QT_TRANSLATE_NOOP("Item", "Price")},
+    {24, 1, "CheckBox43", ItemDisplay::Marker, ItemCheck::None, nullptr,
+     QT_TRANSLATE_NOOP("Item", "Hidden Item")},
 };
 
 // Item type, material, hidden marker, volume, weight, price, frame shift, picture.
 const int kItemFillOrder[kItemFieldCount - 1] = {3, 4, 8, 5, 6, 7, 1, 2};
 
-const char* const kItemTypes[7] = {"Armor", "Container", "Drug", "Weapon", "Ammo", "Misc", "Key"};
-const char* const kMaterials[8] = {"Glass", "Metal", "Plastic", "Wood",
-                                   "Dirt",  "Stone", "Cement",  "Leather"};
+const char* const kItemTypes[7] = {
+    QT_TRANSLATE_NOOP("Names", "Armor"), QT_TRANSLATE_NOOP("Names", "Container"),
+    QT_TRANSLATE_NOOP("Names", "Drug"),  QT_TRANSLATE_NOOP("Names", "Weapon"),
+    QT_TRANSLATE_NOOP("Names", "Ammo"),  QT_TRANSLATE_NOOP("Names", "Misc"),
+    QT_TRANSLATE_NOOP("Names", "Key")};
+const char* const kMaterials[8] = {
+    QT_TRANSLATE_NOOP("Names", "Glass"),   QT_TRANSLATE_NOOP("Names", "Metal"),
+    QT_TRANSLATE_NOOP("Names", "Plastic"), QT_TRANSLATE_NOOP("Names", "Wood"),
+    QT_TRANSLATE_NOOP("Names", "Dirt"),    QT_TRANSLATE_NOOP("Names", "Stone"),
+    QT_TRANSLATE_NOOP("Names", "Cement"),  QT_TRANSLATE_NOOP("Names", "Leather")};
 
 QString itemFieldText(const ItemField& field, const QByteArray& bytes) {
     const std::uint32_t value = fieldValue(bytes, field.offset, field.width);

@@ -16,16 +16,34 @@ namespace {
 
 using D = Display;
 
-const char* const kSceneryKindTitles[] = {"Door",      "Stairs",      "Elevator",
-                                          "Ladder up", "Ladder down", "Generic"};
-const char* const kDamageTitles[] = {"Normal",     "Laser", "Fire",     "Plasma",
-                                     "Electrical", "EMP",   "Explosion"};
-const char* const kAnimations[] = {"None",           "Knife", "Club",  "Hammer",  "Spear",
-                                   "Pistol",         "SMG",   "Rifle", "Big gun", "Minigun",
-                                   "Rocket launcher"};
-const char* const kAttackModes[] = {"None",  "Punch",       "Kick",       "Swing", "Thrust",
-                                    "Throw", "Fire single", "Fire burst", "Flame"};
-const char* const kGenders[] = {"Male", "Female"};
+const char* const kSceneryKindTitles[] = {
+    QT_TRANSLATE_NOOP("Names", "Door"),        QT_TRANSLATE_NOOP("Names", "Stairs"),
+    QT_TRANSLATE_NOOP("Names", "Elevator"),    QT_TRANSLATE_NOOP("Names", "Ladder up"),
+    QT_TRANSLATE_NOOP("Names", "Ladder down"), QT_TRANSLATE_NOOP("Names", "Generic")};
+const char* const kDamageTitles[] = {
+    QT_TRANSLATE_NOOP("Names", "Normal"),     QT_TRANSLATE_NOOP("Names", "Laser"),
+    QT_TRANSLATE_NOOP("Names", "Fire"),       QT_TRANSLATE_NOOP("Names", "Plasma"),
+    QT_TRANSLATE_NOOP("Names", "Electrical"), QT_TRANSLATE_NOOP("Names", "EMP"),
+    QT_TRANSLATE_NOOP("Names", "Explosion")};
+const char* const kAnimations[] = {QT_TRANSLATE_NOOP("Names", "None"),
+                                   QT_TRANSLATE_NOOP("Names", "Knife"),
+                                   QT_TRANSLATE_NOOP("Names", "Club"),
+                                   QT_TRANSLATE_NOOP("Names", "Hammer"),
+                                   QT_TRANSLATE_NOOP("Names", "Spear"),
+                                   QT_TRANSLATE_NOOP("Names", "Pistol"),
+                                   QT_TRANSLATE_NOOP("Names", "SMG"),
+                                   QT_TRANSLATE_NOOP("Names", "Rifle"),
+                                   QT_TRANSLATE_NOOP("Names", "Big gun"),
+                                   QT_TRANSLATE_NOOP("Names", "Minigun"),
+                                   QT_TRANSLATE_NOOP("Names", "Rocket launcher")};
+const char* const kAttackModes[] = {
+    QT_TRANSLATE_NOOP("Names", "None"),        QT_TRANSLATE_NOOP("Names", "Punch"),
+    QT_TRANSLATE_NOOP("Names", "Kick"),        QT_TRANSLATE_NOOP("Names", "Swing"),
+    QT_TRANSLATE_NOOP("Names", "Thrust"),      QT_TRANSLATE_NOOP("Names", "Throw"),
+    QT_TRANSLATE_NOOP("Names", "Fire single"), QT_TRANSLATE_NOOP("Names", "Fire burst"),
+    QT_TRANSLATE_NOOP("Names", "Flame")};
+const char* const kGenders[] = {QT_TRANSLATE_NOOP("Names", "Male"),
+                                QT_TRANSLATE_NOOP("Names", "Female")};
 
 template <std::size_t N> QString pick(const char* const (&names)[N], std::uint32_t value) {
     return value < N ? QString::fromLatin1(names[value]) : QString();

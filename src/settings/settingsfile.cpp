@@ -25,6 +25,7 @@ const char* const kFile = "File";
 const char* const kImage = "Image";
 const char* const kOther = "Other";
 const char* const kText = "Text";
+const char* const kLanguage = "Language";
 
 // CSimpleIniA matches section and key names without regard to case.
 void loadInto(CSimpleIniA& ini, const QString& path, bool throwOnError) {
@@ -104,7 +105,10 @@ Settings readini(const QString& path) {
     s.useSources = value(ini, kFile, QStringLiteral("Usesource"));
     s.imageSize = value(ini, kImage, QStringLiteral("Optimize"));
     s.codePage = value(ini, kText, QStringLiteral("CodePage"));
-    const int keys = ini.GetSectionSize(kOther);
+    s.language = value(ini, kOther, QLatin1String(kLanguage));
+    // The language shares the section with the file list but is no file to check.
+    const bool hasLanguage = ini.GetValue(kOther, kLanguage) != nullptr;
+    const int keys = ini.GetSectionSize(kOther) - (hasLanguage ? 1 : 0);
     const int n = qBound(0, keys, kMaxCheckedFiles);
     for (int k = 1; k <= n; ++k)
         s.files << value(ini, kOther, QStringLiteral("File%1").arg(k));
@@ -130,6 +134,8 @@ void saveini(const QString& path, const SettingsForm& form) {
             set(ini, kOther, QStringLiteral("File%1").arg(r + 1).toUtf8().constData(),
                 form.rows[r]);
     }
+    if (!form.language.isEmpty())
+        set(ini, kOther, kLanguage, form.language);
     std::string text;
     if (ini.Save(text, false) < 0)
         throw UserError(fileErrorText(EIO), path);

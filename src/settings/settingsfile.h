@@ -17,6 +17,7 @@ struct Settings {
     QString codePage;      // [Text] CodePage: the game texts' code page; empty: the language's
     std::uint8_t fileCount = 0;
     QStringList files; // the names the loading screen checks, fileCount of them
+    QString language;  // [Other] Language: "en" for English; empty for the program's own texts
 };
 
 // The editable copy the settings window holds. Folders are in the program's form (see
@@ -29,6 +30,7 @@ struct SettingsForm {
     // Written only when set: a window without the choice keeps the file's; "" removes it.
     std::optional<QString> codePage;
     QStringList rows; // file grid rows 1.. (row 0 is the grid's header)
+    QString language; // as Settings::language
 };
 
 constexpr int kMaxCheckedFiles = 100;
@@ -44,11 +46,13 @@ QStringList defaultCheckedFiles();
 SettingsForm defaultSettingsForm(const QString& programFolder);
 
 // Reads the settings file; a missing or unreadable file reads as all keys empty. The
-// folders are read through normalizedPath.
+// folders are read through normalizedPath. The Language key of section "Other" is no entry
+// of the file list and is not counted as one.
 Settings readini(const QString& path);
 
 // Writes the form into the settings file, keeping other sections and keys of an existing
-// file; section "Other" is rewritten at the end. Written atomically. Throws UserError.
+// file; section "Other" is rewritten at the end, the language after the file names (none
+// when empty). Written atomically. Throws UserError.
 void saveini(const QString& path, const SettingsForm& form);
 
 } // namespace zantrel

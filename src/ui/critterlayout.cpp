@@ -1,6 +1,7 @@
 #include "critterlayout.h"
 
 #include "flags.h"
+#include "uitext.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -17,11 +18,15 @@ namespace zantrel {
 
 namespace {
 
-const char* const kTabCaptions[] = {"General", "Base", "Extra", "Resists", "Skills", "Other"};
+const char* const kTabCaptions[] = {
+    QT_TRANSLATE_NOOP("CritterLayout", "General"), QT_TRANSLATE_NOOP("CritterLayout", "Base"),
+    QT_TRANSLATE_NOOP("CritterLayout", "Extra"),   QT_TRANSLATE_NOOP("CritterLayout", "Resists"),
+    QT_TRANSLATE_NOOP("CritterLayout", "Skills"),  QT_TRANSLATE_NOOP("CritterLayout", "Other")};
 const int kFirstTabSheet = 8; // TabSheet8 .. TabSheet13
-const char* const kDamageHint =
+const char* const kDamageHint = QT_TRANSLATE_NOOP(
+    "CritterLayout",
     "00 - нормальный урон. (Normal)   01 - лазер. (Laser)   02 - огонь. (Fire)   03 - плазма. "
-    "(Plasma)   04 - электричество. (Electrical)   05 - ЕМИ. (EMP)   06 - взрыв. (Explode)";
+    "(Plasma)   04 - электричество. (Electrical)   05 - ЕМИ. (EMP)   06 - взрыв. (Explode)");
 // Where the grid columns of a tab lie: the caption, the control, the suffix after it.
 struct GridColumn {
     CritterTab tab;
@@ -84,7 +89,7 @@ CritterLayout::CritterLayout(QWidget* tab) {
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(sheet);
 
-    auto* title = new QLabel(QStringLiteral("Individual Part - Critters"), sheet);
+    auto* title = new QLabel(tr("Individual Part - Critters"), sheet);
     title->setAlignment(Qt::AlignHCenter);
     QFont italic(QStringLiteral("DS Sofachrome"));
     italic.setItalic(true);
@@ -94,7 +99,7 @@ CritterLayout::CritterLayout(QWidget* tab) {
     m_inner = new QTabWidget(sheet);
     m_inner->setObjectName(QStringLiteral("PageControl2"));
     m_inner->setUsesScrollButtons(false);
-    m_inner->setAccessibleName(QStringLiteral("Critter pages"));
+    m_inner->setAccessibleName(tr("Critter pages"));
     auto* column = new QVBoxLayout(sheet);
     column->setContentsMargins(2, 2, 2, 2);
     column->setSpacing(2);
@@ -104,7 +109,7 @@ CritterLayout::CritterLayout(QWidget* tab) {
     for (int i = 0; i < 6; ++i) {
         auto* page = new QWidget;
         page->setObjectName(QStringLiteral("TabSheet%1").arg(kFirstTabSheet + i));
-        m_inner->addTab(page, QLatin1String(kTabCaptions[i]));
+        m_inner->addTab(page, tr(kTabCaptions[i]));
         m_tabs[std::size_t(i)] = page;
     }
 
@@ -124,9 +129,8 @@ CritterLayout::CritterLayout(QWidget* tab) {
 
 CritterLayout::~CritterLayout() = default;
 
-const QString& CritterLayout::tipCaption() {
-    static const QString caption = QStringLiteral("Tip Bar! 8)");
-    return caption;
+QString CritterLayout::tipCaption() {
+    return tr("Tip Bar! 8)");
 }
 
 QLabel* CritterLayout::tipBar(CritterTab tab) const {
@@ -145,7 +149,7 @@ void CritterLayout::buildGeneral(QWidget* page) {
     m_memo->setGeometry(3, 4, 367, 58);
     m_memo->setReadOnly(true);
     m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_memo->setAccessibleName(QStringLiteral("Critter description"));
+    m_memo->setAccessibleName(tr("Critter description"));
 
     buildGrid(CritterTab::General, page);
     // The name boxes and the experience's note stand beside their fields.
@@ -156,25 +160,26 @@ void CritterLayout::buildGeneral(QWidget* page) {
         const char* text;
         const char* accessible;
     } companions[] = {
-        {"Edit7", 0, "", "Body type name"},
-        {"Edit8", 1, "", "Kill type name"},
-        {"Edit104", 2, "Expirience for killing this critter", "Experience note"},
+        {"Edit7", 0, "", QT_TR_NOOP("Body type name")},
+        {"Edit8", 1, "", QT_TR_NOOP("Kill type name")},
+        {"Edit104", 2, QT_TR_NOOP("Expirience for killing this critter"),
+         QT_TR_NOOP("Experience note")},
     };
     for (const auto& c : companions) {
-        auto* e = new QLineEdit(QString::fromUtf8(c.text), page);
+        auto* e = new QLineEdit(*c.text ? tr(c.text) : QString(), page);
         e->setObjectName(QLatin1String(c.name));
         e->setGeometry(156, rows.top + c.row * rows.step, 214, rows.height);
         e->setReadOnly(true);
-        e->setAccessibleName(QLatin1String(c.accessible));
+        e->setAccessibleName(tr(c.accessible));
         m_controls.insert(e->objectName(), e);
     }
 
-    makeLabel(page, QStringLiteral("Size:"), {150, 154, 40, 20}, Qt::AlignRight | Qt::AlignVCenter);
+    makeLabel(page, tr("Size:"), {150, 154, 40, 20}, Qt::AlignRight | Qt::AlignVCenter);
     m_size = new QLineEdit(page);
     m_size->setObjectName(QStringLiteral("Edit9"));
     m_size->setGeometry(196, 154, 100, 20);
     m_size->setReadOnly(true);
-    m_size->setAccessibleName(QStringLiteral("Critter file size"));
+    m_size->setAccessibleName(tr("Critter file size"));
 }
 
 QWidget* CritterLayout::makeControl(const CritterField& f, QWidget* page, QRect place) {
@@ -183,7 +188,7 @@ QWidget* CritterLayout::makeControl(const CritterField& f, QWidget* page, QRect 
     if (f.shown == Shown::Choice || f.shown == Shown::BodyType || f.shown == Shown::KillType) {
         auto* box = new QComboBox(page);
         if (f.shown == Shown::Choice) {
-            box->addItems({QStringLiteral("Male"), QStringLiteral("Female")});
+            box->addItems({tr("Male"), tr("Female")});
             box->setCurrentIndex(-1);
             place.setWidth(80);
         } else {
@@ -205,7 +210,7 @@ QWidget* CritterLayout::makeControl(const CritterField& f, QWidget* page, QRect 
     }
     control->setObjectName(name);
     control->setGeometry(place);
-    control->setAccessibleName(QLatin1String(f.accessible));
+    control->setAccessibleName(tableText("Critter", f.accessible));
     m_controls.insert(name, control);
     return control;
 }
@@ -223,12 +228,12 @@ void CritterLayout::buildGrid(CritterTab tab, QWidget* page) {
     for (const CritterField* f : fields) {
         const GridColumn* c = gridColumn(tab, f->column);
         const int y = rows.top + f->row * rows.step;
-        QLabel* label =
-            makeLabel(page, QLatin1String(f->caption), {c->labelX, y, c->labelWidth, rows.height});
+        QLabel* label = makeLabel(page, tableText("Critter", f->caption),
+                                  {c->labelX, y, c->labelWidth, rows.height});
         QWidget* control = makeControl(*f, page, {c->controlX, y, c->controlWidth, rows.height});
         label->setBuddy(control);
         if (f->shown == Shown::DamageCode)
-            label->setToolTip(QString::fromUtf8(kDamageHint));
+            label->setToolTip(tr(kDamageHint));
         if (f->suffix)
             makeLabel(page, QLatin1String(f->suffix),
                       {control->geometry().right() + 4, y, 14, rows.height});
@@ -240,29 +245,29 @@ void CritterLayout::buildGrid(CritterTab tab, QWidget* page) {
 void CritterLayout::buildGridExtras(CritterTab tab, QWidget* page) {
     const GridRows& rows = kRows[int(tab)];
     if (tab == CritterTab::Resists) {
-        const char* const heads[2][2] = {
-            {"<<BASE>>====>Damage Treshold", "<<BASE>>==>Damage Resistance"},
-            {"<<EXTRA>>==>Damage Treshold", "<<EXTRA>>=>Damage Resistance"}};
+        const char* const heads[2][2] = {{QT_TR_NOOP("<<BASE>>====>Damage Treshold"),
+                                          QT_TR_NOOP("<<BASE>>==>Damage Resistance")},
+                                         {QT_TR_NOOP("<<EXTRA>>==>Damage Treshold"),
+                                          QT_TR_NOOP("<<EXTRA>>=>Damage Resistance")}};
         for (int column = 0; column < 2; ++column)
             for (int part = 0; part < 2; ++part) {
                 QLabel* head = makeLabel(
-                    page, QLatin1String(heads[column][part]),
+                    page, tr(heads[column][part]),
                     {2 + 186 * column, rows.top + 8 * part * rows.step, 184, rows.height});
                 // Narrow letters: the heads are long and the columns are not.
                 head->setStyleSheet(QStringLiteral("QLabel { font-family: 'DejaVu Sans "
                                                    "Condensed'; font-size: 7.5pt; }"));
             }
     } else if (tab == CritterTab::Skills) {
-        QLabel* caption =
-            makeLabel(page, QStringLiteral("Skillz"), {0, 4, 371, 38}, Qt::AlignCenter);
+        QLabel* caption = makeLabel(page, tr("Skillz"), {0, 4, 371, 38}, Qt::AlignCenter);
         caption->setStyleSheet(QStringLiteral("QLabel { font-size: 20pt; font-weight: bold; "
                                               "font-style: italic; }"));
     } else if (tab == CritterTab::Base || tab == CritterTab::Extra) {
         auto* bar = makeLabel(page, tipCaption(), {4, 286, 366, 26}, Qt::AlignCenter);
         bar->setObjectName(tab == CritterTab::Base ? QStringLiteral("Panel2")
                                                    : QStringLiteral("Panel3"));
-        bar->setAccessibleName(tab == CritterTab::Base ? QStringLiteral("Tip bar (base)")
-                                                       : QStringLiteral("Tip bar (extra)"));
+        bar->setAccessibleName(tab == CritterTab::Base ? tr("Tip bar (base)")
+                                                       : tr("Tip bar (extra)"));
         (tab == CritterTab::Base ? m_baseTipBar : m_extraTipBar) = bar;
         if (tab == CritterTab::Extra)
             m_controls.value(QStringLiteral("ComboBox6"))->setEnabled(false);

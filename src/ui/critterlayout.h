@@ -2,6 +2,7 @@
 
 #include "proto/critterfields.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRect>
 #include <QString>
@@ -24,12 +25,14 @@ class CritterFlags;
 // boxes, the tip bars, the description and size boxes and the flag words of "Other". It places
 // them and nothing more; what they do is the critter page's.
 class CritterLayout {
+    Q_DECLARE_TR_FUNCTIONS(CritterLayout)
+
 public:
     explicit CritterLayout(QWidget* tab);
     ~CritterLayout();
 
     // The caption a tip bar shows while the pointer is over no field.
-    static const QString& tipCaption();
+    static QString tipCaption();
 
     QTabWidget* inner() const { return m_inner; } // PageControl2
     QWidget* page(CritterTab tab) const { return m_tabs[std::size_t(tab)]; }

@@ -16,6 +16,7 @@
 #include "ui/critterpreview.h"
 #include "ui/prompter.h"
 #include "ui/redmark.h"
+#include "ui/uitext.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -196,7 +197,7 @@ QByteArray CritterPage::protoMsg() const {
 
 void CritterPage::showError(const QString& text) {
     if (m_ctx.app && m_ctx.app->prompter)
-        m_ctx.app->prompter->error(m_layout.inner()->window(), QStringLiteral("Error"), text);
+        m_ctx.app->prompter->error(m_layout.inner()->window(), TypePage::tr("Error"), text);
 }
 
 void CritterPage::report(const UserError& error) {
@@ -284,7 +285,7 @@ void CritterPage::tip(const Slot& slot) {
         }
         return;
     }
-    slot.tipBar->setText(QLatin1String(slot.field->tip) +
+    slot.tipBar->setText(tableText("Critter", slot.field->tip) +
                          QString::number(std::int32_t(std::uint32_t(x) + std::uint32_t(y))));
 }
 
@@ -329,7 +330,7 @@ void CritterPage::fill(const QByteArray& bytes) {
         ~Done() { filling = false; }
     } done{m_filling};
 
-    m_layout.size()->setText(QString::number(bytes.size()) + QStringLiteral(" bytes"));
+    m_layout.size()->setText(TypePage::tr("%1 bytes").arg(bytes.size()));
     if (m_ctx.frames)
         m_preview->showcritterimage(m_ctx.frames->currentText());
     fillTypeLists();

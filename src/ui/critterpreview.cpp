@@ -22,8 +22,8 @@ namespace zantrel {
 
 namespace {
 
-const QString kRotate = QStringLiteral("Rotate");
-const QString kStop = QStringLiteral("Stop");
+const char* const kRotate = QT_TRANSLATE_NOOP("zantrel::CritterPreview", "Rotate");
+const char* const kStop = QT_TRANSLATE_NOOP("zantrel::CritterPreview", "Stop");
 
 } // namespace
 
@@ -41,12 +41,12 @@ CritterPreview::CritterPreview(QWidget* parent, QPoint at, QString startFolder, 
     m_image->setObjectName(QStringLiteral("Image1"));
     m_image->setGeometry(2, 2, 117, 117);
     m_image->setAlignment(Qt::AlignCenter); // centred, never scaled
-    m_image->setAccessibleName(QStringLiteral("Critter preview"));
+    m_image->setAccessibleName(tr("Critter preview"));
 
-    m_button = new QPushButton(kRotate, parent);
+    m_button = new QPushButton(tr(kRotate), parent);
     m_button->setObjectName(QStringLiteral("BitBtn1"));
     m_button->setGeometry(at.x() + (121 - 70) / 2, at.y() + 121 + 6, 70, 25);
-    m_button->setAccessibleName(QStringLiteral("Rotate the preview"));
+    m_button->setAccessibleName(tr("Rotate the preview"));
     m_button->setEnabled(false);
     connect(m_button, &QPushButton::clicked, this, [this] { rotatePreview(); });
 
@@ -99,7 +99,7 @@ bool CritterPreview::load(const QString& path) {
 }
 
 void CritterPreview::report(const QString& path) {
-    emit failed(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+    emit failed(tr("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
 }
 
 bool CritterPreview::showArt(int facing) {
@@ -148,7 +148,7 @@ void CritterPreview::showcritterimage(const QString& artEntry) {
         return;
     }
     m_timer->stop();
-    m_button->setText(kRotate);
+    m_button->setText(tr(kRotate));
     const QString notAvailable = resolvePath(m_ownFolder, QStringLiteral("images/notav.bmp"));
     if (!load(notAvailable))
         report(notAvailable);
@@ -157,11 +157,11 @@ void CritterPreview::showcritterimage(const QString& artEntry) {
 }
 
 void CritterPreview::rotatePreview() {
-    if (m_button->text() == kRotate) {
-        m_button->setText(kStop);
+    if (m_button->text() == tr(kRotate)) {
+        m_button->setText(tr(kStop));
         m_timer->start();
     } else {
-        m_button->setText(kRotate);
+        m_button->setText(tr(kRotate));
         m_timer->stop();
     }
 }
@@ -172,7 +172,7 @@ void CritterPreview::turnPreview() {
         if (showArt(m_facing))
             return;
         m_timer->stop(); // as below: one message, no tick while it is up
-        m_button->setText(kRotate);
+        m_button->setText(tr(kRotate));
         m_art.reset();
         updatePlay();
         report(QStringLiteral("art/critters/%1aa.fr%2").arg(m_name).arg(m_facing - 1));
@@ -184,7 +184,7 @@ void CritterPreview::turnPreview() {
     // A facing that cannot be shown would fail on every tick: stop at the first one, before
     // the message, so no tick arrives while it is up.
     m_timer->stop();
-    m_button->setText(kRotate);
+    m_button->setText(tr(kRotate));
     report(next);
 }
 

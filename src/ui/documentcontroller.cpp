@@ -35,11 +35,13 @@ namespace zantrel {
 namespace {
 constexpr int kHeaderMinimum = 12; // object id, text id, frame id
 constexpr int kLastObjectType = 5; // misc
-const QString kCannotSave = QStringLiteral("Cannot save file. Please check marked fields");
-const QString kProtoFilter = QStringLiteral("Fallout PROTO (*.pro)|*.pro");
+const char* const kCannotSave = QT_TRANSLATE_NOOP("zantrel::DocumentController",
+                                                  "Cannot save file. Please check marked fields");
+const char* const kProtoFilter =
+    QT_TRANSLATE_NOOP("zantrel::DocumentController", "Fallout PROTO (*.pro)|*.pro");
 // Asked as closing asks: "Changes are not saved. Do you really want to open a file?"
-const QString kOpenQuestion =
-    QStringLiteral("Изменения не сохранены. Вы действительно хотите открыть файл?");
+const char* const kOpenQuestion = QT_TRANSLATE_NOOP(
+    "zantrel::DocumentController", "Изменения не сохранены. Вы действительно хотите открыть файл?");
 } // namespace
 
 DocumentController::DocumentController(AppContext& app, Document& document,
@@ -103,8 +105,7 @@ void DocumentController::removedOutside(const QString& path) {
 }
 
 void DocumentController::showError(const QString& text, const QString& path) {
-    m_app.prompter->error(m_parts.window, QStringLiteral("Error"),
-                          AppContext::withPath(text, path));
+    m_app.prompter->error(m_parts.window, tr("Error"), AppContext::withPath(text, path));
 }
 
 void DocumentController::showTypePage(int type) {
@@ -140,14 +141,14 @@ void DocumentController::updateValidity() {
 
 bool DocumentController::mayReplaceDocument() {
     return !m_document.isModified() ||
-           m_app.prompter->confirm(m_parts.window, QStringLiteral("Confirm"), kOpenQuestion);
+           m_app.prompter->confirm(m_parts.window, tr("Confirm"), tr(kOpenQuestion));
 }
 
 void DocumentController::openWithDialog() {
     if (!mayReplaceDocument())
         return;
     const QString chosen =
-        m_app.prompter->openFile(m_parts.window, QDir::currentPath(), kProtoFilter);
+        m_app.prompter->openFile(m_parts.window, QDir::currentPath(), tr(kProtoFilter));
     if (!chosen.isEmpty())
         openfile(chosen);
 }
@@ -293,7 +294,7 @@ bool DocumentController::maySave() {
     updateValidity();
     if (m_document.isValid())
         return true;
-    QString text = kCannotSave;
+    QString text = tr(kCannotSave);
     const MarkedField marked = findMarkedField(m_parts.pages);
     if (marked.box) {
         showMarkedField(marked);
@@ -304,7 +305,7 @@ bool DocumentController::maySave() {
     } else if (!m_document.problem().isEmpty()) {
         text += QStringLiteral("\n\n") + m_document.problem();
     }
-    m_app.prompter->error(m_parts.window, QStringLiteral("Error!"), text);
+    m_app.prompter->error(m_parts.window, tr("Error!"), text);
     return false;
 }
 
@@ -316,8 +317,8 @@ void DocumentController::save() {
 void DocumentController::saveAs() {
     if (!maySave())
         return;
-    const QString chosen =
-        m_app.prompter->saveFile(m_parts.window, m_savePreset, kProtoFilter, QStringLiteral("pro"));
+    const QString chosen = m_app.prompter->saveFile(m_parts.window, m_savePreset, tr(kProtoFilter),
+                                                    QStringLiteral("pro"));
     if (!chosen.isEmpty())
         savefile(chosen, true);
 }
@@ -370,8 +371,7 @@ void DocumentController::refreshDescription() {
             type == 1 ? m_parts.critterPage->descriptionBox() : m_parts.simplePages->memo(type);
         if (!memo)
             return; // items show no description
-        memo->setPlainText(QStringLiteral("Name: ") + name +
-                           QStringLiteral("\nScript description: ") + description);
+        memo->setPlainText(tr("Name: ") + name + tr("\nScript description: ") + description);
     } catch (const UserError& e) {
         showError(e.text(), e.path());
     }

@@ -53,7 +53,7 @@ namespace zantrel {
 EditorWindow::EditorWindow(AppContext& app)
     : QMainWindow(nullptr, Qt::FramelessWindowHint), m_app(app) {
     setObjectName(QStringLiteral("Zantrel"));
-    setWindowTitle(QStringLiteral("Zantrel"));
+    setWindowTitle(tr("Zantrel"));
     // The start folder: the critter preview pictures are looked up below it.
     m_app.startFolder = QDir::currentPath();
     m_doc = new Document(this);
@@ -167,7 +167,7 @@ void EditorWindow::buildFrame(QWidget* client) {
     m_minimizeBevel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     PictureButton* minimize =
         button("Image8", ":/skins/minimize.png", {678, 5, 18, 22}, tr("Minimize"));
-    minimize->setToolTip(QStringLiteral("Minimize"));
+    minimize->setToolTip(tr("Minimize"));
     connect(minimize, &PictureButton::pressed, this,
             [this] { m_minimizeBevel->setFrameShadow(QFrame::Sunken); });
     connect(minimize, &PictureButton::released, this,
@@ -196,8 +196,7 @@ void EditorWindow::buildStatusBar(QWidget* client) {
     };
     m_fileNameLabel = label("Label20", QString(), {15, 544, 112, 13}, Qt::AlignCenter);
     m_fileNameLabel->setAccessibleName(tr("Open file"));
-    label("Label19", QStringLiteral("Status Bar"), {248, 547, 553, 14},
-          Qt::AlignHCenter | Qt::AlignBottom);
+    label("Label19", tr("Status Bar"), {248, 547, 553, 14}, Qt::AlignHCenter | Qt::AlignBottom);
 
     m_steadyLamp = picture("Image10", ":/skins/changes_steady.png", {180, 542, 23, 20},
                            tr("No unsaved changes"));
@@ -218,17 +217,18 @@ void EditorWindow::buildEditorArea(QWidget* client) {
     m_pages->setDocumentMode(true);
     m_pages->setUsesScrollButtons(false);
     m_pages->setAccessibleName(tr("Object type pages"));
-    const char* const tabs[] = {"Items", "Critters", "Scenery", "Walls", "Tiles", "Misc"};
+    const char* const tabs[] = {QT_TR_NOOP("Items"), QT_TR_NOOP("Critters"), QT_TR_NOOP("Scenery"),
+                                QT_TR_NOOP("Walls"), QT_TR_NOOP("Tiles"),    QT_TR_NOOP("Misc")};
     for (const char* t : tabs) {
         auto* page = new QWidget;
         page->setObjectName(QStringLiteral("TabSheet_") + QLatin1String(t));
-        m_pages->addTab(page, QLatin1String(t));
+        m_pages->addTab(page, tr(t));
     }
     auto* about = new QWidget;
     about->setObjectName(QStringLiteral("TabSheetAbout"));
     new Picture(about, QStringLiteral("ImageAbout"), QStringLiteral(":/skins/about.jpg"),
                 QRect(4, 4, 367, 396), tr("About Zantrel"));
-    m_pages->addTab(about, QStringLiteral("About"));
+    m_pages->addTab(about, tr("About"));
     m_pages->setCurrentIndex(6);
     m_pages->setEnabled(false); // until the first prototype is open
 }
@@ -363,8 +363,7 @@ void EditorWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {
-    if (!m_app.prompter->confirm(this, QStringLiteral("Confirm"),
-                                 QStringLiteral("Вы действительно хотите выйти?"))) {
+    if (!m_app.prompter->confirm(this, tr("Confirm"), tr("Вы действительно хотите выйти?"))) {
         event->ignore();
         return;
     }
@@ -450,11 +449,11 @@ void EditorWindow::buildPages() {
 }
 
 void EditorWindow::showError(const QString& text, const QString& path) {
-    m_app.prompter->error(this, QStringLiteral("Error"), AppContext::withPath(text, path));
+    m_app.prompter->error(this, tr("Error"), AppContext::withPath(text, path));
 }
 
 void EditorWindow::setCaption() {
-    setWindowTitle(QStringLiteral("Zantrel - ") + m_doc->path());
+    setWindowTitle(tr("Zantrel - ") + m_doc->path());
     m_fileNameLabel->setText(m_doc->fileName());
 }
 

@@ -25,7 +25,7 @@ namespace {
 
 // The root entry of the game's own view; no folder can be named so.
 const QString kGameRoot = QStringLiteral("\x01game");
-const QString kGameRootText = QStringLiteral("Game data");
+const char* const kGameRootText = QT_TRANSLATE_NOOP("zantrel::FileTreeWindow", "Game data");
 
 // Black lists with phosphor text, small enough that a file name fits the narrow slots.
 constexpr int kIndent = 7; // one folder level in the folder list, in pixels
@@ -136,7 +136,7 @@ FileTreeWindow::FileTreeWindow(AppContext& app)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool), m_app(app),
       m_folder(clean(QDir::currentPath())) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Tree"));
+    setWindowTitle(tr("Tree"));
     setFixedSize(kWidth, kHeight);
     // A side window of the editor: it leaves the keyboard with the editor when shown and
     // answers the editor's function keys itself when it has the focus.
@@ -213,8 +213,8 @@ void FileTreeWindow::setFolder(const QString& path) {
     if (!QFileInfo(folder).isDir() || !QDir::setCurrent(folder)) {
         if (m_app.prompter)
             m_app.prompter->error(
-                this, QStringLiteral("Error"),
-                QStringLiteral("Cannot open folder %1").arg(QDir::toNativeSeparators(folder)));
+                this, tr("Error"),
+                tr("Cannot open folder %1").arg(QDir::toNativeSeparators(folder)));
         refresh(); // it may have gone meanwhile: show what is there now
         return;
     }
@@ -275,7 +275,7 @@ void FileTreeWindow::fillRoots(QStringList roots) {
     }
     m_rootBox->setCurrentIndex(int(roots.indexOf(root)));
     // The game's own view comes first: its prototypes, archived or loose, as the game uses them.
-    m_rootBox->insertItem(0, kGameRootText, kGameRoot);
+    m_rootBox->insertItem(0, tr(kGameRootText), kGameRoot);
     if (m_inGame)
         m_rootBox->setCurrentIndex(0);
 }
@@ -303,7 +303,7 @@ void FileTreeWindow::fillGameFolders() {
         return addFolderEntry(text, path, level, kind);
     };
     const bool top = m_gameFolder.isEmpty();
-    QListWidgetItem* current = add(kGameRootText, QString(), 0, top ? Current : Ancestor);
+    QListWidgetItem* current = add(tr(kGameRootText), QString(), 0, top ? Current : Ancestor);
     if (top) {
         for (const char* kind : {"items", "critters", "scenery", "walls", "tiles", "misc"})
             add(QLatin1String(kind), QStringLiteral("proto/") + QLatin1String(kind), 1, Child);

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "uitext.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -19,58 +21,73 @@ const int kWordLength = 8;
 
 // The common word, by position. Position 3 has no box, nor has "2" at position 5.
 const FlagBoxRow kCommonRows[] = {
-    {1, '1', 21, "Flag 8", nullptr},
-    {1, '2', 1, "Простреливается",
-     "Видать испольуются для того, чтобы в режиме боя движок знал, можно ли через этот объект "
-     "стрелять"},
-    {1, '4', 22, "Flag 9", nullptr},
-    {1, '8', 23, "Flag 10", nullptr},
-    {1, 'A', 29, "Flag 15", nullptr},
-    {2, '1', 24, "Flag 11", nullptr},
-    {2, '2', 26, "Flag 12", nullptr},
-    {2, '4', 27, "Flag 13", nullptr},
-    {2, '8', 28, "Flag 14", nullptr},
-    {4, '1', 5, "Прозрачн. + свечение", "Прозрачный + ночью светится (самосвечение)"},
-    {4, '2', 2, "Прозрачность (25%)", "Прозрачность объекта (типа стекло) 25% прозрачен"},
-    {4, '4', 3, "Прозрачность (50%)", "Прозрачность объекта (типа стекло) 50% прозрачен"},
-    {4, '8', 4, "Жёлтая палитра", "Объект приобретает жёлтоватый оттенок"},
-    {5, '1', 8, "Не показ. жёлт. обвод.", "Не показывает жёлтую обводку предмета (ITEMS)"},
-    {5, '4', 7, "Красная палитра", "Объект приобретает красноватый оттенок"},
-    {5, '8', 6, "Не просвечивается", "Не просвечивается, когда криттер находится сзади объекта"},
-    {6, '1', 17, "Flag 4", nullptr},
-    {6, '2', 18, "Flag 5", nullptr},
-    {6, '4', 19, "Flag 6", nullptr},
-    {6, '8', 20, "Flag 7", nullptr},
-    {7, '1', 10, "Проходим", "Объект проходим"},
-    {7, '2', 9, "Источник света", "Объект является источником света"},
-    {7, '4', 15, "Flag 2", nullptr},
-    {7, '8', 16, "Flag 3", nullptr},
-    {8, '1', 13, "Не отображать", "Объект не рисуется на карте"},
-    {8, '2', 14, "Flag 1", nullptr},
-    {8, '4', 12, "Показывать 1 раз", "Объект исчезает, если повторно попасть на эту карту"},
-    {8, '8', 11, "На задний план",
-     "Объект как бы становится на задний план (может быть перекрыт другими объектами)"},
+    {1, '1', 21, QT_TRANSLATE_NOOP("Flags", "Flag 8"), nullptr},
+    {1, '2', 1, QT_TRANSLATE_NOOP("Flags", "Простреливается"),
+     QT_TRANSLATE_NOOP(
+         "Flags",
+         "Видать испольуются для того, чтобы в режиме боя движок знал, можно ли через этот объект "
+         "стрелять")},
+    {1, '4', 22, QT_TRANSLATE_NOOP("Flags", "Flag 9"), nullptr},
+    {1, '8', 23, QT_TRANSLATE_NOOP("Flags", "Flag 10"), nullptr},
+    {1, 'A', 29, QT_TRANSLATE_NOOP("Flags", "Flag 15"), nullptr},
+    {2, '1', 24, QT_TRANSLATE_NOOP("Flags", "Flag 11"), nullptr},
+    {2, '2', 26, QT_TRANSLATE_NOOP("Flags", "Flag 12"), nullptr},
+    {2, '4', 27, QT_TRANSLATE_NOOP("Flags", "Flag 13"), nullptr},
+    {2, '8', 28, QT_TRANSLATE_NOOP("Flags", "Flag 14"), nullptr},
+    {4, '1', 5, QT_TRANSLATE_NOOP("Flags", "Прозрачн. + свечение"),
+     QT_TRANSLATE_NOOP("Flags", "Прозрачный + ночью светится (самосвечение)")},
+    {4, '2', 2, QT_TRANSLATE_NOOP("Flags", "Прозрачность (25%)"),
+     QT_TRANSLATE_NOOP("Flags", "Прозрачность объекта (типа стекло) 25% прозрачен")},
+    {4, '4', 3, QT_TRANSLATE_NOOP("Flags", "Прозрачность (50%)"),
+     QT_TRANSLATE_NOOP("Flags", "Прозрачность объекта (типа стекло) 50% прозрачен")},
+    {4, '8', 4, QT_TRANSLATE_NOOP("Flags", "Жёлтая палитра"),
+     QT_TRANSLATE_NOOP("Flags", "Объект приобретает жёлтоватый оттенок")},
+    {5, '1', 8, QT_TRANSLATE_NOOP("Flags", "Не показ. жёлт. обвод."),
+     QT_TRANSLATE_NOOP("Flags", "Не показывает жёлтую обводку предмета (ITEMS)")},
+    {5, '4', 7, QT_TRANSLATE_NOOP("Flags", "Красная палитра"),
+     QT_TRANSLATE_NOOP("Flags", "Объект приобретает красноватый оттенок")},
+    {5, '8', 6, QT_TRANSLATE_NOOP("Flags", "Не просвечивается"),
+     QT_TRANSLATE_NOOP("Flags", "Не просвечивается, когда криттер находится сзади объекта")},
+    {6, '1', 17, QT_TRANSLATE_NOOP("Flags", "Flag 4"), nullptr},
+    {6, '2', 18, QT_TRANSLATE_NOOP("Flags", "Flag 5"), nullptr},
+    {6, '4', 19, QT_TRANSLATE_NOOP("Flags", "Flag 6"), nullptr},
+    {6, '8', 20, QT_TRANSLATE_NOOP("Flags", "Flag 7"), nullptr},
+    {7, '1', 10, QT_TRANSLATE_NOOP("Flags", "Проходим"),
+     QT_TRANSLATE_NOOP("Flags", "Объект проходим")},
+    {7, '2', 9, QT_TRANSLATE_NOOP("Flags", "Источник света"),
+     QT_TRANSLATE_NOOP("Flags", "Объект является источником света")},
+    {7, '4', 15, QT_TRANSLATE_NOOP("Flags", "Flag 2"), nullptr},
+    {7, '8', 16, QT_TRANSLATE_NOOP("Flags", "Flag 3"), nullptr},
+    {8, '1', 13, QT_TRANSLATE_NOOP("Flags", "Не отображать"),
+     QT_TRANSLATE_NOOP("Flags", "Объект не рисуется на карте")},
+    {8, '2', 14, QT_TRANSLATE_NOOP("Flags", "Flag 1"), nullptr},
+    {8, '4', 12, QT_TRANSLATE_NOOP("Flags", "Показывать 1 раз"),
+     QT_TRANSLATE_NOOP("Flags", "Объект исчезает, если повторно попасть на эту карту")},
+    {8, '8', 11, QT_TRANSLATE_NOOP("Flags", "На задний план"),
+     QT_TRANSLATE_NOOP(
+         "Flags",
+         "Объект как бы становится на задний план (может быть перекрыт другими объектами)")},
 };
 
 const FlagBoxRow kForUseRows[] = {
-    {5, 'B', 31, "Can Use On", nullptr},
-    {6, '8', 30, "Can Use", nullptr},
+    {5, 'B', 31, QT_TRANSLATE_NOOP("Flags", "Can Use On"), nullptr},
+    {6, '8', 30, QT_TRANSLATE_NOOP("Flags", "Can Use"), nullptr},
 };
 
 // Two captions begin with the Cyrillic capital Es (U+0421): users search for them as they
 // have always been written.
 const FlagBoxRow kIndividualRows[] = {
-    {5, '1', 40, "Has special death", nullptr},
-    {5, '2', 41, "Has extra hand-to-hand range", nullptr},
-    {5, '4', 42, "Can't be knocked back", nullptr},
-    {6, '1', 36, "Dead body can age", nullptr},
-    {6, '2', 37, "Can't heal by age", nullptr},
-    {6, '4', 38, "Is Invulnerable", nullptr},
-    {6, '8', 39, "Can't be flatten on death", nullptr},
-    {7, '2', 33, "Can't be stolen from", nullptr},
-    {7, '4', 34, "\u0421an't drop items", nullptr},
-    {7, '8', 35, "Can't loose limbs", nullptr},
-    {8, '2', 32, "\u0421an Barter", nullptr},
+    {5, '1', 40, QT_TRANSLATE_NOOP("Flags", "Has special death"), nullptr},
+    {5, '2', 41, QT_TRANSLATE_NOOP("Flags", "Has extra hand-to-hand range"), nullptr},
+    {5, '4', 42, QT_TRANSLATE_NOOP("Flags", "Can't be knocked back"), nullptr},
+    {6, '1', 36, QT_TRANSLATE_NOOP("Flags", "Dead body can age"), nullptr},
+    {6, '2', 37, QT_TRANSLATE_NOOP("Flags", "Can't heal by age"), nullptr},
+    {6, '4', 38, QT_TRANSLATE_NOOP("Flags", "Is Invulnerable"), nullptr},
+    {6, '8', 39, QT_TRANSLATE_NOOP("Flags", "Can't be flatten on death"), nullptr},
+    {7, '2', 33, QT_TRANSLATE_NOOP("Flags", "Can't be stolen from"), nullptr},
+    {7, '4', 34, QT_TRANSLATE_NOOP("Flags", "Сan't drop items"), nullptr},
+    {7, '8', 35, QT_TRANSLATE_NOOP("Flags", "Can't loose limbs"), nullptr},
+    {8, '2', 32, QT_TRANSLATE_NOOP("Flags", "Сan Barter"), nullptr},
 };
 
 // Rows in the order of their box numbers, which is the order on screen and so the tab order.
@@ -92,13 +109,13 @@ QFont smallFont(QFont font) {
 }
 
 QCheckBox* makeBox(QWidget* parent, const FlagBoxRow& row, const QString& group) {
-    auto* box = new QCheckBox(QString::fromUtf8(row.caption), parent);
+    auto* box = new QCheckBox(tableText("Flags", row.caption), parent);
     // Set on each box: a page's style sheet drops a font a box would inherit from its panel.
     box->setFont(smallFont(box->font()));
     box->setObjectName(QStringLiteral("CheckBox%1").arg(row.number));
     box->setAccessibleName(box->text() + group);
     if (row.hint)
-        box->setToolTip(QString::fromUtf8(row.hint));
+        box->setToolTip(tableText("Flags", row.hint));
     return box;
 }
 
@@ -206,13 +223,13 @@ void FlagWord::flagchange(QCheckBox* box, QChar digit, int position) const {
 
 CommonFlags::CommonFlags(QWidget* parent) {
     connect(&m_word, &FlagWord::edited, this, &CommonFlags::edited);
-    makeLabel(parent, QStringLiteral("FLAGS"), "LabelFlags", {8, 156});
+    makeLabel(parent, tr("FLAGS"), "LabelFlags", {8, 156});
 
     m_panel = new QFrame(parent);
     m_panel->setObjectName(QStringLiteral("Panel1"));
     m_panel->setGeometry(4, 172, 313, 233);
     m_panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_panel->setAccessibleName(QStringLiteral("Flags"));
+    m_panel->setAccessibleName(tr("Flags"));
 
     auto* divider = new QFrame(m_panel);
     divider->setFrameStyle(QFrame::VLine | QFrame::Sunken);
@@ -221,7 +238,7 @@ CommonFlags::CommonFlags(QWidget* parent) {
     // Left column CheckBox1..14 with captions on the right; right column CheckBox15..29 (25 is
     // "Set Manually:", below the panel) with captions on the left, against the box.
     for (const FlagBoxRow* row : byNumber(commonFlagRows())) {
-        QCheckBox* box = makeBox(m_panel, *row, QStringLiteral(" (flags)"));
+        QCheckBox* box = makeBox(m_panel, *row, tr(" (flags)"));
         const bool right = row->number >= 15;
         const int line = right ? row->number - (row->number > 25 ? 16 : 15) : row->number - 1;
         box->setGeometry(right ? 157 : 3, 4 + 16 * line, right ? 152 : 150, 16);
@@ -234,12 +251,12 @@ CommonFlags::CommonFlags(QWidget* parent) {
         });
     }
 
-    m_manual = new QCheckBox(QStringLiteral("Set Manually:"), parent);
+    m_manual = new QCheckBox(tr("Set Manually:"), parent);
     m_manual->setObjectName(QStringLiteral("CheckBox25"));
     m_manual->setGeometry(8, 410, 110, 18);
-    m_manual->setAccessibleName(QStringLiteral("Set flags manually"));
+    m_manual->setAccessibleName(tr("Set flags manually"));
 
-    m_text = makeText(parent, "Edit13", {120, 408, 90, 22}, QStringLiteral("Flags (hexadecimal)"));
+    m_text = makeText(parent, "Edit13", {120, 408, 90, 22}, tr("Flags (hexadecimal)"));
     m_text->setMaxLength(kWordLength);
     QFont font = m_text->font();
     font.setPixelSize(13);
@@ -292,7 +309,7 @@ QCheckBox* CommonFlags::box(int number) const {
 CritterFlags::CritterFlags(QWidget* container) {
     for (FlagWord* word : {&m_forUse, &m_individ})
         connect(word, &FlagWord::edited, this, &CritterFlags::edited);
-    makeLabel(container, QStringLiteral("Flags for Use"), "LabelFlagsForUse", {8, 4});
+    makeLabel(container, tr("Flags for Use"), "LabelFlagsForUse", {8, 4});
 
     auto build = [this, container](const std::vector<FlagBoxRow>& rows, FlagWord& word,
                                    const QString& group) {
@@ -313,18 +330,16 @@ CritterFlags::CritterFlags(QWidget* container) {
         }
     };
 
-    m_forUseText =
-        makeText(container, "Edit111", {100, 20, 90, 22}, QStringLiteral("Flags for Use"));
+    m_forUseText = makeText(container, "Edit111", {100, 20, 90, 22}, tr("Flags for Use"));
     m_forUseText->setReadOnly(true);
     m_forUse.setText(m_forUseText);
-    build(forUseFlagRows(), m_forUse, QStringLiteral(" (flags for use)"));
+    build(forUseFlagRows(), m_forUse, tr(" (flags for use)"));
 
-    makeLabel(container, QStringLiteral("Individual Flags"), "LabelIndividualFlags", {8, 52});
-    m_individText =
-        makeText(container, "Edit112", {8, 182, 90, 22}, QStringLiteral("Individual Flags"));
+    makeLabel(container, tr("Individual Flags"), "LabelIndividualFlags", {8, 52});
+    m_individText = makeText(container, "Edit112", {8, 182, 90, 22}, tr("Individual Flags"));
     m_individText->setReadOnly(true);
     m_individ.setText(m_individText);
-    build(individualFlagRows(), m_individ, QStringLiteral(" (individual flags)"));
+    build(individualFlagRows(), m_individ, tr(" (individual flags)"));
 
     // Tab order as read: "Can Use", its word, "Can Use On", then the columns and their word.
     QWidget::setTabOrder(m_boxes[0], m_forUseText);

@@ -39,7 +39,12 @@ int typedLength(int number) {
     return 8;
 }
 
-const char* const kTypeNames[] = {"Item", "Critter", "Scenery", "Wall", "Tile", "Misc"};
+const char* const kTypeNames[] = {QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Item"),
+                                  QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Critter"),
+                                  QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Scenery"),
+                                  QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Wall"),
+                                  QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Tile"),
+                                  QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Misc")};
 
 QLabel* addLabel(QWidget* parent, const QString& text, int x, int y, const char* name = nullptr) {
     auto* l = new QLabel(text, parent);
@@ -69,10 +74,10 @@ HeaderPanel::HeaderPanel(QWidget* back, const Document& document)
 }
 
 void HeaderPanel::buildFormatButtons() {
-    m_decimalButton = new QRadioButton(QStringLiteral("Decimal"), this);
+    m_decimalButton = new QRadioButton(tr("Decimal"), this);
     m_decimalButton->setObjectName(QStringLiteral("RadioButton1"));
     m_decimalButton->move(16, 12);
-    m_hexButton = new QRadioButton(QStringLiteral("HEX"), this);
+    m_hexButton = new QRadioButton(tr("HEX"), this);
     m_hexButton->setObjectName(QStringLiteral("RadioButton2"));
     m_hexButton->move(88, 12);
     m_hexButton->setChecked(true);
@@ -95,15 +100,15 @@ void HeaderPanel::buildFileButtons() {
         b->setGeometry(place);
         return b;
     };
-    m_openButton = button("Button1", QStringLiteral("Open .PRO"), {155, 8, 69, 25});
-    m_saveButton = button("Button2", QStringLiteral("Save .PRO"), {223, 8, 66, 25});
-    m_saveAsButton = button("Button3", QStringLiteral("As..."), {288, 8, 33, 25});
+    m_openButton = button("Button1", tr("Open .PRO"), {155, 8, 69, 25});
+    m_saveButton = button("Button2", tr("Save .PRO"), {223, 8, 66, 25});
+    m_saveAsButton = button("Button3", tr("As..."), {288, 8, 33, 25});
     m_saveButton->setEnabled(false);
     m_saveAsButton->setEnabled(false);
 }
 
 void HeaderPanel::buildBoxes() {
-    QLabel* title = addLabel(this, QStringLiteral("Header ( 32 bytes)"), 8, 40, "Label1");
+    QLabel* title = addLabel(this, tr("Header ( 32 bytes)"), 8, 40, "Label1");
     title->setGeometry(8, 40, 300, 16);
     title->setAlignment(Qt::AlignHCenter);
 
@@ -113,43 +118,43 @@ void HeaderPanel::buildBoxes() {
         const char* hint;       // the box's tool tip
         const char* accessible; // the hint, told apart from the boxes and lists beside it
     } boxes[] = {
-        {1, {24, 60, 28, 21}, "Object Type", "Object type"},
-        {6, {112, 60, 96, 21}, "Object type name", "Object type name"},
-        {2, {24, 84, 44, 21}, "ObjectID", "Object ID"},
-        {3, {152, 84, 76, 21}, "ObjectID x 100", "Object ID x 100"},
-        {4, {24, 108, 22, 21}, "ObjectType", "Frame ID, object type"},
-        {11, {48, 108, 22, 21}, "Frame Shift", "Frame ID, frame shift"},
-        {12, {72, 108, 38, 21}, "FrameID", "Frame ID, number"},
-        {5, {24, 132, 84, 21}, "Script", "Script ID"},
+        {1, {24, 60, 28, 21}, QT_TR_NOOP("Object Type"), QT_TR_NOOP("Object type")},
+        {6, {112, 60, 96, 21}, QT_TR_NOOP("Object type name"), QT_TR_NOOP("Object type name")},
+        {2, {24, 84, 44, 21}, QT_TR_NOOP("ObjectID"), QT_TR_NOOP("Object ID")},
+        {3, {152, 84, 76, 21}, QT_TR_NOOP("ObjectID x 100"), QT_TR_NOOP("Object ID x 100")},
+        {4, {24, 108, 22, 21}, QT_TR_NOOP("ObjectType"), QT_TR_NOOP("Frame ID, object type")},
+        {11, {48, 108, 22, 21}, QT_TR_NOOP("Frame Shift"), QT_TR_NOOP("Frame ID, frame shift")},
+        {12, {72, 108, 38, 21}, QT_TR_NOOP("FrameID"), QT_TR_NOOP("Frame ID, number")},
+        {5, {24, 132, 84, 21}, QT_TR_NOOP("Script"), QT_TR_NOOP("Script ID")},
     };
     for (const auto& b : boxes) {
         auto* e = new QLineEdit(this);
         e->setObjectName(QStringLiteral("Edit%1").arg(b.number));
         e->setGeometry(b.place);
-        e->setToolTip(QLatin1String(b.hint));
-        e->setAccessibleName(QLatin1String(b.accessible));
+        e->setToolTip(tr(b.hint));
+        e->setAccessibleName(tr(b.accessible));
         e->setText(b.number == 6 ? QString() : QStringLiteral("0"));
         e->setEnabled(false);
         m_edits[b.number] = e;
     }
     m_edits[6]->setReadOnly(true);
     addLabel(this, QStringLiteral("--------->"), 56, 63);
-    addLabel(this, QStringLiteral("ObjectID"), 72, 87);
-    addLabel(this, QStringLiteral("ObjectID x 100"), 232, 87);
-    addLabel(this, QStringLiteral("Frame ID"), 236, 111);
-    addLabel(this, QStringLiteral("Script"), 236, 135);
-    addLabel(this, QStringLiteral("Object Type"), 212, 63);
+    addLabel(this, tr("ObjectID"), 72, 87);
+    addLabel(this, tr("ObjectID x 100"), 232, 87);
+    addLabel(this, tr("Frame ID"), 236, 111);
+    addLabel(this, tr("Script"), 236, 135);
+    addLabel(this, tr("Object Type"), 212, 63);
 }
 
 void HeaderPanel::buildLists() {
     m_frameList = new QComboBox(this);
     m_frameList->setObjectName(QStringLiteral("ComboBox2"));
     m_frameList->setGeometry(112, 108, 120, 21);
-    m_frameList->setAccessibleName(QStringLiteral("Frame"));
+    m_frameList->setAccessibleName(tr("Frame"));
     m_scriptList = new QComboBox(this);
     m_scriptList->setObjectName(QStringLiteral("ComboBox1"));
     m_scriptList->setGeometry(112, 132, 120, 21);
-    m_scriptList->setAccessibleName(QStringLiteral("Script"));
+    m_scriptList->setAccessibleName(tr("Script"));
     for (QComboBox* c : {m_scriptList, m_frameList}) {
         c->setEnabled(false);
         c->setMaxVisibleItems(20);
@@ -303,7 +308,7 @@ void HeaderPanel::objectTypeChanged() {
         return; // a file of an unknown type shows its header alone, whatever is typed here
     const std::int32_t type = strToInt(e->text());
     if (type >= 0 && type <= 5) {
-        m_edits[6]->setText(QLatin1String(kTypeNames[type]));
+        m_edits[6]->setText(tr(kTypeNames[type]));
         emit typeSelected(type);
     }
 }

@@ -12,7 +12,13 @@ namespace zantrel {
 namespace {
 
 // The kinds' tabs in the page control's order.
-const char* const kKindTabs[] = {"Weapon", "Armor", "Container", "Misc", "Ammo", "Drug", "Key"};
+const char* const kKindTabs[] = {QT_TRANSLATE_NOOP("zantrel::ItemKindTabs", "Weapon"),
+                                 QT_TRANSLATE_NOOP("zantrel::ItemKindTabs", "Armor"),
+                                 QT_TRANSLATE_NOOP("zantrel::ItemKindTabs", "Container"),
+                                 QT_TRANSLATE_NOOP("zantrel::ItemKindTabs", "Misc"),
+                                 QT_TRANSLATE_NOOP("zantrel::ItemKindTabs", "Ammo"),
+                                 QT_TRANSLATE_NOOP("zantrel::ItemKindTabs", "Drug"),
+                                 QT_TRANSLATE_NOOP("zantrel::ItemKindTabs", "Key")};
 
 } // namespace
 
@@ -29,7 +35,7 @@ ItemKindTabs::ItemKindTabs(QTabWidget* tabs, AppContext& app)
     for (const char* t : kKindTabs) {
         auto* page = new QWidget;
         page->setObjectName(QStringLiteral("TabSheet_") + QLatin1String(t));
-        const int at = m_tabs->addTab(page, QLatin1String(t));
+        const int at = m_tabs->addTab(page, tr(t));
         m_tabs->setTabVisible(at, false);
         m_tabs->setTabEnabled(at, false);
         for (int k = 0; k < kItemKinds; ++k)
@@ -42,7 +48,7 @@ ItemKindTabs::ItemKindTabs(QTabWidget* tabs, AppContext& app)
         m_kinds.add(form);
     auto* use = new QWidget;
     use->setObjectName(QStringLiteral("TabSheet_LightUse"));
-    m_tabs->addTab(use, QStringLiteral("Light && Use"));
+    m_tabs->addTab(use, tr("Light && Use"));
     m_useForm = addForm(use, -1, itemUseLayout());
 }
 

@@ -11,6 +11,7 @@
 #include "ui/itempictures.h"
 #include "ui/prompter.h"
 #include "ui/redmark.h"
+#include "ui/uitext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,7 +42,7 @@ QWidget* named(QWidget* w, const char* name, QRect place, const char* accessible
     w->setObjectName(QLatin1String(name));
     w->setGeometry(place);
     if (accessible)
-        w->setAccessibleName(QLatin1String(accessible));
+        w->setAccessibleName(TypePage::tr(accessible));
     return w;
 }
 
@@ -113,9 +114,10 @@ ItemPage::ItemPage(QWidget* tab, const PageContext& context) : m_tab(tab), m_con
     buildKind(common);
     m_pictures = std::make_unique<ItemPictures>(common, *m_context.app);
 
-    label(QStringLiteral("Size:"), common, {222, 322, 40, 20}, Qt::AlignRight | Qt::AlignVCenter);
+    label(TypePage::tr("Size:"), common, {222, 322, 40, 20}, Qt::AlignRight | Qt::AlignVCenter);
     m_size = new QLineEdit(common);
-    named(m_size, "Edit118", {266, 322, 95, 20}, "Item file size");
+    named(m_size, "Edit118", {266, 322, 95, 20},
+          QT_TRANSLATE_NOOP("zantrel::TypePage", "Item file size"));
     m_size->setReadOnly(true);
     connectFields();
 }
@@ -123,17 +125,18 @@ ItemPage::ItemPage(QWidget* tab, const PageContext& context) : m_tab(tab), m_con
 // The title and the inner tabs; returns the "Common Stats" tab.
 QWidget* ItemPage::buildTabs() {
     auto* title =
-        label(QStringLiteral("Individual Part - Items"), m_tab, {0, 6, 375, 24}, Qt::AlignHCenter);
+        label(TypePage::tr("Individual Part - Items"), m_tab, {0, 6, 375, 24}, Qt::AlignHCenter);
     QFont italic(QStringLiteral("DS Sofachrome"));
     italic.setItalic(true);
     italic.setPointSize(12);
     title->setFont(italic);
 
     m_tabs = new QTabWidget(m_tab);
-    named(m_tabs, "PageControl3", {2, 28, 371, 374}, "Item pages");
+    named(m_tabs, "PageControl3", {2, 28, 371, 374},
+          QT_TRANSLATE_NOOP("zantrel::TypePage", "Item pages"));
     auto* common = new QWidget;
     common->setObjectName(QStringLiteral("TabSheet_CommonStats"));
-    m_tabs->addTab(common, QStringLiteral("Common Stats"));
+    m_tabs->addTab(common, TypePage::tr("Common Stats"));
     m_kinds = new ItemKindTabs(m_tabs, *m_context.app);
     connect(m_kinds, &ItemKindTabs::edited, this, &TypePage::edited);
     connect(m_kinds, &ItemKindTabs::validityChanged, this, &TypePage::validityChanged);
@@ -152,7 +155,7 @@ void ItemPage::kindPicked() {
     }
     m_kindIndex = to;
     // The size box tells the length the save will write.
-    m_size->setText(QString::number(savedLength(int(m_bytes.size()))) + QStringLiteral(" bytes"));
+    m_size->setText(TypePage::tr("%1 bytes").arg(savedLength(int(m_bytes.size()))));
     emit edited();
 }
 
@@ -161,56 +164,72 @@ int ItemPage::savedLength(int length) const {
 }
 
 void ItemPage::buildGraphics(QWidget* common) {
-    auto* graphics = new QGroupBox(QStringLiteral("Graphics"), common);
+    auto* graphics = new QGroupBox(TypePage::tr("Graphics"), common);
     graphics->setGeometry(4, 0, 357, 66);
-    label(QStringLiteral("Pic on Ground:"), graphics, {8, 16, 92, 20});
+    label(TypePage::tr("Pic on Ground:"), graphics, {8, 16, 92, 20});
     auto* ground = new QComboBox(graphics);
-    named(ground, "ComboBox7", {100, 16, 140, 20}, "Pic on Ground");
-    ground->addItem(QStringLiteral("<---- Use Frame ID"));
+    named(ground, "ComboBox7", {100, 16, 140, 20},
+          QT_TRANSLATE_NOOP("zantrel::TypePage", "Pic on Ground"));
+    ground->addItem(TypePage::tr("<---- Use Frame ID"));
     ground->setEnabled(false); // the ground picture follows the header's frame list
-    label(QStringLiteral("Pic in Inventory:"), graphics, {8, 40, 92, 20});
+    label(TypePage::tr("Pic in Inventory:"), graphics, {8, 40, 92, 20});
     m_inventoryList = new QComboBox(graphics);
-    named(m_inventoryList, "ComboBox8", {100, 40, 140, 20}, "Pic in Inventory");
+    named(m_inventoryList, "ComboBox8", {100, 40, 140, 20},
+          QT_TRANSLATE_NOOP("zantrel::TypePage", "Pic in Inventory"));
     m_inventoryList->setEditable(true);
     m_inventoryList->setInsertPolicy(QComboBox::NoInsert);
     m_inventoryList->setMaxVisibleItems(20);
-    label(QStringLiteral("Frame Shift:"), graphics, {246, 40, 68, 20});
+    label(TypePage::tr("Frame Shift:"), graphics, {246, 40, 68, 20});
     auto* shift = new QLineEdit(graphics);
-    named(shift, "Edit114", {314, 40, 36, 20}, "Frame Shift");
+    named(shift, "Edit114", {314, 40, 36, 20},
+          QT_TRANSLATE_NOOP("zantrel::TypePage", "Frame Shift"));
 }
 
 void ItemPage::buildKind(QWidget* common) {
-    auto* kind = new QGroupBox(QStringLiteral("Item Type"), common);
+    auto* kind = new QGroupBox(TypePage::tr("Item Type"), common);
     kind->setGeometry(4, 68, 357, 92);
-    label(QStringLiteral("Item Type:"), kind, {8, 16, 62, 20});
+    label(TypePage::tr("Item Type:"), kind, {8, 16, 62, 20});
     auto* type = new QComboBox(kind);
-    named(type, "ComboBox9", {72, 16, 110, 20}, "Item Type");
+    named(type, "ComboBox9", {72, 16, 110, 20},
+          QT_TRANSLATE_NOOP("zantrel::TypePage", "Item Type"));
     for (const char* t : kItemTypes)
-        type->addItem(QLatin1String(t));
-    auto* hidden = new QCheckBox(QStringLiteral("Hidden Item"), kind);
-    named(hidden, "CheckBox43", {196, 16, 100, 20}, "Hidden Item");
-    label(QStringLiteral("Material:"), kind, {8, 40, 62, 20});
+        type->addItem(tableText("Names", t));
+    auto* hidden = new QCheckBox(TypePage::tr("Hidden Item"), kind);
+    named(hidden, "CheckBox43", {196, 16, 100, 20},
+          QT_TRANSLATE_NOOP("zantrel::TypePage", "Hidden Item"));
+    label(TypePage::tr("Material:"), kind, {8, 40, 62, 20});
     auto* material = new QComboBox(kind);
-    named(material, "ComboBox10", {72, 40, 110, 20}, "Material");
+    named(material, "ComboBox10", {72, 40, 110, 20},
+          QT_TRANSLATE_NOOP("zantrel::TypePage", "Material"));
     for (const char* m : kMaterials)
-        material->addItem(QLatin1String(m));
-    auto* description = new QPushButton(QStringLiteral("Description"), kind);
-    named(description, "xpButton1", {196, 40, 90, 20}, "Description");
+        material->addItem(tableText("Names", m));
+    auto* description = new QPushButton(TypePage::tr("Description"), kind);
+    named(description, "xpButton1", {196, 40, 90, 20},
+          QT_TRANSLATE_NOOP("zantrel::TypePage", "Description"));
     description->setEnabled(false); // items have no description to show
     const struct {
         const char* caption;
         const char* edit;
         QRect captionPlace, editPlace;
     } numbers[] = {
-        {"Volume:", "Edit113", {8, 64, 46, 20}, {54, 64, 60, 20}},
-        {"Weight:", "Edit115", {122, 64, 46, 20}, {168, 64, 64, 20}},
-        {"Price:", "Edit116", {240, 64, 36, 20}, {276, 64, 74, 20}},
+        {QT_TRANSLATE_NOOP("zantrel::TypePage", "Volume:"),
+         "Edit113",
+         {8, 64, 46, 20},
+         {54, 64, 60, 20}},
+        {QT_TRANSLATE_NOOP("zantrel::TypePage", "Weight:"),
+         "Edit115",
+         {122, 64, 46, 20},
+         {168, 64, 64, 20}},
+        {QT_TRANSLATE_NOOP("zantrel::TypePage", "Price:"),
+         "Edit116",
+         {240, 64, 36, 20},
+         {276, 64, 74, 20}},
     };
     for (const auto& n : numbers) {
-        label(QLatin1String(n.caption), kind, n.captionPlace);
+        label(TypePage::tr(n.caption), kind, n.captionPlace);
         auto* e = new QLineEdit(kind);
         named(e, n.edit, n.editPlace, nullptr);
-        e->setAccessibleName(QLatin1String(n.caption).chopped(1));
+        e->setAccessibleName(TypePage::tr(n.caption).chopped(1));
     }
     // The partner of the single-field checks: never shown, always "0".
     m_zero = new QLineEdit(QStringLiteral("0"), kind);
@@ -254,7 +273,7 @@ QComboBox* ItemPage::combo(const char* name) const {
 }
 
 void ItemPage::fill(const QByteArray& bytes) {
-    m_size->setText(QString::number(bytes.size()) + QStringLiteral(" bytes"));
+    m_size->setText(TypePage::tr("%1 bytes").arg(bytes.size()));
     m_inventoryList->clear();
     m_inventoryCount = 0;
     m_hasFilled = false;
@@ -509,7 +528,7 @@ void ItemPage::report(const UserError& error) {
             return;
         m_fillMessages->append(text);
     }
-    m_context.app->prompter->error(m_tab->window(), QStringLiteral("Error"), text);
+    m_context.app->prompter->error(m_tab->window(), TypePage::tr("Error"), text);
 }
 
 } // namespace

@@ -18,7 +18,7 @@ const char* const kInventoryArt = "art/inven/";
 } // namespace
 
 ItemPictures::ItemPictures(QWidget* parent, const AppContext& app) : m_app(app) {
-    auto* preview = new QGroupBox(QStringLiteral("Preview"), parent);
+    auto* preview = new QGroupBox(tr("Preview"), parent);
     preview->setGeometry(4, 162, 357, 156);
     const struct {
         const char* caption;
@@ -28,16 +28,18 @@ ItemPictures::ItemPictures(QWidget* parent, const AppContext& app) : m_app(app) 
         const char* name;
         int x;
     } pictures[] = {
-        {"Pic on Ground:", Qt::AlignLeft, "Panel12", "Image12", "Ground picture", 12},
-        {":Pic in Inventory", Qt::AlignRight, "Panel13", "Image13", "Inventory picture", 184},
+        {QT_TR_NOOP("Pic on Ground:"), Qt::AlignLeft, "Panel12", "Image12",
+         QT_TR_NOOP("Ground picture"), 12},
+        {QT_TR_NOOP(":Pic in Inventory"), Qt::AlignRight, "Panel13", "Image13",
+         QT_TR_NOOP("Inventory picture"), 184},
     };
     for (const auto& p : pictures) {
-        auto* caption = new QLabel(QLatin1String(p.caption), preview);
+        auto* caption = new QLabel(tr(p.caption), preview);
         caption->setGeometry(p.x, 13, 161, 16);
         caption->setAlignment(p.align | Qt::AlignVCenter);
         auto picture = std::make_unique<ArtPicture>(
             preview, QRect(p.x, 30, kPictureBox.width() + 4, kPictureBox.height() + 4),
-            QLatin1String(p.panel), QLatin1String(p.image), QLatin1String(p.name),
+            QLatin1String(p.panel), QLatin1String(p.image), tr(p.name),
             ArtPicture::Fit::SizeSetting);
         (p.x == 12 ? m_ground : m_inventory) = std::move(picture);
     }

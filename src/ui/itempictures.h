@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>
@@ -16,6 +18,8 @@ class ArtPicture;
 // the inventory (Panel13, Image13), drawn from the game folder's art whatever the sources
 // setting, centred on grey at the size the settings ask for.
 class ItemPictures {
+    Q_DECLARE_TR_FUNCTIONS(ItemPictures)
+
 public:
     // The group goes into `parent`; its widgets belong to parent. `app` must outlive this.
     ItemPictures(QWidget* parent, const AppContext& app);

@@ -4,6 +4,7 @@
 #include "proto/records.h"
 #include "recordform.h"
 #include "ui/prompter.h"
+#include "ui/uitext.h"
 
 namespace zantrel {
 
@@ -13,10 +14,10 @@ namespace {
 bool confirmKindChange(Prompter& prompter, QWidget* parent, const QString& what,
                        const QString& from, const QString& to, int length) {
     return prompter.confirm(
-        parent, QStringLiteral("Change kind"),
-        QStringLiteral("Changing the %1 from %2 to %3 drops the %2 fields. The %3 fields start "
-                       "at zero (-1 for prototype ids, perks and destinations), and the file "
-                       "is saved at %4 bytes.\n\nChange the %1?")
+        parent, KindForms::tr("Change kind"),
+        KindForms::tr("Changing the %1 from %2 to %3 drops the %2 fields. The %3 fields start "
+                      "at zero (-1 for prototype ids, perks and destinations), and the file "
+                      "is saved at %4 bytes.\n\nChange the %1?")
             .arg(what, from, to)
             .arg(length));
 }
@@ -37,7 +38,7 @@ void KindForms::show(int kind) {
 
 QString KindForms::title(std::uint32_t kind) const {
     const QString name =
-        builtinChoiceName(m_type == 0 ? Choices::ItemKind : Choices::SceneryKind, kind);
+        shownChoiceName(m_type == 0 ? Choices::ItemKind : Choices::SceneryKind, kind);
     return name.isEmpty() ? QString::number(qint32(kind)) : name;
 }
 
@@ -62,7 +63,7 @@ void KindForms::fill(const QByteArray& bytes, const QByteArray& baseline, const 
 bool KindForms::change(int to, Prompter& prompter, QWidget* parent, const Names* names) {
     if (to < 0 || to >= int(m_forms.size()))
         return false; // an unknown kind stays only as the file has it
-    const QString what = m_type == 0 ? QStringLiteral("item type") : QStringLiteral("scenery kind");
+    const QString what = m_type == 0 ? tr("item type") : tr("scenery kind");
     const std::uint32_t from = m_kind >= 0 ? std::uint32_t(m_kind) : m_stored;
     if (!confirmKindChange(prompter, parent, what, title(from), title(std::uint32_t(to)),
                            recordLength(m_type, to)))

@@ -3,6 +3,7 @@
 #include "proto/document.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 
 #include <cstdint>
@@ -21,6 +22,8 @@ class RecordForm;
 // shown. Picking another kind asks once (the old kind's fields go); the new kind's fields
 // then start anew and the file is saved at that kind's length.
 class KindForms {
+    Q_DECLARE_TR_FUNCTIONS(KindForms)
+
 public:
     // objectType 0 (items) or 2 (scenery); show makes a kind's form visible (-1: none).
     KindForms(int objectType, std::function<void(int kind)> show);

@@ -40,7 +40,7 @@ int checkIntervalFor(int count) {
 LoadingWindow::LoadingWindow(AppContext& app)
     : QWidget(nullptr, Qt::FramelessWindowHint), m_app(app) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Zantrel"));
+    setWindowTitle(tr("Zantrel"));
     setFixedSize(476, 455);
     setAttribute(Qt::WA_StyledBackground);
     auto* panel = new QFrame(this);
@@ -109,8 +109,7 @@ void LoadingWindow::writeFirstSettings() {
         saveini(m_app.settingsPath, form);
     } catch (const UserError& e) {
         // Start anyway on the defaults; the user learns why they will not be kept.
-        m_app.prompter->error(this, QStringLiteral("Error"),
-                              AppContext::withPath(e.text(), e.path()));
+        m_app.prompter->error(this, tr("Error"), AppContext::withPath(e.text(), e.path()));
     }
 }
 
@@ -131,18 +130,18 @@ bool LoadingWindow::chooseAnotherGame() {
     form.useSources = false;
     form.halfSize = s.imageSize == QLatin1String("1");
     form.rows = s.files;
+    form.language = s.language;
     try {
         saveini(m_app.settingsPath, form);
     } catch (const UserError& e) {
-        m_app.prompter->error(this, QStringLiteral("Error"),
-                              AppContext::withPath(e.text(), e.path()));
+        m_app.prompter->error(this, tr("Error"), AppContext::withPath(e.text(), e.path()));
         return false;
     }
     return true;
 }
 
 QString LoadingWindow::missingText(const QString& name) const {
-    const QString text = QStringLiteral("The file is missing: ") + name;
+    const QString text = tr("The file is missing: ") + name;
     // The file may well be inside an archive the game cannot open: say so.
     const Settings& s = m_app.settings;
     const QList<UserError>& problems = m_app.gameData().view()->problems();
@@ -184,7 +183,7 @@ void LoadingWindow::checkNextFile() {
     if (m_checkIndex < s.fileCount) {
         ++m_checkIndex;
         const QString name = s.files.value(m_checkIndex - 1);
-        m_label->setText(QStringLiteral("Checking: ") + name);
+        m_label->setText(tr("Checking: ") + name);
         // Below the folder as listed, or where the game itself finds the file (its archives
         // included); an empty entry names the folder itself, which is no file.
         if (checkedFileFound(s, m_app.gameData(), name)) {
@@ -192,7 +191,7 @@ void LoadingWindow::checkNextFile() {
             m_bar->setValue(qMin(m_gauge, 100));
         } else {
             m_timer->stop();
-            m_app.prompter->error(this, QStringLiteral("Error"), missingText(name));
+            m_app.prompter->error(this, tr("Error"), missingText(name));
             if (chooseAnotherGame())
                 startCheck();
             else

@@ -1,5 +1,6 @@
 #include "prompter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -40,7 +41,9 @@ QString QtPrompter::folder(QWidget* parent, const QString& title, const QString&
 QString askGameFolder(Prompter& prompter, QWidget* parent) {
     const QString start = QDir::toNativeSeparators(
         QDir::cleanPath(QDir::current().absoluteFilePath(QStringLiteral(".."))));
-    return prompter.folder(parent, QStringLiteral("Select Your Fallout Directory:"), start);
+    return prompter.folder(
+        parent, QCoreApplication::translate("zantrel::Prompter", "Select Your Fallout Directory:"),
+        start);
 }
 
 QString qtFilter(const QString& delphiStyle) {

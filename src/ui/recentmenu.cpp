@@ -60,8 +60,7 @@ void RecentMenu::store() {
         if (m_failureShown)
             return;
         m_failureShown = true;
-        m_app.prompter->error(m_window, QStringLiteral("Error"),
-                              AppContext::withPath(e.text(), e.path()));
+        m_app.prompter->error(m_window, tr("Error"), AppContext::withPath(e.text(), e.path()));
     }
 }
 

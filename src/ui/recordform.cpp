@@ -6,6 +6,7 @@
 #include "proto/fieldcodec.h"
 #include "ui/hexvalidator.h"
 #include "ui/redmark.h"
+#include "ui/uitext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -134,7 +135,7 @@ void RecordForm::build(QWidget* place, const std::vector<FormItem>& items, int c
             ++line;
             column = 0;
         }
-        auto* caption = new QLabel(item.caption, area);
+        auto* caption = new QLabel(tr(item.caption.toUtf8().constData()), area);
         const int span = item.wide ? 2 * columns - 1 : 1;
         if (item.offset < 0) { // a heading
             QFont bold = caption->font();
@@ -178,10 +179,10 @@ QWidget* RecordForm::makeControl(Field& f, QWidget* area) {
         boxes->setContentsMargins(0, 0, 0, 0);
         boxes->setVerticalSpacing(2);
         for (std::size_t i = 0; i < f.bits.size(); ++i) {
-            auto* check = new QCheckBox(QString::fromUtf8(f.bits[i].caption), control);
+            auto* check = new QCheckBox(tr(f.bits[i].caption), control);
             const QString name = captionName(f.bits[i].caption);
             check->setObjectName(object + QString(name).remove(u' ').remove(u'-'));
-            check->setAccessibleName(name);
+            check->setAccessibleName(captionName(check->text().toUtf8().constData()));
             boxes->addWidget(check, int(i) / 4, int(i) % 4);
             f.boxes.push_back(check);
             f.controls.push_back(check);
@@ -196,21 +197,22 @@ QWidget* RecordForm::makeControl(Field& f, QWidget* area) {
         const bool attack = f.row.display == D::AttackModes;
         const QString first = attack ? QStringLiteral("Primary") : QStringLiteral("Elevation");
         const QString second = attack ? QStringLiteral("Secondary") : QStringLiteral("Tile");
-        layout->addWidget(new QLabel(first + QLatin1Char(':'), control));
+        const QString firstText = attack ? tr("Primary") : tr("Elevation");
+        const QString secondText = attack ? tr("Secondary") : tr("Tile");
+        layout->addWidget(new QLabel(firstText + QLatin1Char(':'), control));
         if (attack) {
-            f.combo = comboBox(control, object + first, first + QStringLiteral(" attack mode"));
-            f.secondary =
-                comboBox(control, object + second, second + QStringLiteral(" attack mode"));
+            f.combo = comboBox(control, object + first, tr("%1 attack mode").arg(firstText));
+            f.secondary = comboBox(control, object + second, tr("%1 attack mode").arg(secondText));
             f.controls = {f.combo, f.secondary};
         } else {
             f.edit = lineEdit(control, object + first,
-                              accessible + QLatin1String(", ") + first.toLower());
+                              accessible + QLatin1String(", ") + firstText.toLower());
             f.tile = lineEdit(control, object + second,
-                              accessible + QLatin1String(", ") + second.toLower());
+                              accessible + QLatin1String(", ") + secondText.toLower());
             f.controls = {f.edit, f.tile};
         }
         layout->addWidget(f.controls[0], 1);
-        layout->addWidget(new QLabel(second + QLatin1Char(':'), control));
+        layout->addWidget(new QLabel(secondText + QLatin1Char(':'), control));
         layout->addWidget(f.controls[1], attack ? 1 : 2);
     } else if (isList(f.row.display)) {
         f.combo = comboBox(area, object, accessible);
@@ -334,7 +336,7 @@ void RecordForm::fillList(Field& f, std::uint32_t stored) {
                        : d == D::Statistic ? m_names->statistic(v)
                                            : m_names->choice(list, std::uint32_t(v));
             if (name.isEmpty() && d != D::Perk && d != D::Statistic)
-                name = builtinChoiceName(list, std::uint32_t(v));
+                name = shownChoiceName(list, std::uint32_t(v));
             box->addItem(name.isEmpty() ? QString::number(v) : name, std::uint32_t(v));
         }
         int at = box->findData(value);

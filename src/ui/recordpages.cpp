@@ -5,6 +5,7 @@
 #include "ui/formlayouts.h"
 #include "ui/kindforms.h"
 #include "ui/recordform.h"
+#include "ui/uitext.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -46,7 +47,7 @@ RecordPage::RecordPage(QWidget* page, int type, const PageContext& context, QLin
               m_kindBoxes[k]->setVisible(k == shown);
       }) {
     const int commonHeight = type == 4 ? 56 : type == 2 ? 108 : 84;
-    auto* common = new QGroupBox(QStringLiteral("Properties"), page);
+    auto* common = new QGroupBox(TypePage::tr("Properties"), page);
     common->setObjectName(QStringLiteral("Properties%1").arg(type));
     common->setGeometry(2, 112, 371, commonHeight);
     m_common = addForm(common, -1, recordLayout(type));
@@ -57,11 +58,11 @@ RecordPage::RecordPage(QWidget* page, int type, const PageContext& context, QLin
             return false;
         emit validityChanged();
         // The size box tells the length the save will write.
-        m_size->setText(QString::number(savedLength(m_length)) + QStringLiteral(" bytes"));
+        m_size->setText(TypePage::tr("%1 bytes").arg(savedLength(m_length)));
         return true;
     });
     for (int k = 0; k < kSceneryKinds; ++k) {
-        auto* box = new QGroupBox(builtinChoiceName(Choices::SceneryKind, std::uint32_t(k)), page);
+        auto* box = new QGroupBox(shownChoiceName(Choices::SceneryKind, std::uint32_t(k)), page);
         box->setObjectName(QStringLiteral("SceneryKind_") + QLatin1String(kSceneryKindPrefixes[k]));
         box->setGeometry(2, 112 + commonHeight + 4, 371, 84);
         box->hide();
@@ -79,7 +80,7 @@ RecordForm* RecordPage::addForm(QWidget* box, int kind, const FormLayout& layout
 
 void RecordPage::fill(const QByteArray& bytes) {
     m_length = int(bytes.size());
-    m_size->setText(QString::number(bytes.size()) + QStringLiteral(" bytes"));
+    m_size->setText(TypePage::tr("%1 bytes").arg(bytes.size()));
     const Names* names = m_names.renew(m_context.app->gameData());
     m_common->fill(bytes, names);
     if (m_type == 2)

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -30,7 +31,7 @@ namespace zantrel {
 
 namespace {
 
-const QString kError = QStringLiteral("Error");
+constexpr int kPages = 4;
 
 // Black controls with phosphor text on the skin; the pictures (also labels) stay untouched,
 // so captions are matched only inside the pages.
@@ -73,7 +74,7 @@ void DirectoryEdit::browse() {
 SettingsWindow::SettingsWindow(AppContext& app)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_app(app) {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     setFixedSize(613, 227);
     // Without a title bar, Escape is the keyboard's way out: it closes without saving.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -82,40 +83,39 @@ SettingsWindow::SettingsWindow(AppContext& app)
     // Created first so that every control lies above it.
     m_background = new Picture(this, QStringLiteral("Image1"),
                                QStringLiteral(":/skins/settings_background.jpg"),
-                               QRect(0, 0, 613, 227), QStringLiteral("Settings"));
+                               QRect(0, 0, 613, 227), tr("Settings"));
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_list->setGeometry(40, 56, 241, 95);
-    m_list->addItems({QStringLiteral("Files"), QStringLiteral("Images"), QStringLiteral("Other ")});
-    m_list->setAccessibleName(QStringLiteral("Settings pages"));
+    m_list->addItems({tr("Files"), tr("Images"), tr("Other "), tr("Language")});
+    m_list->setAccessibleName(tr("Settings pages"));
     // Follows the current item rather than clicks only, so arrow keys turn the pages too.
     connect(m_list, &QListWidget::currentRowChanged, this, &SettingsWindow::showSettingsPage);
 
-    static const char* const pageNames[3] = {"Panel1", "Panel2", "Panel3"};
-    static const char* const pageCaptions[3] = {"Files", "Images", "Other"};
-    for (int p = 0; p < 3; ++p) {
+    static const char* const pageNames[kPages] = {"Panel1", "Panel2", "Panel3", "Panel4"};
+    static const char* const pageCaptions[kPages] = {QT_TR_NOOP("Files"), QT_TR_NOOP("Images"),
+                                                     QT_TR_NOOP("Other"), QT_TR_NOOP("Language")};
+    for (int p = 0; p < kPages; ++p) {
         m_pages[p] = new QFrame(this);
         m_pages[p]->setObjectName(QLatin1String(pageNames[p]));
         m_pages[p]->setGeometry(328, 42, 257, 140);
-        m_pages[p]->setAccessibleName(QLatin1String(pageCaptions[p]));
+        m_pages[p]->setAccessibleName(tr(pageCaptions[p]));
         m_pages[p]->setVisible(p == 0);
     }
 
     QFrame* files = m_pages[0];
-    caption(files, QStringLiteral("Fallout Folder:"), 0);
+    caption(files, tr("Fallout Folder:"), 0);
     m_gameFolder = new DirectoryEdit(files, QStringLiteral("DirectoryEdit1"), m_app);
     m_gameFolder->setGeometry(0, 17, 257, 22);
-    m_gameFolder->edit()->setAccessibleName(QStringLiteral("Fallout folder"));
-    m_gameFolder->browseButton()->setAccessibleName(
-        QStringLiteral("Browse for the Fallout folder"));
-    caption(files, QStringLiteral("Sources Folder:"), 46);
+    m_gameFolder->edit()->setAccessibleName(tr("Fallout folder"));
+    m_gameFolder->browseButton()->setAccessibleName(tr("Browse for the Fallout folder"));
+    caption(files, tr("Sources Folder:"), 46);
     m_sourcesFolder = new DirectoryEdit(files, QStringLiteral("DirectoryEdit2"), m_app);
     m_sourcesFolder->setGeometry(0, 63, 257, 22);
-    m_sourcesFolder->edit()->setAccessibleName(QStringLiteral("Sources folder"));
-    m_sourcesFolder->browseButton()->setAccessibleName(
-        QStringLiteral("Browse for the sources folder"));
-    m_useSources = new QCheckBox(QStringLiteral("Specify another folder for sources"), files);
+    m_sourcesFolder->edit()->setAccessibleName(tr("Sources folder"));
+    m_sourcesFolder->browseButton()->setAccessibleName(tr("Browse for the sources folder"));
+    m_useSources = new QCheckBox(tr("Specify another folder for sources"), files);
     m_useSources->setObjectName(QStringLiteral("CheckBox1"));
     m_useSources->setGeometry(0, 96, 257, 20);
     m_useSources->setAccessibleName(m_useSources->text());
@@ -123,23 +123,23 @@ SettingsWindow::SettingsWindow(AppContext& app)
     connect(m_useSources, &QCheckBox::toggled, this, &SettingsWindow::useSourcesToggled);
 
     QFrame* images = m_pages[1];
-    caption(images, QStringLiteral("Image size:"), 0);
-    m_half = new QRadioButton(QStringLiteral("x1/2 (faster)"), images);
+    caption(images, tr("Image size:"), 0);
+    m_half = new QRadioButton(tr("x1/2 (faster)"), images);
     m_half->setObjectName(QStringLiteral("RadioButton1"));
     m_half->setGeometry(0, 22, 257, 20);
-    m_half->setAccessibleName(QStringLiteral("Image size x1/2 (faster)"));
-    m_full = new QRadioButton(QStringLiteral("x1  (slower)"), images);
+    m_half->setAccessibleName(tr("Image size x1/2 (faster)"));
+    m_full = new QRadioButton(tr("x1  (slower)"), images);
     m_full->setObjectName(QStringLiteral("RadioButton2"));
     m_full->setGeometry(0, 44, 257, 20);
-    m_full->setAccessibleName(QStringLiteral("Image size x1 (slower)"));
+    m_full->setAccessibleName(tr("Image size x1 (slower)"));
     m_full->setChecked(true);
 
     QFrame* other = m_pages[2];
-    caption(other, QStringLiteral("Files:"), 0);
+    caption(other, tr("Files:"), 0);
     m_grid = new QTableWidget(0, 1, other);
     m_grid->setObjectName(QStringLiteral("StringGrid1"));
     m_grid->setGeometry(0, 17, 257, 74);
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("Path To Source File:")});
+    m_grid->setHorizontalHeaderLabels({tr("Path To Source File:")});
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(18);
@@ -147,7 +147,7 @@ SettingsWindow::SettingsWindow(AppContext& app)
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Rows change through Add and Remove only, so the list stays free of half-typed names.
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setAccessibleName(QStringLiteral("Files, path to source file"));
+    m_grid->setAccessibleName(tr("Files, path to source file"));
     connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row) {
         if (row >= 0)
             m_selectedRow = row + 1;
@@ -155,17 +155,29 @@ SettingsWindow::SettingsWindow(AppContext& app)
     m_newFile = new QLineEdit(other);
     m_newFile->setObjectName(QStringLiteral("Edit1"));
     m_newFile->setGeometry(0, 95, 257, 20);
-    m_newFile->setAccessibleName(QStringLiteral("File to add"));
-    auto* add = new QPushButton(QStringLiteral("Add File..."), other);
+    m_newFile->setAccessibleName(tr("File to add"));
+    auto* add = new QPushButton(tr("Add File..."), other);
     add->setObjectName(QStringLiteral("xpButton1"));
     add->setGeometry(0, 119, 126, 21);
-    add->setAccessibleName(QStringLiteral("Add file"));
+    add->setAccessibleName(tr("Add file"));
     connect(add, &QPushButton::clicked, this, &SettingsWindow::addCheckedFile);
-    auto* remove = new QPushButton(QStringLiteral("Remove File..."), other);
+    auto* remove = new QPushButton(tr("Remove File..."), other);
     remove->setObjectName(QStringLiteral("xpButton2"));
     remove->setGeometry(131, 119, 126, 21);
-    remove->setAccessibleName(QStringLiteral("Remove file"));
+    remove->setAccessibleName(tr("Remove file"));
     connect(remove, &QPushButton::clicked, this, &SettingsWindow::removeCheckedFile);
+
+    // The language is chosen before any window is built, so a change waits for the next start.
+    QFrame* language = m_pages[3];
+    caption(language, tr("Language:"), 0);
+    m_language = new QComboBox(language);
+    m_language->setObjectName(QStringLiteral("ComboBox1"));
+    m_language->setGeometry(0, 17, 257, 22);
+    m_language->addItem(tr("Original (English and Russian)"), QString());
+    m_language->addItem(tr("English"), QStringLiteral("en"));
+    m_language->setAccessibleName(tr("Language"));
+    QLabel* note = caption(language, tr("Takes effect at the next start."), 46);
+    m_language->setAccessibleDescription(note->text());
 
     buildPictureButtons();
     // By rows: the page list with the defaults button below it, the page beside them, then
@@ -183,6 +195,7 @@ SettingsWindow::SettingsWindow(AppContext& app)
                         m_newFile,
                         add,
                         remove,
+                        m_language,
                         m_saveButton,
                         m_closeButton};
     for (size_t k = 1; k < std::size(order); ++k)
@@ -233,6 +246,7 @@ SettingsForm SettingsWindow::form() const {
     f.useSources = m_useSources->isChecked();
     f.halfSize = m_half->isChecked();
     f.rows = gridRows();
+    f.language = m_language->currentData().toString();
     return f;
 }
 
@@ -242,6 +256,13 @@ void SettingsWindow::setForm(const SettingsForm& form) {
     m_useSources->setChecked(form.useSources);
     (form.halfSize ? m_half : m_full)->setChecked(true);
     setGridRows(form.rows);
+    // A language this program does not offer stays chosen, so saving keeps it.
+    int at = m_language->findData(form.language);
+    if (at < 0) {
+        m_language->addItem(form.language, form.language);
+        at = m_language->count() - 1;
+    }
+    m_language->setCurrentIndex(at);
 }
 
 void SettingsWindow::saveini() {
@@ -263,6 +284,7 @@ void SettingsWindow::reload() {
     f.sourcesFolder = s.sourcesFolder;
     f.useSources = s.useSources == QLatin1String("1");
     f.halfSize = s.imageSize == QLatin1String("1");
+    f.language = s.language;
     // The list ends at its first gap, as the loading screen reads it.
     for (const QString& file : s.files) {
         if (file.isEmpty())
@@ -285,9 +307,9 @@ QStringList SettingsWindow::gridRows() const {
 }
 
 void SettingsWindow::showSettingsPage(int item) {
-    if (item < 0 || item > 2)
+    if (item < 0 || item >= kPages)
         return;
-    for (int p = 0; p < 3; ++p)
+    for (int p = 0; p < kPages; ++p)
         m_pages[p]->setVisible(p == item);
     if (item == 2)
         m_grid->setFocus();
@@ -300,7 +322,7 @@ void SettingsWindow::useSourcesToggled() {
 void SettingsWindow::addCheckedFile() {
     const QString name = m_newFile->text();
     if (name.isEmpty()) {
-        m_app.prompter->error(this, kError, QStringLiteral("File field is empty. Unable to add."));
+        m_app.prompter->error(this, tr("Error"), tr("File field is empty. Unable to add."));
         return;
     }
     // A list emptied down to its one blank row takes the name in that row.
@@ -320,8 +342,7 @@ void SettingsWindow::removeCheckedFile() {
     if (rows == 1) {
         // The last row is emptied rather than removed: the grid keeps one row to add into.
         if (cell(0).isEmpty())
-            m_app.prompter->error(this, kError,
-                                  QStringLiteral("No file selected. Unable to remove."));
+            m_app.prompter->error(this, tr("Error"), tr("No file selected. Unable to remove."));
         else
             setCell(0, QString());
         return;
@@ -337,7 +358,7 @@ void SettingsWindow::saveClicked() {
     try {
         saveini();
     } catch (const UserError& e) {
-        m_app.prompter->error(this, kError, AppContext::withPath(e.text(), e.path()));
+        m_app.prompter->error(this, tr("Error"), AppContext::withPath(e.text(), e.path()));
         return;
     }
     readini();

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -36,8 +37,8 @@ private:
     QPushButton* m_browse;
 };
 
-// The settings window: three pages of settings, the file list the loading screen checks,
-// and picture buttons to save, close and restore the defaults.
+// The settings window: pages of settings (folders, images, the file list the loading screen
+// checks, the language) and picture buttons to save, close and restore the defaults.
 class SettingsWindow : public QWidget {
     Q_OBJECT
 public:
@@ -82,7 +83,7 @@ private:
 
     Picture* m_background;
     QListWidget* m_list;
-    QFrame* m_pages[3];
+    QFrame* m_pages[4];
     DirectoryEdit* m_gameFolder;
     DirectoryEdit* m_sourcesFolder;
     QCheckBox* m_useSources;
@@ -90,6 +91,7 @@ private:
     QRadioButton* m_full;
     QTableWidget* m_grid;
     QLineEdit* m_newFile;
+    QComboBox* m_language;
     PictureButton* m_saveButton;
     PictureButton* m_closeButton;
     PictureButton* m_defaultsButton;

@@ -23,11 +23,18 @@ const struct {
     const char* size;
     const char* kind; // for accessible names
 } kPages[4] = {
-    {"Individual Part - Scenery", "Button4", "Refresh Scenery Description", "Memo1", "Edit10",
-     "Scenery"},
-    {"Individual Part - Walls", "Button6", "Refresh Wall Description", "Memo3", "Edit14", "Wall"},
-    {"Individual Part - Tiles", "Button7", "Refresh Tile Description", "Memo4", "Edit15", "Tile"},
-    {"Individual Part - Misc", "Button8", "Refresh Misc Description", "Memo5", "Edit16", "Misc"},
+    {QT_TRANSLATE_NOOP("zantrel::SimplePages", "Individual Part - Scenery"), "Button4",
+     QT_TRANSLATE_NOOP("zantrel::SimplePages", "Refresh Scenery Description"), "Memo1", "Edit10",
+     QT_TRANSLATE_NOOP("zantrel::SimplePages", "Scenery")},
+    {QT_TRANSLATE_NOOP("zantrel::SimplePages", "Individual Part - Walls"), "Button6",
+     QT_TRANSLATE_NOOP("zantrel::SimplePages", "Refresh Wall Description"), "Memo3", "Edit14",
+     QT_TRANSLATE_NOOP("zantrel::SimplePages", "Wall")},
+    {QT_TRANSLATE_NOOP("zantrel::SimplePages", "Individual Part - Tiles"), "Button7",
+     QT_TRANSLATE_NOOP("zantrel::SimplePages", "Refresh Tile Description"), "Memo4", "Edit15",
+     QT_TRANSLATE_NOOP("zantrel::SimplePages", "Tile")},
+    {QT_TRANSLATE_NOOP("zantrel::SimplePages", "Individual Part - Misc"), "Button8",
+     QT_TRANSLATE_NOOP("zantrel::SimplePages", "Refresh Misc Description"), "Memo5", "Edit16",
+     QT_TRANSLATE_NOOP("zantrel::SimplePages", "Misc")},
 };
 
 } // namespace
@@ -36,8 +43,8 @@ SimplePages::SimplePages(QTabWidget* pages, const PageContext& context) : QObjec
     for (int i = 0; i < 4; ++i) {
         QWidget* page = pages->widget(2 + i);
         const auto& p = kPages[i];
-        const QString kind = QLatin1String(p.kind);
-        auto* title = new QLabel(QLatin1String(p.title), page);
+        const QString kind = tr(p.kind);
+        auto* title = new QLabel(tr(p.title), page);
         title->setGeometry(0, 6, 375, 24);
         title->setAlignment(Qt::AlignHCenter);
         QFont italic(QStringLiteral("DS Sofachrome"));
@@ -45,7 +52,7 @@ SimplePages::SimplePages(QTabWidget* pages, const PageContext& context) : QObjec
         italic.setPointSize(12);
         title->setFont(italic);
 
-        auto* button = new QPushButton(QLatin1String(p.buttonCaption), page);
+        auto* button = new QPushButton(tr(p.buttonCaption), page);
         button->setObjectName(QLatin1String(p.button));
         button->setGeometry(3, 40, 369, 18);
         QFont courier(QStringLiteral("Courier New"));
@@ -61,16 +68,16 @@ SimplePages::SimplePages(QTabWidget* pages, const PageContext& context) : QObjec
         memo->setGeometry(2, 60, 371, 47);
         memo->setReadOnly(true);
         memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        memo->setAccessibleName(kind + QStringLiteral(" description"));
+        memo->setAccessibleName(tr("%1 description").arg(kind));
 
-        auto* sizeLabel = new QLabel(QStringLiteral("Size:"), page);
+        auto* sizeLabel = new QLabel(tr("Size:"), page);
         sizeLabel->setGeometry(230, 376, 36, 20);
         sizeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto* size = new QLineEdit(page);
         size->setObjectName(QLatin1String(p.size));
         size->setGeometry(270, 376, 97, 20);
         size->setReadOnly(true);
-        size->setAccessibleName(kind + QStringLiteral(" file size"));
+        size->setAccessibleName(tr("%1 file size").arg(kind));
 
         m_pages[i] = createRecordPage(page, 2 + i, context, size);
         // Below the record's fields, left of the size: scenery's kinds leave it less height.

@@ -260,4 +260,29 @@ TEST(Cli, FailuresAndUsageGiveTheirExitCodes) {
         EXPECT_TRUE(r.err.contains(QLatin1String(c.message))) << r.err.toStdString();
     }
     EXPECT_TRUE(cli({"--help"}).out.startsWith("Usage: zantrel-cli"));
+    EXPECT_TRUE(cli({"--help"}).out.contains("--version"));
+    // The name and the project's version, whatever else the line holds.
+    const CliRun version = cli({"--version", "ls"});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out, "zantrel-cli " ZANTREL_VERSION "\n");
+}
+
+// The editor answers --version and --help on a terminal, without a display.
+TEST(Editor, VersionAndHelpNeedNoDisplay) {
+    for (const char* option : {"--version", "--help"}) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(ZANTREL_EDITOR), {QLatin1String(option)});
+        ASSERT_TRUE(p.waitForFinished(30000)) << option;
+        EXPECT_EQ(p.exitCode(), 0) << option;
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        if (QByteArray(option) == "--version")
+            EXPECT_EQ(out, "zantrel " ZANTREL_VERSION "\n");
+        else
+            EXPECT_TRUE(out.contains("--lang <CODE>")) << out.toStdString();
+    }
 }

@@ -24,7 +24,9 @@ execute_process(COMMAND dpkg-deb --contents "${debs}" OUTPUT_VARIABLE contents)
 foreach(file "./usr/bin/zantrel" "./usr/bin/zantrel-cli" "./usr/share/zantrel/images/notav.bmp"
              "./usr/share/applications/${APP_ID}.desktop"
              "./usr/share/metainfo/${APP_ID}.metainfo.xml" "./usr/share/mime/packages/zantrel.xml"
-             "./usr/share/icons/hicolor/scalable/apps/zantrel.svg")
+             "./usr/share/icons/hicolor/scalable/apps/zantrel.svg"
+             "./usr/share/man/man1/zantrel.1.gz" "./usr/share/man/man1/zantrel-cli.1.gz"
+             "./usr/share/bash-completion/completions/zantrel-cli")
   string(FIND "${contents}" " ${file}\n" at)
   if(at LESS 0)
     message(FATAL_ERROR "the package lacks ${file}:\n${contents}")

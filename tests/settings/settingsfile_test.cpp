@@ -56,6 +56,7 @@ TEST(SettingsFile, ReadsWhateverTheCaseAndCountsOtherKeys) {
          4,
          {"a", "b", "c", ""}},
         {"gaps read empty", "[Other]\nFile2=b\nFile9=z\n", "", 2, {"", "b"}},
+        {"language no file", "[Other]\nFile1=a\nlanguage=en\nFile2=b\n", "", 2, {"a", "b"}},
         {"no file", "", "", 0, {}},
         {"garbage", QByteArray("\x00\xff[\n=\n[[]]\nFile1\n", 16), "", 0, {}},
         {"spaces", "[File]\n UseSource = 1 \n", "1", 0, {}},
@@ -66,6 +67,7 @@ TEST(SettingsFile, ReadsWhateverTheCaseAndCountsOtherKeys) {
         EXPECT_EQ(s.useSources, QLatin1String(c.useSources)) << c.name;
         EXPECT_EQ(s.fileCount, c.count) << c.name;
         EXPECT_EQ(s.files, c.files) << c.name;
+        EXPECT_EQ(s.language, c.text.contains("language=en") ? "en" : "") << c.name;
     }
     EXPECT_EQ(readini(t.file("missing.ini")).fileCount, 0);
     EXPECT_EQ(readini(t.file("missing.ini")).gameFolder, "");
@@ -92,8 +94,10 @@ TEST(SettingsFile, SavingRewritesOtherAtTheEndAndKeepsTheRest) {
     form.useSources = false;
     form.halfSize = true;
     form.rows = {"one", "", "three"};
+    form.language = "en";
     saveini(ini, form);
     const QByteArray text = fileBytes(ini);
+    EXPECT_TRUE(text.endsWith("File3=three\nLanguage=en\n")) << text.constData();
     EXPECT_GT(text.indexOf("[Other]"), text.indexOf("[Mine]"));
     EXPECT_TRUE(text.contains("Extra=kept"));
     EXPECT_TRUE(text.contains("key=value"));
@@ -103,9 +107,11 @@ TEST(SettingsFile, SavingRewritesOtherAtTheEndAndKeepsTheRest) {
     EXPECT_EQ(s.useSources, "0");
     EXPECT_EQ(s.imageSize, "1");
     EXPECT_EQ(s.files, QStringList({"one", "", "three"}));
+    EXPECT_EQ(s.language, "en");
 
     // An empty first row writes no section "Other" at all.
     form.rows = {"", "b"};
+    form.language.clear();
     saveini(ini, form);
     EXPECT_FALSE(fileBytes(ini).contains("[Other]"));
     EXPECT_EQ(readini(ini).fileCount, 0);

@@ -65,7 +65,7 @@ TEST(Accessibility, EveryVisibleControlIsNamedAndNotByItsValue) {
     EXPECT_EQ(Accessible::unnamed(a.shell.tree), QStringList());
     SettingsWindow* settings = a.shell.settingsWindow;
     settings->show();
-    for (int page = 0; page < 3; ++page) {
+    for (int page = 0; page < 4; ++page) {
         a.in<QListWidget>(settings, "ListBox1")->setCurrentRow(page);
         EXPECT_EQ(Accessible::unnamed(settings), QStringList()) << "settings page " << page;
         checked += int(visibleControls(settings).size());

@@ -6,6 +6,7 @@
 #include "ui/settingswindow.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -100,7 +101,7 @@ TEST_F(SettingsWindowTest, LayoutNamesAndTabOrder) {
     QStringList items;
     for (int k = 0; k < get<QListWidget>("ListBox1")->count(); ++k)
         items << get<QListWidget>("ListBox1")->item(k)->text();
-    EXPECT_EQ(items, QStringList({"Files", "Images", "Other "}));
+    EXPECT_EQ(items, QStringList({"Files", "Images", "Other ", "Language"}));
     EXPECT_EQ(grid()->horizontalHeaderItem(0)->text(), "Path To Source File:");
     EXPECT_EQ(pic("Image5")->accessibleName(), "Save settings");
     EXPECT_EQ(pic("Image3")->accessibleName(), "Close settings");
@@ -128,6 +129,7 @@ TEST_F(SettingsWindowTest, LayoutNamesAndTabOrder) {
                                   "File to add",
                                   "Add file",
                                   "Remove file",
+                                  "Language",
                                   "Save settings",
                                   "Close settings"};
     EXPECT_EQ(chain.mid(0, expected.size()), expected);
@@ -310,6 +312,36 @@ TEST_F(SettingsWindowTest, ChoicesSaveTheirKeys) {
         save();
         EXPECT_FALSE(w->isVisible()) << c.name;
         EXPECT_TRUE(contents(f.shell.settingsPath).contains(c.line)) << c.name;
+    }
+}
+
+// The language page: the choice shows the file's key, a key press picks another, and saving
+// writes it after the file names (nothing for the program's own texts).
+TEST_F(SettingsWindowTest, LanguageIsChosenOnItsPageAndKept) {
+    const struct {
+        QByteArray ini;
+        const char* shown;
+        Qt::Key key;
+        const char* line; // what saving leaves in [Other]
+    } cases[] = {
+        {"[Other]\nFile1=a.lst\n", "Original (English and Russian)", Qt::Key_Down,
+         "File1=a.lst\nLanguage=en\n"},
+        {"[Other]\nFile1=a.lst\nLanguage=en\n", "English", Qt::Key_Up, "File1=a.lst\n"},
+        {"[Other]\nLanguage=xx\nFile1=a.lst\n", "xx", Qt::Key_Tab, "File1=a.lst\nLanguage=xx\n"},
+    };
+    for (const auto& c : cases) {
+        writeIni(c.ini);
+        w->show();
+        showPage(3);
+        auto* box = get<QComboBox>("ComboBox1");
+        EXPECT_TRUE(box->isVisible());
+        EXPECT_EQ(box->currentText(), c.shown);
+        EXPECT_EQ(w->gridRows(), QStringList({"a.lst"})) << "the language is no file";
+        box->setFocus();
+        QTest::keyClick(box, c.key);
+        save();
+        EXPECT_TRUE(contents(f.shell.settingsPath).endsWith(c.line))
+            << c.shown << ": " << contents(f.shell.settingsPath).constData();
     }
 }
 
