@@ -2,6 +2,7 @@
 #include "fuzzsupport.h"
 
 #include "gamedata/messagefile.h"
+#include "core/usererror.h"
 #include "gamedata/messagewriter.h"
 
 #include <cstdint>
@@ -37,7 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         number = before.entries()[size_t(pick) % before.entries().size()].number;
     const zantrel::MessageEntry* old = before.find(number);
 
-    const QByteArray written = zantrel::setMessageTexts(bytes, {{number, text}});
+    QByteArray written;
+    try {
+        written = zantrel::setMessageTexts(bytes, {{number, text}});
+    } catch (const zantrel::UserError&) {
+        return 0; // refused: the property holds for what is written
+    }
     const zantrel::MessageFile after(written);
     const zantrel::MessageEntry* now = after.find(number);
     if (!now || now->text != text)

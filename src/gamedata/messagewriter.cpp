@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 
 namespace zantrel {
 
@@ -62,17 +63,32 @@ QString gameText(const QString& language, int objectType) {
     return QStringLiteral("text/%1/game/").arg(language.toLower()) + nameMessageFile(objectType);
 }
 
+// Every number's text as the game finds it.
+QHash<qint32, QByteArray> gameTexts(const MessageFile& file) {
+    QHash<qint32, QByteArray> out;
+    for (const MessageEntry& e : file.entries())
+        out.insert(e.number, file.find(e.number)->text);
+    return out;
+}
+
 } // namespace
 
 QByteArray setMessageTexts(const QByteArray& file, const std::vector<MessageChange>& changes) {
     QByteArray out = file;
+    QHash<qint32, QByteArray> expected = gameTexts(MessageFile(file));
     for (const MessageChange& c : changes) {
         const MessageFile parsed(out);
         if (const MessageEntry* e = parsed.find(c.number))
             out = out.left(e->textStart) + c.text + out.mid(e->textEnd);
         else
             out = insertEntry(out, parsed, c.number, c.text);
+        expected.insert(c.number, c.text);
     }
+    // Stray braces can pair a new entry with a neighbour's leftover field; then the game
+    // would read something else, so nothing is written.
+    if (gameTexts(MessageFile(out)) != expected)
+        throw UserError(QStringLiteral("Its braces are out of step, so the texts cannot be "
+                                       "written without changing other entries"));
     return out;
 }
 
@@ -129,7 +145,13 @@ QString writeObjectTexts(const GameData& data, int objectType, qint64 textId,
         QFileInfo(path).isFile() ? readFileBytes(path) : gameObjectTexts(data, objectType);
     if (!QDir().mkpath(QFileInfo(path).path()))
         throw UserError(fileErrorText(EACCES), path);
-    saveFileAtomically(path, setMessageTexts(before, changes), false);
+    QByteArray after;
+    try {
+        after = setMessageTexts(before, changes);
+    } catch (const UserError& e) {
+        throw UserError(e.text(), path);
+    }
+    saveFileAtomically(path, after, false);
     return path;
 }
 

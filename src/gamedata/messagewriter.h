@@ -20,7 +20,9 @@ struct MessageChange {
 // the file has (of several with its number, the one the game finds) changes only between
 // its text field's braces. One it lacks is added as "{n}{}{text}" with the file's own line
 // end, after the entry with the nearest lower number (before the first entry when no number
-// is lower), never inside a field the end of the file leaves open.
+// is lower), never inside a field the end of the file leaves open. Throws UserError when
+// the result would read back other than asked (a file whose stray braces pair the new
+// entry with a neighbour's field).
 QByteArray setMessageTexts(const QByteArray& file, const std::vector<MessageChange>& changes);
 
 // What a text box holds as a message text of the code page. Refused with a UserError naming
