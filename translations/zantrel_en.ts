@@ -1642,6 +1642,10 @@ Script description: </translation>
         <source>Redo</source>
         <translation>Redo</translation>
     </message>
+    <message>
+        <source>Name and Description...</source>
+        <translation>Name and Description...</translation>
+    </message>
 </context>
 <context>
     <name>zantrel::FileTreeWindow</name>
@@ -1868,6 +1872,47 @@ Script description: </translation>
     <message>
         <source>Checking: </source>
         <translation>Checking: </translation>
+    </message>
+</context>
+<context>
+    <name>zantrel::ObjectTextsDialog</name>
+    <message>
+        <source>Name and Description</source>
+        <translation>Name and Description</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message numerus="yes">
+        <source>Also the name of %n other prototype(s): changing it renames them too.</source>
+        <translation>
+            <numerusform>Also the name of %n other prototype: changing it renames it too.</numerusform>
+            <numerusform>Also the name of %n other prototypes: changing it renames them too.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description:</translation>
+    </message>
+</context>
+<context>
+    <name>zantrel::ObjectTextsEditor</name>
+    <message>
+        <source>Name and Description</source>
+        <translation>Name and Description</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Error!</translation>
     </message>
 </context>
 <context>

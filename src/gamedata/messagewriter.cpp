@@ -126,6 +126,15 @@ QByteArray gameObjectTexts(const GameData& data, int objectType) {
     return QByteArray();
 }
 
+ShownTexts readObjectTexts(const GameData& data, int objectType, qint64 textId) {
+    const MessageFile file(gameObjectTexts(data, objectType));
+    const auto text = [&](qint64 number) {
+        const MessageEntry* e = file.find(number);
+        return e ? decodeText(e->text, data.codePage()) : QString();
+    };
+    return {text(textId), text(textId + 1)};
+}
+
 QString writeObjectTexts(const GameData& data, int objectType, qint64 textId,
                          const ObjectTexts& texts) {
     std::vector<MessageChange> changes;

@@ -44,6 +44,14 @@ QString objectTextsPath(const GameData& data, int objectType);
 // english); empty when the game has none. Throws a broken archive's message.
 QByteArray gameObjectTexts(const GameData& data, int objectType);
 
+// The name and description at textId and the one after in the copy gameObjectTexts() reads,
+// decoded in the code page in force; an entry the file lacks reads as nothing (empty).
+struct ShownTexts {
+    QString name;
+    QString description;
+};
+ShownTexts readObjectTexts(const GameData& data, int objectType, qint64 textId);
+
 // Writes the texts of textId into objectTextsPath(): the file there, else a copy of the
 // game's, changed as setMessageTexts() does, written atomically. Every text is checked
 // before anything is written. Returns the file written. Throws UserError naming the box or

@@ -27,6 +27,7 @@ void Document::load(const QString& path, const QByteArray& bytes, bool archived)
     m_current = bytes;
     m_type = bytes.isEmpty() ? 0 : std::uint8_t(bytes[0]);
     m_opened = false;
+    m_name = m_savedName = m_description = m_savedDescription = QString();
     setValid(false);
     setModified(false);
 }
@@ -55,7 +56,7 @@ void Document::setCurrent(const QByteArray& bytes) {
         if (old.size() != bytes.size() ||
             old.mid(row.offset, row.width) != bytes.mid(row.offset, row.width))
             emit fieldChanged(row.offset, row.width);
-    setModified(m_current != m_saved);
+    setModified(m_current != m_saved || nameChanged() || descriptionChanged());
 }
 
 QString Document::problem() const {
@@ -112,9 +113,27 @@ void Document::setValid(bool valid) {
 void Document::markSaved(const QString& path) {
     m_path = path;
     m_saved = m_current;
+    m_savedName = m_name;
+    m_savedDescription = m_description;
     m_archived = false;
     setModified(false);
     emit saved(path);
+}
+
+void Document::loadTexts(const QString& name, const QString& description) {
+    m_name = m_savedName = name;
+    m_description = m_savedDescription = description;
+    emit textsChanged();
+    setModified(m_current != m_saved);
+}
+
+void Document::setTexts(const QString& name, const QString& description) {
+    if (name == m_name && description == m_description)
+        return;
+    m_name = name;
+    m_description = description;
+    emit textsChanged();
+    setModified(m_current != m_saved || nameChanged() || descriptionChanged());
 }
 
 HeaderLayout headerLayout(int objtype) {

@@ -30,7 +30,7 @@ public:
     int scriptCount() const { return m_scriptCount; }
     int artCount() const { return m_artCount; }
     bool isOpened() const { return m_opened; }     // the last open went through completely
-    bool isModified() const { return m_modified; } // current bytes differ from the saved
+    bool isModified() const { return m_modified; } // bytes or texts differ from the saved
     bool isValid() const { return m_valid; }       // opened completely and no field marked red
 
     // A field's stored value in the current bytes.
@@ -59,8 +59,18 @@ public:
     // The bytes went to path (Save As moves the document there): no unsaved changes.
     void markSaved(const QString& path);
 
+    // The object's name and description, as its message file holds them (set once it is
+    // open) and as the user has edited them; they are saved with the bytes.
+    const QString& name() const { return m_name; }
+    const QString& description() const { return m_description; }
+    void loadTexts(const QString& name, const QString& description);
+    void setTexts(const QString& name, const QString& description);
+    bool nameChanged() const { return m_name != m_savedName; }
+    bool descriptionChanged() const { return m_description != m_savedDescription; }
+
 signals:
     void fieldChanged(int offset, int width); // after setCurrent or setField changed it
+    void textsChanged();                      // after loadTexts or setTexts
     void modifiedChanged(bool modified);
     void validityChanged(bool valid);
     void opened();
@@ -72,6 +82,8 @@ private:
     QByteArray m_bytes;   // as opened
     QByteArray m_saved;   // as last opened or saved: the lamp compares with it
     QByteArray m_current; // as edited
+    QString m_name, m_savedName;
+    QString m_description, m_savedDescription;
     int m_scriptCount = 0;
     int m_artCount = 0;
     bool m_opened = false;

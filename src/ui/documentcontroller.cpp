@@ -12,6 +12,7 @@
 #include "gamedata/prototypes.h"
 #include "headerpanel.h"
 #include "markedfield.h"
+#include "objecttexts.h"
 #include "prompter.h"
 #include "proto/document.h"
 #include "simplepages.h"
@@ -47,7 +48,8 @@ const char* const kOpenQuestion = QT_TRANSLATE_NOOP(
 DocumentController::DocumentController(AppContext& app, Document& document,
                                        const EditorParts& parts, QObject* parent)
     : QObject(parent), m_app(app), m_document(document), m_parts(parts),
-      m_history(new DocumentHistory(document, this)), m_watch(new FileWatch(this)) {
+      m_history(new DocumentHistory(document, this)), m_watch(new FileWatch(this)),
+      m_texts(new ObjectTextsEditor(app, document, m_history->stack(), parts.window)) {
     connect(m_history, &DocumentHistory::restored, this, &DocumentController::redraw);
     connect(m_watch, &FileWatch::changedOutside, this, &DocumentController::changedOutside);
     connect(m_watch, &FileWatch::removedOutside, this, &DocumentController::removedOutside);
@@ -55,6 +57,10 @@ DocumentController::DocumentController(AppContext& app, Document& document,
 
 QUndoStack* DocumentController::history() const {
     return m_history->stack();
+}
+
+void DocumentController::editTexts() {
+    m_texts->edit();
 }
 
 void DocumentController::takeEdit() {
@@ -284,6 +290,7 @@ bool DocumentController::setvalues() {
     }
     m_savePreset = m_document.path();
     m_document.finishOpening();
+    m_texts->load();
     m_history->restart();
     m_watch->watch(m_document.isArchived() ? QString() : m_document.path(), m_document.bytes());
     return true;
@@ -338,6 +345,8 @@ bool DocumentController::savefile(const QString& path, bool saveAs) {
         const bool fromDisk = !saveAs && !firstLoose && QFileInfo::exists(path);
         const QByteArray written =
             m_document.patched(fromDisk ? readFileBytes(path) : m_document.bytes());
+        // The names first: a prototype is never saved with texts that were not.
+        m_texts->save();
         writePrototype(path, written);
         m_watch->watch(path, written);
     } catch (const UserError& e) {

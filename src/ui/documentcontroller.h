@@ -18,6 +18,7 @@ class Document;
 class DocumentHistory;
 class FileWatch;
 class HeaderPanel;
+class ObjectTextsEditor;
 class SimplePages;
 class TypePage;
 
@@ -68,6 +69,8 @@ public:
     // A control was changed by the user: its value goes into the document, one undo step.
     void takeEdit();
     QUndoStack* history() const;
+    // The open object's name and description in their dialog; saved with the prototype.
+    void editTexts();
 
 signals:
     void fileShown(); // the file's name belongs in the caption now
@@ -91,6 +94,7 @@ private:
     QString m_savePreset; // the save dialog's file name
     DocumentHistory* m_history;
     FileWatch* m_watch;
+    ObjectTextsEditor* m_texts;
     bool m_redrawing = false;
 };
 

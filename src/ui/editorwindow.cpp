@@ -92,6 +92,8 @@ EditorWindow::EditorWindow(AppContext& app)
     connect(m_doc, &Document::saved, this, &EditorWindow::setCaption);
     connect(m_doc, &Document::modifiedChanged, this, &EditorWindow::showModified);
     buildHistoryActions(m_editMenu);
+    if (auto* texts = m_pages->widget(0)->findChild<QPushButton*>(QStringLiteral("xpButton1")))
+        connect(texts, &QPushButton::clicked, m_controller, &DocumentController::editTexts);
     m_recent = new RecentMenu(m_recentItems, m_app, this);
     connect(m_controller, &DocumentController::fileUsed, m_recent, &RecentMenu::add);
     connect(m_recent, &RecentMenu::chosen, this, &EditorWindow::openRecent);
@@ -258,6 +260,10 @@ void EditorWindow::buildHistoryActions(QMenu* edit) {
         a->setShortcutContext(Qt::ApplicationShortcut);
         edit->addAction(a);
     }
+    edit->addSeparator();
+    QAction* texts = edit->addAction(tr("Name and Description..."));
+    texts->setShortcut(Qt::CTRL | Qt::Key_D);
+    connect(texts, &QAction::triggered, this, [this] { m_controller->editTexts(); });
     qApp->installEventFilter(this);
 }
 

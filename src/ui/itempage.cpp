@@ -206,7 +206,7 @@ void ItemPage::buildKind(QWidget* common) {
     auto* description = new QPushButton(TypePage::tr("Description"), kind);
     named(description, "xpButton1", {196, 40, 90, 20},
           QT_TRANSLATE_NOOP("zantrel::TypePage", "Description"));
-    description->setEnabled(false); // items have no description to show
+    // Opens the item's name and description (the window wires it, as the menu's action).
     const struct {
         const char* caption;
         const char* edit;

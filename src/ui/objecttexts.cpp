@@ -1,0 +1,156 @@
+#include "objecttexts.h"
+
+#include "app.h"
+#include "core/usererror.h"
+#include "gamedata/catalogue.h"
+#include "gamedata/messagewriter.h"
+#include "prompter.h"
+#include "proto/document.h"
+#include "proto/fieldcodec.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QUndoCommand>
+#include <QUndoStack>
+
+namespace zantrel {
+
+namespace {
+
+constexpr int kTextIdOffset = 4;
+
+// One edit of the two texts: undo puts the earlier pair back.
+class TextsStep : public QUndoCommand {
+public:
+    TextsStep(Document& document, QString name, QString description)
+        : QUndoCommand(ObjectTextsEditor::tr("Name and Description")),
+          m_document(document), m_before{document.name(), document.description()},
+          m_after{std::move(name), std::move(description)} {}
+    void redo() override { m_document.setTexts(m_after.first, m_after.second); }
+    void undo() override { m_document.setTexts(m_before.first, m_before.second); }
+
+private:
+    Document& m_document;
+    std::pair<QString, QString> m_before, m_after;
+};
+
+bool hasTexts(const Document& document) {
+    return document.isOpened() && document.type() < kObjectTypeCount &&
+           document.current().size() >= kTextIdOffset + 4;
+}
+
+qint64 textIdOf(const Document& document) {
+    return fieldValue(document.current(), kTextIdOffset, 4);
+}
+
+} // namespace
+
+ObjectTextsDialog::ObjectTextsDialog(QWidget* parent, const QString& name,
+                                     const QString& description, int sharing)
+    : QDialog(parent), m_name(new QLineEdit(name, this)),
+      m_description(new QPlainTextEdit(description, this)), m_sharing(new QLabel(this)) {
+    setObjectName(QStringLiteral("ObjectTexts"));
+    setWindowTitle(tr("Name and Description"));
+    m_name->setObjectName(QStringLiteral("Edit120"));
+    m_name->setAccessibleName(tr("Name"));
+    m_description->setObjectName(QStringLiteral("Memo6"));
+    m_description->setAccessibleName(tr("Description"));
+    m_description->setTabChangesFocus(true);
+    m_sharing->setObjectName(QStringLiteral("Label120"));
+    m_sharing->setText(sharing > 0 ? tr("Also the name of %n other prototype(s): changing it "
+                                        "renames them too.",
+                                        nullptr, sharing)
+                                   : QString());
+    m_sharing->setWordWrap(true);
+    m_sharing->setVisible(sharing > 0);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* form = new QFormLayout(this);
+    form->addRow(tr("Name:"), m_name);
+    form->addRow(tr("Description:"), m_description);
+    form->addRow(m_sharing);
+    form->addRow(buttons);
+    resize(420, 240);
+}
+
+QString ObjectTextsDialog::name() const {
+    return m_name->text();
+}
+
+QString ObjectTextsDialog::description() const {
+    return m_description->toPlainText();
+}
+
+void ObjectTextsDialog::accept() {
+    if (!check || check())
+        QDialog::accept();
+}
+
+ObjectTextsEditor::ObjectTextsEditor(AppContext& app, Document& document, QUndoStack* history,
+                                     QWidget* window)
+    : QObject(window), m_app(app), m_document(document), m_history(history), m_window(window) {}
+
+void ObjectTextsEditor::load() {
+    if (!hasTexts(m_document))
+        return;
+    try {
+        const ShownTexts texts =
+            readObjectTexts(m_app.gameData(), m_document.type(), textIdOf(m_document));
+        m_document.loadTexts(texts.name, texts.description);
+    } catch (const UserError&) {
+        m_document.loadTexts(QString(), QString()); // the archive's fault is told elsewhere
+    }
+}
+
+void ObjectTextsEditor::edit() {
+    if (!hasTexts(m_document))
+        return;
+    int sharing = 0;
+    try {
+        Catalogue catalogue;
+        const auto type = ObjectType(m_document.type());
+        catalogue.refresh(m_app.gameData(), type);
+        sharing = qMax(0, catalogue.textIdUsers(type, std::int32_t(textIdOf(m_document))) - 1);
+    } catch (const UserError&) {
+        // without the list the sharing is not known; the texts can still be edited
+    }
+    auto* dialog =
+        new ObjectTextsDialog(m_window, m_document.name(), m_document.description(), sharing);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->check = [this, dialog] { return mayKeep(dialog->name(), dialog->description()); };
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        if (dialog->name() != m_document.name() ||
+            dialog->description() != m_document.description())
+            m_history->push(new TextsStep(m_document, dialog->name(), dialog->description()));
+    });
+    dialog->open();
+}
+
+bool ObjectTextsEditor::mayKeep(const QString& name, const QString& description) {
+    try {
+        const QString codePage = m_app.gameData().codePage();
+        messageTextBytes(name, TextBox::Name, codePage);
+        messageTextBytes(description, TextBox::Description, codePage);
+        return true;
+    } catch (const UserError& e) {
+        m_app.prompter->error(m_window, tr("Error!"), e.text());
+        return false;
+    }
+}
+
+QString ObjectTextsEditor::save() {
+    if (!hasTexts(m_document) || (!m_document.nameChanged() && !m_document.descriptionChanged()))
+        return QString();
+    ObjectTexts texts;
+    if (m_document.nameChanged())
+        texts.name = m_document.name();
+    if (m_document.descriptionChanged())
+        texts.description = m_document.description();
+    return writeObjectTexts(m_app.gameData(), m_document.type(), textIdOf(m_document), texts);
+}
+
+} // namespace zantrel

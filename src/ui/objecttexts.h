@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDialog>
+#include <QObject>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QUndoStack;
+
+namespace zantrel {
+
+struct AppContext;
+class Document;
+
+// The "Name and Description" dialog: the object's two texts, and how many other prototypes
+// share its name. OK asks check() first; a refusal is shown and the dialog stays open.
+class ObjectTextsDialog : public QDialog {
+    Q_OBJECT
+public:
+    ObjectTextsDialog(QWidget* parent, const QString& name, const QString& description,
+                      int sharing);
+
+    QString name() const;
+    QString description() const;
+    std::function<bool()> check; // true when the texts may be kept
+
+    void accept() override;
+
+private:
+    QLineEdit* m_name;
+    QPlainTextEdit* m_description;
+    QLabel* m_sharing;
+};
+
+// The open object's name and description: read from the type's message file once it is
+// open, edited in the dialog as one undo step each time, and written to the message file by
+// a save before the prototype.
+class ObjectTextsEditor : public QObject {
+    Q_OBJECT
+public:
+    ObjectTextsEditor(AppContext& app, Document& document, QUndoStack* history, QWidget* window);
+
+    void load();    // the prototype was opened
+    void edit();    // opens the dialog, window-modal, and returns at once
+    QString save(); // the file written, empty when nothing changed; throws UserError
+
+private:
+    bool mayKeep(const QString& name, const QString& description);
+
+    AppContext& m_app;
+    Document& m_document;
+    QUndoStack* m_history;
+    QWidget* m_window;
+};
+
+} // namespace zantrel
