@@ -319,6 +319,24 @@ int recordLength(int objectType, int kind) {
     return tableFor(objectType, kind).length;
 }
 
+std::uint32_t defaultStored(const RecordRow& row) {
+    const Display d = row.display;
+    const bool none = d == Display::ScriptId || d == Display::ProtoId || d == Display::Perk ||
+                      d == Display::Destination;
+    return none ? 0xFFFFFFFFu : 0u;
+}
+
+QByteArray defaultRecord(int objectType, int kind) {
+    QByteArray bytes(recordLength(objectType, kind), '\0');
+    for (const RecordRow& row : recordRows(objectType, kind))
+        setFieldValue(bytes, row.offset, row.width, defaultStored(row));
+    // Its own id is a prototype id too, but never none: the type, numbered later.
+    setFieldValue(bytes, 0, 4, std::uint32_t(objectType) << 24);
+    if ((objectType == 0 || objectType == 2) && bytes.size() >= kKindOffset + 4)
+        setFieldValue(bytes, kKindOffset, 4, std::uint32_t(kind));
+    return bytes;
+}
+
 const RecordRow* rowAt(const std::vector<RecordRow>& rows, int offset) {
     for (const RecordRow& r : rows)
         if (r.offset == offset)

@@ -103,6 +103,13 @@ constexpr int kKindOffset = 32;
 const std::vector<RecordRow>& recordRows(int objectType, int kind);
 int recordLength(int objectType, int kind);
 
+// The stored value a field starts with in a new record or a new kind's part: -1 (none) for
+// the script, prototype ids, perks and destinations, 0 for every other field.
+std::uint32_t defaultStored(const RecordRow& row);
+// A new record of the type and kind at its full length: every row at its default, its id
+// the type's with number 0, the kind word (items and scenery) set to the kind.
+QByteArray defaultRecord(int objectType, int kind);
+
 // The row at that offset, or nullptr.
 const RecordRow* rowAt(const std::vector<RecordRow>& rows, int offset);
 

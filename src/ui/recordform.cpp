@@ -279,9 +279,7 @@ void RecordForm::fillDefaults(const Names* names) {
     m_names = names;
     m_filling = true;
     for (auto& f : m_fields) {
-        const Display d = f->row.display;
-        const bool none = d == D::ProtoId || d == D::Perk || d == D::Destination;
-        fillField(*f, none ? kNone : 0, true);
+        fillField(*f, defaultStored(f->row), true);
         f->filled.clear(); // never equal to a state: every field is written
     }
     m_filling = false;
