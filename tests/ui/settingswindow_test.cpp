@@ -130,6 +130,7 @@ TEST_F(SettingsWindowTest, LayoutNamesAndTabOrder) {
                                   "Add file",
                                   "Remove file",
                                   "Language",
+                                  "Code page of the game's texts",
                                   "Save settings",
                                   "Close settings"};
     EXPECT_EQ(chain.mid(0, expected.size()), expected);
