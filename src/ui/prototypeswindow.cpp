@@ -108,15 +108,17 @@ void PrototypesWindow::buildPage(ObjectType type) {
     // Fixed row heights keep a long list (thousands of tiles) from measuring every row.
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    // The name takes what the other columns leave; they keep the width of what they hold.
     QHeaderView* columns = table->horizontalHeader();
     columns->setSectionsClickable(true);
-    columns->setStretchLastSection(true);
+    columns->setStretchLastSection(false);
     columns->setHighlightSections(false);
+    columns->setSectionResizeMode(PrototypeModel::NameColumn, QHeaderView::Stretch);
     const int digit = fontMetrics().horizontalAdvance(QStringLiteral("0"));
-    table->setColumnWidth(PrototypeModel::IdColumn, digit * 8 + 44); // the mark and the sort arrow
-    table->setColumnWidth(PrototypeModel::FileColumn, digit * 12 + 16);
-    table->setColumnWidth(PrototypeModel::NameColumn, page.model->hasKind() ? 170 : 230);
-    table->setColumnWidth(PrototypeModel::KindColumn, 80);
+    table->setColumnWidth(PrototypeModel::IdColumn, digit * 8 + 40); // the mark and the sort arrow
+    table->setColumnWidth(PrototypeModel::FileColumn, digit * 12 + 12);
+    table->setColumnWidth(PrototypeModel::KindColumn, digit * 9 + 12);
+    table->setColumnWidth(PrototypeModel::SourceColumn, digit * 11 + 12);
     table->setColumnHidden(PrototypeModel::KindColumn, !page.model->hasKind());
     layout->addWidget(table, 1);
 
