@@ -1646,6 +1646,10 @@ Script description: </translation>
         <source>Name and Description...</source>
         <translation>Name and Description...</translation>
     </message>
+    <message>
+        <source>Prototypes...</source>
+        <translation>Prototypes...</translation>
+    </message>
 </context>
 <context>
     <name>zantrel::FileTreeWindow</name>
@@ -1920,6 +1924,108 @@ Script description: </translation>
     <message>
         <source>Select Your Fallout Directory:</source>
         <translation>Select Your Fallout Directory:</translation>
+    </message>
+</context>
+<context>
+    <name>zantrel::PrototypeModel</name>
+    <message>
+        <source>(missing)</source>
+        <translation>(missing)</translation>
+    </message>
+    <message>
+        <source>Problems:</source>
+        <translation>Problems:</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+</context>
+<context>
+    <name>zantrel::PrototypesWindow</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>&amp;Items</source>
+        <translation>&amp;Items</translation>
+    </message>
+    <message>
+        <source>&amp;Critters</source>
+        <translation>&amp;Critters</translation>
+    </message>
+    <message>
+        <source>&amp;Scenery</source>
+        <translation>&amp;Scenery</translation>
+    </message>
+    <message>
+        <source>&amp;Walls</source>
+        <translation>&amp;Walls</translation>
+    </message>
+    <message>
+        <source>&amp;Tiles</source>
+        <translation>&amp;Tiles</translation>
+    </message>
+    <message>
+        <source>&amp;Misc</source>
+        <translation>&amp;Misc</translation>
+    </message>
+    <message>
+        <source>Prototypes</source>
+        <translation>Prototypes</translation>
+    </message>
+    <message>
+        <source>Prototype types</source>
+        <translation>Prototype types</translation>
+    </message>
+    <message>
+        <source>Part of the id, the file or the name</source>
+        <translation>Part of the id, the file or the name</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <source>Filter (%1)</source>
+        <translation>Filter (%1)</translation>
+    </message>
+    <message>
+        <source>Prototypes (%1)</source>
+        <translation>Prototypes (%1)</translation>
+    </message>
+    <message>
+        <source>1 prototype</source>
+        <translation>1 prototype</translation>
+    </message>
+    <message>
+        <source>%1 prototypes</source>
+        <translation>%1 prototypes</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>No list: %1</source>
+        <translation>No list: %1</translation>
     </message>
 </context>
 <context>
@@ -2369,6 +2475,18 @@ Script description: </translation>
     <message>
         <source>No file selected. Unable to remove.</source>
         <translation>No file selected. Unable to remove.</translation>
+    </message>
+    <message>
+        <source>Code page of the game&apos;s texts:</source>
+        <translation>Code page of the game&apos;s texts:</translation>
+    </message>
+    <message>
+        <source>From the game&apos;s language</source>
+        <translation>From the game&apos;s language</translation>
+    </message>
+    <message>
+        <source>Code page of the game&apos;s texts</source>
+        <translation>Code page of the game&apos;s texts</translation>
     </message>
 </context>
 <context>

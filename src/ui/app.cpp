@@ -2,9 +2,12 @@
 
 #include "accessibility.h"
 #include "core/files.h"
+#include "core/usererror.h"
 #include "editorwindow.h"
 #include "filetreewindow.h"
 #include "loadingwindow.h"
+#include "prompter.h"
+#include "prototypeswindow.h"
 #include "settings/settingslocation.h"
 #include "settingswindow.h"
 #include "theme.h"
@@ -29,6 +32,7 @@ const GameData& AppContext::gameData() const {
     if (key != m_gameDataFor) {
         m_gameData = GameData(settings);
         m_gameDataFor = key;
+        ++m_gameDataBuilds;
     }
     return m_gameData;
 }
@@ -59,6 +63,30 @@ QString AppContext::withPath(const QString& text, const QString& path) {
 
 namespace {
 
+// The Prototypes window opens beside the editor and opens its rows in it; it waits while the
+// settings are open, and follows them when they name another game.
+void wirePrototypes(Shell& shell) {
+    EditorWindow* editor = shell.editor;
+    PrototypesWindow* prototypes = shell.prototypes;
+    SettingsWindow* settings = shell.settingsWindow;
+    prototypes->addActions(editor->commandActions()); // the editor's keys work there too
+    QObject::connect(editor, &EditorWindow::prototypesRequested, prototypes,
+                     [editor, prototypes] { prototypes->showBeside(editor->frameGeometry()); });
+    QObject::connect(prototypes, &PrototypesWindow::prototypeChosen, editor,
+                     &EditorWindow::openFromGame);
+    QObject::connect(editor, &EditorWindow::settingsRequested, prototypes,
+                     [prototypes] { prototypes->setEnabled(false); });
+    QObject::connect(settings, &SettingsWindow::closed, prototypes, [&shell, prototypes] {
+        prototypes->setEnabled(true);
+        try {
+            shell.catalogue.settingsChanged();
+        } catch (const UserError& e) {
+            shell.prompter->error(prototypes, PrototypesWindow::tr("Error"),
+                                  AppContext::withPath(e.text(), e.path()));
+        }
+    });
+}
+
 // The one place the windows meet: each only signals what happened to it.
 void wire(Shell& shell) {
     LoadingWindow* loading = shell.loading;
@@ -88,6 +116,7 @@ void wire(Shell& shell) {
         else
             tree->hide();
     });
+    wirePrototypes(shell);
     QObject::connect(tree, &FileTreeWindow::dragPressed, editor, &EditorWindow::dragPress);
     QObject::connect(tree, &FileTreeWindow::dragMoved, editor, &EditorWindow::dragMove);
     QObject::connect(tree, &FileTreeWindow::dragReleased, editor, &EditorWindow::dragRelease);
@@ -119,8 +148,9 @@ void createWindows(Shell& shell) {
     shell.editor = new EditorWindow(shell);
     shell.tree = new FileTreeWindow(shell);
     shell.settingsWindow = new SettingsWindow(shell);
-    for (QWidget* window : std::initializer_list<QWidget*>{shell.loading, shell.editor, shell.tree,
-                                                           shell.settingsWindow}) {
+    shell.prototypes = new PrototypesWindow(shell);
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             shell.loading, shell.editor, shell.tree, shell.settingsWindow, shell.prototypes}) {
         applyTheme(window);
         nameComboEditors(window);
     }
@@ -128,6 +158,8 @@ void createWindows(Shell& shell) {
 }
 
 void destroyWindows(Shell& shell) {
+    delete shell.prototypes;
+    shell.prototypes = nullptr;
     delete shell.settingsWindow;
     shell.settingsWindow = nullptr;
     delete shell.tree;

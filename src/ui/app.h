@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamecatalogue.h"
 #include "gamedata/gamedata.h"
 #include "settings/settingsfile.h"
 
@@ -15,6 +16,7 @@ class FileTreeWindow;
 class LoadingWindow;
 class SettingsWindow;
 class EditorWindow;
+class PrototypesWindow;
 class FrameClock;
 
 // What every window may use: where the program and its settings live, the settings record
@@ -36,6 +38,14 @@ struct AppContext {
     // with its archives). Built anew whenever the game folder, the sources folder or the
     // sources flag differ from the last build, so every reader sees the settings in force.
     const GameData& gameData() const;
+    // Counts the builds of gameData(), so what was read from one knows when it is stale.
+    int gameDataBuild() const { return m_gameDataBuilds; }
+
+    // The game's prototypes as the game finds them, read at first use. Whatever writes a
+    // type's list, one of its prototypes or its message file says so with
+    // catalogue.typeWritten(type): the catalogue reads the type again and the Prototypes
+    // window follows.
+    GameCatalogue catalogue{*this};
 
     // The folder the program's own pictures ("images/...") lie in: the data folder of an
     // installed program, else the program folder. Prepared critter bitmaps are looked for
@@ -56,19 +66,21 @@ struct AppContext {
 private:
     mutable GameData m_gameData;
     mutable QStringList m_gameDataFor; // the settings it was built from
+    mutable int m_gameDataBuilds = 0;
 };
 
-// The four windows, created in their order (loading, editor, tree, settings) and wired to
-// each other's signals in one place.
+// The windows, created in their order (loading, editor, tree, settings, prototypes) and
+// wired to each other's signals in one place.
 struct Shell : AppContext {
     LoadingWindow* loading = nullptr;
     EditorWindow* editor = nullptr;
     FileTreeWindow* tree = nullptr;
     SettingsWindow* settingsWindow = nullptr;
+    PrototypesWindow* prototypes = nullptr;
     QString fileToOpen; // the command line's prototype, opened once the loading check passed
 };
 
-// Creates the four windows in their order and connects them. An empty settings path or data
+// Creates the windows in their order and connects them. An empty settings path or data
 // folder is found from the program folder first.
 void createWindows(Shell& shell);
 // Deletes them in the reverse order.

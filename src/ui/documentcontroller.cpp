@@ -358,7 +358,21 @@ bool DocumentController::savefile(const QString& path, bool saveAs) {
     if (saveAs)
         m_savePreset = path;
     emit fileUsed(m_document.path());
+    prototypeWritten();
     return true;
+}
+
+void DocumentController::prototypeWritten() {
+    // The file may be one the game's list names: its stored id, text id or kind, and where
+    // the game takes it from, may be new.
+    const int type = m_document.type();
+    if (type < 0 || type >= kObjectTypeCount)
+        return;
+    try {
+        m_app.catalogue.typeWritten(ObjectType(type));
+    } catch (const UserError& e) {
+        showError(e.text(), e.path());
+    }
 }
 
 void DocumentController::refreshDescription() {

@@ -82,6 +82,7 @@ private:
     bool openBytes(const QString& path, const QByteArray& bytes, bool archived);
     bool readLists();
     void showTextWarnings();
+    void prototypeWritten(); // the shared catalogue reads the saved type again
     void enableForOpen();
     void showError(const QString& text, const QString& path = QString());
     void redraw(); // the controls show the document's bytes again

@@ -25,6 +25,8 @@ EditorMenu buildEditorMenu(EditorWindow* window) {
                      window, &EditorWindow::save);
     QObject::connect(add(menu, EditorWindow::tr("Save .PRO As ..."), Qt::Key_F4),
                      &QAction::triggered, window, &EditorWindow::saveAs);
+    QObject::connect(add(menu, EditorWindow::tr("Prototypes..."), Qt::Key_F5), &QAction::triggered,
+                     window, &EditorWindow::prototypesRequested);
 
     out.edit = bar->addMenu(EditorWindow::tr("Edit"));
 

@@ -96,7 +96,8 @@ public:
 
 signals:
     void settingsRequested();
-    void closed(); // the user confirmed: the program ends
+    void prototypesRequested(); // "Prototypes...": the game's objects beside the editor
+    void closed();              // the user confirmed: the program ends
 
 protected:
     void closeEvent(QCloseEvent* event) override;

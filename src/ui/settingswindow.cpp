@@ -3,6 +3,7 @@
 #include "core/files.h"
 #include "core/usererror.h"
 #include "editorwindow.h"
+#include "gamedata/codepage.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "placement.h"
@@ -39,6 +40,13 @@ QLabel* caption(QWidget* page, const QString& text, int y) {
     auto* label = new QLabel(text, page);
     label->setGeometry(0, y, 257, 16);
     return label;
+}
+
+// "Windows-1251", "KOI8-R": a converter's name as people write it.
+QString codePageCaption(const QString& name) {
+    if (name.startsWith(QLatin1String("windows-")))
+        return QStringLiteral("Windows-") + name.mid(8);
+    return name.toUpper();
 }
 
 } // namespace
@@ -178,6 +186,16 @@ SettingsWindow::SettingsWindow(AppContext& app)
     m_language->setAccessibleName(tr("Language"));
     QLabel* note = caption(language, tr("Takes effect at the next start."), 46);
     m_language->setAccessibleDescription(note->text());
+    // The game's texts are bytes of one code page; a game translated by its players may use
+    // another than its language's.
+    caption(language, tr("Code page of the game's texts:"), 74);
+    m_codePage = new QComboBox(language);
+    m_codePage->setObjectName(QStringLiteral("ComboBox2"));
+    m_codePage->setGeometry(0, 91, 257, 22);
+    m_codePage->addItem(tr("From the game's language"), QString());
+    for (const QString& name : availableCodePages())
+        m_codePage->addItem(codePageCaption(name), name);
+    m_codePage->setAccessibleName(tr("Code page of the game's texts"));
 
     buildPictureButtons();
     // By rows: the page list with the defaults button below it, the page beside them, then
@@ -196,6 +214,7 @@ SettingsWindow::SettingsWindow(AppContext& app)
                         add,
                         remove,
                         m_language,
+                        m_codePage,
                         m_saveButton,
                         m_closeButton};
     for (size_t k = 1; k < std::size(order); ++k)
@@ -247,6 +266,7 @@ SettingsForm SettingsWindow::form() const {
     f.halfSize = m_half->isChecked();
     f.rows = gridRows();
     f.language = m_language->currentData().toString();
+    f.codePage = m_codePage->currentData().toString();
     return f;
 }
 
@@ -263,6 +283,16 @@ void SettingsWindow::setForm(const SettingsForm& form) {
         at = m_language->count() - 1;
     }
     m_language->setCurrentIndex(at);
+    // A code page this program does not offer stays chosen too; the case of its name is the
+    // file's business.
+    const QString page = form.codePage.value_or(QString()).trimmed();
+    at = 0;
+    while (at < m_codePage->count() &&
+           m_codePage->itemData(at).toString().compare(page, Qt::CaseInsensitive) != 0)
+        ++at;
+    if (at == m_codePage->count())
+        m_codePage->addItem(page, page);
+    m_codePage->setCurrentIndex(at);
 }
 
 void SettingsWindow::saveini() {
@@ -285,6 +315,7 @@ void SettingsWindow::reload() {
     f.useSources = s.useSources == QLatin1String("1");
     f.halfSize = s.imageSize == QLatin1String("1");
     f.language = s.language;
+    f.codePage = s.codePage;
     // The list ends at its first gap, as the loading screen reads it.
     for (const QString& file : s.files) {
         if (file.isEmpty())

@@ -38,7 +38,8 @@ private:
 };
 
 // The settings window: pages of settings (folders, images, the file list the loading screen
-// checks, the language) and picture buttons to save, close and restore the defaults.
+// checks, the language and the code page of the game's texts) and picture buttons to save, close
+// and restore the defaults.
 class SettingsWindow : public QWidget {
     Q_OBJECT
 public:
@@ -92,6 +93,7 @@ private:
     QTableWidget* m_grid;
     QLineEdit* m_newFile;
     QComboBox* m_language;
+    QComboBox* m_codePage;
     PictureButton* m_saveButton;
     PictureButton* m_closeButton;
     PictureButton* m_defaultsButton;

@@ -4,6 +4,7 @@
 #include "support/editorfixture.h"
 #include "ui/filetreewindow.h"
 #include "ui/picturebutton.h"
+#include "ui/prototypeswindow.h"
 #include "ui/settingswindow.h"
 
 #include <QAccessible>
@@ -63,6 +64,9 @@ TEST(Accessibility, EveryVisibleControlIsNamedAndNotByItsValue) {
     }
     QTest::keyClick(a.w, Qt::Key_F1);
     EXPECT_EQ(Accessible::unnamed(a.shell.tree), QStringList());
+    QTest::keyClick(a.w, Qt::Key_F5);
+    EXPECT_EQ(Accessible::unnamed(a.shell.prototypes), QStringList());
+    checked += int(visibleControls(a.shell.prototypes).size());
     SettingsWindow* settings = a.shell.settingsWindow;
     settings->show();
     for (int page = 0; page < 4; ++page) {

@@ -130,6 +130,7 @@ TEST_F(SettingsWindowTest, LayoutNamesAndTabOrder) {
                                   "Add file",
                                   "Remove file",
                                   "Language",
+                                  "Code page of the game's texts",
                                   "Save settings",
                                   "Close settings"};
     EXPECT_EQ(chain.mid(0, expected.size()), expected);
@@ -342,6 +343,39 @@ TEST_F(SettingsWindowTest, LanguageIsChosenOnItsPageAndKept) {
         save();
         EXPECT_TRUE(contents(f.shell.settingsPath).endsWith(c.line))
             << c.shown << ": " << contents(f.shell.settingsPath).constData();
+    }
+}
+
+// The code page of the game's texts: the file's key shown whatever its letter case, a name
+// this program does not offer kept, and the game's language (no key) by default.
+TEST_F(SettingsWindowTest, CodePageIsChosenOnTheLanguagePageAndKept) {
+    const struct {
+        QByteArray ini;
+        const char* shown;
+        Qt::Key key;
+        const char* line; // what saving leaves in [Text]; empty: no CodePage key
+    } cases[] = {
+        {"[Other]\nFile1=a.lst\n", "From the game's language", Qt::Key_Down,
+         "CodePage=windows-1250"},
+        {"[Text]\nCodePage=Windows-1251\n", "Windows-1251", Qt::Key_Up, "CodePage=windows-1250"},
+        {"[Text]\nCodePage=windows-1250\n", "Windows-1250", Qt::Key_Up, ""},
+        {"[Text]\nCodePage=cp999\n", "cp999", Qt::Key_Tab, "CodePage=cp999"},
+    };
+    for (const auto& c : cases) {
+        writeIni(c.ini);
+        w->show();
+        showPage(3);
+        auto* box = get<QComboBox>("ComboBox2");
+        EXPECT_TRUE(box->isVisible());
+        EXPECT_EQ(box->currentText(), c.shown);
+        box->setFocus();
+        QTest::keyClick(box, c.key);
+        save();
+        const QByteArray saved = contents(f.shell.settingsPath);
+        EXPECT_EQ(saved.contains("CodePage="), *c.line != 0)
+            << c.shown << ": " << saved.constData();
+        EXPECT_TRUE(saved.contains(c.line)) << c.shown << ": " << saved.constData();
+        EXPECT_EQ(f.shell.settings.codePage, QString(c.line).section('=', 1)) << c.shown;
     }
 }
 

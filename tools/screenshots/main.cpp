@@ -8,6 +8,7 @@
 #include "ui/headerpanel.h"
 #include "ui/loadingwindow.h"
 #include "ui/prompter.h"
+#include "ui/prototypeswindow.h"
 #include "ui/settingswindow.h"
 
 #include <QApplication>
@@ -137,6 +138,12 @@ int main(int argc, char** argv) {
         settle(200);
         ok = save(shell.editor, out, k.file) && ok;
     }
+
+    // The Prototypes window beside the editor, on the items.
+    emit shell.editor->prototypesRequested();
+    settle(300);
+    ok = save(shell.prototypes, out, "prototypes.png") && ok;
+    shell.prototypes->hide();
 
     // The demo critter on its "General" and "Base" tabs.
     shell.editor->openFromGame(QStringLiteral("proto/critters/00000001.pro"));
