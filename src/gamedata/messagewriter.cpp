@@ -127,7 +127,11 @@ QByteArray gameObjectTexts(const GameData& data, int objectType) {
 }
 
 ShownTexts readObjectTexts(const GameData& data, int objectType, qint64 textId) {
-    const MessageFile file(gameObjectTexts(data, objectType));
+    // The copy the writer changes, even when the game's view was built before it existed.
+    const QString written = objectTextsPath(data, objectType);
+    const MessageFile file(!written.isEmpty() && QFileInfo(written).isFile()
+                               ? readFileBytes(written)
+                               : gameObjectTexts(data, objectType));
     const auto text = [&](qint64 number) {
         const MessageEntry* e = file.find(number);
         return e ? decodeText(e->text, data.codePage()) : QString();

@@ -44,7 +44,8 @@ QString objectTextsPath(const GameData& data, int objectType);
 // english); empty when the game has none. Throws a broken archive's message.
 QByteArray gameObjectTexts(const GameData& data, int objectType);
 
-// The name and description at textId and the one after in the copy gameObjectTexts() reads,
+// The name and description at textId and the one after in the copy writeObjectTexts() starts
+// from (the patches folder's, else the game's),
 // decoded in the code page in force; an entry the file lacks reads as nothing (empty).
 struct ShownTexts {
     QString name;

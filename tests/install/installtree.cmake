@@ -24,7 +24,12 @@ set(expected
   share/applications/${APP_ID}.desktop
   share/metainfo/${APP_ID}.metainfo.xml
   share/mime/packages/zantrel.xml
-  share/icons/hicolor/scalable/apps/zantrel.svg)
+  share/icons/hicolor/scalable/apps/zantrel.svg
+  share/bash-completion/completions/zantrel-cli
+  share/man/man1/zantrel.1.gz
+  share/man/man1/zantrel-cli.1.gz
+  share/doc/zantrel/copyright
+  share/doc/zantrel/changelog.gz)
 file(GLOB_RECURSE pictures RELATIVE "${BUILD_DIR}" "${BUILD_DIR}/images/*")
 if(NOT "images/notav.bmp" IN_LIST pictures OR NOT pictures MATCHES "images/critters/")
   fail("the build drew no preview pictures: ${pictures}")

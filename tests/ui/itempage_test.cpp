@@ -113,7 +113,7 @@ TEST(ItemPage, ShowsCommonStatsWithItsGroupsAndLists) {
         EXPECT_EQ(entries.join(' '), l.entries);
     }
     EXPECT_FALSE(e.combo("ComboBox7")->isEnabled());
-    EXPECT_FALSE(e.get<QPushButton>("xpButton1")->isEnabled());
+    EXPECT_TRUE(e.get<QPushButton>("xpButton1")->isEnabled());
     EXPECT_EQ(e.get<QCheckBox>("CheckBox43")->text(), "Hidden Item");
     EXPECT_EQ(e.edit("Edit118")->text(), "36 bytes");
 }
