@@ -2,6 +2,7 @@
 
 #include "app.h"
 #include "core/usererror.h"
+#include "gamecatalogue.h"
 #include "gamedata/catalogue.h"
 #include "gamedata/messagewriter.h"
 #include "prompter.h"
@@ -111,10 +112,10 @@ void ObjectTextsEditor::edit() {
         return;
     int sharing = 0;
     try {
-        Catalogue catalogue;
-        const auto type = ObjectType(m_document.type());
-        catalogue.refresh(m_app.gameData(), type);
-        sharing = qMax(0, catalogue.textIdUsers(type, std::int32_t(textIdOf(m_document))) - 1);
+        const Catalogue& catalogue = m_app.catalogue.catalogue();
+        sharing = qMax(0, catalogue.textIdUsers(ObjectType(m_document.type()),
+                                                std::int32_t(textIdOf(m_document))) -
+                              1);
     } catch (const UserError&) {
         // without the list the sharing is not known; the texts can still be edited
     }
