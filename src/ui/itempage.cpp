@@ -7,6 +7,7 @@
 #include "proto/fieldcodec.h"
 #include "proto/itemfields.h"
 #include "ui/app.h"
+#include "ui/itemcommon.h"
 #include "ui/itemkindtabs.h"
 #include "ui/itempictures.h"
 #include "ui/prompter.h"
@@ -30,22 +31,6 @@ namespace zantrel {
 
 namespace {
 
-QLabel* label(const QString& text, QWidget* parent, QRect place,
-              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(place);
-    l->setAlignment(align);
-    return l;
-}
-
-QWidget* named(QWidget* w, const char* name, QRect place, const char* accessible) {
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(place);
-    if (accessible)
-        w->setAccessibleName(TypePage::tr(accessible));
-    return w;
-}
-
 class ItemPage : public TypePage {
     Q_OBJECT
 public:
@@ -62,8 +47,6 @@ public:
 
 private:
     QWidget* buildTabs();
-    void buildGraphics(QWidget* common);
-    void buildKind(QWidget* common);
     void kindPicked();
     void connectFields();
     QWidget* control(const char* name) const;
@@ -110,30 +93,30 @@ private:
 
 ItemPage::ItemPage(QWidget* tab, const PageContext& context) : m_tab(tab), m_context(context) {
     QWidget* common = buildTabs();
-    buildGraphics(common);
-    buildKind(common);
+    m_inventoryList = buildItemGraphics(common);
+    m_zero = buildItemKind(common);
     m_pictures = std::make_unique<ItemPictures>(common, *m_context.app);
 
-    label(TypePage::tr("Size:"), common, {222, 322, 40, 20}, Qt::AlignRight | Qt::AlignVCenter);
+    itemLabel(TypePage::tr("Size:"), common, {222, 322, 40, 20}, Qt::AlignRight | Qt::AlignVCenter);
     m_size = new QLineEdit(common);
-    named(m_size, "Edit118", {266, 322, 95, 20},
-          QT_TRANSLATE_NOOP("zantrel::TypePage", "Item file size"));
+    itemNamed(m_size, "Edit118", {266, 322, 95, 20},
+              QT_TRANSLATE_NOOP("zantrel::TypePage", "Item file size"));
     m_size->setReadOnly(true);
     connectFields();
 }
 
 // The title and the inner tabs; returns the "Common Stats" tab.
 QWidget* ItemPage::buildTabs() {
-    auto* title =
-        label(TypePage::tr("Individual Part - Items"), m_tab, {0, 6, 375, 24}, Qt::AlignHCenter);
+    auto* title = itemLabel(TypePage::tr("Individual Part - Items"), m_tab, {0, 6, 375, 24},
+                            Qt::AlignHCenter);
     QFont italic(QStringLiteral("DS Sofachrome"));
     italic.setItalic(true);
     italic.setPointSize(12);
     title->setFont(italic);
 
     m_tabs = new QTabWidget(m_tab);
-    named(m_tabs, "PageControl3", {2, 28, 371, 374},
-          QT_TRANSLATE_NOOP("zantrel::TypePage", "Item pages"));
+    itemNamed(m_tabs, "PageControl3", {2, 28, 371, 374},
+              QT_TRANSLATE_NOOP("zantrel::TypePage", "Item pages"));
     auto* common = new QWidget;
     common->setObjectName(QStringLiteral("TabSheet_CommonStats"));
     m_tabs->addTab(common, TypePage::tr("Common Stats"));
@@ -161,81 +144,6 @@ void ItemPage::kindPicked() {
 
 int ItemPage::savedLength(int length) const {
     return m_kinds->savedLength(length);
-}
-
-void ItemPage::buildGraphics(QWidget* common) {
-    auto* graphics = new QGroupBox(TypePage::tr("Graphics"), common);
-    graphics->setGeometry(4, 0, 357, 66);
-    label(TypePage::tr("Pic on Ground:"), graphics, {8, 16, 92, 20});
-    auto* ground = new QComboBox(graphics);
-    named(ground, "ComboBox7", {100, 16, 140, 20},
-          QT_TRANSLATE_NOOP("zantrel::TypePage", "Pic on Ground"));
-    ground->addItem(TypePage::tr("<---- Use Frame ID"));
-    ground->setEnabled(false); // the ground picture follows the header's frame list
-    label(TypePage::tr("Pic in Inventory:"), graphics, {8, 40, 92, 20});
-    m_inventoryList = new QComboBox(graphics);
-    named(m_inventoryList, "ComboBox8", {100, 40, 140, 20},
-          QT_TRANSLATE_NOOP("zantrel::TypePage", "Pic in Inventory"));
-    m_inventoryList->setEditable(true);
-    m_inventoryList->setInsertPolicy(QComboBox::NoInsert);
-    m_inventoryList->setMaxVisibleItems(20);
-    label(TypePage::tr("Frame Shift:"), graphics, {246, 40, 68, 20});
-    auto* shift = new QLineEdit(graphics);
-    named(shift, "Edit114", {314, 40, 36, 20},
-          QT_TRANSLATE_NOOP("zantrel::TypePage", "Frame Shift"));
-}
-
-void ItemPage::buildKind(QWidget* common) {
-    auto* kind = new QGroupBox(TypePage::tr("Item Type"), common);
-    kind->setGeometry(4, 68, 357, 92);
-    label(TypePage::tr("Item Type:"), kind, {8, 16, 62, 20});
-    auto* type = new QComboBox(kind);
-    named(type, "ComboBox9", {72, 16, 110, 20},
-          QT_TRANSLATE_NOOP("zantrel::TypePage", "Item Type"));
-    for (const char* t : kItemTypes)
-        type->addItem(tableText("Names", t));
-    auto* hidden = new QCheckBox(TypePage::tr("Hidden Item"), kind);
-    named(hidden, "CheckBox43", {196, 16, 100, 20},
-          QT_TRANSLATE_NOOP("zantrel::TypePage", "Hidden Item"));
-    label(TypePage::tr("Material:"), kind, {8, 40, 62, 20});
-    auto* material = new QComboBox(kind);
-    named(material, "ComboBox10", {72, 40, 110, 20},
-          QT_TRANSLATE_NOOP("zantrel::TypePage", "Material"));
-    for (const char* m : kMaterials)
-        material->addItem(tableText("Names", m));
-    auto* description = new QPushButton(TypePage::tr("Description"), kind);
-    named(description, "xpButton1", {196, 40, 90, 20},
-          QT_TRANSLATE_NOOP("zantrel::TypePage", "Description"));
-    // Opens the item's name and description (the window wires it, as the menu's action).
-    const struct {
-        const char* caption;
-        const char* edit;
-        QRect captionPlace, editPlace;
-    } numbers[] = {
-        {QT_TRANSLATE_NOOP("zantrel::TypePage", "Volume:"),
-         "Edit113",
-         {8, 64, 46, 20},
-         {54, 64, 60, 20}},
-        {QT_TRANSLATE_NOOP("zantrel::TypePage", "Weight:"),
-         "Edit115",
-         {122, 64, 46, 20},
-         {168, 64, 64, 20}},
-        {QT_TRANSLATE_NOOP("zantrel::TypePage", "Price:"),
-         "Edit116",
-         {240, 64, 36, 20},
-         {276, 64, 74, 20}},
-    };
-    for (const auto& n : numbers) {
-        label(TypePage::tr(n.caption), kind, n.captionPlace);
-        auto* e = new QLineEdit(kind);
-        named(e, n.edit, n.editPlace, nullptr);
-        e->setAccessibleName(TypePage::tr(n.caption).chopped(1));
-    }
-    // The partner of the single-field checks: never shown, always "0".
-    m_zero = new QLineEdit(QStringLiteral("0"), kind);
-    named(m_zero, "zeroedit", {0, 0, 10, 10}, nullptr);
-    m_zero->setEnabled(false);
-    m_zero->hide();
 }
 
 // Change handlers: user picks and typing only, so that filling runs the edits' checks but not

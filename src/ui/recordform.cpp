@@ -1,4 +1,5 @@
 #include "recordform.h"
+#include "recordformfield.h"
 
 #include "core/numbers.h"
 #include "core/usererror.h"
@@ -19,24 +20,6 @@
 namespace zantrel {
 
 using D = Display;
-
-struct RecordForm::Field {
-    RecordRow row;
-    std::vector<FormBit> bits;
-    QLineEdit* edit = nullptr;      // text fields; a destination's elevation
-    QLineEdit* tile = nullptr;      // a destination's tile
-    QComboBox* combo = nullptr;     // lists; an attack modes byte's primary mode
-    QComboBox* secondary = nullptr; // an attack modes byte's secondary mode
-    std::vector<QCheckBox*> boxes;  // bits
-    QLabel* name = nullptr;         // prototype and frame ids: what the id names
-    std::vector<QWidget*> controls; // every control, for enabling
-    std::uint32_t stored = 0;       // the value filled from
-    QString filled;                 // the state right after filling
-    bool present = false;           // the bytes held the field
-    bool typed = false;             // the user typed into it since the filling
-    int picked = -1;                // the list entry a guard falls back to
-    std::function<bool(std::uint32_t)> guard;
-};
 
 namespace {
 
@@ -471,56 +454,6 @@ void RecordForm::showName(Field& f) {
         // Not an id yet: no name.
     }
     f.name->setText(name);
-}
-
-// Every field converted into the record as it would be saved, then each check on it. A value
-// the user has not changed is saved as stored, so its failing check marks it amber, not red.
-void RecordForm::recheck() {
-    QByteArray candidate = m_bytes;
-    const int length = recordLength(m_type, m_kind);
-    if (candidate.size() < length)
-        candidate.append(QByteArray(length - candidate.size(), '\0'));
-    bool changedMarks = false;
-    const auto mark = [&changedMarks](const Field& f, bool red, bool stored, const QString& tip) {
-        for (QLineEdit* box : {f.edit, f.tile})
-            if (box) {
-                changedMarks |= setMarked(box, red);
-                setStoredMark(box, stored, tip);
-                if (!stored)
-                    box->setToolTip(tip);
-            }
-    };
-    Record record;
-    record.rows = recordRows(m_type, m_kind);
-    std::vector<const Field*> converted;
-    for (const auto& f : m_fields) {
-        if (!f->present) { // nothing to judge: a mark from the last file goes
-            mark(*f, false, false, QString());
-            continue;
-        }
-        try {
-            setFieldValue(candidate, f->row.offset, f->row.width, value(*f));
-            converted.push_back(f.get());
-        } catch (const UserError& e) {
-            if (untouched(*f)) {
-                mark(*f, false, true, e.text());
-                continue;
-            }
-            for (QLineEdit* box : {f->edit, f->tile})
-                if (box && !isHalfTyped(box->text())) {
-                    changedMarks |= setMarked(box, true);
-                    box->setToolTip(e.text());
-                }
-        }
-    }
-    for (const Field* f : converted) {
-        const QString problem = checkField(record, f->row, candidate);
-        const bool stored = !problem.isEmpty() && untouched(*f);
-        mark(*f, !problem.isEmpty() && !stored, stored,
-             stored ? storedNote(checkRange(record, f->row)) : problem);
-    }
-    if (changedMarks)
-        emit validityChanged();
 }
 
 bool RecordForm::untouched(const Field& f) const {

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace zantrel {
+
+// A caption at its place on the page.
+QLabel* itemLabel(const QString& text, QWidget* parent, QRect place,
+                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+// A control given its object name, place and (translated) accessible name.
+QWidget* itemNamed(QWidget* w, const char* name, QRect place, const char* accessible);
+
+// The item page's Common Stats controls, made in place with their object names.
+// The Graphics group; returns the inventory picture's list.
+QComboBox* buildItemGraphics(QWidget* common);
+// The Item Type group; returns the hidden partner box of the single-field checks ("0").
+QLineEdit* buildItemKind(QWidget* common);
+
+} // namespace zantrel
