@@ -124,8 +124,9 @@ struct ModTree {
         t.write("mod/proto/items/00000001.pro", makeCleanPrototype(0, 3));
         QByteArray unnamed = makeCleanPrototype(0, 4);
         set(unnamed, "Text id", 500);
+        set(unnamed, "Object id", 2); // the id of its line, as the game's list has it
         t.write("mod/proto/items/00000002.PRO", unnamed);
-        t.write("mod/proto/critters/a.pro", makeCleanPrototype(1));
+        t.write("mod/proto/critters/00000001.pro", makeCleanPrototype(1));
         t.write("mod/deep/er/b.pro", makeCleanPrototype(4) + 'x');
         t.write("mod/deep/er/c.pro", QByteArray::fromHex("0700000100000064FFFFFFFF"));
         t.write("mod/readme.txt", "no prototype");
