@@ -117,7 +117,8 @@ QStringList PrototypeChecker::problems(const QByteArray& bytes) {
 ListCheck::ListCheck(const Catalogue& catalogue) : m_catalogue(catalogue) {
     for (int t = 0; t < kObjectTypeCount; ++t)
         for (const CatalogueEntry& e : catalogue.entries(ObjectType(t)))
-            m_firstLine[std::size_t(t)].insert(e.file.toLower(), e.index);
+            if (!m_firstLine[std::size_t(t)].contains(e.file.toLower()))
+                m_firstLine[std::size_t(t)].insert(e.file.toLower(), e.index);
 }
 
 QStringList ListCheck::problems(const QString& path, const QByteArray& bytes) const {
