@@ -27,17 +27,18 @@ int usage(const QString& text) {
 }
 
 QString gameFolder(const Options& o) {
-    if (o.game)
-        return *o.game;
-    return readini(existingSettingsFile(QCoreApplication::applicationDirPath())).gameFolder;
+    const QString folder =
+        o.game ? *o.game
+               : readini(existingSettingsFile(QCoreApplication::applicationDirPath())).gameFolder;
+    // Absolute, so that where a file comes from reads relative to the game folder itself.
+    return folder.isEmpty() ? folder : QFileInfo(folder).absoluteFilePath();
 }
 
 std::unique_ptr<GameData> openGameData(const Options& o) {
     Settings settings;
-    if (o.game)
-        settings.gameFolder = *o.game;
-    else
+    if (!o.game)
         settings = readini(existingSettingsFile(QCoreApplication::applicationDirPath()));
+    settings.gameFolder = gameFolder(o);
     if (settings.gameFolder.isEmpty()) {
         report(QStringLiteral("No game folder: give --game FOLDER or set it in the editor's "
                               "settings"));

@@ -66,6 +66,8 @@ TEST(Objects, ListFiltersByTypeAndText) {
     };
     for (const CliCase& c : cases)
         expectRun(c);
+    // A game folder given relative to the working folder: the source is still "data".
+    expectRun({{"--game", "Game", "list", "Leather"}, 0, kArmor, ""}, g.t.path());
 }
 
 TEST(Objects, ListJsonHoldsEveryEntryWithItsProblems) {
