@@ -18,7 +18,7 @@ _zantrel_cli() {
             COMPREPLY=($(compgen -d -- "$cur"))
             return
             ;;
-        --name | --description | --kind)
+        --name | --description)
             return
             ;;
     esac
@@ -39,6 +39,15 @@ _zantrel_cli() {
         else
             COMPREPLY=($(compgen -W "$commands" -- "$cur"))
         fi
+        return
+    fi
+
+    if [[ $prev == --kind ]]; then
+        # The kinds of the type that follows new; the words kept whole ("ladder-up").
+        case ${COMP_WORDS[at + 1]} in
+            items) COMPREPLY=($(compgen -W "armor container drug weapon ammo misc key" -- "$cur")) ;;
+            scenery) COMPREPLY=($(compgen -W "door stairs elevator ladder-up ladder-down generic" -- "$cur")) ;;
+        esac
         return
     fi
 

@@ -1,10 +1,14 @@
 // zantrel-cli: the game's files and the prototype records from the command line, on the
 // same core as the editor.
+#include "clicommon.h"
 #include "core/files.h"
 #include "core/usererror.h"
+#include "gamedata/catalogue.h"
+#include "gamedata/gamedata.h"
 #include "gamedata/gamenames.h"
 #include "gamedata/gameview.h"
 #include "modcheck.h"
+#include "objectcommands.h"
 #include "proto/document.h"
 #include "prototypetext.h"
 #include "settings/settingsfile.h"
@@ -22,6 +26,7 @@
 #include <optional>
 
 using namespace zantrel;
+using namespace zantrel::cli;
 
 // The build passes the project's version (CMakeLists.txt).
 #ifndef ZANTREL_VERSION
@@ -29,10 +34,6 @@ using namespace zantrel;
 #endif
 
 namespace {
-
-constexpr int kOk = 0;
-constexpr int kFailed = 1;
-constexpr int kUsage = 2;
 
 const char kHelp[] = R"(Usage: zantrel-cli [--game FOLDER] COMMAND [ARGUMENTS]
 
@@ -59,15 +60,49 @@ Commands:
                                not fit the type and kind, an unknown object type, a value
                                its field does not allow and, with a game folder, a text
                                id, frame id, script id or prototype id that names nothing
-                               in the game's files; --json prints one JSON array of
-                               {"file", "problem"} objects. Exit status 0 when clean, 1
-                               when problems were found, 2 when a path or the game
-                               folder is not there
+                               in the game's files; against the game's lists also a file
+                               in a type's folder (items, critters ...) that no list line
+                               names or whose stored id is not its line's, a list line
+                               naming a missing file and a list line that appears twice;
+                               --json prints one JSON array of {"file", "problem"}
+                               objects. Exit status 0 when clean, 1 when problems were
+                               found, 2 when a path or the game folder is not there
+  list [TYPE] [--json] [TEXT]  the game's objects, one line a list line, tab-separated:
+                               id (8 hex digits), file, name, kind, source (the archive
+                               or folder of the file; empty when it is missing); only
+                               those whose id, file or name hold TEXT (any letter case);
+                               TYPE first, when given; --json prints one JSON array of
+                               {"type", "id", "index", "file", "source", "name",
+                               "description", "kind", "problems"} objects
+  text ID|FILE                 the object's name and description ("name: ..." and
+                               "description: ..." lines)
+  text ID|FILE [--name TEXT] [--description TEXT]
+                               writes them, as the editor saves them, into the type's
+                               message file under the patches folder, in the game's
+                               language and code page, and prints that file; a text with
+                               a brace, a line break in the name, over 1,023 bytes or a
+                               character the code page lacks is refused, nothing written
+  new TYPE (--from ID|FILE | --kind KIND) --name TEXT [--description TEXT]
+                               a new prototype as the game's tools add one: the next id,
+                               its file under the patches folder, its name and
+                               description, its list line last; prints the new id and
+                               the file written. --from copies a prototype (an id, a file
+                               as the lists name it, or a file on disk); --kind starts
+                               from a kind's defaults (items: armor container drug weapon
+                               ammo misc key; scenery: door stairs elevator "ladder up"
+                               "ladder down" generic); critters, walls, tiles and misc
+                               have no kinds and start from their defaults without --from
+
+TYPE is one of items critters scenery walls tiles misc. ID is a prototype id: 0x and hex
+digits, or exactly 8 hex digits as list prints it (00000012), are hex; other digits are
+decimal (write an 8-digit decimal id with a leading 0). FILE is proto/TYPE/NAME.pro or
+NAME.pro as its list line names it.
 
 Options:
-  --game FOLDER   the game folder ("" for none); without it, the editor's settings give
-                  it. Names of materials, kinds, scripts, frames, perks ... come from its
-                  files
+  --game FOLDER   the game folder ("" for none), read in its own language and code page;
+                  without it, the editor's settings give it (with their sources folder
+                  and code page). Names of materials, kinds, scripts, frames, perks ...
+                  come from its files
   -h, --help      this text
   --version       the program's name and version
 
@@ -75,30 +110,18 @@ Exit status: 0 done, 1 a problem (reported on standard error), 2 wrong usage; di
 check as above.
 )";
 
-struct Options {
-    std::optional<QString> game;
-    bool json = false;
-    bool dryRun = false;
-    bool version = false;
-    QStringList words; // the command and its arguments
-};
-
-void write(FILE* stream, const QByteArray& bytes) {
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-}
-
-void report(const QString& text) {
-    for (const QString& line : text.split(u'\n'))
-        write(stderr, (QStringLiteral("zantrel-cli: ") + line + u'\n').toUtf8());
-}
-
-void report(const UserError& e) {
-    report(e.path().isEmpty() ? e.text() : e.path() + QStringLiteral(": ") + e.text());
-}
-
-int usage(const QString& text) {
-    report(text + QStringLiteral(" (see zantrel-cli --help)"));
-    return kUsage;
+// Where an option of text and new keeps its value ("--name", "--name=..."); null for others.
+std::optional<QString>* valueOption(Options& o, const QString& a) {
+    const QString name = a.section(u'=', 0, 0);
+    if (name == QLatin1String("--name"))
+        return &o.name;
+    if (name == QLatin1String("--description"))
+        return &o.description;
+    if (name == QLatin1String("--from"))
+        return &o.from;
+    if (name == QLatin1String("--kind"))
+        return &o.kind;
+    return nullptr;
 }
 
 // The arguments; false (after the message) when they cannot be read.
@@ -119,6 +142,14 @@ bool parseArguments(const QStringList& args, Options& o, bool& help) {
             o.json = true;
         } else if (a == QLatin1String("--dry-run")) {
             o.dryRun = true;
+        } else if (std::optional<QString>* value = valueOption(o, a)) {
+            if (a.contains(u'=')) {
+                *value = a.section(u'=', 1);
+            } else if (++i == args.size()) {
+                return usage(QStringLiteral("%1 needs a value").arg(a)), false;
+            } else {
+                *value = args[i];
+            }
         } else if (a.startsWith(QLatin1String("--"))) {
             return usage(QStringLiteral("unknown option %1").arg(a)), false;
         } else {
@@ -126,13 +157,6 @@ bool parseArguments(const QStringList& args, Options& o, bool& help) {
         }
     }
     return true;
-}
-
-// The game folder given, else the settings' one; empty when there is none.
-QString gameFolder(const Options& o) {
-    if (o.game)
-        return *o.game;
-    return readini(existingSettingsFile(QCoreApplication::applicationDirPath())).gameFolder;
 }
 
 // The game's files, or nothing after the message when there is no game folder.
@@ -153,15 +177,15 @@ std::unique_ptr<GameView> openGame(const Options& o) {
 // The game's files and names for the commands that show values: from the game folder
 // given or set, else none.
 struct OptionalGame {
-    std::unique_ptr<GameView> view;
-    std::unique_ptr<TextWarnings> warnings = std::make_unique<TextWarnings>();
+    std::unique_ptr<GameData> data;
     std::unique_ptr<GameNames> names;
     bool failed = false; // the folder given is not there (reported)
 
+    const GameView* view() const { return data ? data->view() : nullptr; }
     // What the names' reading skipped in the game's message files, on standard error.
     ~OptionalGame() {
-        if (warnings)
-            for (const UserError& e : warnings->take())
+        if (data)
+            for (const UserError& e : data->textWarnings().take())
                 report(UserError(QStringLiteral("warning: ") + e.text(), e.path()));
     }
     OptionalGame() = default;
@@ -173,10 +197,10 @@ OptionalGame optionalGame(const Options& o) {
     const QString folder = gameFolder(o);
     if (folder.isEmpty() || (!o.game && !QFileInfo(folder).isDir()))
         return game;
-    game.view = openGame(o);
-    game.failed = !game.view;
-    if (game.view)
-        game.names = std::make_unique<GameNames>(*game.view, game.warnings.get());
+    game.data = openGameData(o);
+    game.failed = !game.data;
+    if (game.data)
+        game.names = std::make_unique<GameNames>(*game.data->view(), &game.data->textWarnings());
     return game;
 }
 
@@ -228,7 +252,7 @@ int showFiles(const Options& o) {
     int status = kOk;
     for (const QString& path : o.words.mid(1)) {
         try {
-            const QByteArray bytes = prototypeBytes(path, game.view.get());
+            const QByteArray bytes = prototypeBytes(path, game.view());
             if (o.json)
                 records.append(recordJson(path, bytes, game.names.get()));
             else
@@ -269,7 +293,7 @@ int textconv(const Options& o) {
     const OptionalGame game = optionalGame(o);
     if (game.failed)
         return kFailed;
-    const QByteArray bytes = prototypeBytes(o.words[1], game.view.get());
+    const QByteArray bytes = prototypeBytes(o.words[1], game.view());
     write(stdout, prototypeText(bytes, game.names.get()).toUtf8());
     return kOk;
 }
@@ -282,8 +306,8 @@ int diffFiles(const Options& o) {
         return kUsage;
     QByteArray a, b;
     try {
-        a = prototypeBytes(o.words[1], game.view.get());
-        b = prototypeBytes(o.words[2], game.view.get());
+        a = prototypeBytes(o.words[1], game.view());
+        b = prototypeBytes(o.words[2], game.view());
     } catch (const UserError& e) {
         report(e);
         return kUsage; // trouble, as diff(1) has it: 1 means "they differ"
@@ -300,13 +324,16 @@ int checkFiles(const Options& o) {
     const OptionalGame game = optionalGame(o);
     if (game.failed)
         return kUsage;
-    if (game.view)
-        for (const UserError& e : game.view->problems())
+    if (game.view())
+        for (const UserError& e : game.view()->problems())
             report(e);
     else
         report(QStringLiteral("No game folder: text ids, frame ids, scripts and prototype ids "
                               "were not checked against the game's files"));
-    const CheckResult result = checkPaths(o.words.mid(1), game.names.get());
+    std::unique_ptr<Catalogue> catalogue;
+    if (game.data)
+        catalogue = std::make_unique<Catalogue>(*game.data);
+    const CheckResult result = checkPaths(o.words.mid(1), game.names.get(), catalogue.get());
     for (const QString& path : result.missing)
         report(UserError(QStringLiteral("File not found"), path));
     QJsonArray json;
@@ -333,9 +360,24 @@ int checkFiles(const Options& o) {
 
 int run(const Options& o) {
     const QString command = o.words.value(0);
-    if ((o.json && command != QLatin1String("show") && command != QLatin1String("check")) ||
-        (o.dryRun && command != QLatin1String("set")))
-        return usage(QStringLiteral("--json belongs to show and check, --dry-run to set"));
+    const auto is = [&](std::initializer_list<const char*> commands) {
+        for (const char* c : commands)
+            if (command == QLatin1String(c))
+                return true;
+        return false;
+    };
+    if ((o.json && !is({"show", "check", "list"})) || (o.dryRun && !is({"set"})))
+        return usage(QStringLiteral("--json belongs to show, check and list, --dry-run to set"));
+    if ((o.name || o.description) && !is({"text", "new"}))
+        return usage(QStringLiteral("--name and --description belong to text and new"));
+    if ((o.from || o.kind) && !is({"text", "new"}))
+        return usage(QStringLiteral("--from and --kind belong to new"));
+    if (command == QLatin1String("list"))
+        return listObjects(o);
+    if (command == QLatin1String("text"))
+        return objectText(o);
+    if (command == QLatin1String("new"))
+        return newObject(o);
     if (command == QLatin1String("ls"))
         return listFiles(o);
     if (command == QLatin1String("cat"))

@@ -114,6 +114,51 @@ QStringList PrototypeChecker::problems(const QByteArray& bytes) {
     return out;
 }
 
+ListCheck::ListCheck(const Catalogue& catalogue) : m_catalogue(catalogue) {
+    for (int t = 0; t < kObjectTypeCount; ++t)
+        for (const CatalogueEntry& e : catalogue.entries(ObjectType(t)))
+            if (!m_firstLine[std::size_t(t)].contains(e.file.toLower()))
+                m_firstLine[std::size_t(t)].insert(e.file.toLower(), e.index);
+}
+
+QStringList ListCheck::problems(const QString& path, const QByteArray& bytes) const {
+    const QStringList parts = QDir::fromNativeSeparators(path).split(u'/');
+    ObjectType type = ObjectType::Item;
+    if (parts.size() < 2 || !typeFromFolder(parts[parts.size() - 2], type) ||
+        !m_catalogue.listProblem(type).isEmpty())
+        return {};
+    const QString list = prototypeListPath(type);
+    const int line = m_firstLine[std::size_t(type)].value(parts.back().toLower());
+    if (line == 0)
+        return {QStringLiteral("No line of %1 names it").arg(list)};
+    const std::uint32_t lineId = std::uint32_t(type) << 24 | std::uint32_t(line);
+    if (bytes.size() >= 4 && fieldValue(bytes, 0, 4) != lineId)
+        return {QStringLiteral("Object id %1 is not %2, the id of its line in %3")
+                    .arg(hexText(fieldValue(bytes, 0, 4), 8), hexText(lineId, 8), list)};
+    return {};
+}
+
+std::vector<Finding> ListCheck::listProblems() const {
+    std::vector<Finding> out;
+    for (int t = 0; t < kObjectTypeCount; ++t) {
+        const QString list = prototypeListPath(ObjectType(t));
+        for (const CatalogueEntry& e : m_catalogue.entries(ObjectType(t))) {
+            if (e.problems & MissingFile)
+                out.push_back({list, QStringLiteral("Line %1 names %2, which the game does not "
+                                                    "have")
+                                         .arg(e.index)
+                                         .arg(e.file)});
+            if (e.problems & RepeatedLine)
+                out.push_back(
+                    {list, QStringLiteral("Line %1 names %2, as line %3 does")
+                               .arg(e.index)
+                               .arg(e.file)
+                               .arg(m_firstLine[std::size_t(t)].value(e.file.toLower()))});
+        }
+    }
+    return out;
+}
+
 namespace {
 
 void walk(const QString& folder, QStringList& files, std::vector<Finding>& findings) {
@@ -152,19 +197,29 @@ QStringList prototypeFiles(const QStringList& paths, QStringList& missing,
     return files;
 }
 
-CheckResult checkPaths(const QStringList& paths, const GameNames* game) {
+CheckResult checkPaths(const QStringList& paths, const GameNames* game,
+                       const Catalogue* catalogue) {
     CheckResult result;
     const QStringList files = prototypeFiles(paths, result.missing, result.findings);
     PrototypeChecker checker(game);
+    const std::optional<ListCheck> lists =
+        catalogue ? std::optional<ListCheck>(*catalogue) : std::nullopt;
     for (const QString& file : files) {
         QStringList problems;
         try {
-            problems = checker.problems(readFileBytes(file));
+            const QByteArray bytes = readFileBytes(file);
+            problems = checker.problems(bytes);
+            if (lists)
+                problems += lists->problems(file, bytes);
         } catch (const UserError& e) {
             problems << e.text();
         }
         for (const QString& p : problems)
             result.findings.push_back({file, p});
+    }
+    if (lists) {
+        const std::vector<Finding> listed = lists->listProblems();
+        result.findings.insert(result.findings.end(), listed.begin(), listed.end());
     }
     result.files = int(files.size());
     result.unreadable = checker.unreadable();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamedata/catalogue.h"
 #include "gamedata/gamenames.h"
 #include "proto/records.h"
 
@@ -7,6 +8,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <QHash>
+
+#include <array>
 #include <vector>
 
 // What "check" finds in a mod's prototypes, apart from the program's arguments and streams,
@@ -49,6 +53,24 @@ struct CheckResult {
     QStringList unreadable;        // as PrototypeChecker gives them
 };
 
+// The prototype files against the game's lists (the catalogue): a file in a folder named
+// after a type ("items", any letter case) that no line of the type's list names, or whose
+// stored object id is not that of the first line naming it; and of the lists themselves, a
+// line naming a file the game does not have, and a line naming a file an earlier line names.
+// A type whose list the game cannot give is passed over.
+class ListCheck {
+public:
+    explicit ListCheck(const Catalogue& catalogue);
+
+    QStringList problems(const QString& path, const QByteArray& bytes) const;
+    // By list, in line order; the file of each is the list's path below the game.
+    std::vector<Finding> listProblems() const;
+
+private:
+    const Catalogue& m_catalogue;
+    std::array<QHash<QString, int>, kObjectTypeCount> m_firstLine; // lower-case file: line
+};
+
 // The prototype files of the paths: folders walked in name order for *.pro in any letter
 // case, files given directly taken whatever their name. Hidden entries and linked folders
 // are passed over (a link up the tree would never end). Paths that name nothing go to
@@ -57,6 +79,8 @@ QStringList prototypeFiles(const QStringList& paths, QStringList& missing,
                            std::vector<Finding>& findings);
 
 // Every prototype of the paths read and checked; a file that cannot be read is a finding.
-CheckResult checkPaths(const QStringList& paths, const GameNames* game);
+// With the catalogue, ListCheck's problems too, the lists' after the files'.
+CheckResult checkPaths(const QStringList& paths, const GameNames* game,
+                       const Catalogue* catalogue = nullptr);
 
 } // namespace zantrel

@@ -124,8 +124,9 @@ struct ModTree {
         t.write("mod/proto/items/00000001.pro", makeCleanPrototype(0, 3));
         QByteArray unnamed = makeCleanPrototype(0, 4);
         set(unnamed, "Text id", 500);
+        set(unnamed, "Object id", 2); // the id of its line, as the game's list has it
         t.write("mod/proto/items/00000002.PRO", unnamed);
-        t.write("mod/proto/critters/a.pro", makeCleanPrototype(1));
+        t.write("mod/proto/critters/00000001.pro", makeCleanPrototype(1));
         t.write("mod/deep/er/b.pro", makeCleanPrototype(4) + 'x');
         t.write("mod/deep/er/c.pro", QByteArray::fromHex("0700000100000064FFFFFFFF"));
         t.write("mod/readme.txt", "no prototype");
@@ -182,4 +183,31 @@ TEST(Check, JsonIsOneArrayOfFileAndProblem) {
         const CliRun text = cli({"--game", m.game, "check", folder}, m.t.path());
         EXPECT_EQ(lines.join('\n'), text.out.chopped(text.out.isEmpty() ? 0 : 1));
     }
+}
+
+// The game's own folder checked against its lists: a wrong stored id, a file no line names,
+// a line naming a missing file and a repeated line; none of it without the game.
+TEST(Check, ProblemsAgainstTheGamesLists) {
+    TempFolder t;
+    const QString game = writeGameFolder(t, "Game", 8, 3);
+    t.write("Game/data/proto/items/items.lst",
+            "00000001.pro\r\n00000002.pro\r\n00000003.pro\r\ngone.pro\r\n00000001.PRO\r\n");
+    QByteArray moved = makeCleanPrototype(0, 3);
+    set(moved, "Object id", 5);
+    t.write("Game/data/proto/items/00000002.pro", moved);
+    t.write("Game/data/proto/Items/extra.pro", makeCleanPrototype(0, 3));
+    const QString list = "proto/items/items.lst";
+    const CliCase cases[] = {
+        {{"--game", game, "check", "Game/data/proto"},
+         1,
+         "Game/data/proto/Items/extra.pro: No line of " + list + " names it\n" +
+             "Game/data/proto/items/00000002.pro: Object id 00000005 is not 00000002, the id of "
+             "its line in " +
+             list + "\n" + list + ": Line 4 names gone.pro, which the game does not have\n" + list +
+             ": Line 5 names 00000001.PRO, as line 1 does\n",
+         "19 prototype files checked, 4 problems found"},
+        {{"--game", "", "check", "Game/data/proto"}, 0, "", "No game folder"},
+    };
+    for (const CliCase& c : cases)
+        expectRun(c, t.path());
 }

@@ -40,6 +40,8 @@ expect "mod" zantrel-cli --game m
 expect "B.PRO a.pro mod" zantrel-cli new items --from ""
 expect "" zantrel-cli text a.pro --name ""
 expect "mod/proto" zantrel-cli check mod/p
+expect "ladder-down ladder-up" zantrel-cli new scenery --name x --kind lad
+expect "" zantrel-cli new walls --kind ""
 
 if ((faults)); then
     echo "$faults completion cases failed"
