@@ -96,7 +96,8 @@ TEST(NewPrototype, TheGameFindsItByItsRules) {
         EXPECT_EQ(names.find(c.id * 100)->text, "Rifle") << c.name;
         EXPECT_EQ(names.find(c.id * 100 + 1)->text, "Long.") << c.name;
         EXPECT_EQ(names.find(100)->text, "Knife") << c.name;
-        const CatalogueEntry* entry = Catalogue(game).find(c.id);
+        const Catalogue catalogue(game);
+        const CatalogueEntry* entry = catalogue.find(c.id);
         ASSERT_NE(entry, nullptr) << c.name;
         EXPECT_EQ(entry->name, "Rifle") << c.name;
         EXPECT_EQ(entry->problems, 0) << c.name;
