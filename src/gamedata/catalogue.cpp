@@ -148,6 +148,7 @@ void Catalogue::refresh(const GameData& data, ObjectType type) {
     }
 
     QHash<QString, int> seen;
+    TextDecoder decode(data.codePage());
     out.entries.resize(std::size_t(list.count()));
     for (int i = 0; i < list.count(); ++i) {
         CatalogueEntry& e = out.entries[std::size_t(i)];
@@ -172,9 +173,9 @@ void Catalogue::refresh(const GameData& data, ObjectType type) {
             e.problems |= NoName;
             continue;
         }
-        e.name = decodeText(name->text, data.codePage());
+        e.name = decode(name->text);
         if (const MessageEntry* description = messages.find(qint64(e.textId) + 1))
-            e.description = decodeText(description->text, data.codePage());
+            e.description = decode(description->text);
     }
 }
 

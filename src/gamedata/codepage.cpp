@@ -40,10 +40,16 @@ QString codePageFor(const QString& language, const QString& setting) {
 }
 
 QString decodeText(const QByteArray& bytes, const QString& codePage) {
-    QStringDecoder decoder(codePage.toLatin1(), QStringConverter::Flag::Stateless);
-    if (!decoder.isValid())
+    return TextDecoder(codePage)(bytes);
+}
+
+TextDecoder::TextDecoder(const QString& codePage)
+    : m_decoder(codePage.toLatin1(), QStringConverter::Flag::Stateless) {}
+
+QString TextDecoder::operator()(const QByteArray& bytes) {
+    if (!m_decoder.isValid())
         return QString::fromLatin1(bytes);
-    return decoder(bytes);
+    return m_decoder(bytes);
 }
 
 std::optional<QByteArray> encodeText(const QString& text, const QString& codePage) {

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <optional>
@@ -22,6 +23,17 @@ bool isKnownCodePage(const QString& name);
 // Bytes of the code page as text (a byte it leaves undefined as the control character of
 // that number).
 QString decodeText(const QByteArray& bytes, const QString& codePage);
+
+// decodeText for many texts of one code page: the converter is looked up once (a lookup
+// costs more than decoding a name).
+class TextDecoder {
+public:
+    explicit TextDecoder(const QString& codePage);
+    QString operator()(const QByteArray& bytes);
+
+private:
+    QStringDecoder m_decoder;
+};
 // Text as bytes of the code page; nothing when it holds a character the code page cannot.
 std::optional<QByteArray> encodeText(const QString& text, const QString& codePage);
 

@@ -158,7 +158,7 @@ const MessageFile* GameNames::messages(const QString& path) const {
 QString GameNames::message(const QString& path, qint64 number) const {
     const MessageFile* messageFile = messages(path);
     const MessageEntry* entry = messageFile ? messageFile->find(number) : nullptr;
-    return entry ? decodeText(entry->text, m_codePage).trimmed() : QString();
+    return entry ? m_decode(entry->text).trimmed() : QString();
 }
 
 std::optional<bool> GameNames::hasMessage(const QString& messageFile, qint64 number) const {

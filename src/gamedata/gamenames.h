@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codepage.h"
 #include "gamedata.h"
 #include "gameview.h"
 #include "listfile.h"
@@ -78,6 +79,7 @@ private:
     std::function<QString(const QString&)> m_describe;
     TextWarnings* m_warnings = nullptr;
     QString m_codePage;
+    mutable TextDecoder m_decode{m_codePage}; // after m_codePage: it is made from it
     mutable QHash<QString, std::optional<QByteArray>> m_files;
     mutable QHash<QString, ListFile> m_lists;
     mutable QHash<QString, MessageFile> m_messages;
