@@ -1892,13 +1892,6 @@ Script description: </translation>
         <source>Description</source>
         <translation>Description</translation>
     </message>
-    <message numerus="yes">
-        <source>Also the name of %n other prototype(s): changing it renames them too.</source>
-        <translation>
-            <numerusform>Also the name of %n other prototype: changing it renames it too.</numerusform>
-            <numerusform>Also the name of %n other prototypes: changing it renames them too.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Name:</source>
         <translation>Name:</translation>
@@ -1906,6 +1899,14 @@ Script description: </translation>
     <message>
         <source>Description:</source>
         <translation>Description:</translation>
+    </message>
+    <message>
+        <source>Also the name of 1 other prototype: changing it renames it too.</source>
+        <translation>Also the name of 1 other prototype: changing it renames it too.</translation>
+    </message>
+    <message>
+        <source>Also the name of %1 other prototypes: changing it renames them too.</source>
+        <translation>Also the name of %1 other prototypes: changing it renames them too.</translation>
     </message>
 </context>
 <context>

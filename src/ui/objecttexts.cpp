@@ -61,10 +61,12 @@ ObjectTextsDialog::ObjectTextsDialog(QWidget* parent, const QString& name,
     m_description->setAccessibleName(tr("Description"));
     m_description->setTabChangesFocus(true);
     m_sharing->setObjectName(QStringLiteral("Label120"));
-    m_sharing->setText(sharing > 0 ? tr("Also the name of %n other prototype(s): changing it "
-                                        "renames them too.",
-                                        nullptr, sharing)
-                                   : QString());
+    // Two texts, not one with %n: without a translation loaded the source text is shown.
+    if (sharing == 1)
+        m_sharing->setText(tr("Also the name of 1 other prototype: changing it renames it too."));
+    else if (sharing > 1)
+        m_sharing->setText(
+            tr("Also the name of %1 other prototypes: changing it renames them too.").arg(sharing));
     m_sharing->setWordWrap(true);
     m_sharing->setVisible(sharing > 0);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
