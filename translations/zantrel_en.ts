@@ -1650,6 +1650,10 @@ Script description: </translation>
         <source>Prototypes...</source>
         <translation>Prototypes...</translation>
     </message>
+    <message>
+        <source>New prototype...</source>
+        <translation>New prototype...</translation>
+    </message>
 </context>
 <context>
     <name>zantrel::FileTreeWindow</name>
@@ -1876,6 +1880,69 @@ Script description: </translation>
     <message>
         <source>Checking: </source>
         <translation>Checking: </translation>
+    </message>
+</context>
+<context>
+    <name>zantrel::NewPrototypeDialog</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Start from the &amp;defaults</source>
+        <translation>Start from the &amp;defaults</translation>
+    </message>
+    <message>
+        <source>New prototype</source>
+        <translation>New prototype</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Start as a &amp;copy of the open prototype (none is open)</source>
+        <translation>Start as a &amp;copy of the open prototype (none is open)</translation>
+    </message>
+    <message>
+        <source>Start as a &amp;copy of %1</source>
+        <translation>Start as a &amp;copy of %1</translation>
+    </message>
+    <message>
+        <source>Start as a copy of the open prototype</source>
+        <translation>Start as a copy of the open prototype</translation>
+    </message>
+    <message>
+        <source>Offered for the open prototype&apos;s own type and kind: its values as the editor shows them, unsaved changes included.</source>
+        <translation>Offered for the open prototype&apos;s own type and kind: its values as the editor shows them, unsaved changes included.</translation>
+    </message>
+    <message>
+        <source>Start from the defaults</source>
+        <translation>Start from the defaults</translation>
+    </message>
+    <message>
+        <source>Every field zero; none for the script, prototypes, perks and destinations.</source>
+        <translation>Every field zero; none for the script, prototypes, perks and destinations.</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Type:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Kind:</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Start:</translation>
+    </message>
+    <message>
+        <source>No game folder is set: a new prototype is added to the game. Choose the Fallout folder in the settings first.</source>
+        <translation>No game folder is set: a new prototype is added to the game. Choose the Fallout folder in the settings first.</translation>
     </message>
 </context>
 <context>
