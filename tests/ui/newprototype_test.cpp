@@ -6,6 +6,7 @@
 #include "proto/document.h"
 #include "proto/fieldcodec.h"
 #include "proto/records.h"
+#include "support/accesstree.h"
 #include "support/clicks.h"
 #include "support/modgame.h"
 #include "support/shellfixture.h"
@@ -97,6 +98,10 @@ TEST(NewPrototypeDialog, CreatesTheObjectAndOpensIt) {
         f.key(Qt::Key_T, Qt::AltModifier);
         for (int i = 0; i < c.downs; ++i)
             f.key(Qt::Key_Down);
+        // The copy is offered for the open prototype's own type and kind alone.
+        EXPECT_EQ(d->findChild<QRadioButton*>(QStringLiteral("RadioButton1"))->isEnabled(),
+                  c.type == ObjectType::Item)
+            << c.name;
         clickAt(d, boxOf(d, c.start));
         f.type(d, "Edit120", "Rifle");
         f.type(d, "Memo6", "Long.");
@@ -182,5 +187,29 @@ TEST(NewPrototypeDialog, AFailureACancelOrKeptChangesLeaveTheFilesAsTheyWere) {
         EXPECT_EQ(d && d->isVisible(), c.stays) << c.name;
         EXPECT_EQ(f.w->document().path(), f.data("proto/items/00000003.pro")) << c.name;
         EXPECT_EQ(f.w->alarmOn(), c.unsaved) << c.name;
+    }
+}
+
+TEST(NewPrototypeDialog, EveryControlIsNamedAndTabGoesInReadingOrder) {
+    for (int downs : {0, 4}) { // items show the kind box, tiles do not
+        NewFixture f;
+        const QPointer<QDialog> d = f.ask();
+        ASSERT_TRUE(d);
+        f.key(Qt::Key_T, Qt::AltModifier);
+        for (int i = 0; i < downs; ++i)
+            f.key(Qt::Key_Down);
+        QStringList faults;
+        for (const AccessibleControl& c : visibleControls(d))
+            if (c.name.trimmed().isEmpty() || c.name == c.value)
+                faults << c.path + " named \"" + c.name + "\"";
+        EXPECT_EQ(faults, QStringList()) << downs;
+        const QList<QWidget*> walk = tabWalk(d->findChild<QWidget*>(QStringLiteral("ComboBox1")));
+        EXPECT_EQ(readingOrderFault(d, walk), QString()) << downs;
+        QStringList reached;
+        for (QWidget* widget : walk)
+            reached << widget->objectName();
+        // Nothing open: the copy is not offered, so Tab reaches the defaults' button alone.
+        EXPECT_EQ(reached.join(' '), QString(downs ? "ComboBox1 " : "ComboBox1 ComboBox2 ") +
+                                         "RadioButton2 Edit120 Memo6 xpButton1 xpButton2");
     }
 }
