@@ -1944,6 +1944,10 @@ Script description: </translation>
         <source>No game folder is set: a new prototype is added to the game. Choose the Fallout folder in the settings first.</source>
         <translation>No game folder is set: a new prototype is added to the game. Choose the Fallout folder in the settings first.</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>zantrel::ObjectTextsDialog</name>

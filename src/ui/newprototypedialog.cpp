@@ -81,10 +81,10 @@ NewPrototypeDialog::NewPrototypeDialog(QWidget* parent, const OpenPrototype& ope
     m_kind->setAccessibleName(tr("Kind"));
 
     m_copy->setObjectName(QStringLiteral("RadioButton1"));
-    m_copy->setText(open.type < 0
-                        ? tr("Start as a &copy of the open prototype (none is open)")
-                        : tr("Start as a &copy of %1")
-                              .arg(QString(open.file).replace('&', QStringLiteral("&&"))));
+    QString copied = open.name.isEmpty() ? open.file : tr("%1 (%2)").arg(open.file, open.name);
+    copied.replace(QLatin1Char('&'), QStringLiteral("&&")); // no key of its own
+    m_copy->setText(open.type < 0 ? tr("Start as a &copy of the open prototype (none is open)")
+                                  : tr("Start as a &copy of %1").arg(copied));
     m_copy->setAccessibleName(tr("Start as a copy of the open prototype"));
     m_copy->setToolTip(tr("Offered for the open prototype's own type and kind: its values as "
                           "the editor shows them, unsaved changes included."));
@@ -186,6 +186,7 @@ void askNewPrototype(AppContext& app, DocumentController& controller, const Docu
         open.type = document.type();
         open.kind = kindCount(open.type) > 0 ? document.kind() : -1;
         open.file = document.fileName();
+        open.name = document.name();
     }
     auto* dialog = new NewPrototypeDialog(window, open);
     dialog->setAttribute(Qt::WA_DeleteOnClose);

@@ -20,7 +20,8 @@ class DocumentController;
 struct OpenPrototype {
     int type = -1; // none open (or of no known type)
     int kind = -1; // items and scenery
-    QString file;  // its file name, to say which one is copied
+    QString file;  // its file name and its object's name, to say which one is copied
+    QString name;
 };
 
 // "New prototype": the type, the kind (items and scenery), whether to start as a copy of the
