@@ -77,21 +77,30 @@ struct NewFixture : ShellFixture {
 TEST(NewPrototypeDialog, CreatesTheObjectAndOpensIt) {
     const struct {
         const char* name;
+        bool edited;       // the open weapon has an unsaved change, given up by answering OK
         int downs;         // Down presses in the type box from the open weapon's "Item"
         const char* start; // the radio button clicked
         const char* folder;
         const char* message;
         ObjectType type;
     } cases[] = {
-        {"item, a copy of the open weapon", 0, "RadioButton1", "items", "pro_item.msg",
-         ObjectType::Item},
-        {"tile from the defaults", 4, "RadioButton2", "tiles", "pro_tile.msg", ObjectType::Tile},
+        {"item, a copy of the open weapon as shown", true, 0, "RadioButton1", "items",
+         "pro_item.msg", ObjectType::Item},
+        {"tile from the defaults", false, 4, "RadioButton2", "tiles", "pro_tile.msg",
+         ObjectType::Tile},
     };
     for (const auto& c : cases) {
         NewFixture f;
         f.open("proto/items/00000003.pro");
-        const QByteArray weapon = f.w->document().bytes();
         ASSERT_EQ(f.w->document().kind(), 3) << c.name;
+        const QByteArray onDisk = fileBytes(f.data("proto/items/00000003.pro"));
+        if (c.edited) {
+            clickAt(f.w, centreOf(f.w, "Edit115")); // the weight
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(QApplication::focusWidget(), "25");
+            ASSERT_TRUE(f.w->alarmOn()) << c.name;
+        }
+        const QByteArray weapon = f.w->document().current();
         f.shell.catalogue.catalogue(); // read before: the new prototype must be told to it
         const QPointer<QDialog> d = f.ask();
         ASSERT_TRUE(d) << c.name;
@@ -106,7 +115,8 @@ TEST(NewPrototypeDialog, CreatesTheObjectAndOpensIt) {
         f.type(d, "Edit120", "Rifle");
         f.type(d, "Memo6", "Long.");
         clickAt(d, centreOf(d, "xpButton1"));
-        EXPECT_TRUE(f.prompter.texts().isEmpty()) << f.prompter.texts().join('|').toStdString();
+        EXPECT_EQ(f.prompter.texts().size(), c.edited ? 1 : 0) << c.name; // the open question
+        EXPECT_EQ(fileBytes(f.data("proto/items/00000003.pro")), onDisk) << c.name;
         EXPECT_TRUE(!d || !d->isVisible()) << c.name;
 
         const std::uint32_t id = std::uint32_t(c.type) << 24 | 4;
@@ -115,6 +125,7 @@ TEST(NewPrototypeDialog, CreatesTheObjectAndOpensIt) {
         EXPECT_FALSE(f.w->alarmOn()) << c.name;
         EXPECT_EQ(f.w->history()->count(), 0) << c.name;
         QByteArray expected = c.type == ObjectType::Item ? weapon : defaultRecord(int(c.type), 0);
+        EXPECT_EQ(c.edited, fieldValue(expected, 44, 4) == 25u) << c.name;
         setFieldValue(expected, 0, 4, id);
         setFieldValue(expected, 4, 4, 400);
         EXPECT_EQ(fileBytes(f.data(file)).toHex(), expected.toHex()) << c.name;
