@@ -80,28 +80,9 @@ NewPrototypeDialog::NewPrototypeDialog(QWidget* parent, const OpenPrototype& ope
     m_kind->setObjectName(QStringLiteral("ComboBox2"));
     m_kind->setAccessibleName(tr("Kind"));
 
-    m_copy->setObjectName(QStringLiteral("RadioButton1"));
-    QString copied = open.name.isEmpty() ? open.file : tr("%1 (%2)").arg(open.file, open.name);
-    copied.replace(QLatin1Char('&'), QStringLiteral("&&")); // no key of its own
-    m_copy->setText(open.type < 0 ? tr("Start as a &copy of the open prototype (none is open)")
-                                  : tr("Start as a &copy of %1").arg(copied));
-    m_copy->setAccessibleName(tr("Start as a copy of the open prototype"));
-    m_copy->setToolTip(tr("Offered for the open prototype's own type and kind: its values as "
-                          "the editor shows them, unsaved changes included."));
-    m_defaults->setObjectName(QStringLiteral("RadioButton2"));
-    m_defaults->setAccessibleName(tr("Start from the defaults"));
-    m_defaults->setToolTip(tr("Every field zero; none for the script, prototypes, perks and "
-                              "destinations."));
-    auto* start = new QWidget(this);
-    start->setObjectName(QStringLiteral("Panel1"));
-    auto* starts = new QVBoxLayout(start);
-    starts->setContentsMargins(0, 0, 0, 0);
-    starts->addWidget(m_copy);
-    starts->addWidget(m_defaults);
-
     m_form->addRow(tr("&Type:"), m_type);
     m_form->addRow(tr("&Kind:"), m_kind);
-    m_form->addRow(tr("Start:"), start);
+    m_form->addRow(tr("Start:"), buildStart());
     const TextBoxes boxes = addTextBoxes(m_form, QString(), QString());
     m_name = boxes.name;
     m_description = boxes.description;
@@ -127,6 +108,29 @@ NewPrototypeDialog::NewPrototypeDialog(QWidget* parent, const OpenPrototype& ope
     connect(m_kind, &QComboBox::activated, this, &NewPrototypeDialog::offerCopy);
     m_type->setFocus();
     resize(440, 320);
+}
+
+QWidget* NewPrototypeDialog::buildStart() {
+    m_copy->setObjectName(QStringLiteral("RadioButton1"));
+    QString copied =
+        m_open.name.isEmpty() ? m_open.file : tr("%1 (%2)").arg(m_open.file, m_open.name);
+    copied.replace(QLatin1Char('&'), QStringLiteral("&&")); // no key of its own
+    m_copy->setText(m_open.type < 0 ? tr("Start as a &copy of the open prototype (none is open)")
+                                    : tr("Start as a &copy of %1").arg(copied));
+    m_copy->setAccessibleName(tr("Start as a copy of the open prototype"));
+    m_copy->setToolTip(tr("Offered for the open prototype's own type and kind: its values as "
+                          "the editor shows them, unsaved changes included."));
+    m_defaults->setObjectName(QStringLiteral("RadioButton2"));
+    m_defaults->setAccessibleName(tr("Start from the defaults"));
+    m_defaults->setToolTip(tr("Every field zero; none for the script, prototypes, perks and "
+                              "destinations."));
+    auto* start = new QWidget(this);
+    start->setObjectName(QStringLiteral("Panel1"));
+    auto* starts = new QVBoxLayout(start);
+    starts->setContentsMargins(0, 0, 0, 0);
+    starts->addWidget(m_copy);
+    starts->addWidget(m_defaults);
+    return start;
 }
 
 void NewPrototypeDialog::showKinds() {

@@ -42,8 +42,9 @@ public:
     void accept() override;
 
 private:
-    void showKinds(); // the kinds of the chosen type
-    void offerCopy(); // the copy only for the open prototype's type and kind
+    QWidget* buildStart(); // the two ways to start, copy first
+    void showKinds();      // the kinds of the chosen type
+    void offerCopy();      // the copy only for the open prototype's type and kind
 
     OpenPrototype m_open;
     QFormLayout* m_form;
