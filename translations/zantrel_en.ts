@@ -1650,6 +1650,10 @@ Script description: </translation>
         <source>Prototypes...</source>
         <translation>Prototypes...</translation>
     </message>
+    <message>
+        <source>New prototype...</source>
+        <translation>New prototype...</translation>
+    </message>
 </context>
 <context>
     <name>zantrel::FileTreeWindow</name>
@@ -1879,6 +1883,73 @@ Script description: </translation>
     </message>
 </context>
 <context>
+    <name>zantrel::NewPrototypeDialog</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Start from the &amp;defaults</source>
+        <translation>Start from the &amp;defaults</translation>
+    </message>
+    <message>
+        <source>New prototype</source>
+        <translation>New prototype</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Start as a &amp;copy of the open prototype (none is open)</source>
+        <translation>Start as a &amp;copy of the open prototype (none is open)</translation>
+    </message>
+    <message>
+        <source>Start as a &amp;copy of %1</source>
+        <translation>Start as a &amp;copy of %1</translation>
+    </message>
+    <message>
+        <source>Start as a copy of the open prototype</source>
+        <translation>Start as a copy of the open prototype</translation>
+    </message>
+    <message>
+        <source>Offered for the open prototype&apos;s own type and kind: its values as the editor shows them, unsaved changes included.</source>
+        <translation>Offered for the open prototype&apos;s own type and kind: its values as the editor shows them, unsaved changes included.</translation>
+    </message>
+    <message>
+        <source>Start from the defaults</source>
+        <translation>Start from the defaults</translation>
+    </message>
+    <message>
+        <source>Every field zero; none for the script, prototypes, perks and destinations.</source>
+        <translation>Every field zero; none for the script, prototypes, perks and destinations.</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Type:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Kind:</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Start:</translation>
+    </message>
+    <message>
+        <source>No game folder is set: a new prototype is added to the game. Choose the Fallout folder in the settings first.</source>
+        <translation>No game folder is set: a new prototype is added to the game. Choose the Fallout folder in the settings first.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>zantrel::ObjectTextsDialog</name>
     <message>
         <source>Name and Description</source>
@@ -1892,13 +1963,6 @@ Script description: </translation>
         <source>Description</source>
         <translation>Description</translation>
     </message>
-    <message numerus="yes">
-        <source>Also the name of %n other prototype(s): changing it renames them too.</source>
-        <translation>
-            <numerusform>Also the name of %n other prototype: changing it renames it too.</numerusform>
-            <numerusform>Also the name of %n other prototypes: changing it renames them too.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Name:</source>
         <translation>Name:</translation>
@@ -1906,6 +1970,14 @@ Script description: </translation>
     <message>
         <source>Description:</source>
         <translation>Description:</translation>
+    </message>
+    <message>
+        <source>Also the name of 1 other prototype: changing it renames it too.</source>
+        <translation>Also the name of 1 other prototype: changing it renames it too.</translation>
+    </message>
+    <message>
+        <source>Also the name of %1 other prototypes: changing it renames them too.</source>
+        <translation>Also the name of %1 other prototypes: changing it renames them too.</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <algorithm>
+
 namespace zantrel {
 
 namespace {
@@ -41,6 +43,22 @@ struct Kept {
         }
     }
 };
+
+// The folders above file that are not there yet: the ones a failed step takes away again.
+QStringList missingFolders(const QString& file) {
+    QStringList out;
+    for (QFileInfo f(QFileInfo(file).path()); !f.exists() && !f.isRoot(); f = QFileInfo(f.path()))
+        out << f.filePath();
+    return out;
+}
+
+// Deepest first, and only while empty: a folder someone filled since is theirs.
+void removeFolders(QStringList folders) noexcept {
+    std::sort(folders.begin(), folders.end(),
+              [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    for (const QString& folder : folders)
+        QDir().rmdir(folder);
+}
 
 void makeFolder(const QString& file) {
     const QString folder = QFileInfo(file).path();
@@ -94,12 +112,13 @@ NewPrototype createPrototype(const GameData& data, ObjectType type, const QByteA
     QByteArray bytes = start;
     setFieldValue(bytes, 0, 4, made.id);
     setFieldValue(bytes, 4, 4, std::uint32_t(n) * 100);
-    makeFolder(made.file);
-    saveFileAtomically(made.file, bytes, true);
-
+    const QString messagesPath = objectTextsPath(data, int(type));
+    const QStringList created = missingFolders(made.file) + missingFolders(messagesPath);
     const Kept written{made.file, false, QByteArray()};
-    const Kept messages = Kept::of(objectTextsPath(data, int(type)));
+    const Kept messages = Kept::of(messagesPath);
     try {
+        makeFolder(made.file);
+        saveFileAtomically(made.file, bytes, true);
         if (texts.name || texts.description)
             writeObjectTexts(data, int(type), qint64(n) * 100, texts);
         makeFolder(listPath);
@@ -107,6 +126,7 @@ NewPrototype createPrototype(const GameData& data, ObjectType type, const QByteA
     } catch (const UserError&) {
         messages.restore();
         written.restore();
+        removeFolders(created);
         throw;
     }
     return made;

@@ -2,6 +2,7 @@
 #include "editorwindow.h"
 
 #include "documentcontroller.h"
+#include "newprototypedialog.h"
 #include "proto/document.h"
 #include "recentmenu.h"
 
@@ -25,6 +26,10 @@ void EditorWindow::updateValidity() {
 
 bool EditorWindow::fieldsValid() const {
     return m_doc->isValid();
+}
+
+void EditorWindow::newPrototype() {
+    askNewPrototype(m_app, *m_controller, *m_doc, this);
 }
 
 void EditorWindow::openWithDialog() {

@@ -18,6 +18,8 @@ EditorMenu buildEditorMenu(EditorWindow* window) {
         out.commands << a;
         return a;
     };
+    QObject::connect(add(menu, EditorWindow::tr("New prototype..."), Qt::CTRL | Qt::Key_N),
+                     &QAction::triggered, window, &EditorWindow::newPrototype);
     QObject::connect(add(menu, EditorWindow::tr("Open .PRO ..."), Qt::Key_F2), &QAction::triggered,
                      window, &EditorWindow::openWithDialog);
     out.recent = menu->addMenu(EditorWindow::tr("Recent"));

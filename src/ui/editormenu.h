@@ -19,8 +19,8 @@ struct EditorMenu {
     QMenu* edit = nullptr;   // undo and redo, added once the document's history exists
 };
 
-// Fills the window's menu bar: "Menu" (open, the "Recent" submenu, save, save as, the
-// Prototypes window), "Edit"
+// Fills the window's menu bar: "Menu" (new prototype, open, the "Recent" submenu, save, save
+// as, the Prototypes window), "Edit"
 // (undo, redo), "Options" (the numeric format and "Tree") and "Exit", each with its key.
 EditorMenu buildEditorMenu(EditorWindow* window);
 

@@ -54,6 +54,7 @@ public:
     void showCentred();
 
     // Opening and saving the document, carried out by its controller.
+    void newPrototype();   // New prototype: the dialog, then the new one is open
     void openWithDialog(); // Open: the open dialog, then openfile
     void save();           // Save
     void saveAs();         // Save As

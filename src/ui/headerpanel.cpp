@@ -7,6 +7,7 @@
 #include "hexvalidator.h"
 #include "proto/document.h"
 #include "proto/fieldcodec.h"
+#include "uitext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,13 +25,6 @@
 namespace zantrel {
 
 namespace {
-
-const char* const kTypeNames[] = {QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Item"),
-                                  QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Critter"),
-                                  QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Scenery"),
-                                  QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Wall"),
-                                  QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Tile"),
-                                  QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Misc")};
 
 QLabel* addLabel(QWidget* parent, const QString& text, int x, int y, const char* name = nullptr) {
     auto* l = new QLabel(text, parent);
@@ -237,7 +231,7 @@ void HeaderPanel::objectTypeChanged() {
         return; // a file of an unknown type shows its header alone, whatever is typed here
     const std::int32_t type = strToInt(e->text());
     if (type >= 0 && type <= 5) {
-        m_edits[6]->setText(tr(kTypeNames[type]));
+        m_edits[6]->setText(shownTypeName(type));
         emit typeSelected(type);
     }
 }

@@ -49,30 +49,53 @@ qint64 textIdOf(const Document& document) {
 
 } // namespace
 
+TextBoxes addTextBoxes(QFormLayout* form, const QString& name, const QString& description) {
+    QWidget* parent = form->parentWidget();
+    TextBoxes boxes{new QLineEdit(name, parent), new QPlainTextEdit(description, parent)};
+    boxes.name->setObjectName(QStringLiteral("Edit120"));
+    boxes.name->setAccessibleName(ObjectTextsDialog::tr("Name"));
+    boxes.description->setObjectName(QStringLiteral("Memo6"));
+    boxes.description->setAccessibleName(ObjectTextsDialog::tr("Description"));
+    boxes.description->setTabChangesFocus(true);
+    form->addRow(ObjectTextsDialog::tr("Name:"), boxes.name);
+    form->addRow(ObjectTextsDialog::tr("Description:"), boxes.description);
+    return boxes;
+}
+
+bool textsMayBeKept(const AppContext& app, QWidget* parent, const QString& name,
+                    const QString& description) {
+    try {
+        const QString codePage = app.gameData().codePage();
+        messageTextBytes(name, TextBox::Name, codePage);
+        messageTextBytes(description, TextBox::Description, codePage);
+        return true;
+    } catch (const UserError& e) {
+        app.prompter->error(parent, ObjectTextsEditor::tr("Error!"), e.text());
+        return false;
+    }
+}
+
 ObjectTextsDialog::ObjectTextsDialog(QWidget* parent, const QString& name,
                                      const QString& description, int sharing)
-    : QDialog(parent), m_name(new QLineEdit(name, this)),
-      m_description(new QPlainTextEdit(description, this)), m_sharing(new QLabel(this)) {
+    : QDialog(parent), m_sharing(new QLabel(this)) {
     setObjectName(QStringLiteral("ObjectTexts"));
     setWindowTitle(tr("Name and Description"));
-    m_name->setObjectName(QStringLiteral("Edit120"));
-    m_name->setAccessibleName(tr("Name"));
-    m_description->setObjectName(QStringLiteral("Memo6"));
-    m_description->setAccessibleName(tr("Description"));
-    m_description->setTabChangesFocus(true);
     m_sharing->setObjectName(QStringLiteral("Label120"));
-    m_sharing->setText(sharing > 0 ? tr("Also the name of %n other prototype(s): changing it "
-                                        "renames them too.",
-                                        nullptr, sharing)
-                                   : QString());
+    // Two texts, not one with %n: without a translation loaded the source text is shown.
+    if (sharing == 1)
+        m_sharing->setText(tr("Also the name of 1 other prototype: changing it renames it too."));
+    else if (sharing > 1)
+        m_sharing->setText(
+            tr("Also the name of %1 other prototypes: changing it renames them too.").arg(sharing));
     m_sharing->setWordWrap(true);
     m_sharing->setVisible(sharing > 0);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* form = new QFormLayout(this);
-    form->addRow(tr("Name:"), m_name);
-    form->addRow(tr("Description:"), m_description);
+    const TextBoxes boxes = addTextBoxes(form, name, description);
+    m_name = boxes.name;
+    m_description = boxes.description;
     form->addRow(m_sharing);
     form->addRow(buttons);
     resize(420, 240);
@@ -122,25 +145,15 @@ void ObjectTextsEditor::edit() {
     auto* dialog =
         new ObjectTextsDialog(m_window, m_document.name(), m_document.description(), sharing);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->check = [this, dialog] { return mayKeep(dialog->name(), dialog->description()); };
+    dialog->check = [this, dialog] {
+        return textsMayBeKept(m_app, m_window, dialog->name(), dialog->description());
+    };
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         if (dialog->name() != m_document.name() ||
             dialog->description() != m_document.description())
             m_history->push(new TextsStep(m_document, dialog->name(), dialog->description()));
     });
     dialog->open();
-}
-
-bool ObjectTextsEditor::mayKeep(const QString& name, const QString& description) {
-    try {
-        const QString codePage = m_app.gameData().codePage();
-        messageTextBytes(name, TextBox::Name, codePage);
-        messageTextBytes(description, TextBox::Description, codePage);
-        return true;
-    } catch (const UserError& e) {
-        m_app.prompter->error(m_window, tr("Error!"), e.text());
-        return false;
-    }
 }
 
 QString ObjectTextsEditor::save() {

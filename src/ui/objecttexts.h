@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -14,6 +15,19 @@ namespace zantrel {
 
 struct AppContext;
 class Document;
+
+// The name and description boxes of an object, as every dialog that asks for them has them:
+// rows "Name:" and "Description:" of form.
+struct TextBoxes {
+    QLineEdit* name;
+    QPlainTextEdit* description;
+};
+TextBoxes addTextBoxes(QFormLayout* form, const QString& name, const QString& description);
+
+// True when the game can hold the two texts in its code page; otherwise the refusal is shown
+// (naming the box) over parent.
+bool textsMayBeKept(const AppContext& app, QWidget* parent, const QString& name,
+                    const QString& description);
 
 // The "Name and Description" dialog: the object's two texts, and how many other prototypes
 // share its name. OK asks check() first; a refusal is shown and the dialog stays open.
@@ -48,8 +62,6 @@ public:
     QString save(); // the file written, empty when nothing changed; throws UserError
 
 private:
-    bool mayKeep(const QString& name, const QString& description);
-
     AppContext& m_app;
     Document& m_document;
     QUndoStack* m_history;

@@ -36,13 +36,17 @@ void writeGame(const TempFolder& t) {
                        "{100}{}{Knife}\r\n{101}{}{Sharp.}\r\n{200}{}{Spear}\r\n"}}));
 }
 
-// Every file below the patches folder with its bytes.
+// Every file below the game folder with its bytes, and every folder (as "name/").
 QMap<QString, QByteArray> patchFiles(const TempFolder& t) {
     QMap<QString, QByteArray> out;
-    QDirIterator it(t.file("Game/data"), QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(t.file("Game"), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        out.insert(path, fileBytes(path));
+        if (it.fileInfo().isDir())
+            out.insert(path + '/', {});
+        else
+            out.insert(path, fileBytes(path));
     }
     return out;
 }
@@ -132,6 +136,8 @@ TEST(NewPrototype, AFailedStepLeavesNothingBehind) {
         {"refused name", nullptr, nullptr, "a{b", "may not hold '{' or '}' @ "},
         {"prototype folder", nullptr, "file:Game/data/proto/items", "Rifle", "data/proto/items"},
         {"message file", nullptr, "Game/data/text/english/game/pro_item.msg", "Rifle",
+         "pro_item.msg"},
+        {"message folder, no prototype folder before", nullptr, "file:Game/data/text", "Rifle",
          "pro_item.msg"},
         {"list, no message file before", nullptr, "Game/data/proto/items/items.lst", "Rifle",
          "items.lst"},

@@ -98,12 +98,12 @@ TEST(EditorWindow, FrameMenuAndStartState) {
                                      (b->isEnabled() ? "" : " disabled");
             }
     }
-    EXPECT_EQ(items,
-              QStringList({"Menu", "  Open .PRO ... F2", "  Recent ", "  Save .PRO F3",
-                           "  Save .PRO As ... F4", "  Prototypes... F5", "Edit", "  Undo Ctrl+Z",
-                           "  Redo Ctrl+Shift+Z", "   ", "  Name and Description... Ctrl+D",
-                           "Options", "  Numeric Format ", "    HEX F12 checked disabled",
-                           "    DEC F11 disabled", "  Tree F1", "Exit"}));
+    EXPECT_EQ(items, QStringList({"Menu", "  New prototype... Ctrl+N", "  Open .PRO ... F2",
+                                  "  Recent ", "  Save .PRO F3", "  Save .PRO As ... F4",
+                                  "  Prototypes... F5", "Edit", "  Undo Ctrl+Z",
+                                  "  Redo Ctrl+Shift+Z", "   ", "  Name and Description... Ctrl+D",
+                                  "Options", "  Numeric Format ", "    HEX F12 checked disabled",
+                                  "    DEC F11 disabled", "  Tree F1", "Exit"}));
 }
 
 TEST(EditorWindow, TreeWindowDocksAndTheButtonsKeepTheirPictures) {

@@ -1,10 +1,13 @@
 // An object's name and description, edited in their dialog: a save writes the message file
-// first (only the two texts change), undo takes an edit back, and a text the game cannot
-// hold is refused with the box's name.
+// first (only the two texts change), undo takes an edit back, a text the game cannot hold is
+// refused with the box's name, and a name other prototypes share says so.
+#include "proto/fieldcodec.h"
 #include "support/clicks.h"
 #include "support/editorfixture.h"
+#include "support/modgame.h"
 
 #include <QDialog>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QUndoStack>
 #include <gtest/gtest.h>
@@ -79,5 +82,44 @@ TEST(ObjectTexts, TextsTheGameCannotHoldAreRefusedNamingTheBox) {
         EXPECT_EQ(e.prompter.texts(), QStringList(c.told)) << c.name;
         EXPECT_TRUE(d->isVisible()) << c.name;
         EXPECT_FALSE(e.w->alarmOn()) << c.name;
+    }
+}
+
+TEST(ObjectTexts, TheDialogSaysHowManyOtherPrototypesShareTheName) {
+    const struct {
+        const char* file;
+        const char* note; // empty: no note shown
+    } cases[] = {
+        {"proto/items/00000001.pro",
+         "Also the name of 2 other prototypes: changing it renames them too."},
+        {"proto/items/00000002.pro",
+         "Also the name of 1 other prototype: changing it renames it too."},
+        {"proto/items/00000006.pro", ""},
+        {"proto/tiles/00000003.pro",
+         "Also the name of 5 other prototypes: changing it renames them too."},
+    };
+    for (const auto& c : cases) {
+        ShellFixture s;
+        // Six of each type, all at text id 100 but the items 2 and 5 (200) and 6 (600).
+        s.shell.settings.gameFolder = writeGameFolder(s.folder, "Game", 4, 6);
+        s.shell.settings.useSources = "0";
+        for (const auto& [n, textId] : {std::pair{2, 200}, {5, 200}, {6, 600}}) {
+            const QString item =
+                QStringLiteral("Game/data/proto/items/%1.pro").arg(n, 8, 10, QChar('0'));
+            QByteArray bytes = fileBytes(s.folder.file(item));
+            setFieldValue(bytes, 4, 4, std::uint32_t(textId));
+            s.folder.write(item, bytes);
+        }
+        EditorWindow* w = s.shell.editor;
+        w->showCentred();
+        QApplication::setActiveWindow(w);
+        s.prompter.fileAnswers.push_back(s.folder.file(QStringLiteral("Game/data/") + c.file));
+        QTest::keyClick(w, Qt::Key_F2);
+        QTest::keyClick(w, Qt::Key_D, Qt::ControlModifier);
+        QDialog* d = w->findChild<QDialog*>(QStringLiteral("ObjectTexts"));
+        ASSERT_TRUE(d && d->isVisible()) << c.file;
+        const auto* note = d->findChild<QLabel*>(QStringLiteral("Label120"));
+        EXPECT_EQ(note->isVisible() ? note->text() : QString(), QString(c.note)) << c.file;
+        EXPECT_TRUE(s.prompter.texts().isEmpty()) << s.prompter.texts().join('|').toStdString();
     }
 }

@@ -11,12 +11,16 @@
 #include "ui/prototypeswindow.h"
 #include "ui/settingswindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -137,6 +141,40 @@ int main(int argc, char** argv) {
                 itemTabs->setCurrentWidget(tab);
         settle(200);
         ok = save(shell.editor, out, k.file) && ok;
+    }
+
+    // With the weapon open: its name dialog (Ctrl+D), then the New prototype dialog (Ctrl+N)
+    // offering a copy of it, texts typed; neither is accepted, so the demo game stays as it is.
+    shell.editor->openFromGame(QStringLiteral("proto/items/00000004.pro"));
+    const struct {
+        QKeySequence key;
+        const char* dialog;
+        const char* file;
+    } dialogs[] = {{QKeySequence(Qt::CTRL | Qt::Key_D), "ObjectTexts", "objecttexts.png"},
+                   {QKeySequence(Qt::CTRL | Qt::Key_N), "NewPrototype", "newprototype.png"}};
+    for (const auto& d : dialogs) {
+        for (QAction* a : shell.editor->findChildren<QAction*>())
+            if (a->shortcut() == d.key)
+                a->trigger();
+        settle(200);
+        QDialog* dialog = nullptr;
+        for (QDialog* found : shell.editor->findChildren<QDialog*>(QLatin1String(d.dialog)))
+            if (found->isVisible())
+                dialog = found;
+        if (!dialog) {
+            std::printf("FAILED no dialog %s\n", d.dialog);
+            ok = false;
+            continue;
+        }
+        if (QString(d.dialog) == QLatin1String("NewPrototype")) {
+            dialog->findChild<QLineEdit*>(QStringLiteral("Edit120"))->setText("Laser Rifle");
+            dialog->findChild<QPlainTextEdit*>(QStringLiteral("Memo6"))
+                ->setPlainText("A rifle that fires a beam of light.");
+        }
+        settle(200);
+        ok = save(dialog, out, d.file) && ok;
+        dialog->reject();
+        settle(100);
     }
 
     // The Prototypes window beside the editor, on the items.
