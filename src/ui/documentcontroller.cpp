@@ -15,6 +15,7 @@
 #include "objecttexts.h"
 #include "prompter.h"
 #include "proto/document.h"
+#include "proto/fieldcodec.h"
 #include "simplepages.h"
 #include "typepage.h"
 
@@ -53,6 +54,8 @@ DocumentController::DocumentController(AppContext& app, Document& document,
     connect(m_history, &DocumentHistory::restored, this, &DocumentController::redraw);
     connect(m_watch, &FileWatch::changedOutside, this, &DocumentController::changedOutside);
     connect(m_watch, &FileWatch::removedOutside, this, &DocumentController::removedOutside);
+    // An edited name shows at once beside the script, not only after the save.
+    connect(&m_document, &Document::textsChanged, this, &DocumentController::refreshDescription);
 }
 
 QUndoStack* DocumentController::history() const {
@@ -383,7 +386,13 @@ void DocumentController::refreshDescription() {
     try {
         const qint64 number = header->textIdValue();
         const QString names = nameMessageFile(m_document.type());
-        const QString name = names.isEmpty() ? kNoneEntry : data.message(names, number);
+        // The name being edited is the one of the text id the document holds; any other
+        // number typed shows what the message file has.
+        const bool edited = m_document.nameChanged() && m_document.current().size() >= 8 &&
+                            number == qint64(fieldValue(m_document.current(), 4, 4));
+        const QString name = edited            ? m_document.name() + QLatin1Char(' ')
+                             : names.isEmpty() ? kNoneEntry
+                                               : data.message(names, number);
         QString description = kNoneEntry;
         const int script = header->scripts()->currentIndex();
         if (script != m_document.scriptCount())

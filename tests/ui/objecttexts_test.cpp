@@ -123,3 +123,24 @@ TEST(ObjectTexts, TheDialogSaysHowManyOtherPrototypesShareTheName) {
         EXPECT_TRUE(s.prompter.texts().isEmpty()) << s.prompter.texts().join('|').toStdString();
     }
 }
+
+// The scenery page's description box shows a name as soon as it is edited, and again the
+// message file's once the edit is taken back.
+TEST(ObjectTexts, TheDescriptionBoxShowsTheEditedName) {
+    EditorFixture e;
+    e.open(e.write("s.pro", makePrototype(2, 49)));
+    const auto* memo = e.w->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+    ASSERT_TRUE(memo);
+    EXPECT_TRUE(memo->toPlainText().startsWith("Name: scen 1 \n"))
+        << memo->toPlainText().toStdString();
+    QTest::keyClick(e.w, Qt::Key_D, Qt::ControlModifier);
+    QDialog* d = e.w->findChild<QDialog*>(QStringLiteral("ObjectTexts"));
+    ASSERT_TRUE(d && d->isVisible());
+    d->findChild<QLineEdit*>(QStringLiteral("Edit120"))->setText("Vault door");
+    QTest::keyClick(d->findChild<QLineEdit*>(QStringLiteral("Edit120")), Qt::Key_Return);
+    EXPECT_TRUE(memo->toPlainText().startsWith("Name: Vault door \n"))
+        << memo->toPlainText().toStdString();
+    e.w->history()->undo();
+    EXPECT_TRUE(memo->toPlainText().startsWith("Name: scen 1 \n"))
+        << memo->toPlainText().toStdString();
+}
