@@ -5,6 +5,7 @@
 #include "datafolder.h"
 #include "listfile.h"
 #include "messagefile.h"
+#include "messagewriter.h"
 #include "proto/fieldcodec.h"
 #include "proto/records.h"
 
@@ -137,12 +138,11 @@ void Catalogue::refresh(const GameData& data, ObjectType type) {
     const std::vector<QByteArray> heads = view.readHeads(sources, kHeadBytes, errors);
 
     MessageFile messages;
-    const QString messageName = nameMessageFile(int(type));
     try {
-        messages = MessageFile(data.read(DataKind::Messages, messageName));
+        messages = MessageFile(shownObjectTexts(data, int(type)));
         if (!messages.problem().isEmpty())
             data.textWarnings().report(
-                UserError(messages.problem(), data.describe(DataKind::Messages, messageName)));
+                UserError(messages.problem(), shownObjectTextsPlace(data, int(type))));
     } catch (const UserError&) {
         // No message file: every entry says it has no name.
     }

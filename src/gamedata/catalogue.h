@@ -68,10 +68,10 @@ struct CatalogueEntry {
 // the patches folder and all, in the game's order; only its first 36 bytes are read) and
 // the name and description of its text id in the type's message file.
 //
-// The lists and prototype files come from the game's view. The message files come from
-// where the editor reads them (the sources folder when UseSource is "1", else the game in
-// its language), in the code page in force. A type whose list the game lacks has no
-// entries and its list's problem in listProblem().
+// The lists and prototype files come from the game's view. The message files are the ones
+// the editor shows names from (shownObjectTexts: the copy Zantrel wrote, else the sources
+// folder when UseSource is "1", else the game in its language), in the code page in force. A type
+// whose list the game lacks has no entries and its list's problem in listProblem().
 //
 // Built once for a game folder; refresh() reads a type again after its list, a prototype
 // or its message file were written. Nothing is kept open between calls.

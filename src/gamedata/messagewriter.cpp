@@ -6,6 +6,7 @@
 #include "core/usererror.h"
 #include "datafolder.h"
 #include "listfile.h"
+#include "lists.h"
 #include "messagefile.h"
 #include "prototypes.h"
 
@@ -126,12 +127,35 @@ QByteArray gameObjectTexts(const GameData& data, int objectType) {
     return QByteArray();
 }
 
-ShownTexts readObjectTexts(const GameData& data, int objectType, qint64 textId) {
-    // The copy the writer changes, even when the game's view was built before it existed.
+QString shownObjectTextsPlace(const GameData& data, int objectType) {
     const QString written = objectTextsPath(data, objectType);
-    const MessageFile file(!written.isEmpty() && QFileInfo(written).isFile()
-                               ? readFileBytes(written)
-                               : gameObjectTexts(data, objectType));
+    return !written.isEmpty() && QFileInfo(written).isFile()
+               ? written
+               : data.describe(DataKind::Messages, nameMessageFile(objectType));
+}
+
+QByteArray shownObjectTexts(const GameData& data, int objectType) {
+    const QString written = objectTextsPath(data, objectType);
+    if (!written.isEmpty() && QFileInfo(written).isFile())
+        return readFileBytes(written);
+    return data.read(DataKind::Messages, nameMessageFile(objectType));
+}
+
+QString shownObjectMessage(const GameData& data, int objectType, qint64 number) {
+    const MessageFile messages(shownObjectTexts(data, objectType));
+    if (!messages.problem().isEmpty())
+        data.textWarnings().report(
+            UserError(messages.problem(), shownObjectTextsPlace(data, objectType)));
+    const MessageEntry* entry = messages.find(number);
+    return entry ? decodeText(entry->text, data.codePage()) + QLatin1Char(' ') : kNoneEntry;
+}
+
+ShownTexts readObjectTexts(const GameData& data, int objectType, qint64 textId) {
+    // No message file yet: both texts start empty, and a save writes one. A broken archive
+    // still says so.
+    const bool none = !QFileInfo(objectTextsPath(data, objectType)).isFile() &&
+                      !data.exists(DataKind::Messages, nameMessageFile(objectType));
+    const MessageFile file(none ? QByteArray() : shownObjectTexts(data, objectType));
     const auto text = [&](qint64 number) {
         const MessageEntry* e = file.find(number);
         return e ? decodeText(e->text, data.codePage()) : QString();

@@ -44,9 +44,20 @@ QString objectTextsPath(const GameData& data, int objectType);
 // english); empty when the game has none. Throws a broken archive's message.
 QByteArray gameObjectTexts(const GameData& data, int objectType);
 
-// The name and description at textId and the one after in the copy writeObjectTexts() starts
-// from (the patches folder's, else the game's),
-// decoded in the code page in force; an entry the file lacks reads as nothing (empty).
+// The type's message file as the editor shows its names: the copy writeObjectTexts() wrote
+// when there is one (so what was saved shows, even when the sources folder is in use or the
+// game's view was built before the file existed), else where the editor reads message files
+// (the sources folder or the game). Throws as GameData::read() when there is none.
+QByteArray shownObjectTexts(const GameData& data, int objectType);
+// Where that file lies, for messages.
+QString shownObjectTextsPlace(const GameData& data, int objectType);
+// The message at number in shownObjectTexts(), as GameData::message() gives it ("Knife ",
+// "<NONE>"); what the reading skipped goes to the text warnings. Throws as that.
+QString shownObjectMessage(const GameData& data, int objectType, qint64 number);
+
+// The name and description at textId and the one after in shownObjectTexts(), decoded in
+// the code page in force; an entry the file lacks, or a missing file, reads as nothing.
+// Throws a broken archive's message.
 struct ShownTexts {
     QString name;
     QString description;

@@ -9,6 +9,7 @@
 #include "flags.h"
 #include "gamedata/datafolder.h"
 #include "gamedata/lists.h"
+#include "gamedata/messagewriter.h"
 #include "gamedata/prototypes.h"
 #include "headerpanel.h"
 #include "markedfield.h"
@@ -390,9 +391,10 @@ void DocumentController::refreshDescription() {
         // number typed shows what the message file has.
         const bool edited = m_document.nameChanged() && m_document.current().size() >= 8 &&
                             number == qint64(fieldValue(m_document.current(), 4, 4));
-        const QString name = edited            ? m_document.name() + QLatin1Char(' ')
-                             : names.isEmpty() ? kNoneEntry
-                                               : data.message(names, number);
+        const QString name = edited ? m_document.name() + QLatin1Char(' ')
+                             : names.isEmpty()
+                                 ? kNoneEntry
+                                 : shownObjectMessage(data, m_document.type(), number);
         QString description = kNoneEntry;
         const int script = header->scripts()->currentIndex();
         if (script != m_document.scriptCount())

@@ -1,6 +1,7 @@
 // An object's name and description, edited in their dialog: a save writes the message file
 // first (only the two texts change), undo takes an edit back, a text the game cannot hold is
 // refused with the box's name, and a name other prototypes share says so.
+#include "gamedata/catalogue.h"
 #include "proto/fieldcodec.h"
 #include "support/clicks.h"
 #include "support/editorfixture.h"
@@ -124,23 +125,34 @@ TEST(ObjectTexts, TheDialogSaysHowManyOtherPrototypesShareTheName) {
     }
 }
 
-// The scenery page's description box shows a name as soon as it is edited, and again the
-// message file's once the edit is taken back.
-TEST(ObjectTexts, TheDescriptionBoxShowsTheEditedName) {
+// The scenery page's description box shows a name as soon as it is edited, the file's again
+// once the edit is taken back, and the saved one after F3 — the sources folder is in use, so
+// the copy written under the patches folder must win over the sources' — as does the
+// Prototypes window's catalogue.
+TEST(ObjectTexts, TheNameShownFollowsTheEditAndTheSave) {
     EditorFixture e;
-    e.open(e.write("s.pro", makePrototype(2, 49)));
+    e.folder.write("Game/data/proto/scenery/scenery.lst", "00000001.pro\r\n");
+    e.open(e.folder.write("Game/data/proto/scenery/00000001.pro", makePrototype(2, 49)));
     const auto* memo = e.w->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
     ASSERT_TRUE(memo);
-    EXPECT_TRUE(memo->toPlainText().startsWith("Name: scen 1 \n"))
-        << memo->toPlainText().toStdString();
+    const auto shows = [&](const char* name) {
+        return memo->toPlainText().startsWith(QStringLiteral("Name: %1 \n").arg(name));
+    };
+    EXPECT_TRUE(shows("scen 1")) << memo->toPlainText().toStdString();
     QTest::keyClick(e.w, Qt::Key_D, Qt::ControlModifier);
     QDialog* d = e.w->findChild<QDialog*>(QStringLiteral("ObjectTexts"));
     ASSERT_TRUE(d && d->isVisible());
     d->findChild<QLineEdit*>(QStringLiteral("Edit120"))->setText("Vault door");
     QTest::keyClick(d->findChild<QLineEdit*>(QStringLiteral("Edit120")), Qt::Key_Return);
-    EXPECT_TRUE(memo->toPlainText().startsWith("Name: Vault door \n"))
-        << memo->toPlainText().toStdString();
+    QApplication::setActiveWindow(e.w);
+    EXPECT_TRUE(shows("Vault door")) << memo->toPlainText().toStdString();
     e.w->history()->undo();
-    EXPECT_TRUE(memo->toPlainText().startsWith("Name: scen 1 \n"))
-        << memo->toPlainText().toStdString();
+    EXPECT_TRUE(shows("scen 1")) << memo->toPlainText().toStdString();
+    e.w->history()->redo();
+    e.save();
+    EXPECT_TRUE(e.prompter.texts().isEmpty()) << e.prompter.texts().join('|').toStdString();
+    EXPECT_TRUE(shows("Vault door")) << memo->toPlainText().toStdString();
+    const CatalogueEntry* entry = e.shell.catalogue.catalogue().find(0x02000001);
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->name, "Vault door");
 }
