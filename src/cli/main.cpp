@@ -370,7 +370,7 @@ int run(const Options& o) {
         return usage(QStringLiteral("--json belongs to show, check and list, --dry-run to set"));
     if ((o.name || o.description) && !is({"text", "new"}))
         return usage(QStringLiteral("--name and --description belong to text and new"));
-    if ((o.from || o.kind) && !is({"text", "new"}))
+    if ((o.from || o.kind) && !is({"new"}))
         return usage(QStringLiteral("--from and --kind belong to new"));
     if (command == QLatin1String("list"))
         return listObjects(o);
