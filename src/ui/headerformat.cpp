@@ -88,8 +88,11 @@ void HeaderPanel::boxToHex(const QString& box) {
 
 QString HeaderPanel::hexOf(int number) const {
     const QString text = m_edits[number]->text();
-    if (!decimal() || number == 13)
-        return text; // the flags text is hexadecimal in both
+    if (number == 13)
+        return text; // the flags text is hexadecimal in both, its digits placed from the left
+    if (!decimal())  // a number typed short reads as that number: "2" is 0002, not 00
+        return text.size() < typedLength(number) ? text.rightJustified(typedLength(number), u'0')
+                                                 : text;
     return hexText(lenientInt(text), typedLength(number));
 }
 

@@ -20,6 +20,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 using namespace zantrel;
 
 namespace {
@@ -318,4 +320,29 @@ TEST(Document, FlagsFollowTheFileAndEveryOpenClearsThem) {
     EXPECT_TRUE(e.w->alarmOn());
     e.save();
     EXPECT_EQ(quint8(fileBytes(e.folder.file("b.pro"))[23]), 0x09);
+}
+
+// A hexadecimal number typed with fewer digits than its box shows is the number it reads as
+// ("2" in the frame number is frame 2), not its digit pairs moved about.
+TEST(Document, AShortHexNumberSavesAsTheNumberTyped) {
+    const struct {
+        int box;
+        const char* typed;
+        int offset;
+        const char* saved; // the field's bytes after the save
+    } cases[] = {{12, "2", 10, "0002"}, {12, "1F4", 10, "01f4"}, {3, "64", 4, "00000064"},
+                 {2, "7", 2, "0007"},   {4, "5", 8, "05"},       {5, "3000005", 28, "03000005"}};
+    for (const auto& c : cases) {
+        Editor e;
+        const QString path = e.write("s.pro", makePrototype(2, 49));
+        e.open(path);
+        QLineEdit* box = e.edit(c.box);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QString::fromLatin1(c.typed));
+        e.save();
+        EXPECT_TRUE(e.prompter.texts().isEmpty()) << e.prompter.texts().join('|').toStdString();
+        const int width = int(std::strlen(c.saved)) / 2;
+        EXPECT_EQ(fileBytes(path).mid(c.offset, width).toHex(), c.saved) << c.box << c.typed;
+    }
 }
