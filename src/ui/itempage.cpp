@@ -6,6 +6,7 @@
 #include "gamedata/lists.h"
 #include "proto/fieldcodec.h"
 #include "proto/itemfields.h"
+#include "proto/records.h"
 #include "ui/app.h"
 #include "ui/itemcommon.h"
 #include "ui/itemkindtabs.h"
@@ -31,6 +32,21 @@ namespace zantrel {
 
 namespace {
 
+// The common fields the page itself shows, by offset, in the order they are written.
+constexpr int kCommonFields[] = {52, 53, 54, 32, 36, 40, 44, 48, 24};
+constexpr int kCommonCount = int(std::size(kCommonFields));
+// The order they are filled: the lists first; the art type byte is not read.
+constexpr int kFillOrder[] = {32, 36, 24, 40, 44, 48, 53, 54};
+
+// The list entry a stored list value or picture selects: -1 for none. count is the number of
+// list lines; the inventory list's "<NONE>" entry sits at count and may be selected.
+int listPosition(const RecordRow& row, const QByteArray& bytes, int count) {
+    const std::uint32_t value = fieldValue(bytes, row.offset, row.width);
+    if (row.display == Display::Picture)
+        return value == kNoPicture || value > std::uint32_t(count) ? -1 : int(value);
+    return value < std::uint32_t(count) ? int(value) : -1;
+}
+
 class ItemPage : public TypePage {
     Q_OBJECT
 public:
@@ -49,21 +65,23 @@ private:
     QWidget* buildTabs();
     void kindPicked();
     void connectFields();
-    QWidget* control(const char* name) const;
-    QLineEdit* edit(const char* name) const;
-    QComboBox* combo(const char* name) const;
+    QWidget* control(const QString& name) const;
+    QLineEdit* edit(const QString& name) const;
+    QComboBox* combo(const QString& name) const;
+    const RecordRow& field(int offset) const;
 
-    void apply(const ItemField& field, const QByteArray& bytes);
+    void apply(const RecordRow& field, const QByteArray& bytes);
     void applyAll(const QByteArray& bytes);
     QList<FieldWrite> writes(bool skipFailures) const;
-    QString state(const ItemField& field) const;
-    std::uint32_t value(const ItemField& field) const;
+    QString state(const RecordRow& field) const;
+    std::uint32_t value(const RecordRow& field) const;
     int inventoryPosition() const;
     bool inventoryPicture(int position) const;
 
-    void fieldChanged(const ItemField& field);
-    void check(const ItemField& field);
-    bool untouched(const ItemField& field) const;
+    void fieldChanged(const RecordRow& field);
+    void check(const RecordRow& field);
+    bool untouched(const RecordRow& field) const;
+    int indexOf(const RecordRow& field) const { return int(&field - m_fields.data()); }
 
     void inventoryPicked();
     void drawInventory();
@@ -84,14 +102,20 @@ private:
 
     // What the last fill read, and each field's state right after it: a field whose state
     // is unchanged writes back its stored bytes.
+    std::vector<RecordRow> m_fields; // the rows of kCommonFields
+    Record m_record;                 // the item's common rows, for the checks
     QByteArray m_bytes;
-    QString m_filled[kItemFieldCount];
-    bool m_typed[kItemFieldCount] = {}; // typed into since the filling
+    QString m_filled[kCommonCount];
+    bool m_typed[kCommonCount] = {}; // typed into since the filling
     bool m_hasFilled = false;
     QStringList* m_fillMessages = nullptr; // while filling: messages already shown
 };
 
 ItemPage::ItemPage(QWidget* tab, const PageContext& context) : m_tab(tab), m_context(context) {
+    m_record.objectType = 0;
+    m_record.rows = recordRows(0, -1);
+    for (int offset : kCommonFields)
+        m_fields.push_back(*rowAt(m_record.rows, offset));
     QWidget* common = buildTabs();
     m_inventoryList = buildItemGraphics(common);
     m_zero = buildItemKind(common);
@@ -128,7 +152,7 @@ QWidget* ItemPage::buildTabs() {
 
 // A new item type drops the old kind's fields: asked first, and Cancel keeps the old kind.
 void ItemPage::kindPicked() {
-    QComboBox* types = combo("ComboBox9");
+    QComboBox* types = combo(field(kKindOffset).control);
     const int to = types->currentIndex();
     if (to == m_kindIndex || to < 0)
         return;
@@ -149,17 +173,16 @@ int ItemPage::savedLength(int length) const {
 // Change handlers: user picks and typing only, so that filling runs the edits' checks but not
 // the lists' handlers.
 void ItemPage::connectFields() {
-    for (const ItemField& f : kItemFields) {
+    for (const RecordRow& f : m_fields) {
         QWidget* w = control(f.control);
         if (auto* e = qobject_cast<QLineEdit*>(w)) {
             connect(e, &QLineEdit::textChanged, this, [this, &f] { fieldChanged(f); });
-            connect(e, &QLineEdit::textEdited, this,
-                    [this, &f] { m_typed[&f - kItemFields] = true; });
+            connect(e, &QLineEdit::textEdited, this, [this, &f] { m_typed[indexOf(f)] = true; });
         } else if (auto* c = qobject_cast<QCheckBox*>(w)) {
             connect(c, &QCheckBox::clicked, this, &TypePage::edited);
         } else if (f.offset == kKindOffset) {
             connect(combo(f.control), &QComboBox::activated, this, [this] { kindPicked(); });
-        } else if (f.display == ItemDisplay::Choice) {
+        } else if (f.display == Display::Choice) {
             connect(combo(f.control), &QComboBox::activated, this, &TypePage::edited);
         }
     }
@@ -168,16 +191,20 @@ void ItemPage::connectFields() {
             [this] { inventoryPicked(); });
 }
 
-QWidget* ItemPage::control(const char* name) const {
-    return m_tab->findChild<QWidget*>(QLatin1String(name));
+QWidget* ItemPage::control(const QString& name) const {
+    return m_tab->findChild<QWidget*>(name);
 }
 
-QLineEdit* ItemPage::edit(const char* name) const {
+QLineEdit* ItemPage::edit(const QString& name) const {
     return qobject_cast<QLineEdit*>(control(name));
 }
 
-QComboBox* ItemPage::combo(const char* name) const {
+QComboBox* ItemPage::combo(const QString& name) const {
     return qobject_cast<QComboBox*>(control(name));
+}
+
+const RecordRow& ItemPage::field(int offset) const {
+    return *rowAt(m_fields, offset);
 }
 
 void ItemPage::fill(const QByteArray& bytes) {
@@ -194,12 +221,12 @@ void ItemPage::fill(const QByteArray& bytes) {
 
     applyAll(bytes);
     m_bytes = bytes;
-    for (int i = 0; i < kItemFieldCount; ++i)
-        m_filled[i] = state(kItemFields[i]);
+    for (int i = 0; i < kCommonCount; ++i)
+        m_filled[i] = state(m_fields[i]);
     m_hasFilled = true;
 
     m_kinds->fill(bytes);
-    m_kindIndex = combo("ComboBox9")->currentIndex();
+    m_kindIndex = combo(field(kKindOffset).control)->currentIndex();
 
     // Both pictures; a setting both fail on is reported once.
     QStringList shown;
@@ -210,12 +237,12 @@ void ItemPage::fill(const QByteArray& bytes) {
 }
 
 void ItemPage::applyAll(const QByteArray& bytes) {
-    for (int i : kItemFillOrder)
-        apply(kItemFields[i], bytes);
+    for (int offset : kFillOrder)
+        apply(field(offset), bytes);
     // A field the short file does not hold wholly is shown, never edited nor written.
-    for (const ItemField& f : kItemFields) {
-        QWidget* w = f.display == ItemDisplay::Picture ? m_inventoryList : control(f.control);
-        if (w && f.display != ItemDisplay::ArtType)
+    for (const RecordRow& f : m_fields) {
+        QWidget* w = f.display == Display::Picture ? m_inventoryList : control(f.control);
+        if (w && f.display != Display::Unsigned) // the art type byte has no control of its own
             setAbsent(w, f.offset + f.width > bytes.size());
     }
 }
@@ -225,13 +252,13 @@ void ItemPage::refill(const QByteArray& bytes, const QByteArray& baseline) {
     std::fill(std::begin(m_typed), std::end(m_typed), false);
     m_hasFilled = false;
     applyAll(baseline);
-    for (int i = 0; i < kItemFieldCount; ++i)
-        m_filled[i] = state(kItemFields[i]);
+    for (int i = 0; i < kCommonCount; ++i)
+        m_filled[i] = state(m_fields[i]);
     m_bytes = baseline;
     m_hasFilled = true;
     applyAll(bytes);
     m_kinds->refill(bytes, baseline);
-    m_kindIndex = combo("ComboBox9")->currentIndex();
+    m_kindIndex = combo(field(kKindOffset).control)->currentIndex();
     m_size->setText(QString::number(savedLength(int(bytes.size()))) + QStringLiteral(" bytes"));
     QStringList shown;
     m_fillMessages = &shown;
@@ -240,41 +267,40 @@ void ItemPage::refill(const QByteArray& bytes, const QByteArray& baseline) {
     m_fillMessages = nullptr;
 }
 
-void ItemPage::apply(const ItemField& field, const QByteArray& bytes) {
+void ItemPage::apply(const RecordRow& field, const QByteArray& bytes) {
     switch (field.display) {
-    case ItemDisplay::Choice: {
+    case Display::Choice: {
         QComboBox* box = combo(field.control);
-        box->setCurrentIndex(itemListPosition(field, bytes, box->count()));
+        box->setCurrentIndex(listPosition(field, bytes, box->count()));
         break;
     }
-    case ItemDisplay::Marker:
+    case Display::Marker:
         qobject_cast<QCheckBox*>(control(field.control))
             ->setChecked(fieldValue(bytes, field.offset, field.width) == kHiddenMarker);
         break;
-    case ItemDisplay::Signed:
-    case ItemDisplay::Shift:
-        edit(field.control)->setText(itemFieldText(field, bytes));
+    case Display::Signed:
+    case Display::Shift:
+        edit(field.control)->setText(showField(field, bytes));
         break;
-    case ItemDisplay::Picture:
-        m_inventoryList->setCurrentIndex(itemListPosition(field, bytes, m_inventoryCount));
+    case Display::Picture:
+        m_inventoryList->setCurrentIndex(listPosition(field, bytes, m_inventoryCount));
         break;
-    case ItemDisplay::ArtType:
-        break; // written only
+    default:
+        break; // the art type byte: written only
     }
 }
 
-QString ItemPage::state(const ItemField& field) const {
+QString ItemPage::state(const RecordRow& field) const {
     switch (field.display) {
-    case ItemDisplay::Choice:
+    case Display::Choice:
         return QString::number(combo(field.control)->currentIndex());
-    case ItemDisplay::Marker:
+    case Display::Marker:
         return qobject_cast<QCheckBox*>(control(field.control))->isChecked() ? QStringLiteral("1")
                                                                              : QStringLiteral("0");
-    case ItemDisplay::Signed:
-    case ItemDisplay::Shift:
+    case Display::Signed:
+    case Display::Shift:
         return edit(field.control)->text();
-    case ItemDisplay::Picture:
-    case ItemDisplay::ArtType:
+    default:
         break;
     }
     return QString::number(inventoryPosition());
@@ -295,27 +321,26 @@ bool ItemPage::inventoryPicture(int position) const {
     return position >= 0 && position < m_inventoryCount;
 }
 
-// A field's new value from its control; throws UserError for a text that is not a number.
-std::uint32_t ItemPage::value(const ItemField& field) const {
+// A field's new value from its control; throws UserError for a text that does not convert.
+std::uint32_t ItemPage::value(const RecordRow& field) const {
     switch (field.display) {
-    case ItemDisplay::Choice: {
+    case Display::Choice: {
         const int at = combo(field.control)->currentIndex();
         return at < 0 ? 0xFFFFFFFFu : std::uint32_t(at);
     }
-    case ItemDisplay::Marker:
+    case Display::Marker:
         return qobject_cast<QCheckBox*>(control(field.control))->isChecked() ? kHiddenMarker : 0;
-    case ItemDisplay::Signed:
-    case ItemDisplay::Shift:
-        return std::uint32_t(strToInt(edit(field.control)->text())); // -1 gives 255 in a byte
-    case ItemDisplay::Picture: {
+    case Display::Signed:
+    case Display::Shift:
+        return parseValue(field, edit(field.control)->text(), m_bytes);
+    case Display::Picture: {
         const int at = inventoryPosition();
         return inventoryPicture(at) ? std::uint32_t(at) : kNoPicture;
     }
-    case ItemDisplay::ArtType:
+    default:
         // No picture is the game's all-ones art id, not an inventory art type with no index.
         return inventoryPicture(inventoryPosition()) ? kInventoryArtType : 0xFF;
     }
-    return 0;
 }
 
 QList<FieldWrite> ItemPage::fieldWrites() const {
@@ -328,14 +353,14 @@ QList<FieldWrite> ItemPage::convertedWrites() const {
 
 QList<FieldWrite> ItemPage::writes(bool skipFailures) const {
     QList<FieldWrite> writes;
-    for (int i = 0; i < kItemFieldCount; ++i) {
-        const ItemField& f = kItemFields[i];
+    for (int i = 0; i < kCommonCount; ++i) {
+        const RecordRow& f = m_fields[i];
         if (m_hasFilled && state(f) == m_filled[i]) {
             writes.append({f.offset, f.width, fieldToHex(m_bytes, f.offset, f.width), true});
             continue;
         }
         try {
-            writes.append({f.offset, f.width, itemFieldHex(value(f), f.width), false});
+            writes.append({f.offset, f.width, hexText(value(f), 2 * f.width), false});
         } catch (const UserError&) {
             if (!skipFailures)
                 throw;
@@ -345,15 +370,15 @@ QList<FieldWrite> ItemPage::writes(bool skipFailures) const {
 }
 
 bool ItemPage::valid() const {
-    for (const ItemField& f : kItemFields)
-        if (f.check != ItemCheck::None && isMarked(edit(f.control)))
+    for (const RecordRow& f : m_fields)
+        if (f.check != RowCheck::None && isMarked(edit(f.control)))
             return false;
     return m_kinds->valid();
 }
 
-void ItemPage::fieldChanged(const ItemField& field) {
+void ItemPage::fieldChanged(const RecordRow& field) {
     emit edited();
-    if (field.check == ItemCheck::None)
+    if (field.check == RowCheck::None)
         return;
     try {
         check(field);
@@ -362,36 +387,41 @@ void ItemPage::fieldChanged(const ItemField& field) {
     }
 }
 
-// highlight with the field's partner; the frame shift alone, its text judged at saving.
-void ItemPage::check(const ItemField& field) {
+// The row's check on the value typed. A volume or price that does not convert raises the
+// alarm; a frame shift that is no number is judged at saving.
+void ItemPage::check(const RecordRow& field) {
     QLineEdit* box = edit(field.control);
-    QLineEdit* partner = field.partner ? edit(field.partner) : nullptr;
+    QLineEdit* partner = field.check == RowCheck::NotNegative ? m_zero : nullptr;
     if (isHalfTyped(box->text()) || (partner && isHalfTyped(partner->text())))
         return;
-    std::int32_t sum = 0;
-    if (field.check == ItemCheck::FrameShift) {
-        if (!tryStrToInt(box->text(), sum))
+    QString problem;
+    try {
+        QByteArray candidate = m_bytes;
+        setFieldValue(candidate, field.offset, field.width,
+                      parseValue(field, box->text(), m_bytes));
+        problem = checkField(m_record, field, candidate);
+    } catch (const UserError& e) {
+        std::int32_t number = 0;
+        if (field.check == RowCheck::FrameShift && !tryStrToInt(box->text(), number))
             return;
-    } else {
-        sum = strToInt(box->text());
-        if (partner)
-            sum = std::int32_t(std::uint32_t(sum) + std::uint32_t(strToInt(partner->text())));
+        if (field.check != RowCheck::FrameShift)
+            throw;
+        problem = e.text();
     }
-    const bool outside = !itemCheckPasses(field.check, sum);
+    const bool outside = !problem.isEmpty();
     // A value as the file stores it is saved as it is: marked, but never blocking.
     const bool stored = outside && untouched(field);
-    const QString range = field.check == ItemCheck::FrameShift ? QStringLiteral("-1 .. 255")
-                                                               : QStringLiteral("0 .. 2147483647");
+    const QString range = storedNote(checkRange(m_record, field));
     for (QLineEdit* marked : {box, partner})
         if (marked) {
             setMarked(marked, outside && !stored);
-            setStoredMark(marked, stored, storedNote(range));
+            setStoredMark(marked, stored, range);
         }
     emit validityChanged();
 }
 
-bool ItemPage::untouched(const ItemField& field) const {
-    const int i = int(&field - kItemFields);
+bool ItemPage::untouched(const RecordRow& field) const {
+    const int i = indexOf(field);
     return !m_typed[i] && (!m_hasFilled || state(field) == m_filled[i]);
 }
 
