@@ -285,6 +285,44 @@ QByteArray defaultRecord(int objectType, int kind) {
     return bytes;
 }
 
+namespace {
+
+std::vector<RecordRow> headerBoxes(int type) {
+    const HeaderLayout layout = headerLayout(type);
+    const struct {
+        int offset, width;
+        const char* control;
+        const char* name;
+    } boxes[] = {
+        {0, 1, "Edit1", QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Object type")},
+        {8, 1, "Edit4", QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Frame ID, object type")},
+        {9, 1, "Edit11", QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Frame ID, frame shift")},
+        {2, 2, "Edit2", QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Object ID")},
+        {4, 4, "Edit3", QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Object ID x 100")},
+        {layout.scriptOffset, 4, "Edit5", QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Script ID")},
+        {10, 2, "Edit12", QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Frame ID, number")},
+        {layout.flagsOffset, 4, "Edit13", "Flags"},
+    };
+    std::vector<RecordRow> rows;
+    for (const auto& b : boxes) {
+        if (b.offset < 0)
+            continue; // a misc object has no script field
+        RecordRow r = makeRow(b.offset, b.width, b.name, D::HexFlags);
+        r.control = QLatin1String(b.control);
+        rows.push_back(r);
+    }
+    return rows;
+}
+
+} // namespace
+
+const std::vector<RecordRow>& headerRows(int objectType) {
+    // Tiles and misc objects keep their words elsewhere; every other type as items do.
+    static const std::vector<RecordRow> tables[3] = {headerBoxes(0), headerBoxes(4),
+                                                     headerBoxes(5)};
+    return tables[objectType == 4 ? 1 : objectType == 5 ? 2 : 0];
+}
+
 const RecordRow* rowAt(const std::vector<RecordRow>& rows, int offset) {
     for (const RecordRow& r : rows)
         if (r.offset == offset)

@@ -120,6 +120,12 @@ std::uint32_t defaultStored(const RecordRow& row);
 // the type's with number 0, the kind word (items and scenery) set to the kind.
 QByteArray defaultRecord(int objectType, int kind);
 
+// The header panel's boxes as rows of a type's header: each shows its bytes as 2 * width hex
+// digits, and the object id and frame id are split in their parts. In the order the panel
+// fills them (each box's handling runs in turn: the object type first); a type with no
+// script has no script row.
+const std::vector<RecordRow>& headerRows(int objectType);
+
 // The row at that offset, or nullptr.
 const RecordRow* rowAt(const std::vector<RecordRow>& rows, int offset);
 
