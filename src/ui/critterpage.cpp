@@ -14,6 +14,7 @@
 #include "ui/aipacketlist.h"
 #include "ui/app.h"
 #include "ui/critterpreview.h"
+#include "ui/formfield.h"
 #include "ui/prompter.h"
 #include "ui/redmark.h"
 #include "ui/uitext.h"
@@ -55,17 +56,19 @@ std::optional<CritterPreview::Art> critterArt(const GameData& data, const QStrin
     return CritterPreview::Art{std::move(*art), palette};
 }
 
-// One record field and the controls it is shown in, with what the last filling put there.
-struct Slot {
-    const RecordRow* row = nullptr;
+// One record field and the controls it is shown in.
+struct Slot : FormField {
     QLineEdit* edit = nullptr;    // the text, for every kind but the combo boxes
     QComboBox* combo = nullptr;   // the gender, body and kill types
     QLineEdit* partner = nullptr; // the range partner, or a type's name box
     QLabel* tipBar = nullptr;     // Panel2 or Panel3 for the 34 statistics
-    QString stored;               // the field's bytes as read, in hex
-    QString filledText;
-    int filledIndex = -1;
-    bool filled = false;
+
+    bool genderList() const { return combo && !combo->isEditable(); }
+    QString state() const {
+        return genderList() ? QString::number(combo->currentIndex())
+               : combo      ? combo->currentText()
+                            : edit->text();
+    }
 };
 
 class CritterPage : public TypePage {
@@ -100,7 +103,6 @@ private:
     void lookUp(const Slot& slot); // bodyTypeChanged / killTypeChanged
     void tip(const Slot& slot);    // EditNMouseMove
     static void selectType(QComboBox* box, const QString& number);
-    bool untouched(const Slot& slot) const;
     QList<FieldWrite> writes(bool skipFailures) const;
     QByteArray protoMsg() const;
 
@@ -150,7 +152,7 @@ void CritterPage::makeSlots() {
     m_slots.reserve(critterPageRows().size());
     for (const RecordRow& f : critterPageRows()) {
         Slot s;
-        s.row = &f;
+        s.row = f;
         QWidget* control = m_layout.control(f.control);
         s.edit = qobject_cast<QLineEdit*>(control);
         s.combo = qobject_cast<QComboBox*>(control);
@@ -175,7 +177,7 @@ void CritterPage::makeSlots() {
 void CritterPage::connectSlots() {
     for (const Slot& s : m_slots) {
         const Slot* slot = &s;
-        if (s.row->display == Display::HexFlags) {
+        if (s.row.display == Display::HexFlags) {
             // the flag words run their own text-change cycle
         } else if (s.combo && !s.combo->isEditable()) { // the gender
             connect(s.combo, &QComboBox::activated, this, &TypePage::edited);
@@ -227,8 +229,8 @@ template <typename F> void CritterPage::guarded(F&& action) {
 
 void CritterPage::change(const Slot& slot) {
     emit edited();
-    if (slot.row->check != RowCheck::None && slot.partner)
-        guarded([&] { highlight(*slot.row, slot.edit, slot.partner); });
+    if (slot.row.check != RowCheck::None && slot.partner)
+        guarded([&] { highlight(slot.row, slot.edit, slot.partner); });
 }
 
 // The row's check on the two boxes' values as they would be saved. A text that does not
@@ -299,7 +301,7 @@ void CritterPage::tip(const Slot& slot) {
         }
         return;
     }
-    slot.tipBar->setText(tableText("Critter", slot.row->place.tip) +
+    slot.tipBar->setText(tableText("Critter", slot.row.place.tip) +
                          QString::number(std::int32_t(std::uint32_t(x) + std::uint32_t(y))));
 }
 
@@ -354,13 +356,13 @@ void CritterPage::fill(const QByteArray& bytes) {
     for (Slot& s : m_slots) {
         fillSlot(s, bytes);
         // A field the short file does not hold wholly is shown, never edited nor written.
-        const bool present = s.row->offset + s.row->width <= bytes.size();
+        const bool present = s.row.offset + s.row.width <= bytes.size();
         for (QWidget* w : {static_cast<QWidget*>(s.edit), static_cast<QWidget*>(s.combo)})
             if (w)
                 setAbsent(w, !present);
     }
     for (const Slot& s : m_slots)
-        if (s.row->display == Display::BodyType || s.row->display == Display::KillType)
+        if (s.row.display == Display::BodyType || s.row.display == Display::KillType)
             lookUp(s);
     if (m_ctx.app)
         m_aiPackets->fill(GameNames(m_ctx.app->gameData()));
@@ -382,49 +384,31 @@ void CritterPage::fillTypeLists() {
 }
 
 void CritterPage::fillSlot(Slot& s, const QByteArray& bytes) {
-    const RecordRow& f = *s.row;
+    const RecordRow& f = s.row;
     const std::uint32_t value = fieldValue(bytes, f.offset, f.width);
-    s.stored = fieldToHex(bytes, f.offset, f.width);
-    if (s.combo && s.combo->isEditable()) { // a body or kill type
+    s.fillFrom(bytes);
+    if (s.genderList()) {
+        s.combo->setCurrentIndex(value <= 1 ? int(value) : -1);
+    } else if (s.combo) { // a body or kill type
         s.partner->clear();
         selectType(s.combo, showStored(f, value));
-        s.filledText = s.combo->currentText();
-    } else if (s.combo) { // the gender
-        s.combo->setCurrentIndex(value <= 1 ? int(value) : -1);
-        s.filledIndex = s.combo->currentIndex();
     } else {
         s.edit->setText(showStored(f, value)); // runs the box's change handling
-        s.filledText = s.edit->text();
     }
-    s.filled = true;
-}
-
-bool CritterPage::untouched(const Slot& slot) const {
-    if (!slot.filled)
-        return false;
-    if (slot.combo && !slot.combo->isEditable())
-        return slot.combo->currentIndex() == slot.filledIndex || slot.combo->currentIndex() < 0;
-    return (slot.combo ? slot.combo->currentText() : slot.edit->text()) == slot.filledText;
+    s.filled = s.state();
 }
 
 QList<FieldWrite> CritterPage::writes(bool skipFailures) const {
     QList<FieldWrite> writes;
     for (const Slot& s : m_slots) {
-        const RecordRow& f = *s.row;
-        if (untouched(s)) {
-            writes.append({f.offset, f.width, s.stored, true});
-            continue;
-        }
-        try {
-            const std::uint32_t value =
-                s.combo && !s.combo->isEditable()
-                    ? std::uint32_t(s.combo->currentIndex())
-                    : pageValue(f, s.combo ? s.combo->currentText() : s.edit->text());
-            writes.append({f.offset, f.width, hexText(value, 2 * f.width), false});
-        } catch (const UserError&) {
-            if (!skipFailures)
-                throw;
-        }
+        const QString state = s.state();
+        appendWrite(
+            writes, s, state,
+            [&] {
+                return s.genderList() ? std::uint32_t(s.combo->currentIndex())
+                                      : pageValue(s.row, state);
+            },
+            skipFailures);
     }
     return writes;
 }

@@ -8,6 +8,7 @@
 #include "proto/itemfields.h"
 #include "proto/records.h"
 #include "ui/app.h"
+#include "ui/formfield.h"
 #include "ui/itemcommon.h"
 #include "ui/itemkindtabs.h"
 #include "ui/itempictures.h"
@@ -34,7 +35,6 @@ namespace {
 
 // The common fields the page itself shows, by offset, in the order they are written.
 constexpr int kCommonFields[] = {52, 53, 54, 32, 36, 40, 44, 48, 24};
-constexpr int kCommonCount = int(std::size(kCommonFields));
 // The order they are filled: the lists first; the art type byte is not read.
 constexpr int kFillOrder[] = {32, 36, 24, 40, 44, 48, 53, 54};
 
@@ -68,10 +68,13 @@ private:
     QWidget* control(const QString& name) const;
     QLineEdit* edit(const QString& name) const;
     QComboBox* combo(const QString& name) const;
-    const RecordRow& field(int offset) const;
+    const RecordRow& field(int offset) const { return form(offset).row; }
+    FormField& form(int offset);
+    const FormField& form(int offset) const;
 
     void apply(const RecordRow& field, const QByteArray& bytes);
     void applyAll(const QByteArray& bytes);
+    void takeFilled(const QByteArray& bytes); // each field's bytes and state as filled
     QList<FieldWrite> writes(bool skipFailures) const;
     QString state(const RecordRow& field) const;
     std::uint32_t value(const RecordRow& field) const;
@@ -79,9 +82,8 @@ private:
     bool inventoryPicture(int position) const;
 
     void fieldChanged(const RecordRow& field);
-    void check(const RecordRow& field);
-    bool untouched(const RecordRow& field) const;
-    int indexOf(const RecordRow& field) const { return int(&field - m_fields.data()); }
+    void check(const FormField& field);
+    bool untouched(const FormField& field) const;
 
     void inventoryPicked();
     void drawInventory();
@@ -102,11 +104,9 @@ private:
 
     // What the last fill read, and each field's state right after it: a field whose state
     // is unchanged writes back its stored bytes.
-    std::vector<RecordRow> m_fields; // the rows of kCommonFields
+    std::vector<FormField> m_fields; // the rows of kCommonFields
     Record m_record;                 // the item's common rows, for the checks
     QByteArray m_bytes;
-    QString m_filled[kCommonCount];
-    bool m_typed[kCommonCount] = {}; // typed into since the filling
     bool m_hasFilled = false;
     QStringList* m_fillMessages = nullptr; // while filling: messages already shown
 };
@@ -114,8 +114,11 @@ private:
 ItemPage::ItemPage(QWidget* tab, const PageContext& context) : m_tab(tab), m_context(context) {
     m_record.objectType = 0;
     m_record.rows = recordRows(0, -1);
-    for (int offset : kCommonFields)
-        m_fields.push_back(*rowAt(m_record.rows, offset));
+    for (int offset : kCommonFields) {
+        FormField f;
+        f.row = *rowAt(m_record.rows, offset);
+        m_fields.push_back(f);
+    }
     QWidget* common = buildTabs();
     m_inventoryList = buildItemGraphics(common);
     m_zero = buildItemKind(common);
@@ -173,11 +176,12 @@ int ItemPage::savedLength(int length) const {
 // Change handlers: user picks and typing only, so that filling runs the edits' checks but not
 // the lists' handlers.
 void ItemPage::connectFields() {
-    for (const RecordRow& f : m_fields) {
+    for (FormField& form : m_fields) {
+        const RecordRow& f = form.row;
         QWidget* w = control(f.control);
         if (auto* e = qobject_cast<QLineEdit*>(w)) {
             connect(e, &QLineEdit::textChanged, this, [this, &f] { fieldChanged(f); });
-            connect(e, &QLineEdit::textEdited, this, [this, &f] { m_typed[indexOf(f)] = true; });
+            connect(e, &QLineEdit::textEdited, this, [&form] { form.typed = true; });
         } else if (auto* c = qobject_cast<QCheckBox*>(w)) {
             connect(c, &QCheckBox::clicked, this, &TypePage::edited);
         } else if (f.offset == kKindOffset) {
@@ -203,8 +207,24 @@ QComboBox* ItemPage::combo(const QString& name) const {
     return qobject_cast<QComboBox*>(control(name));
 }
 
-const RecordRow& ItemPage::field(int offset) const {
-    return *rowAt(m_fields, offset);
+FormField& ItemPage::form(int offset) {
+    for (FormField& f : m_fields)
+        if (f.row.offset == offset)
+            return f;
+    Q_UNREACHABLE();
+}
+
+const FormField& ItemPage::form(int offset) const {
+    return const_cast<ItemPage*>(this)->form(offset);
+}
+
+void ItemPage::takeFilled(const QByteArray& bytes) {
+    for (FormField& f : m_fields) {
+        f.fillFrom(bytes);
+        f.filled = state(f.row);
+    }
+    m_bytes = bytes;
+    m_hasFilled = true;
 }
 
 void ItemPage::fill(const QByteArray& bytes) {
@@ -212,18 +232,18 @@ void ItemPage::fill(const QByteArray& bytes) {
     m_inventoryList->clear();
     m_inventoryCount = 0;
     m_hasFilled = false;
-    std::fill(std::begin(m_typed), std::end(m_typed), false);
     const ListContents list = readListBytes(
         m_context.app->gameData().read(DataKind::InventoryArt, QStringLiteral("inven.lst")),
         ListMode::WholeLine);
     m_inventoryList->addItems(list.entries);
     m_inventoryCount = list.count;
 
+    for (FormField& f : m_fields) {
+        f.typed = false;
+        f.filled = QString(); // nothing counts as unchanged until the filling is done
+    }
     applyAll(bytes);
-    m_bytes = bytes;
-    for (int i = 0; i < kCommonCount; ++i)
-        m_filled[i] = state(m_fields[i]);
-    m_hasFilled = true;
+    takeFilled(bytes);
 
     m_kinds->fill(bytes);
     m_kindIndex = combo(field(kKindOffset).control)->currentIndex();
@@ -240,7 +260,8 @@ void ItemPage::applyAll(const QByteArray& bytes) {
     for (int offset : kFillOrder)
         apply(field(offset), bytes);
     // A field the short file does not hold wholly is shown, never edited nor written.
-    for (const RecordRow& f : m_fields) {
+    for (const FormField& form : m_fields) {
+        const RecordRow& f = form.row;
         QWidget* w = f.display == Display::Picture ? m_inventoryList : control(f.control);
         if (w && f.display != Display::Unsigned) // the art type byte has no control of its own
             setAbsent(w, f.offset + f.width > bytes.size());
@@ -249,13 +270,13 @@ void ItemPage::applyAll(const QByteArray& bytes) {
 
 // The lists keep their entries; each field is judged against the file as opened.
 void ItemPage::refill(const QByteArray& bytes, const QByteArray& baseline) {
-    std::fill(std::begin(m_typed), std::end(m_typed), false);
+    for (FormField& f : m_fields) {
+        f.typed = false;
+        f.filled = QString(); // nothing counts as unchanged until the filling is done
+    }
     m_hasFilled = false;
     applyAll(baseline);
-    for (int i = 0; i < kCommonCount; ++i)
-        m_filled[i] = state(m_fields[i]);
-    m_bytes = baseline;
-    m_hasFilled = true;
+    takeFilled(baseline);
     applyAll(bytes);
     m_kinds->refill(bytes, baseline);
     m_kindIndex = combo(field(kKindOffset).control)->currentIndex();
@@ -353,25 +374,15 @@ QList<FieldWrite> ItemPage::convertedWrites() const {
 
 QList<FieldWrite> ItemPage::writes(bool skipFailures) const {
     QList<FieldWrite> writes;
-    for (int i = 0; i < kCommonCount; ++i) {
-        const RecordRow& f = m_fields[i];
-        if (m_hasFilled && state(f) == m_filled[i]) {
-            writes.append({f.offset, f.width, fieldToHex(m_bytes, f.offset, f.width), true});
-            continue;
-        }
-        try {
-            writes.append({f.offset, f.width, hexText(value(f), 2 * f.width), false});
-        } catch (const UserError&) {
-            if (!skipFailures)
-                throw;
-        }
-    }
+    for (const FormField& f : m_fields)
+        appendWrite(
+            writes, f, state(f.row), [&] { return value(f.row); }, skipFailures);
     return writes + (skipFailures ? m_kinds->convertedWrites() : m_kinds->fieldWrites());
 }
 
 bool ItemPage::valid() const {
-    for (const RecordRow& f : m_fields)
-        if (f.check != RowCheck::None && isMarked(edit(f.control)))
+    for (const FormField& f : m_fields)
+        if (f.row.check != RowCheck::None && isMarked(edit(f.row.control)))
             return false;
     return m_kinds->valid();
 }
@@ -381,7 +392,7 @@ void ItemPage::fieldChanged(const RecordRow& field) {
     if (field.check == RowCheck::None)
         return;
     try {
-        check(field);
+        check(form(field.offset));
     } catch (const UserError& e) {
         report(e);
     }
@@ -389,7 +400,8 @@ void ItemPage::fieldChanged(const RecordRow& field) {
 
 // The row's check on the value typed. A volume or price that does not convert raises the
 // alarm; a frame shift that is no number is judged at saving.
-void ItemPage::check(const RecordRow& field) {
+void ItemPage::check(const FormField& form) {
+    const RecordRow& field = form.row;
     QLineEdit* box = edit(field.control);
     QLineEdit* partner = field.check == RowCheck::NotNegative ? m_zero : nullptr;
     if (isHalfTyped(box->text()) || (partner && isHalfTyped(partner->text())))
@@ -410,7 +422,7 @@ void ItemPage::check(const RecordRow& field) {
     }
     const bool outside = !problem.isEmpty();
     // A value as the file stores it is saved as it is: marked, but never blocking.
-    const bool stored = outside && untouched(field);
+    const bool stored = outside && untouched(form);
     const QString range = storedNote(checkRange(m_record, field));
     for (QLineEdit* marked : {box, partner})
         if (marked) {
@@ -420,9 +432,9 @@ void ItemPage::check(const RecordRow& field) {
     emit validityChanged();
 }
 
-bool ItemPage::untouched(const RecordRow& field) const {
-    const int i = indexOf(field);
-    return !m_typed[i] && (!m_hasFilled || state(field) == m_filled[i]);
+// While filling every field counts as untouched: what the file stores is shown as stored.
+bool ItemPage::untouched(const FormField& field) const {
+    return !field.typed && (!m_hasFilled || field.unchanged(state(field.row)));
 }
 
 void ItemPage::inventoryPicked() {
