@@ -78,8 +78,8 @@ public:
 
     void fill(const QByteArray& bytes) override;
     // The critter page judges no field against the file (its checks are its own), so showing
-    // bytes again is filling from them.
-    void refill(const QByteArray& bytes, const QByteArray&) override { fill(bytes); }
+    // bytes again is filling the fields the change touched from them.
+    void refill(const QByteArray& bytes, const QByteArray&, const ChangedFields& changed) override;
     QList<FieldWrite> fieldWrites() const override { return writes(false); }
     QList<FieldWrite> convertedWrites() const override { return writes(true); }
     bool valid() const override;
@@ -369,6 +369,16 @@ void CritterPage::fill(const QByteArray& bytes) {
 
     if (m_fillError)
         throw *m_fillError;
+}
+
+void CritterPage::refill(const QByteArray& bytes, const QByteArray&, const ChangedFields& changed) {
+    for (Slot& s : m_slots) {
+        if (!changed.touches(s.row))
+            continue;
+        fillSlot(s, bytes);
+        if (s.row.display == Display::BodyType || s.row.display == Display::KillType)
+            lookUp(s);
+    }
 }
 
 void CritterPage::fillTypeLists() {

@@ -13,6 +13,13 @@ void FormField::fillFrom(const QByteArray& bytes) {
     typed = false;
 }
 
+bool ChangedFields::touches(const RecordRow& row) const {
+    for (const auto& [offset, width] : m_spans)
+        if (offset < row.offset + row.width && row.offset < offset + width)
+            return true;
+    return false;
+}
+
 void appendWrite(QList<FieldWrite>& writes, const FormField& field, const QString& state,
                  const std::function<std::uint32_t()>& value, bool skipFailures) {
     const RecordRow& r = field.row;

@@ -9,6 +9,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace zantrel {
 
@@ -29,6 +31,18 @@ struct FormField {
     bool unchanged(const QString& state) const { return !filled.isNull() && state == filled; }
     // Unchanged and never typed into: a failing check marks it as stored, not red.
     bool untouched(const QString& state) const { return !typed && unchanged(state); }
+};
+
+// The fields a change of the document's bytes touched, as the document told them
+// (Document::fieldChanged): what an undo or redo redraws.
+class ChangedFields {
+public:
+    void add(int offset, int width) { m_spans.emplace_back(offset, width); }
+    void clear() { m_spans.clear(); }
+    bool touches(const RecordRow& row) const;
+
+private:
+    std::vector<std::pair<int, int>> m_spans;
 };
 
 // Appends the field's write: its stored bytes when unchanged (nothing when the bytes lacked

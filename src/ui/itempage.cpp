@@ -53,7 +53,8 @@ public:
     ItemPage(QWidget* tab, const PageContext& context);
 
     void fill(const QByteArray& bytes) override;
-    void refill(const QByteArray& bytes, const QByteArray& baseline) override;
+    void refill(const QByteArray& bytes, const QByteArray& baseline,
+                const ChangedFields& changed) override;
     QList<FieldWrite> fieldWrites() const override;
     QList<FieldWrite> convertedWrites() const override;
     bool valid() const override;
@@ -268,17 +269,26 @@ void ItemPage::applyAll(const QByteArray& bytes) {
     }
 }
 
-// The lists keep their entries; each field is judged against the file as opened.
-void ItemPage::refill(const QByteArray& bytes, const QByteArray& baseline) {
-    for (FormField& f : m_fields) {
-        f.typed = false;
-        f.filled = QString(); // nothing counts as unchanged until the filling is done
-    }
+// The lists keep their entries; each field the change touched is shown again, judged
+// against the file as opened.
+void ItemPage::refill(const QByteArray& bytes, const QByteArray& baseline,
+                      const ChangedFields& changed) {
+    const auto apply = [&](const QByteArray& from) {
+        for (int offset : kFillOrder)
+            if (changed.touches(field(offset)))
+                this->apply(field(offset), from);
+    };
     m_hasFilled = false;
-    applyAll(baseline);
-    takeFilled(baseline);
-    applyAll(bytes);
-    m_kinds->refill(bytes, baseline);
+    apply(baseline);
+    for (FormField& f : m_fields)
+        if (changed.touches(f.row)) {
+            f.fillFrom(baseline);
+            f.filled = state(f.row);
+        }
+    m_bytes = baseline;
+    m_hasFilled = true;
+    apply(bytes);
+    m_kinds->refill(bytes, baseline, changed);
     m_kindIndex = combo(field(kKindOffset).control)->currentIndex();
     m_size->setText(QString::number(savedLength(int(bytes.size()))) + QStringLiteral(" bytes"));
     QStringList shown;

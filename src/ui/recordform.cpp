@@ -236,12 +236,15 @@ void RecordForm::fill(const QByteArray& bytes, const Names* names) {
     fill(bytes, bytes, names);
 }
 
-void RecordForm::fill(const QByteArray& bytes, const QByteArray& baseline, const Names* names) {
+void RecordForm::fill(const QByteArray& bytes, const QByteArray& baseline, const Names* names,
+                      const ChangedFields* changed) {
     m_bytes = baseline;
     m_names = names;
     m_filling = true;
     for (auto& f : m_fields) {
         const RecordRow& r = f->row;
+        if (changed && !changed->touches(r))
+            continue; // the control shows the document's value already
         const bool present = r.offset + r.width <= bytes.size();
         f->fillFrom(baseline);
         if (&baseline != &bytes) {
