@@ -16,7 +16,7 @@ struct Entry {
     int maxLength;
     Display display;
     int bound;           // kNo, kAny, or the total's upper end
-    const char* partner; // the box a check adds in ("Edit117": none), or a type's name box
+    const char* partner; // a total's other box ("Edit117": none), or a type's name box
     const char* tip;
     const char* name; // what a screen reader announces
     CritterTab tab;
@@ -132,7 +132,7 @@ const Entry kEntries[] = {
     {412, "Edit110", 0, D::DamageCode, kNo, nullptr, nullptr, QT_TRANSLATE_NOOP("Critter", "Critter's damage type"), T::Other, 1, 2, QT_TRANSLATE_NOOP("Critter", "Critter's Damage Type:"), nullptr},
     {12, "Edit105", 0, D::Unsigned, kNo, nullptr, nullptr, QT_TRANSLATE_NOOP("Critter", "Glow distance"), T::Other, 0, 0, QT_TRANSLATE_NOOP("Critter", "Glow Distance:"), nullptr},
     {16, "Edit106", 0, D::Percent, kNo, nullptr, nullptr, QT_TRANSLATE_NOOP("Critter", "Glow intensity, percent"), T::Other, 0, 1, QT_TRANSLATE_NOOP("Critter", "Glow Intencity:"), "%"},
-    {36, "Edit108", 0, D::Unsigned, kNo, nullptr, nullptr, QT_TRANSLATE_NOOP("Critter", "AI packet number"), T::Other, 1, 0, QT_TRANSLATE_NOOP("Critter", "AI Packet Num:"), nullptr},
+    {36, "Edit108", 0, D::Choice, kNo, nullptr, nullptr, QT_TRANSLATE_NOOP("Critter", "AI packet number"), T::Other, 1, 0, QT_TRANSLATE_NOOP("Critter", "AI Packet Num:"), nullptr},
     {40, "Edit109", 0, D::Unsigned, kNo, nullptr, nullptr, QT_TRANSLATE_NOOP("Critter", "Team"), T::Other, 1, 1, QT_TRANSLATE_NOOP("Critter", "Team:"), nullptr},
     {32, "Edit107", 8, D::HeadNumber, kNo, nullptr, nullptr, QT_TRANSLATE_NOOP("Critter", "Talking head number"), T::Other, 0, 2, QT_TRANSLATE_NOOP("Critter", "Talking Head #:"), nullptr},
 };
@@ -152,12 +152,12 @@ std::vector<RecordRow> build() {
         r.display = e.display;
         r.control = QLatin1String(e.control);
         r.place = {int(e.tab), e.column, e.line, e.caption, e.suffix, e.tip, e.maxLength};
+        // The AI packet is a number the game names in data/ai.txt; the other lists are the
+        // genders.
         if (e.display == D::Choice)
-            r.choices = Choices::Gender;
-        if (e.offset == 36) { // the AI packet: a number the game names in data/ai.txt
-            r.display = D::Choice;
-            r.choices = Choices::AiPacket;
-        }
+            r.choices = e.offset == 36 ? Choices::AiPacket : Choices::Gender;
+        if (e.display == D::BodyType || e.display == D::KillType)
+            r.place.nameBox = e.partner;
         if (e.bound != kNo) {
             r.check = RowCheck::Total;
             r.bound = e.bound;
@@ -175,13 +175,6 @@ std::vector<RecordRow> build() {
 const std::vector<RecordRow>& critterPageRows() {
     static const std::vector<RecordRow> rows = build();
     return rows;
-}
-
-const RecordRow* critterRow(const QString& control) {
-    for (const RecordRow& r : critterPageRows())
-        if (r.control == control)
-            return &r;
-    return nullptr;
 }
 
 } // namespace zantrel

@@ -14,7 +14,6 @@ enum class CritterTab { General, Base, Extra, Resists, Skills, Other };
 // record from offset 48 up, then the header words with a critter meaning. place.tab is a
 // CritterTab.
 const std::vector<RecordRow>& critterPageRows();
-const RecordRow* critterRow(const QString& control);
 
 inline CritterTab critterTab(const RecordRow& row) {
     return CritterTab(row.place.tab);

@@ -73,6 +73,7 @@ struct RowPlace {
     const char* suffix = nullptr;  // after it ("%")
     const char* tip = nullptr;     // a tip bar's text before the total
     int maxLength = 0;             // typed characters; 0: no limit
+    const char* nameBox = nullptr; // the box beside it that shows the value's name
 };
 
 struct RecordRow {

@@ -163,10 +163,8 @@ void CritterPage::makeSlots() {
             s.partner = qobject_cast<QLineEdit*>(m_layout.control(partner->control));
         else if (f.check == RowCheck::Total)
             s.partner = m_layout.zeroPartner();
-        else if (f.display == Display::BodyType || f.display == Display::KillType)
-            s.partner = qobject_cast<QLineEdit*>(m_layout.control(f.display == Display::BodyType
-                                                                      ? QStringLiteral("Edit7")
-                                                                      : QStringLiteral("Edit8")));
+        else if (f.place.nameBox)
+            s.partner = qobject_cast<QLineEdit*>(m_layout.control(QLatin1String(f.place.nameBox)));
         if (f.place.tip)
             s.tipBar = m_layout.tipBar(critterTab(f));
         m_slots.push_back(s);
