@@ -341,7 +341,7 @@ bool HeaderPanel::fill(const QByteArray& bytes) {
     for (const RecordRow& row : headerRows(m_document.type())) {
         const int number = boxOf(row);
         m_failed = false;
-        const QString text = fieldToHex(bytes, row.offset, row.width);
+        const QString text = showField(row, bytes); // 2 * width hex digits
         QLineEdit* e = m_edits[number];
         if (e->text() != text) {
             e->setText(text);
