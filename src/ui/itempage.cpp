@@ -38,15 +38,6 @@ constexpr int kCommonFields[] = {52, 53, 54, 32, 36, 40, 44, 48, 24};
 // The order they are filled: the lists first; the art type byte is not read.
 constexpr int kFillOrder[] = {32, 36, 24, 40, 44, 48, 53, 54};
 
-// The list entry a stored list value or picture selects: -1 for none. count is the number of
-// list lines; the inventory list's "<NONE>" entry sits at count and may be selected.
-int listPosition(const RecordRow& row, const QByteArray& bytes, int count) {
-    const std::uint32_t value = fieldValue(bytes, row.offset, row.width);
-    if (row.display == Display::Picture)
-        return value == kNoPicture || value > std::uint32_t(count) ? -1 : int(value);
-    return value < std::uint32_t(count) ? int(value) : -1;
-}
-
 class ItemPage : public TypePage {
     Q_OBJECT
 public:
