@@ -99,7 +99,6 @@ private:
 
     void change(const Slot& slot); // EditNChange: the alarm, then the field's range check
     void highlight(const RecordRow& row, QLineEdit* a, QLineEdit* b);
-    static std::uint32_t pageValue(const RecordRow& row, const QString& text);
     void lookUp(const Slot& slot); // bodyTypeChanged / killTypeChanged
     void tip(const Slot& slot);    // EditNMouseMove
     static void selectType(QComboBox* box, const QString& number);
@@ -258,18 +257,6 @@ void CritterPage::highlight(const RecordRow& row, QLineEdit* a, QLineEdit* b) {
         emit validityChanged();
 }
 
-// The page reads its numbers as the game adds them, signed 32-bit: a larger number does not
-// save. The other forms (flag words, head number, percent, types) are their rows' own.
-std::uint32_t CritterPage::pageValue(const RecordRow& row, const QString& text) {
-    const Display d = row.display;
-    std::int32_t n = 0;
-    if ((d == Display::Unsigned || d == Display::SignedBonus || d == Display::DamageCode ||
-         d == Display::Choice) &&
-        !tryStrToInt(text, n))
-        throw UserError(integerError(text));
-    return parseValue(row, text, {});
-}
-
 bool CritterPage::valid() const {
     return std::none_of(m_slots.begin(), m_slots.end(),
                         [](const Slot& s) { return s.edit && isMarked(s.edit); });
@@ -414,7 +401,7 @@ QList<FieldWrite> CritterPage::writes(bool skipFailures) const {
             writes, s, state,
             [&] {
                 return s.genderList() ? std::uint32_t(s.combo->currentIndex())
-                                      : pageValue(s.row, state);
+                                      : signedValue(s.row, state, {});
             },
             skipFailures);
     }

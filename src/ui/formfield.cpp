@@ -13,6 +13,16 @@ void FormField::fillFrom(const QByteArray& bytes) {
     typed = false;
 }
 
+std::uint32_t signedValue(const RecordRow& row, const QString& text, const QByteArray& current) {
+    const Display d = row.display;
+    std::int32_t n = 0;
+    if ((d == Display::Unsigned || d == Display::Signed || d == Display::SignedBonus ||
+         d == Display::DamageCode || d == Display::Choice) &&
+        !tryStrToInt(text, n))
+        throw UserError(integerError(text));
+    return parseValue(row, text, current);
+}
+
 bool ChangedFields::touches(const RecordRow& row) const {
     for (const auto& [offset, width] : m_spans)
         if (offset < row.offset + row.width && row.offset < offset + width)

@@ -33,6 +33,11 @@ struct FormField {
     bool untouched(const QString& state) const { return !typed && unchanged(state); }
 };
 
+// A typed text as the critter and item pages read it: parseValue through the row, but a
+// decimal beyond the signed 32-bit range does not convert there (the game adds their values
+// as signed words; the command line takes the unsigned form too).
+std::uint32_t signedValue(const RecordRow& row, const QString& text, const QByteArray& current);
+
 // The fields a change of the document's bytes touched, as the document told them
 // (Document::fieldChanged): what an undo or redo redraws.
 class ChangedFields {

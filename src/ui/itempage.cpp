@@ -354,7 +354,7 @@ std::uint32_t ItemPage::value(const RecordRow& field) const {
         return qobject_cast<QCheckBox*>(control(field.control))->isChecked() ? kHiddenMarker : 0;
     case Display::Signed:
     case Display::Shift:
-        return parseValue(field, edit(field.control)->text(), m_bytes);
+        return signedValue(field, edit(field.control)->text(), m_bytes);
     case Display::Picture: {
         const int at = inventoryPosition();
         return inventoryPicture(at) ? std::uint32_t(at) : kNoPicture;
@@ -411,7 +411,7 @@ void ItemPage::check(const FormField& form) {
     try {
         QByteArray candidate = m_bytes;
         setFieldValue(candidate, field.offset, field.width,
-                      parseValue(field, box->text(), m_bytes));
+                      signedValue(field, box->text(), m_bytes));
         problem = checkField(m_record, field, candidate);
     } catch (const UserError& e) {
         std::int32_t number = 0;
