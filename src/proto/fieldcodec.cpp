@@ -70,4 +70,29 @@ void hexToField(QByteArray& bytes, int offset, int width, const QString& text) {
     setFieldValue(bytes, offset, width, bigEndian);
 }
 
+namespace {
+
+// n / d to the nearest whole number, an exact half to the even neighbour; d > 0.
+std::int64_t divideHalfEven(std::int64_t n, std::int64_t d) {
+    std::int64_t q = n / d;
+    std::int64_t r = n % d;
+    if (r < 0) { // floor division, so the remainder lies in 0 .. d - 1
+        --q;
+        r += d;
+    }
+    if (2 * r > d || (2 * r == d && (q & 1)))
+        ++q;
+    return q;
+}
+
+} // namespace
+
+std::int64_t percentOfStored(std::uint32_t stored) {
+    return divideHalfEven(std::int64_t(stored) * 100, 65536);
+}
+
+std::int64_t storedOfPercent(std::int32_t percent) {
+    return divideHalfEven(std::int64_t(percent) * 65536, 100);
+}
+
 } // namespace zantrel

@@ -33,4 +33,8 @@ void hexToField(QByteArray& bytes, int offset, int width, const QString& text);
 // Writes value big-endian into the width-byte field, growing the bytes if needed.
 void setFieldValue(QByteArray& bytes, int offset, int width, std::uint32_t value);
 
+// Light intensity: stored value to percent and back, nearest whole number, halves to even.
+std::int64_t percentOfStored(std::uint32_t stored);
+std::int64_t storedOfPercent(std::int32_t percent);
+
 } // namespace zantrel

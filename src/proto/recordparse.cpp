@@ -3,7 +3,6 @@
 
 #include "core/numbers.h"
 #include "core/usererror.h"
-#include "critterfields.h"
 #include "document.h"
 #include "fieldcodec.h"
 #include "itemfields.h"
@@ -76,14 +75,13 @@ std::uint32_t hexWord(const QString& text, const char* what) {
 }
 
 std::uint32_t flagBytes(const QString& text, int width) {
-    if (width == 4)
-        return storeValue(Shown::HexFlags, text).toUInt(nullptr, 16);
     static const QRegularExpression re(QStringLiteral("^[0-9A-Fa-f]+$"));
-    if (text.size() != 2 * width || !re.match(text).hasMatch())
-        throw UserError(
-            QStringLiteral("'%1' is not a valid flag word: %2 hexadecimal digits "
-                           "are needed")
-                .arg(text, width == 1 ? QStringLiteral("two") : QStringLiteral("four")));
+    if (text.size() != 2 * width || !re.match(text).hasMatch()) {
+        const char* const counts[] = {"two", "four", "", "eight"};
+        throw UserError(QStringLiteral("'%1' is not a valid flag word: %2 hexadecimal digits "
+                                       "are needed")
+                            .arg(text, QLatin1String(counts[width - 1])));
+    }
     return text.toUInt(nullptr, 16);
 }
 
@@ -169,8 +167,36 @@ std::uint32_t scriptId(const QString& text, const QByteArray& current, int offse
     return scriptIdForLine(fieldValue(current, offset, 4), int(v), type);
 }
 
-std::uint32_t critterValue(Shown shown, const QString& text) {
-    return storeValue(shown, text).toUInt(nullptr, 16);
+std::uint32_t headNumber(const QString& text) {
+    static const QRegularExpression re(QStringLiteral("^[0-9A-Fa-f]{1,8}$"));
+    if (text == QLatin1String("-1"))
+        return 0xFFFFFFFFu;
+    if (!re.match(text).hasMatch())
+        throw UserError(QStringLiteral("'%1' is not a valid talking head number: type -1 "
+                                       "for none, or up to eight hexadecimal digits")
+                            .arg(text));
+    return text.toUInt(nullptr, 16);
+}
+
+std::uint32_t percent(const QString& text) {
+    const std::int64_t stored = storedOfPercent(strToInt(text));
+    // Every 32-bit pattern can be reached, read as signed or as unsigned; beyond that the
+    // value would be cut short without a word.
+    if (stored < std::numeric_limits<std::int32_t>::min() ||
+        stored > std::int64_t(std::numeric_limits<std::uint32_t>::max()))
+        throw UserError(QStringLiteral("'%1' is not a valid glow intensity: it must lie "
+                                       "within -3276800 .. 6553599")
+                            .arg(text));
+    return std::uint32_t(stored);
+}
+
+// A message number of proto.msg, of which one byte is stored past the list's first number.
+std::uint32_t typeNumber(const QString& text, std::int32_t first) {
+    const std::int32_t n = strToInt(text);
+    // A number the byte cannot give back is refused.
+    if (n < first || n > first + 255)
+        throw UserError(integerError(text));
+    return std::uint32_t(n - first);
 }
 
 } // namespace
@@ -188,7 +214,7 @@ std::uint32_t parseValue(const RecordRow& row, const QString& text, const QByteA
     case D::HexFlags:
         return flagBytes(text, row.width);
     case D::Percent:
-        return critterValue(Shown::Percent, text);
+        return percent(text);
     case D::ScriptId:
         return scriptId(text, current, row.offset);
     case D::FrameId:
@@ -207,11 +233,11 @@ std::uint32_t parseValue(const RecordRow& row, const QString& text, const QByteA
     case D::DamageCode:
         return fitted(text, wholeNumber(plain), row.width);
     case D::HeadNumber:
-        return critterValue(Shown::HeadNumber, text);
+        return headNumber(text);
     case D::BodyType:
-        return critterValue(Shown::BodyType, plain);
+        return typeNumber(plain, 400);
     case D::KillType:
-        return critterValue(Shown::KillType, plain);
+        return typeNumber(plain, 1450);
     case D::Marker:
         return marker(text);
     case D::Shift:
@@ -311,8 +337,9 @@ QString checkRange(const Record& record, const RecordRow& row) {
     };
     switch (row.check) {
     case RowCheck::None:
-    case RowCheck::FrameShift:
         return QString();
+    case RowCheck::FrameShift:
+        return range(QStringLiteral("-1"), QStringLiteral("255"));
     case RowCheck::NotNegative:
         return range(QStringLiteral("0"), most);
     case RowCheck::Percent100:

@@ -1,9 +1,8 @@
 #include "records.h"
 
-#include "critterfields.h"
+#include "critterrows.h"
 #include "document.h"
 #include "fieldcodec.h"
-#include "itemfields.h"
 #include "recordkinds.h"
 
 #include <algorithm>
@@ -36,76 +35,18 @@ void addFlagWords(std::vector<RecordRow>& rows, int offset) {
     rows.push_back(makeRow(offset + 4, 4, "Flags for use", D::HexFlags));
 }
 
-Display fromShown(Shown shown) {
-    switch (shown) {
-    case Shown::Unsigned:
-        return D::Unsigned;
-    case Shown::SignedBonus:
-        return D::SignedBonus;
-    case Shown::HexFlags:
-        return D::HexFlags;
-    case Shown::HeadNumber:
-        return D::HeadNumber;
-    case Shown::Percent:
-        return D::Percent;
-    case Shown::Choice:
-        return D::Choice;
-    case Shown::BodyType:
-        return D::BodyType;
-    case Shown::KillType:
-        return D::KillType;
-    case Shown::DamageCode:
-        break;
-    }
-    return D::DamageCode;
-}
-
 std::vector<RecordRow> critterRows() {
     std::vector<RecordRow> rows;
     addIdentity(rows);
     rows.push_back(makeRow(20, 4, "Flags", D::HexFlags));
     rows.push_back(makeRow(28, 4, "Script id", D::ScriptId));
-    for (const CritterField& f : critterFields()) {
-        RecordRow r = makeRow(f.offset, fieldWidth(f.shown), f.accessible, fromShown(f.shown));
-        r.control = QLatin1String(f.control);
-        if (f.shown == Shown::Choice)
-            r.choices = C::Gender;
-        if (f.offset == 36) { // the AI packet: a number the game names in data/ai.txt
-            r.display = D::Choice;
-            r.choices = C::AiPacket;
-        }
-        if (f.check != Check::None) {
-            r.check = K::Total;
-            r.bound = checkBound(f.check);
-            const CritterField* partner = f.partner ? critterField(f.partner) : nullptr;
-            r.partner = partner ? partner->offset : -1;
-        }
-        rows.push_back(r);
-    }
+    rows.insert(rows.end(), critterPageRows().begin(), critterPageRows().end());
     // The words holding the one-byte body and kill types keep their other bytes.
     rows.push_back(makeRow(400, 2, "Body type (unused bytes)", D::HexFlags));
     rows.push_back(makeRow(402, 1, "Body type (unused byte)", D::HexFlags));
     rows.push_back(makeRow(408, 2, "Kill type (unused bytes)", D::HexFlags));
     rows.push_back(makeRow(410, 1, "Kill type (unused byte)", D::HexFlags));
     return rows;
-}
-
-Display fromItemDisplay(ItemDisplay display) {
-    switch (display) {
-    case ItemDisplay::Choice:
-        return D::Choice;
-    case ItemDisplay::Marker:
-        return D::Marker;
-    case ItemDisplay::Signed:
-        return D::Signed;
-    case ItemDisplay::Shift:
-        return D::Shift;
-    case ItemDisplay::Picture:
-        return D::Picture;
-    case ItemDisplay::ArtType:
-        break;
-    }
-    return D::Unsigned;
 }
 
 std::vector<RecordRow> itemRows(int kind) {
@@ -120,20 +61,27 @@ std::vector<RecordRow> itemRows(int kind) {
     rows.push_back(makeRow(27, 1, "Attack modes", D::AttackModes, C::AttackMode));
     rows.push_back(makeRow(28, 4, "Script id", D::ScriptId));
     rows.push_back(makeRow(56, 1, "Sound id", D::SoundCode));
-    for (const ItemField& f : kItemFields) {
-        RecordRow r = makeRow(f.offset, f.width, f.name, fromItemDisplay(f.display));
-        r.control = QLatin1String(f.control);
-        // The art type byte and the picture index share one control and so its name.
-        if (f.display == ItemDisplay::ArtType)
-            r.name += QStringLiteral(" (art type)");
-        if (f.display == ItemDisplay::Choice)
-            r.choices = f.offset == 32 ? C::ItemKind : C::Material;
-        if (f.check == ItemCheck::NotNegative)
-            r.check = K::NotNegative;
-        else if (f.check == ItemCheck::FrameShift)
-            r.check = K::FrameShift;
+    // The common fields the item page shows. The art type byte and the picture index share
+    // one control and so its name.
+    const auto shown = [&rows](RecordRow r, const char* control) {
+        r.control = QLatin1String(control);
         rows.push_back(r);
-    }
+    };
+    shown(makeRow(52, 1, "Pic in Inventory (art type)", D::Unsigned), "ComboBox8");
+    shown(
+        makeRow(53, 1, QT_TRANSLATE_NOOP("Item", "Frame Shift"), D::Shift, C::None, K::FrameShift),
+        "Edit114");
+    shown(makeRow(54, 2, QT_TRANSLATE_NOOP("Item", "Pic in Inventory"), D::Picture), "ComboBox8");
+    shown(makeRow(32, 4, QT_TRANSLATE_NOOP("Item", "Item Type"), D::Choice, C::ItemKind),
+          "ComboBox9");
+    shown(makeRow(36, 4, QT_TRANSLATE_NOOP("Item", "Material"), D::Choice, C::Material),
+          "ComboBox10");
+    shown(makeRow(40, 4, QT_TRANSLATE_NOOP("Item", "Volume"), D::Signed, C::None, K::NotNegative),
+          "Edit113");
+    shown(makeRow(44, 4, QT_TRANSLATE_NOOP("Item", "Weight"), D::Signed), "Edit115");
+    shown(makeRow(48, 4, QT_TRANSLATE_NOOP("Item", "Price"), D::Signed, C::None, K::NotNegative),
+          "Edit116");
+    shown(makeRow(24, 1, QT_TRANSLATE_NOOP("Item", "Hidden Item"), D::Marker), "CheckBox43");
     addItemKindRows(rows, kind);
     return rows;
 }
@@ -335,6 +283,44 @@ QByteArray defaultRecord(int objectType, int kind) {
     if ((objectType == 0 || objectType == 2) && bytes.size() >= kKindOffset + 4)
         setFieldValue(bytes, kKindOffset, 4, std::uint32_t(kind));
     return bytes;
+}
+
+namespace {
+
+std::vector<RecordRow> headerBoxes(int type) {
+    const HeaderLayout layout = headerLayout(type);
+    const struct {
+        int offset, width;
+        const char* control;
+        const char* name;
+    } boxes[] = {
+        {0, 1, "Edit1", QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Object type")},
+        {8, 1, "Edit4", QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Frame ID, object type")},
+        {9, 1, "Edit11", QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Frame ID, frame shift")},
+        {2, 2, "Edit2", QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Object ID")},
+        {4, 4, "Edit3", QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Object ID x 100")},
+        {layout.scriptOffset, 4, "Edit5", QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Script ID")},
+        {10, 2, "Edit12", QT_TRANSLATE_NOOP("zantrel::HeaderPanel", "Frame ID, number")},
+        {layout.flagsOffset, 4, "Edit13", "Flags"},
+    };
+    std::vector<RecordRow> rows;
+    for (const auto& b : boxes) {
+        if (b.offset < 0)
+            continue; // a misc object has no script field
+        RecordRow r = makeRow(b.offset, b.width, b.name, D::HexFlags);
+        r.control = QLatin1String(b.control);
+        rows.push_back(r);
+    }
+    return rows;
+}
+
+} // namespace
+
+const std::vector<RecordRow>& headerRows(int objectType) {
+    // Tiles and misc objects keep their words elsewhere; every other type as items do.
+    static const std::vector<RecordRow> tables[3] = {headerBoxes(0), headerBoxes(4),
+                                                     headerBoxes(5)};
+    return tables[objectType == 4 ? 1 : objectType == 5 ? 2 : 0];
 }
 
 const RecordRow* rowAt(const std::vector<RecordRow>& rows, int offset) {

@@ -7,9 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-// Every byte of every prototype as rows of a table: what the command-line tool shows and
-// sets. The critter fields and the item's common fields come from the editor's own tables,
-// so each field is described once.
+// Every byte of every prototype as rows of a table: what the editor's pages show and the
+// command-line tool shows and sets. Each field is described once, here.
 namespace zantrel {
 
 // How a stored value is shown and read back.
@@ -28,16 +27,14 @@ enum class Display {
     Destination, // elevation, facing and tile packed in one word; -1 none
     AttackModes, // primary in the low nibble, secondary in the high one
     MapNumber,   // signed decimal, the map's name beside it
-    // The critter window's forms (critterfields.h).
-    SignedBonus,
-    HeadNumber,
-    BodyType,
-    KillType,
-    DamageCode,
-    // The item window's forms (itemfields.h).
-    Marker,  // the hidden item byte: 8 yes, 0 no
-    Shift,   // frame shift byte, 255 as -1
-    Picture, // inventory art list index, 65535 as -1
+    SignedBonus, // -256 .. -1 for the top 256 patterns, else unsigned decimal
+    HeadNumber,  // eight hex digits, FFFFFFFF as "-1"
+    BodyType,    // one byte: message number 400 + b of proto.msg
+    KillType,    // one byte: message number 1450 + b
+    DamageCode,  // decimal with at least two digits
+    Marker,      // the hidden item byte: 8 yes, 0 no
+    Shift,       // frame shift byte, 255 as -1
+    Picture,     // inventory art list index, 65535 as -1
 };
 
 enum class Choices {
@@ -66,6 +63,19 @@ enum class RowCheck {
     MaxDamage,   // the partner (minimum damage) or more
 };
 
+// Where a page that places its controls by hand (the critter tabs) puts a row's control, and
+// what it shows beside it. Rows laid out by a form's item list leave it empty.
+struct RowPlace {
+    int tab = -1;    // the page's inner tab; -1: none
+    int column = -1; // in the tab's grid; -1: placed by the page's own code (flag words)
+    int line = 0;
+    const char* caption = nullptr; // before the control, marked for translation
+    const char* suffix = nullptr;  // after it ("%")
+    const char* tip = nullptr;     // a tip bar's text before the total
+    int maxLength = 0;             // typed characters; 0: no limit
+    const char* nameBox = nullptr; // the box beside it that shows the value's name
+};
+
 struct RecordRow {
     int offset = 0;
     int width = 4;
@@ -78,6 +88,7 @@ struct RecordRow {
     // The object name of the editor's control for this field; empty for the header panel's
     // fields, which have controls of their own.
     QString control;
+    RowPlace place;
 };
 
 struct Record {
@@ -109,6 +120,12 @@ std::uint32_t defaultStored(const RecordRow& row);
 // A new record of the type and kind at its full length: every row at its default, its id
 // the type's with number 0, the kind word (items and scenery) set to the kind.
 QByteArray defaultRecord(int objectType, int kind);
+
+// The header panel's boxes as rows of a type's header: each shows its bytes as 2 * width hex
+// digits, and the object id and frame id are split in their parts. In the order the panel
+// fills them (each box's handling runs in turn: the object type first); a type with no
+// script has no script row.
+const std::vector<RecordRow>& headerRows(int objectType);
 
 // The row at that offset, or nullptr.
 const RecordRow* rowAt(const std::vector<RecordRow>& rows, int offset);

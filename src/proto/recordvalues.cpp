@@ -3,7 +3,6 @@
 
 #include "core/numbers.h"
 #include "core/usererror.h"
-#include "critterfields.h"
 #include "document.h"
 #include "fieldcodec.h"
 #include "itemfields.h"
@@ -88,16 +87,18 @@ QString soundText(std::uint32_t stored) {
 
 QString critterText(const RecordRow& row, std::uint32_t stored, const Names* names) {
     switch (row.display) {
-    case D::SignedBonus:
-        return showValue(Shown::SignedBonus, stored);
+    case D::SignedBonus: // the top 256 patterns are the bonuses -256 .. -1
+        if (stored >= 0xFFFFFF00u)
+            return QString::number(std::int64_t(stored) - (std::int64_t(1) << 32));
+        return QString::number(stored);
     case D::HeadNumber:
-        return showValue(Shown::HeadNumber, stored);
+        return stored == 0xFFFFFFFFu ? QStringLiteral("-1") : hexText(stored, 8);
     case D::DamageCode:
-        return showValue(Shown::DamageCode, stored);
+        return QString::number(stored).rightJustified(2, QLatin1Char('0'));
     case D::BodyType:
     case D::KillType: {
         const QString n =
-            showValue(row.display == D::BodyType ? Shown::BodyType : Shown::KillType, stored);
+            QString::number((row.display == D::BodyType ? 400 : 1450) + (stored & 0xFF));
         return names ? withName(n, names->protoMessage(n.toInt())) : n;
     }
     default:

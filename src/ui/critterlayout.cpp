@@ -139,8 +139,8 @@ QLabel* CritterLayout::tipBar(CritterTab tab) const {
                                       : nullptr;
 }
 
-QWidget* CritterLayout::control(const char* name) const {
-    return m_controls.value(QLatin1String(name));
+QWidget* CritterLayout::control(const QString& name) const {
+    return m_controls.value(name);
 }
 
 void CritterLayout::buildGeneral(QWidget* page) {
@@ -182,12 +182,13 @@ void CritterLayout::buildGeneral(QWidget* page) {
     m_size->setAccessibleName(tr("Critter file size"));
 }
 
-QWidget* CritterLayout::makeControl(const CritterField& f, QWidget* page, QRect place) {
-    const QString name = QLatin1String(f.control);
+QWidget* CritterLayout::makeControl(const RecordRow& f, QWidget* page, QRect place) {
+    const QString& name = f.control;
     QWidget* control = nullptr;
-    if (f.shown == Shown::Choice || f.shown == Shown::BodyType || f.shown == Shown::KillType) {
+    const bool gender = f.choices == Choices::Gender;
+    if (gender || f.display == Display::BodyType || f.display == Display::KillType) {
         auto* box = new QComboBox(page);
-        if (f.shown == Shown::Choice) {
+        if (gender) {
             box->addItems({tr("Male"), tr("Female")});
             box->setCurrentIndex(-1);
             place.setWidth(80);
@@ -201,41 +202,43 @@ QWidget* CritterLayout::makeControl(const CritterField& f, QWidget* page, QRect 
         control = box;
     } else {
         auto* edit = new QLineEdit(page);
-        if (f.maxLength > 0)
-            edit->setValidator(new TypedLength(f.maxLength, edit));
-        const bool zero = f.tab == CritterTab::Base || f.tab == CritterTab::Extra ||
-                          f.tab == CritterTab::Resists || f.tab == CritterTab::Skills;
+        if (f.place.maxLength > 0)
+            edit->setValidator(new TypedLength(f.place.maxLength, edit));
+        const CritterTab tab = critterTab(f);
+        const bool zero = tab == CritterTab::Base || tab == CritterTab::Extra ||
+                          tab == CritterTab::Resists || tab == CritterTab::Skills;
         edit->setText(zero ? QStringLiteral("0") : QString());
         control = edit;
     }
     control->setObjectName(name);
     control->setGeometry(place);
-    control->setAccessibleName(tableText("Critter", f.accessible));
+    control->setAccessibleName(tableText("Critter", f.name.toUtf8().constData()));
     m_controls.insert(name, control);
     return control;
 }
 
 void CritterLayout::buildGrid(CritterTab tab, QWidget* page) {
-    std::vector<const CritterField*> fields;
-    for (const CritterField& f : critterFields())
-        if (f.tab == tab && f.column >= 0)
+    std::vector<const RecordRow*> fields;
+    for (const RecordRow& f : critterPageRows())
+        if (critterTab(f) == tab && f.place.column >= 0)
             fields.push_back(&f);
     // Created column by column, top to bottom: that is the tab order.
     std::stable_sort(fields.begin(), fields.end(), [](const auto* a, const auto* b) {
-        return a->column != b->column ? a->column < b->column : a->row < b->row;
+        const RowPlace &p = a->place, &q = b->place;
+        return p.column != q.column ? p.column < q.column : p.line < q.line;
     });
     const GridRows& rows = kRows[int(tab)];
-    for (const CritterField* f : fields) {
-        const GridColumn* c = gridColumn(tab, f->column);
-        const int y = rows.top + f->row * rows.step;
-        QLabel* label = makeLabel(page, tableText("Critter", f->caption),
+    for (const RecordRow* f : fields) {
+        const GridColumn* c = gridColumn(tab, f->place.column);
+        const int y = rows.top + f->place.line * rows.step;
+        QLabel* label = makeLabel(page, tableText("Critter", f->place.caption),
                                   {c->labelX, y, c->labelWidth, rows.height});
         QWidget* control = makeControl(*f, page, {c->controlX, y, c->controlWidth, rows.height});
         label->setBuddy(control);
-        if (f->shown == Shown::DamageCode)
+        if (f->display == Display::DamageCode)
             label->setToolTip(tr(kDamageHint));
-        if (f->suffix)
-            makeLabel(page, QLatin1String(f->suffix),
+        if (f->place.suffix)
+            makeLabel(page, QLatin1String(f->place.suffix),
                       {control->geometry().right() + 4, y, 14, rows.height});
     }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "proto/critterfields.h"
+#include "proto/critterrows.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -42,14 +42,14 @@ public:
     QLabel* tipBar(CritterTab tab) const; // Panel2 (Base), Panel3 (Extra), else nullptr
     CritterFlags* flags() const { return m_flags.get(); }
     // A field's control, or its partner, by object name.
-    QWidget* control(const char* name) const;
+    QWidget* control(const QString& name) const;
 
 private:
     void buildGeneral(QWidget* page);
     void buildGrid(CritterTab tab, QWidget* page);
     void buildGridExtras(CritterTab tab, QWidget* page);
     void buildOther(QWidget* page);
-    QWidget* makeControl(const CritterField& f, QWidget* page, QRect place);
+    QWidget* makeControl(const RecordRow& f, QWidget* page, QRect place);
 
     QTabWidget* m_inner = nullptr;
     std::array<QWidget*, 6> m_tabs{};

@@ -9,11 +9,12 @@
 #include "gamedata/gamenames.h"
 #include "gamedata/lists.h"
 #include "preview/critterart.h"
-#include "proto/critterfields.h"
+#include "proto/critterrows.h"
 #include "proto/fieldcodec.h"
 #include "ui/aipacketlist.h"
 #include "ui/app.h"
 #include "ui/critterpreview.h"
+#include "ui/formfield.h"
 #include "ui/prompter.h"
 #include "ui/redmark.h"
 #include "ui/uitext.h"
@@ -55,17 +56,19 @@ std::optional<CritterPreview::Art> critterArt(const GameData& data, const QStrin
     return CritterPreview::Art{std::move(*art), palette};
 }
 
-// One record field and the controls it is shown in, with what the last filling put there.
-struct Slot {
-    const CritterField* field = nullptr;
+// One record field and the controls it is shown in.
+struct Slot : FormField {
     QLineEdit* edit = nullptr;    // the text, for every kind but the combo boxes
-    QComboBox* combo = nullptr;   // Choice, BodyType, KillType
+    QComboBox* combo = nullptr;   // the gender, body and kill types
     QLineEdit* partner = nullptr; // the range partner, or a type's name box
     QLabel* tipBar = nullptr;     // Panel2 or Panel3 for the 34 statistics
-    QString stored;               // the field's bytes as read, in hex
-    QString filledText;
-    int filledIndex = -1;
-    bool filled = false;
+
+    bool genderList() const { return combo && !combo->isEditable(); }
+    QString state() const {
+        return genderList() ? QString::number(combo->currentIndex())
+               : combo      ? combo->currentText()
+                            : edit->text();
+    }
 };
 
 class CritterPage : public TypePage {
@@ -75,8 +78,8 @@ public:
 
     void fill(const QByteArray& bytes) override;
     // The critter page judges no field against the file (its checks are its own), so showing
-    // bytes again is filling from them.
-    void refill(const QByteArray& bytes, const QByteArray&) override { fill(bytes); }
+    // bytes again is filling the fields the change touched from them.
+    void refill(const QByteArray& bytes, const QByteArray&, const ChangedFields& changed) override;
     QList<FieldWrite> fieldWrites() const override { return writes(false); }
     QList<FieldWrite> convertedWrites() const override { return writes(true); }
     bool valid() const override;
@@ -95,12 +98,10 @@ private:
     void fillSlot(Slot& slot, const QByteArray& bytes);
 
     void change(const Slot& slot); // EditNChange: the alarm, then the field's range check
-    void highlight(Check check, QLineEdit* a, QLineEdit* b);
-    static std::int32_t rangeOperand(const QString& text, bool& tooLarge);
+    void highlight(const RecordRow& row, QLineEdit* a, QLineEdit* b);
     void lookUp(const Slot& slot); // bodyTypeChanged / killTypeChanged
     void tip(const Slot& slot);    // EditNMouseMove
     static void selectType(QComboBox* box, const QString& number);
-    bool untouched(const Slot& slot) const;
     QList<FieldWrite> writes(bool skipFailures) const;
     QByteArray protoMsg() const;
 
@@ -112,7 +113,8 @@ private:
     CritterLayout m_layout;
     std::unique_ptr<CritterPreview> m_preview;
     AiPacketList* m_aiPackets = nullptr;
-    std::vector<Slot> m_slots; // in the order of critterFields()
+    std::vector<Slot> m_slots; // in the order of critterPageRows()
+    Record m_record;           // the critter's rows, for the checks' messages
     QHash<QObject*, const Slot*> m_tipBoxes;
 
     bool m_filling = false;
@@ -135,25 +137,35 @@ CritterPage::CritterPage(QWidget* tab, const PageContext& context) : m_ctx(conte
         });
     connect(m_preview.get(), &CritterPreview::failed, this, &CritterPage::showError);
     // Below the flag words: the packet's name for the number box above.
-    m_aiPackets = new AiPacketList(m_layout.page(CritterTab::Other),
-                                   qobject_cast<QLineEdit*>(m_layout.control("Edit108")),
-                                   QRect(4, 304, 366, 22));
+    m_aiPackets =
+        new AiPacketList(m_layout.page(CritterTab::Other),
+                         qobject_cast<QLineEdit*>(m_layout.control(QStringLiteral("Edit108"))),
+                         QRect(4, 304, 366, 22));
     // "General" reads by rows: each type's box, then its name beside it.
     orderTabsByRows(m_layout.page(CritterTab::General));
 }
 
 void CritterPage::makeSlots() {
-    m_slots.reserve(critterFields().size());
-    for (const CritterField& f : critterFields()) {
+    m_record.objectType = 1;
+    m_record.rows = recordRows(1, -1);
+    m_slots.reserve(critterPageRows().size());
+    for (const RecordRow& f : critterPageRows()) {
         Slot s;
-        s.field = &f;
+        s.row = f;
         QWidget* control = m_layout.control(f.control);
         s.edit = qobject_cast<QLineEdit*>(control);
         s.combo = qobject_cast<QComboBox*>(control);
-        if (f.partner)
-            s.partner = qobject_cast<QLineEdit*>(m_layout.control(f.partner));
-        if (f.tip)
-            s.tipBar = m_layout.tipBar(f.tab);
+        // A total's partner field, or the hidden "0" for a total of one field; the body and
+        // kill types' names beside their lists.
+        const RecordRow* partner = f.partner >= 0 ? rowAt(critterPageRows(), f.partner) : nullptr;
+        if (partner)
+            s.partner = qobject_cast<QLineEdit*>(m_layout.control(partner->control));
+        else if (f.check == RowCheck::Total)
+            s.partner = m_layout.zeroPartner();
+        else if (f.place.nameBox)
+            s.partner = qobject_cast<QLineEdit*>(m_layout.control(QLatin1String(f.place.nameBox)));
+        if (f.place.tip)
+            s.tipBar = m_layout.tipBar(critterTab(f));
         m_slots.push_back(s);
     }
 }
@@ -162,21 +174,16 @@ void CritterPage::makeSlots() {
 void CritterPage::connectSlots() {
     for (const Slot& s : m_slots) {
         const Slot* slot = &s;
-        switch (s.field->shown) {
-        case Shown::HexFlags:
-            break; // the flag words run their own text-change cycle
-        case Shown::Choice:
+        if (s.row.display == Display::HexFlags) {
+            // the flag words run their own text-change cycle
+        } else if (s.combo && !s.combo->isEditable()) { // the gender
             connect(s.combo, &QComboBox::activated, this, &TypePage::edited);
-            break;
-        case Shown::BodyType:
-        case Shown::KillType:
+        } else if (s.combo) { // the body and kill types
             connect(s.combo, &QComboBox::activated, this, [this, slot] { lookUp(*slot); });
             connect(s.combo->lineEdit(), &QLineEdit::textEdited, this,
                     [this, slot] { lookUp(*slot); });
-            break;
-        default:
+        } else {
             connect(s.edit, &QLineEdit::textChanged, this, [this, slot] { change(*slot); });
-            break;
         }
         if (s.tipBar) {
             s.edit->setMouseTracking(true);
@@ -219,41 +226,35 @@ template <typename F> void CritterPage::guarded(F&& action) {
 
 void CritterPage::change(const Slot& slot) {
     emit edited();
-    if (slot.field->check != Check::None && slot.partner)
-        guarded([&] { highlight(slot.field->check, slot.edit, slot.partner); });
+    if (slot.row.check != RowCheck::None && slot.partner)
+        guarded([&] { highlight(slot.row, slot.edit, slot.partner); });
 }
 
-void CritterPage::highlight(Check check, QLineEdit* a, QLineEdit* b) {
+// The row's check on the two boxes' values as they would be saved. A text that does not
+// convert throws its message (the alarm); a number beyond the signed range (shown for a
+// stored pattern of 2^31 or more) is no total the game adds, so it is out of range: marked,
+// and saveable once corrected.
+void CritterPage::highlight(const RecordRow& row, QLineEdit* a, QLineEdit* b) {
     const QString ta = a->text();
     const QString tb = b->text();
     if (isHalfTyped(ta) || isHalfTyped(tb))
         return;
-    bool tooLarge = false;
-    const std::int32_t x = rangeOperand(ta, tooLarge);
-    const std::int32_t y = rangeOperand(tb, tooLarge);
-    const auto sum = std::int32_t(std::uint32_t(x) + std::uint32_t(y)); // as the game adds them
-    const int bound = checkBound(check);
-    const bool red = tooLarge || sum < 0 || (bound >= 0 && sum > bound);
+    QByteArray candidate(recordLength(1, -1), '\0');
+    bool beyond = false;
+    const auto put = [&](const RecordRow& r, const QString& text) {
+        setFieldValue(candidate, r.offset, r.width, parseValue(r, text, candidate));
+        std::int32_t n = 0;
+        beyond = beyond || !tryStrToInt(text, n);
+    };
+    put(row, ta);
+    if (const RecordRow* partner = rowAt(m_record.rows, row.partner))
+        put(*partner, tb); // else b is the hidden "0"
+    const bool red = beyond || !checkField(m_record, row, candidate).isEmpty();
     bool changed = setMarked(a, red);
     if (b != m_layout.zeroPartner()) // the hidden "0" is no field of its own
         changed = setMarked(b, red) || changed;
     if (changed)
         emit validityChanged();
-}
-
-// A stored value of 2^31 or more is shown unsigned: it is no signed total, so it is out of
-// range (marked, and saveable once corrected) rather than a conversion failure.
-std::int32_t CritterPage::rangeOperand(const QString& text, bool& tooLarge) {
-    std::int32_t value = 0;
-    if (tryStrToInt(text, value))
-        return value;
-    bool ok = false;
-    const qulonglong big = text.trimmed().toULongLong(&ok);
-    if (ok && big <= 0xFFFFFFFFull && text.trimmed().front().isDigit()) {
-        tooLarge = true;
-        return 0;
-    }
-    return strToInt(text); // throws the conversion message
 }
 
 bool CritterPage::valid() const {
@@ -285,7 +286,7 @@ void CritterPage::tip(const Slot& slot) {
         }
         return;
     }
-    slot.tipBar->setText(tableText("Critter", slot.field->tip) +
+    slot.tipBar->setText(tableText("Critter", slot.row.place.tip) +
                          QString::number(std::int32_t(std::uint32_t(x) + std::uint32_t(y))));
 }
 
@@ -340,13 +341,13 @@ void CritterPage::fill(const QByteArray& bytes) {
     for (Slot& s : m_slots) {
         fillSlot(s, bytes);
         // A field the short file does not hold wholly is shown, never edited nor written.
-        const bool present = s.field->offset + fieldWidth(s.field->shown) <= bytes.size();
+        const bool present = s.row.offset + s.row.width <= bytes.size();
         for (QWidget* w : {static_cast<QWidget*>(s.edit), static_cast<QWidget*>(s.combo)})
             if (w)
                 setAbsent(w, !present);
     }
     for (const Slot& s : m_slots)
-        if (s.field->shown == Shown::BodyType || s.field->shown == Shown::KillType)
+        if (s.row.display == Display::BodyType || s.row.display == Display::KillType)
             lookUp(s);
     if (m_ctx.app)
         m_aiPackets->fill(GameNames(m_ctx.app->gameData()));
@@ -355,9 +356,19 @@ void CritterPage::fill(const QByteArray& bytes) {
         throw *m_fillError;
 }
 
+void CritterPage::refill(const QByteArray& bytes, const QByteArray&, const ChangedFields& changed) {
+    for (Slot& s : m_slots) {
+        if (!changed.touches(s.row))
+            continue;
+        fillSlot(s, bytes);
+        if (s.row.display == Display::BodyType || s.row.display == Display::KillType)
+            lookUp(s);
+    }
+}
+
 void CritterPage::fillTypeLists() {
-    auto* body = qobject_cast<QComboBox*>(m_layout.control("ComboBox3"));
-    auto* kill = qobject_cast<QComboBox*>(m_layout.control("ComboBox4"));
+    auto* body = qobject_cast<QComboBox*>(m_layout.control(QStringLiteral("ComboBox3")));
+    auto* kill = qobject_cast<QComboBox*>(m_layout.control(QStringLiteral("ComboBox4")));
     body->clear();
     kill->clear();
     guarded([&] {
@@ -368,56 +379,31 @@ void CritterPage::fillTypeLists() {
 }
 
 void CritterPage::fillSlot(Slot& s, const QByteArray& bytes) {
-    const CritterField& f = *s.field;
-    const int width = fieldWidth(f.shown);
-    const std::uint32_t value = fieldValue(bytes, f.offset, width);
-    s.stored = fieldToHex(bytes, f.offset, width);
-    switch (f.shown) {
-    case Shown::BodyType:
-    case Shown::KillType:
-        s.partner->clear();
-        selectType(s.combo, showValue(f.shown, value));
-        s.filledText = s.combo->currentText();
-        break;
-    case Shown::Choice:
+    const RecordRow& f = s.row;
+    const std::uint32_t value = fieldValue(bytes, f.offset, f.width);
+    s.fillFrom(bytes);
+    if (s.genderList()) {
         s.combo->setCurrentIndex(value <= 1 ? int(value) : -1);
-        s.filledIndex = s.combo->currentIndex();
-        break;
-    default:
-        s.edit->setText(showValue(f.shown, value)); // runs the box's change handling
-        s.filledText = s.edit->text();
-        break;
+    } else if (s.combo) { // a body or kill type
+        s.partner->clear();
+        selectType(s.combo, showStored(f, value));
+    } else {
+        s.edit->setText(showStored(f, value)); // runs the box's change handling
     }
-    s.filled = true;
-}
-
-bool CritterPage::untouched(const Slot& slot) const {
-    if (!slot.filled)
-        return false;
-    if (slot.field->shown == Shown::Choice)
-        return slot.combo->currentIndex() == slot.filledIndex || slot.combo->currentIndex() < 0;
-    return (slot.combo ? slot.combo->currentText() : slot.edit->text()) == slot.filledText;
+    s.filled = s.state();
 }
 
 QList<FieldWrite> CritterPage::writes(bool skipFailures) const {
     QList<FieldWrite> writes;
     for (const Slot& s : m_slots) {
-        const CritterField& f = *s.field;
-        const int width = fieldWidth(f.shown);
-        if (untouched(s)) {
-            writes.append({f.offset, width, s.stored, true});
-            continue;
-        }
-        try {
-            const QString hex =
-                f.shown == Shown::Choice
-                    ? hexText(std::uint32_t(s.combo->currentIndex()), 8)
-                    : storeValue(f.shown, s.combo ? s.combo->currentText() : s.edit->text());
-            writes.append({f.offset, width, hex, false});
-        } catch (const UserError&) {
-            if (!skipFailures)
-                throw;
-        }
+        const QString state = s.state();
+        appendWrite(
+            writes, s, state,
+            [&] {
+                return s.genderList() ? std::uint32_t(s.combo->currentIndex())
+                                      : signedValue(s.row, state, {});
+            },
+            skipFailures);
     }
     return writes;
 }

@@ -53,6 +53,8 @@ DocumentController::DocumentController(AppContext& app, Document& document,
       m_history(new DocumentHistory(document, this)), m_watch(new FileWatch(this)),
       m_texts(new ObjectTextsEditor(app, document, m_history->stack(), parts.window)) {
     connect(m_history, &DocumentHistory::restored, this, &DocumentController::redraw);
+    connect(&m_document, &Document::fieldChanged, this,
+            [this](int offset, int width) { m_changed.add(offset, width); });
     connect(m_watch, &FileWatch::changedOutside, this, &DocumentController::changedOutside);
     connect(m_watch, &FileWatch::removedOutside, this, &DocumentController::removedOutside);
     // An edited name shows at once beside the script, not only after the save.
@@ -85,6 +87,7 @@ void DocumentController::takeEdit() {
     const QString label = ours ? focus->accessibleName() : QString();
     const bool typing = ours && qobject_cast<QLineEdit*>(focus);
     m_history->record(applyFields(base, writes), typing ? focus->objectName() : QString(), label);
+    m_changed.clear(); // the controls show these values already
     updateValidity();
 }
 
@@ -93,11 +96,12 @@ void DocumentController::redraw() {
     try {
         m_parts.header->showBytes(m_document.current());
         if (TypePage* page = typePage())
-            page->refill(m_document.current(), m_document.bytes());
+            page->refill(m_document.current(), m_document.bytes(), m_changed);
     } catch (const UserError& e) {
         showError(e.text(), e.path());
     }
     m_redrawing = false;
+    m_changed.clear();
     refreshDescription();
     updateValidity();
 }
@@ -210,6 +214,7 @@ bool DocumentController::openBytes(const QString& path, const QByteArray& bytes,
         return false;
     }
     m_document.load(path, bytes, archived);
+    m_changed.clear();
     bool ok = readLists();
     if (ok) {
         enableForOpen();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formfield.h"
+
 #include <QObject>
 #include <QString>
 
@@ -97,6 +99,7 @@ private:
     FileWatch* m_watch;
     ObjectTextsEditor* m_texts;
     bool m_redrawing = false;
+    ChangedFields m_changed; // what the document told changed since the controls showed it
 };
 
 } // namespace zantrel

@@ -7,6 +7,7 @@
 #include "hexvalidator.h"
 #include "proto/document.h"
 #include "proto/fieldcodec.h"
+#include "proto/records.h"
 #include "uitext.h"
 
 #include <QCheckBox>
@@ -95,28 +96,31 @@ void HeaderPanel::buildBoxes() {
     const struct {
         int number;
         QRect place;
-        const char* hint;       // the box's tool tip
-        const char* accessible; // the hint, told apart from the boxes and lists beside it
+        const char* hint; // the box's tool tip
     } boxes[] = {
-        {1, {24, 60, 28, 21}, QT_TR_NOOP("Object Type"), QT_TR_NOOP("Object type")},
-        {6, {112, 60, 96, 21}, QT_TR_NOOP("Object type name"), QT_TR_NOOP("Object type name")},
-        {2, {24, 84, 44, 21}, QT_TR_NOOP("ObjectID"), QT_TR_NOOP("Object ID")},
-        {3, {152, 84, 76, 21}, QT_TR_NOOP("ObjectID x 100"), QT_TR_NOOP("Object ID x 100")},
-        {4, {24, 108, 22, 21}, QT_TR_NOOP("ObjectType"), QT_TR_NOOP("Frame ID, object type")},
-        {11, {48, 108, 22, 21}, QT_TR_NOOP("Frame Shift"), QT_TR_NOOP("Frame ID, frame shift")},
-        {12, {72, 108, 38, 21}, QT_TR_NOOP("FrameID"), QT_TR_NOOP("Frame ID, number")},
-        {5, {24, 132, 84, 21}, QT_TR_NOOP("Script"), QT_TR_NOOP("Script ID")},
+        {1, {24, 60, 28, 21}, QT_TR_NOOP("Object Type")},
+        {6, {112, 60, 96, 21}, QT_TR_NOOP("Object type name")},
+        {2, {24, 84, 44, 21}, QT_TR_NOOP("ObjectID")},
+        {3, {152, 84, 76, 21}, QT_TR_NOOP("ObjectID x 100")},
+        {4, {24, 108, 22, 21}, QT_TR_NOOP("ObjectType")},
+        {11, {48, 108, 22, 21}, QT_TR_NOOP("Frame Shift")},
+        {12, {72, 108, 38, 21}, QT_TR_NOOP("FrameID")},
+        {5, {24, 132, 84, 21}, QT_TR_NOOP("Script")},
     };
     for (const auto& b : boxes) {
         auto* e = new QLineEdit(this);
         e->setObjectName(QStringLiteral("Edit%1").arg(b.number));
         e->setGeometry(b.place);
         e->setToolTip(tr(b.hint));
-        e->setAccessibleName(tr(b.accessible));
         e->setText(b.number == 6 ? QString() : QStringLiteral("0"));
         e->setEnabled(false);
         m_edits[b.number] = e;
     }
+    // The accessible names are the rows'; the type's name box is no field.
+    for (const RecordRow& row : headerRows(0))
+        if (row.control != QLatin1String("Edit13"))
+            m_edits[boxOf(row)]->setAccessibleName(tr(row.name.toUtf8().constData()));
+    m_edits[6]->setAccessibleName(tr("Object type name"));
     m_edits[6]->setReadOnly(true);
     addLabel(this, QStringLiteral("--------->"), 56, 63);
     addLabel(this, tr("ObjectID"), 72, 87);
@@ -317,31 +321,28 @@ void HeaderPanel::framePicked() {
     emit frameChanged();
 }
 
+// The number of a header row's box: "Edit12" is 12.
+int HeaderPanel::boxOf(const RecordRow& row) {
+    return row.control.mid(4).toInt();
+}
+
 bool HeaderPanel::fill(const QByteArray& bytes) {
-    // Field order of the filling; each assignment runs the box's change handling.
-    const HeaderLayout layout = headerLayout(m_document.type());
-    const struct {
-        int number, offset, width;
-    } order[] = {{1, 0, 1},   {4, 8, 1},
-                 {11, 9, 1},  {2, 2, 2},
-                 {3, 4, 4},   {5, layout.scriptOffset, 4},
-                 {12, 10, 2}, {13, layout.flagsOffset, 4}};
     for (QString& f : m_filled)
         f.clear();
-    for (const auto& o : order) {
-        if (o.offset < 0) {
-            showNoScript();
-            continue;
-        }
+    if (!hasScript())
+        showNoScript();
+    // Each assignment runs the box's change handling, in the rows' order.
+    for (const RecordRow& row : headerRows(m_document.type())) {
+        const int number = boxOf(row);
         m_failed = false;
-        const QString text = fieldToHex(bytes, o.offset, o.width);
-        QLineEdit* e = m_edits[o.number];
+        const QString text = showField(row, bytes); // 2 * width hex digits
+        QLineEdit* e = m_edits[number];
         if (e->text() != text) {
             e->setText(text);
         } else {
             // The same text as the last prototype's raises no change, but the lists were
             // refilled and the page may differ: let the box's handling run all the same.
-            switch (o.number) {
+            switch (number) {
             case 1:
                 run([this] { objectTypeChanged(); });
                 break;
@@ -357,9 +358,9 @@ bool HeaderPanel::fill(const QByteArray& bytes) {
         }
         if (m_failed)
             return false;
-        m_filled[o.number] = m_edits[o.number]->text();
-        if (o.offset + o.width > bytes.size())
-            disableAbsent(o.number); // enableForOpen enables it again for the next file
+        m_filled[number] = e->text();
+        if (row.offset + row.width > bytes.size())
+            disableAbsent(number); // enableForOpen enables it again for the next file
     }
     return true;
 }
@@ -375,25 +376,12 @@ void HeaderPanel::disableAbsent(int number) {
 }
 
 QList<FieldWrite> HeaderPanel::fieldWrites() const {
-    const HeaderLayout layout = headerLayout(m_document.type());
-    // The save order of the header's boxes.
-    const struct {
-        int number, offset, width;
-    } fields[] = {{1, 0, 1},
-                  {2, 2, 2},
-                  {3, 4, 4},
-                  {4, 8, 1},
-                  {11, 9, 1},
-                  {12, 10, 2},
-                  {13, layout.flagsOffset, 4},
-                  {5, layout.scriptOffset, 4}};
     QList<FieldWrite> writes;
-    for (const auto& f : fields) {
-        if (f.offset < 0)
-            continue; // a misc object has no script field: nothing is written there
-        const QString text = hexOf(f.number);
+    for (const RecordRow& row : headerRows(m_document.type())) {
+        const int number = boxOf(row);
+        const QString text = hexOf(number);
         writes.append(
-            {f.offset, f.width, text, !m_filled[f.number].isNull() && text == m_filled[f.number]});
+            {row.offset, row.width, text, !m_filled[number].isNull() && text == m_filled[number]});
     }
     return writes;
 }

@@ -15,6 +15,7 @@ class QRadioButton;
 namespace zantrel {
 
 class CommonFlags;
+struct RecordRow;
 struct Document;
 
 // The left half of the editor area: the common header's fields in hexadecimal or decimal,
@@ -91,6 +92,7 @@ private:
     bool run(const std::function<void()>& handler); // false when the handler failed
     void applyValidators();
     QString hexOf(int number) const; // a box's text in hexadecimal
+    static int boxOf(const RecordRow& row);
     // Every box's handling starts by turning an empty text into "0"; true when it did.
     bool zeroIfEmpty(QLineEdit* edit);
     // The list entry that follows a script or frame box.

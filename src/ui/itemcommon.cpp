@@ -1,6 +1,8 @@
 #include "itemcommon.h"
 
+#include "proto/fieldcodec.h"
 #include "proto/itemfields.h"
+#include "proto/records.h"
 #include "ui/typepage.h"
 #include "ui/uitext.h"
 
@@ -103,6 +105,13 @@ QLineEdit* buildItemKind(QWidget* common) {
     zero->setEnabled(false);
     zero->hide();
     return zero;
+}
+
+int listPosition(const RecordRow& row, const QByteArray& bytes, int count) {
+    const std::uint32_t value = fieldValue(bytes, row.offset, row.width);
+    if (row.display == Display::Picture)
+        return value == kNoPicture || value > std::uint32_t(count) ? -1 : int(value);
+    return value < std::uint32_t(count) ? int(value) : -1;
 }
 
 } // namespace zantrel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QRect>
 #include <QString>
 
@@ -9,6 +10,8 @@ class QLineEdit;
 class QWidget;
 
 namespace zantrel {
+
+struct RecordRow;
 
 // A caption at its place on the page.
 QLabel* itemLabel(const QString& text, QWidget* parent, QRect place,
@@ -21,5 +24,9 @@ QWidget* itemNamed(QWidget* w, const char* name, QRect place, const char* access
 QComboBox* buildItemGraphics(QWidget* common);
 // The Item Type group; returns the hidden partner box of the single-field checks ("0").
 QLineEdit* buildItemKind(QWidget* common);
+
+// The list entry a stored list value or picture selects: -1 for none. count is the number of
+// list lines; the inventory list's "<NONE>" entry sits at count and may be selected.
+int listPosition(const RecordRow& row, const QByteArray& bytes, int count);
 
 } // namespace zantrel

@@ -65,10 +65,11 @@ void ItemKindTabs::fill(const QByteArray& bytes) {
     m_kinds.fill(bytes, names);
 }
 
-void ItemKindTabs::refill(const QByteArray& bytes, const QByteArray& baseline) {
+void ItemKindTabs::refill(const QByteArray& bytes, const QByteArray& baseline,
+                          const ChangedFields& changed) {
     const Names* names = m_names.names();
-    m_useForm->fill(bytes, baseline, names);
-    m_kinds.fill(bytes, baseline, names);
+    m_useForm->fill(bytes, baseline, names, &changed);
+    m_kinds.fill(bytes, baseline, names, &changed);
 }
 
 bool ItemKindTabs::changeKind(int to, QWidget* parent) {

@@ -22,7 +22,7 @@ public:
     ItemKindTabs(QTabWidget* tabs, AppContext& app);
 
     void fill(const QByteArray& bytes);
-    void refill(const QByteArray& bytes, const QByteArray& baseline);
+    void refill(const QByteArray& bytes, const QByteArray& baseline, const ChangedFields& changed);
     QList<FieldWrite> fieldWrites() const;
     QList<FieldWrite> convertedWrites() const;
     bool valid() const;

@@ -6,7 +6,9 @@
 #include "gamedata/lists.h"
 #include "proto/fieldcodec.h"
 #include "proto/itemfields.h"
+#include "proto/records.h"
 #include "ui/app.h"
+#include "ui/formfield.h"
 #include "ui/itemcommon.h"
 #include "ui/itemkindtabs.h"
 #include "ui/itempictures.h"
@@ -31,13 +33,19 @@ namespace zantrel {
 
 namespace {
 
+// The common fields the page itself shows, by offset, in the order they are written.
+constexpr int kCommonFields[] = {52, 53, 54, 32, 36, 40, 44, 48, 24};
+// The order they are filled: the lists first; the art type byte is not read.
+constexpr int kFillOrder[] = {32, 36, 24, 40, 44, 48, 53, 54};
+
 class ItemPage : public TypePage {
     Q_OBJECT
 public:
     ItemPage(QWidget* tab, const PageContext& context);
 
     void fill(const QByteArray& bytes) override;
-    void refill(const QByteArray& bytes, const QByteArray& baseline) override;
+    void refill(const QByteArray& bytes, const QByteArray& baseline,
+                const ChangedFields& changed) override;
     QList<FieldWrite> fieldWrites() const override;
     QList<FieldWrite> convertedWrites() const override;
     bool valid() const override;
@@ -49,21 +57,25 @@ private:
     QWidget* buildTabs();
     void kindPicked();
     void connectFields();
-    QWidget* control(const char* name) const;
-    QLineEdit* edit(const char* name) const;
-    QComboBox* combo(const char* name) const;
+    QWidget* control(const QString& name) const;
+    QLineEdit* edit(const QString& name) const;
+    QComboBox* combo(const QString& name) const;
+    const RecordRow& field(int offset) const { return form(offset).row; }
+    FormField& form(int offset);
+    const FormField& form(int offset) const;
 
-    void apply(const ItemField& field, const QByteArray& bytes);
+    void apply(const RecordRow& field, const QByteArray& bytes);
     void applyAll(const QByteArray& bytes);
+    void takeFilled(const QByteArray& bytes); // each field's bytes and state as filled
     QList<FieldWrite> writes(bool skipFailures) const;
-    QString state(const ItemField& field) const;
-    std::uint32_t value(const ItemField& field) const;
+    QString state(const RecordRow& field) const;
+    std::uint32_t value(const RecordRow& field) const;
     int inventoryPosition() const;
     bool inventoryPicture(int position) const;
 
-    void fieldChanged(const ItemField& field);
-    void check(const ItemField& field);
-    bool untouched(const ItemField& field) const;
+    void fieldChanged(const RecordRow& field);
+    void check(const FormField& field);
+    bool untouched(const FormField& field) const;
 
     void inventoryPicked();
     void drawInventory();
@@ -84,14 +96,21 @@ private:
 
     // What the last fill read, and each field's state right after it: a field whose state
     // is unchanged writes back its stored bytes.
+    std::vector<FormField> m_fields; // the rows of kCommonFields
+    Record m_record;                 // the item's common rows, for the checks
     QByteArray m_bytes;
-    QString m_filled[kItemFieldCount];
-    bool m_typed[kItemFieldCount] = {}; // typed into since the filling
     bool m_hasFilled = false;
     QStringList* m_fillMessages = nullptr; // while filling: messages already shown
 };
 
 ItemPage::ItemPage(QWidget* tab, const PageContext& context) : m_tab(tab), m_context(context) {
+    m_record.objectType = 0;
+    m_record.rows = recordRows(0, -1);
+    for (int offset : kCommonFields) {
+        FormField f;
+        f.row = *rowAt(m_record.rows, offset);
+        m_fields.push_back(f);
+    }
     QWidget* common = buildTabs();
     m_inventoryList = buildItemGraphics(common);
     m_zero = buildItemKind(common);
@@ -128,7 +147,7 @@ QWidget* ItemPage::buildTabs() {
 
 // A new item type drops the old kind's fields: asked first, and Cancel keeps the old kind.
 void ItemPage::kindPicked() {
-    QComboBox* types = combo("ComboBox9");
+    QComboBox* types = combo(field(kKindOffset).control);
     const int to = types->currentIndex();
     if (to == m_kindIndex || to < 0)
         return;
@@ -149,17 +168,17 @@ int ItemPage::savedLength(int length) const {
 // Change handlers: user picks and typing only, so that filling runs the edits' checks but not
 // the lists' handlers.
 void ItemPage::connectFields() {
-    for (const ItemField& f : kItemFields) {
+    for (FormField& form : m_fields) {
+        const RecordRow& f = form.row;
         QWidget* w = control(f.control);
         if (auto* e = qobject_cast<QLineEdit*>(w)) {
             connect(e, &QLineEdit::textChanged, this, [this, &f] { fieldChanged(f); });
-            connect(e, &QLineEdit::textEdited, this,
-                    [this, &f] { m_typed[&f - kItemFields] = true; });
+            connect(e, &QLineEdit::textEdited, this, [&form] { form.typed = true; });
         } else if (auto* c = qobject_cast<QCheckBox*>(w)) {
             connect(c, &QCheckBox::clicked, this, &TypePage::edited);
         } else if (f.offset == kKindOffset) {
             connect(combo(f.control), &QComboBox::activated, this, [this] { kindPicked(); });
-        } else if (f.display == ItemDisplay::Choice) {
+        } else if (f.display == Display::Choice) {
             connect(combo(f.control), &QComboBox::activated, this, &TypePage::edited);
         }
     }
@@ -168,16 +187,36 @@ void ItemPage::connectFields() {
             [this] { inventoryPicked(); });
 }
 
-QWidget* ItemPage::control(const char* name) const {
-    return m_tab->findChild<QWidget*>(QLatin1String(name));
+QWidget* ItemPage::control(const QString& name) const {
+    return m_tab->findChild<QWidget*>(name);
 }
 
-QLineEdit* ItemPage::edit(const char* name) const {
+QLineEdit* ItemPage::edit(const QString& name) const {
     return qobject_cast<QLineEdit*>(control(name));
 }
 
-QComboBox* ItemPage::combo(const char* name) const {
+QComboBox* ItemPage::combo(const QString& name) const {
     return qobject_cast<QComboBox*>(control(name));
+}
+
+FormField& ItemPage::form(int offset) {
+    for (FormField& f : m_fields)
+        if (f.row.offset == offset)
+            return f;
+    Q_UNREACHABLE();
+}
+
+const FormField& ItemPage::form(int offset) const {
+    return const_cast<ItemPage*>(this)->form(offset);
+}
+
+void ItemPage::takeFilled(const QByteArray& bytes) {
+    for (FormField& f : m_fields) {
+        f.fillFrom(bytes);
+        f.filled = state(f.row);
+    }
+    m_bytes = bytes;
+    m_hasFilled = true;
 }
 
 void ItemPage::fill(const QByteArray& bytes) {
@@ -185,21 +224,21 @@ void ItemPage::fill(const QByteArray& bytes) {
     m_inventoryList->clear();
     m_inventoryCount = 0;
     m_hasFilled = false;
-    std::fill(std::begin(m_typed), std::end(m_typed), false);
     const ListContents list = readListBytes(
         m_context.app->gameData().read(DataKind::InventoryArt, QStringLiteral("inven.lst")),
         ListMode::WholeLine);
     m_inventoryList->addItems(list.entries);
     m_inventoryCount = list.count;
 
+    for (FormField& f : m_fields) {
+        f.typed = false;
+        f.filled = QString(); // nothing counts as unchanged until the filling is done
+    }
     applyAll(bytes);
-    m_bytes = bytes;
-    for (int i = 0; i < kItemFieldCount; ++i)
-        m_filled[i] = state(kItemFields[i]);
-    m_hasFilled = true;
+    takeFilled(bytes);
 
     m_kinds->fill(bytes);
-    m_kindIndex = combo("ComboBox9")->currentIndex();
+    m_kindIndex = combo(field(kKindOffset).control)->currentIndex();
 
     // Both pictures; a setting both fail on is reported once.
     QStringList shown;
@@ -210,28 +249,38 @@ void ItemPage::fill(const QByteArray& bytes) {
 }
 
 void ItemPage::applyAll(const QByteArray& bytes) {
-    for (int i : kItemFillOrder)
-        apply(kItemFields[i], bytes);
+    for (int offset : kFillOrder)
+        apply(field(offset), bytes);
     // A field the short file does not hold wholly is shown, never edited nor written.
-    for (const ItemField& f : kItemFields) {
-        QWidget* w = f.display == ItemDisplay::Picture ? m_inventoryList : control(f.control);
-        if (w && f.display != ItemDisplay::ArtType)
+    for (const FormField& form : m_fields) {
+        const RecordRow& f = form.row;
+        QWidget* w = f.display == Display::Picture ? m_inventoryList : control(f.control);
+        if (w && f.display != Display::Unsigned) // the art type byte has no control of its own
             setAbsent(w, f.offset + f.width > bytes.size());
     }
 }
 
-// The lists keep their entries; each field is judged against the file as opened.
-void ItemPage::refill(const QByteArray& bytes, const QByteArray& baseline) {
-    std::fill(std::begin(m_typed), std::end(m_typed), false);
+// The lists keep their entries; each field the change touched is shown again, judged
+// against the file as opened.
+void ItemPage::refill(const QByteArray& bytes, const QByteArray& baseline,
+                      const ChangedFields& changed) {
+    const auto apply = [&](const QByteArray& from) {
+        for (int offset : kFillOrder)
+            if (changed.touches(field(offset)))
+                this->apply(field(offset), from);
+    };
     m_hasFilled = false;
-    applyAll(baseline);
-    for (int i = 0; i < kItemFieldCount; ++i)
-        m_filled[i] = state(kItemFields[i]);
+    apply(baseline);
+    for (FormField& f : m_fields)
+        if (changed.touches(f.row)) {
+            f.fillFrom(baseline);
+            f.filled = state(f.row);
+        }
     m_bytes = baseline;
     m_hasFilled = true;
-    applyAll(bytes);
-    m_kinds->refill(bytes, baseline);
-    m_kindIndex = combo("ComboBox9")->currentIndex();
+    apply(bytes);
+    m_kinds->refill(bytes, baseline, changed);
+    m_kindIndex = combo(field(kKindOffset).control)->currentIndex();
     m_size->setText(QString::number(savedLength(int(bytes.size()))) + QStringLiteral(" bytes"));
     QStringList shown;
     m_fillMessages = &shown;
@@ -240,41 +289,40 @@ void ItemPage::refill(const QByteArray& bytes, const QByteArray& baseline) {
     m_fillMessages = nullptr;
 }
 
-void ItemPage::apply(const ItemField& field, const QByteArray& bytes) {
+void ItemPage::apply(const RecordRow& field, const QByteArray& bytes) {
     switch (field.display) {
-    case ItemDisplay::Choice: {
+    case Display::Choice: {
         QComboBox* box = combo(field.control);
-        box->setCurrentIndex(itemListPosition(field, bytes, box->count()));
+        box->setCurrentIndex(listPosition(field, bytes, box->count()));
         break;
     }
-    case ItemDisplay::Marker:
+    case Display::Marker:
         qobject_cast<QCheckBox*>(control(field.control))
             ->setChecked(fieldValue(bytes, field.offset, field.width) == kHiddenMarker);
         break;
-    case ItemDisplay::Signed:
-    case ItemDisplay::Shift:
-        edit(field.control)->setText(itemFieldText(field, bytes));
+    case Display::Signed:
+    case Display::Shift:
+        edit(field.control)->setText(showField(field, bytes));
         break;
-    case ItemDisplay::Picture:
-        m_inventoryList->setCurrentIndex(itemListPosition(field, bytes, m_inventoryCount));
+    case Display::Picture:
+        m_inventoryList->setCurrentIndex(listPosition(field, bytes, m_inventoryCount));
         break;
-    case ItemDisplay::ArtType:
-        break; // written only
+    default:
+        break; // the art type byte: written only
     }
 }
 
-QString ItemPage::state(const ItemField& field) const {
+QString ItemPage::state(const RecordRow& field) const {
     switch (field.display) {
-    case ItemDisplay::Choice:
+    case Display::Choice:
         return QString::number(combo(field.control)->currentIndex());
-    case ItemDisplay::Marker:
+    case Display::Marker:
         return qobject_cast<QCheckBox*>(control(field.control))->isChecked() ? QStringLiteral("1")
                                                                              : QStringLiteral("0");
-    case ItemDisplay::Signed:
-    case ItemDisplay::Shift:
+    case Display::Signed:
+    case Display::Shift:
         return edit(field.control)->text();
-    case ItemDisplay::Picture:
-    case ItemDisplay::ArtType:
+    default:
         break;
     }
     return QString::number(inventoryPosition());
@@ -295,27 +343,26 @@ bool ItemPage::inventoryPicture(int position) const {
     return position >= 0 && position < m_inventoryCount;
 }
 
-// A field's new value from its control; throws UserError for a text that is not a number.
-std::uint32_t ItemPage::value(const ItemField& field) const {
+// A field's new value from its control; throws UserError for a text that does not convert.
+std::uint32_t ItemPage::value(const RecordRow& field) const {
     switch (field.display) {
-    case ItemDisplay::Choice: {
+    case Display::Choice: {
         const int at = combo(field.control)->currentIndex();
         return at < 0 ? 0xFFFFFFFFu : std::uint32_t(at);
     }
-    case ItemDisplay::Marker:
+    case Display::Marker:
         return qobject_cast<QCheckBox*>(control(field.control))->isChecked() ? kHiddenMarker : 0;
-    case ItemDisplay::Signed:
-    case ItemDisplay::Shift:
-        return std::uint32_t(strToInt(edit(field.control)->text())); // -1 gives 255 in a byte
-    case ItemDisplay::Picture: {
+    case Display::Signed:
+    case Display::Shift:
+        return signedValue(field, edit(field.control)->text(), m_bytes);
+    case Display::Picture: {
         const int at = inventoryPosition();
         return inventoryPicture(at) ? std::uint32_t(at) : kNoPicture;
     }
-    case ItemDisplay::ArtType:
+    default:
         // No picture is the game's all-ones art id, not an inventory art type with no index.
         return inventoryPicture(inventoryPosition()) ? kInventoryArtType : 0xFF;
     }
-    return 0;
 }
 
 QList<FieldWrite> ItemPage::fieldWrites() const {
@@ -328,71 +375,67 @@ QList<FieldWrite> ItemPage::convertedWrites() const {
 
 QList<FieldWrite> ItemPage::writes(bool skipFailures) const {
     QList<FieldWrite> writes;
-    for (int i = 0; i < kItemFieldCount; ++i) {
-        const ItemField& f = kItemFields[i];
-        if (m_hasFilled && state(f) == m_filled[i]) {
-            writes.append({f.offset, f.width, fieldToHex(m_bytes, f.offset, f.width), true});
-            continue;
-        }
-        try {
-            writes.append({f.offset, f.width, itemFieldHex(value(f), f.width), false});
-        } catch (const UserError&) {
-            if (!skipFailures)
-                throw;
-        }
-    }
+    for (const FormField& f : m_fields)
+        appendWrite(
+            writes, f, state(f.row), [&] { return value(f.row); }, skipFailures);
     return writes + (skipFailures ? m_kinds->convertedWrites() : m_kinds->fieldWrites());
 }
 
 bool ItemPage::valid() const {
-    for (const ItemField& f : kItemFields)
-        if (f.check != ItemCheck::None && isMarked(edit(f.control)))
+    for (const FormField& f : m_fields)
+        if (f.row.check != RowCheck::None && isMarked(edit(f.row.control)))
             return false;
     return m_kinds->valid();
 }
 
-void ItemPage::fieldChanged(const ItemField& field) {
+void ItemPage::fieldChanged(const RecordRow& field) {
     emit edited();
-    if (field.check == ItemCheck::None)
+    if (field.check == RowCheck::None)
         return;
     try {
-        check(field);
+        check(form(field.offset));
     } catch (const UserError& e) {
         report(e);
     }
 }
 
-// highlight with the field's partner; the frame shift alone, its text judged at saving.
-void ItemPage::check(const ItemField& field) {
+// The row's check on the value typed. A volume or price that does not convert raises the
+// alarm; a frame shift that is no number is judged at saving.
+void ItemPage::check(const FormField& form) {
+    const RecordRow& field = form.row;
     QLineEdit* box = edit(field.control);
-    QLineEdit* partner = field.partner ? edit(field.partner) : nullptr;
+    QLineEdit* partner = field.check == RowCheck::NotNegative ? m_zero : nullptr;
     if (isHalfTyped(box->text()) || (partner && isHalfTyped(partner->text())))
         return;
-    std::int32_t sum = 0;
-    if (field.check == ItemCheck::FrameShift) {
-        if (!tryStrToInt(box->text(), sum))
+    QString problem;
+    try {
+        QByteArray candidate = m_bytes;
+        setFieldValue(candidate, field.offset, field.width,
+                      signedValue(field, box->text(), m_bytes));
+        problem = checkField(m_record, field, candidate);
+    } catch (const UserError& e) {
+        std::int32_t number = 0;
+        if (field.check == RowCheck::FrameShift && !tryStrToInt(box->text(), number))
             return;
-    } else {
-        sum = strToInt(box->text());
-        if (partner)
-            sum = std::int32_t(std::uint32_t(sum) + std::uint32_t(strToInt(partner->text())));
+        if (field.check != RowCheck::FrameShift)
+            throw;
+        problem = e.text();
     }
-    const bool outside = !itemCheckPasses(field.check, sum);
+    const bool outside = !problem.isEmpty();
     // A value as the file stores it is saved as it is: marked, but never blocking.
-    const bool stored = outside && untouched(field);
-    const QString range = field.check == ItemCheck::FrameShift ? QStringLiteral("-1 .. 255")
-                                                               : QStringLiteral("0 .. 2147483647");
+    const bool stored = outside && untouched(form);
+    const QString range = storedNote(checkRange(m_record, field));
     for (QLineEdit* marked : {box, partner})
         if (marked) {
             setMarked(marked, outside && !stored);
-            setStoredMark(marked, stored, storedNote(range));
+            setStoredMark(marked, stored, range);
         }
     emit validityChanged();
 }
 
-bool ItemPage::untouched(const ItemField& field) const {
-    const int i = int(&field - kItemFields);
-    return !m_typed[i] && (!m_hasFilled || state(field) == m_filled[i]);
+// While filling every field counts as untouched: what the file stores is shown as stored.
+bool ItemPage::untouched(const FormField& field) const {
+    return !field.typed && (!m_hasFilled || field.unchanged(state(field.row)));
 }
 
 void ItemPage::inventoryPicked() {

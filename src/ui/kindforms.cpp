@@ -46,16 +46,19 @@ void KindForms::fill(const QByteArray& bytes, const Names* names) {
     fill(bytes, bytes, names);
 }
 
-void KindForms::fill(const QByteArray& bytes, const QByteArray& baseline, const Names* names) {
+void KindForms::fill(const QByteArray& bytes, const QByteArray& baseline, const Names* names,
+                     const ChangedFields* changed) {
     m_changed = false;
     m_stored = bytes.size() >= kKindOffset + 4 ? fieldValue(bytes, kKindOffset, 4) : 0xFFFFFFFFu;
+    const int shown = m_kind;
     show(recordFor(bytes).kindNumber);
     if (m_kind < 0)
         return;
     RecordForm* form = m_forms[std::size_t(m_kind)];
-    // Another kind than the file's has no stored values to judge against.
+    // Another kind than the file's has no stored values to judge against; a kind shown anew
+    // shows every field.
     if (recordFor(baseline).kindNumber == m_kind)
-        form->fill(bytes, baseline, names);
+        form->fill(bytes, baseline, names, m_kind == shown ? changed : nullptr);
     else
         form->fill(bytes, names);
 }

@@ -14,6 +14,7 @@ class QWidget;
 
 namespace zantrel {
 
+class ChangedFields;
 class Names;
 class Prompter;
 class RecordForm;
@@ -31,7 +32,8 @@ public:
     void add(RecordForm* form); // in kind order
     void fill(const QByteArray& bytes, const Names* names);
     // Shown again (an undo step): judged against baseline while the kind is baseline's.
-    void fill(const QByteArray& bytes, const QByteArray& baseline, const Names* names);
+    void fill(const QByteArray& bytes, const QByteArray& baseline, const Names* names,
+              const ChangedFields* changed = nullptr);
     // false (after asking, or for a kind without a form) keeps the old kind.
     bool change(int to, Prompter& prompter, QWidget* parent, const Names* names);
 

@@ -236,13 +236,17 @@ void RecordForm::fill(const QByteArray& bytes, const Names* names) {
     fill(bytes, bytes, names);
 }
 
-void RecordForm::fill(const QByteArray& bytes, const QByteArray& baseline, const Names* names) {
+void RecordForm::fill(const QByteArray& bytes, const QByteArray& baseline, const Names* names,
+                      const ChangedFields* changed) {
     m_bytes = baseline;
     m_names = names;
     m_filling = true;
     for (auto& f : m_fields) {
         const RecordRow& r = f->row;
+        if (changed && !changed->touches(r))
+            continue; // the control shows the document's value already
         const bool present = r.offset + r.width <= bytes.size();
+        f->fillFrom(baseline);
         if (&baseline != &bytes) {
             // The state the file as opened gives is what counts as untouched.
             const bool there = r.offset + r.width <= baseline.size();
@@ -387,21 +391,9 @@ QList<FieldWrite> RecordForm::convertedWrites() const {
 
 QList<FieldWrite> RecordForm::writes(bool skipFailures) const {
     QList<FieldWrite> writes;
-    for (const auto& f : m_fields) {
-        const int width = f->row.width;
-        if (!f->filled.isNull() && state(*f) == f->filled) {
-            if (f->present) // a field the file does not hold stays unwritten
-                writes.append(
-                    {f->row.offset, width, fieldToHex(m_bytes, f->row.offset, width), true});
-            continue;
-        }
-        try {
-            writes.append({f->row.offset, width, hexText(value(*f), 2 * width), false});
-        } catch (const UserError&) {
-            if (!skipFailures)
-                throw;
-        }
-    }
+    for (const auto& f : m_fields)
+        appendWrite(
+            writes, *f, state(*f), [this, &f] { return value(*f); }, skipFailures);
     return writes;
 }
 
@@ -457,7 +449,7 @@ void RecordForm::showName(Field& f) {
 }
 
 bool RecordForm::untouched(const Field& f) const {
-    return !f.typed && !f.filled.isNull() && state(f) == f.filled;
+    return f.untouched(state(f));
 }
 
 } // namespace zantrel

@@ -18,6 +18,8 @@ class QWidget;
 
 namespace zantrel {
 
+class ChangedFields;
+
 // One bit of a one-byte flag field, shown as a check box.
 struct FormBit {
     std::uint32_t mask;
@@ -53,7 +55,9 @@ public:
     void fill(const QByteArray& bytes, const Names* names);
     // Shows bytes again (an undo step); a field showing what baseline (the file as opened)
     // holds counts as untouched, one showing anything else as changed.
-    void fill(const QByteArray& bytes, const QByteArray& baseline, const Names* names);
+    // changed: only the fields it touches are shown again; nullptr: every field.
+    void fill(const QByteArray& bytes, const QByteArray& baseline, const Names* names,
+              const ChangedFields* changed = nullptr);
     // A new record of the form's kind: zeros, and -1 for prototype ids, perks and
     // destinations. Every field counts as changed.
     void fillDefaults(const Names* names);

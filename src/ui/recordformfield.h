@@ -1,6 +1,7 @@
 #pragma once
 
 // The record form's own view of one field, shared by its files only.
+#include "formfield.h"
 #include "recordform.h"
 
 #include <QString>
@@ -16,8 +17,7 @@ class QWidget;
 
 namespace zantrel {
 
-struct RecordForm::Field {
-    RecordRow row;
+struct RecordForm::Field : FormField {
     std::vector<FormBit> bits;
     QLineEdit* edit = nullptr;      // text fields; a destination's elevation
     QLineEdit* tile = nullptr;      // a destination's tile
@@ -27,9 +27,6 @@ struct RecordForm::Field {
     QLabel* name = nullptr;         // prototype and frame ids: what the id names
     std::vector<QWidget*> controls; // every control, for enabling
     std::uint32_t stored = 0;       // the value filled from
-    QString filled;                 // the state right after filling
-    bool present = false;           // the bytes held the field
-    bool typed = false;             // the user typed into it since the filling
     int picked = -1;                // the list entry a guard falls back to
     std::function<bool(std::uint32_t)> guard;
 };

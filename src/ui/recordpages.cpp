@@ -20,7 +20,8 @@ public:
     RecordPage(QWidget* page, int type, const PageContext& context, QLineEdit* size);
 
     void fill(const QByteArray& bytes) override;
-    void refill(const QByteArray& bytes, const QByteArray& baseline) override;
+    void refill(const QByteArray& bytes, const QByteArray& baseline,
+                const ChangedFields& changed) override;
     QList<FieldWrite> fieldWrites() const override;
     QList<FieldWrite> convertedWrites() const override;
     bool valid() const override;
@@ -87,11 +88,12 @@ void RecordPage::fill(const QByteArray& bytes) {
         m_kinds.fill(bytes, names);
 }
 
-void RecordPage::refill(const QByteArray& bytes, const QByteArray& baseline) {
+void RecordPage::refill(const QByteArray& bytes, const QByteArray& baseline,
+                        const ChangedFields& changed) {
     m_size->setText(QString::number(savedLength(int(bytes.size()))) + QStringLiteral(" bytes"));
-    m_common->fill(bytes, baseline, m_names.names());
+    m_common->fill(bytes, baseline, m_names.names(), &changed);
     if (m_type == 2)
-        m_kinds.fill(bytes, baseline, m_names.names());
+        m_kinds.fill(bytes, baseline, m_names.names(), &changed);
 }
 
 QList<FieldWrite> RecordPage::convertedWrites() const {

@@ -13,6 +13,7 @@ class QPlainTextEdit;
 namespace zantrel {
 
 struct AppContext;
+class ChangedFields;
 
 // What a type page reads of the editor window. The header's two controls are handed over
 // themselves rather than the header panel, so a page depends on no more of the header than it
@@ -38,9 +39,10 @@ public:
     // The fields that convert now, for the document; one that does not is left out (its box
     // is marked and the document keeps the field's last value).
     virtual QList<FieldWrite> convertedWrites() const = 0;
-    // Shows bytes again (an undo or redo step). A field showing what baseline (the file as
-    // opened) holds counts as untouched, as after fill.
-    virtual void refill(const QByteArray& bytes, const QByteArray& baseline) = 0;
+    // Shows bytes again (an undo or redo step): the fields the change touched. A field
+    // showing what baseline (the file as opened) holds counts as untouched, as after fill.
+    virtual void refill(const QByteArray& bytes, const QByteArray& baseline,
+                        const ChangedFields& changed) = 0;
     // No range-checked field is marked red.
     virtual bool valid() const = 0;
     // The page is brought forward by the object type: its first inner tab is shown.

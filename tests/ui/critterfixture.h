@@ -2,7 +2,7 @@
 // the helpers the critter tests share.
 #pragma once
 
-#include "proto/critterfields.h"
+#include "proto/critterrows.h"
 #include "support/gamedata.h"
 #include "support/shellfixture.h"
 #include "ui/critterpreview.h"

@@ -3,12 +3,15 @@
 
 TEST(CritterPage, BeforeTheFirstOpeningTheBoxesHoldTheirStartTexts) {
     Critters e;
-    for (const CritterField& f : critterFields()) {
+    for (const RecordRow& f : critterPageRows()) {
         if (!e.edit(f.control))
             continue;
-        const bool zero = f.tab != CritterTab::General && f.tab != CritterTab::Other;
-        const QString start = f.shown == Shown::HexFlags ? "00000000" : zero ? "0" : "";
-        EXPECT_EQ(e.text(f.control), start) << f.control;
+        const bool zero =
+            critterTab(f) != CritterTab::General && critterTab(f) != CritterTab::Other;
+        const QString start = f.display == zantrel::Display::HexFlags ? "00000000"
+                              : zero                                  ? "0"
+                                                                      : "";
+        EXPECT_EQ(e.text(f.control), start) << f.control.toStdString();
     }
     EXPECT_EQ(e.text("Edit104"), "Expirience for killing this critter");
     EXPECT_TRUE(e.edit("Edit117")->isHidden());

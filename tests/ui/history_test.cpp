@@ -19,6 +19,8 @@
 #include <QUndoStack>
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 using zantrel::recordLength;
@@ -95,6 +97,39 @@ TEST(History, TypingInABoxOfEachPageIsOneStepTakenBackAndDoneAgain) {
         EXPECT_TRUE(e.prompter.messages.empty())
             << c.box << e.prompter.texts().join("|").toStdString();
         EXPECT_EQ(fileBytes(e.path).toHex(), e.opened.toHex()) << c.box;
+    }
+}
+
+// An undo redraws the fields the document says it changed: a box it did not touch keeps what
+// the user left in it, even a text that does not convert yet.
+TEST(History, AnUndoLeavesTheBoxesItDidNotChangeAsTheyWere) {
+    const struct {
+        int type, kind;
+        const char* left; // typed first, not a value yet
+        const char* leftText;
+        const char* box; // typed next, then taken back
+        const char* typed;
+    } cases[] = {
+        {1, -1, "Edit105", "abc", "Edit17", "7"},
+        {0, 0, "Edit115", "heavy", "Edit116", "1234"},
+        {3, -1, "WallLightRadius", "x", "WallLightIntensityPercent", "5"},
+    };
+    for (const auto& c : cases) {
+        History e;
+        e.openProto(prototype(c.type, c.kind));
+        auto* left = e.find<QLineEdit>(c.left);
+        auto* box = e.find<QLineEdit>(c.box);
+        ASSERT_TRUE(left && box) << c.box;
+        const QString before = box->text();
+        for (const auto& [edit, text] : {std::pair{left, c.leftText}, std::pair{box, c.typed}}) {
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClicks(edit, text);
+        }
+        ASSERT_EQ(e.w->history()->count(), 1) << c.box;
+        e.undo();
+        EXPECT_EQ(box->text(), before) << c.box;
+        EXPECT_EQ(left->text(), c.leftText) << c.left;
     }
 }
 

@@ -1,6 +1,7 @@
 // The windows used from the keyboard alone: the Tab walk against the layout, the picture
 // buttons pressed with Space and Enter, the settings window opened, saved and closed.
 #include "support/accesstree.h"
+#include "support/clicks.h"
 #include "support/editorfixture.h"
 #include "ui/filetreewindow.h"
 #include "ui/picturebutton.h"
@@ -11,7 +12,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace zantrel;
 
@@ -188,6 +192,57 @@ TEST(Keyboard, F6TakesTheKeyboardToTheTreeWindowAndBack) {
     EXPECT_TRUE(k.w->isActiveWindow());
     k.press(Qt::Key_F6);
     EXPECT_EQ(k.focus()->accessibleName(), "Close tree") << "where the keyboard left it";
+}
+
+// However the tree window is opened or closed, it, the "Tree" action's check mark and the
+// tree button's latch are one state.
+TEST(Keyboard, TheTreeWindowItsActionAndItsButtonStayTogether) {
+    Keyboard k;
+    FileTreeWindow* tree = k.shell.tree;
+    QWidget* latch = k.w->findChild<QWidget*>("Image7"); // the button's pressed picture
+    const auto treeButton = [&] { clickAt(k.w, centreOf(k.w, "Image5")); };
+    const auto editorKey = [&](Qt::Key key) {
+        QApplication::setActiveWindow(k.w); // where the window system leaves the keyboard
+        QTest::keyClick(k.w, key);
+    };
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        bool open;
+    } steps[] = {
+        {"the button opens it", treeButton, true},
+        {"F1 closes it", [&] { editorKey(Qt::Key_F1); }, false},
+        {"F1 opens it", [&] { editorKey(Qt::Key_F1); }, true},
+        {"the button closes it", treeButton, false},
+        {"the button opens it again", treeButton, true},
+        {"its close button closes it", [&] { clickAt(tree, centreOf(tree, "Image2")); }, false},
+        {"F6 with no tree opens nothing", [&] { editorKey(Qt::Key_F6); }, false},
+        {"F1, then F6 to the tree and back",
+         [&] {
+             editorKey(Qt::Key_F1);
+             editorKey(Qt::Key_F6);
+             k.press(Qt::Key_F6);
+         },
+         true},
+        {"F6 to the tree, F1 there closes it",
+         [&] {
+             editorKey(Qt::Key_F6);
+             k.press(Qt::Key_F1);
+         },
+         false},
+        {"the button opens it, the window system closes it",
+         [&] {
+             treeButton();
+             tree->close();
+         },
+         false},
+    };
+    for (const auto& s : steps) {
+        s.act();
+        EXPECT_EQ(tree->isVisible(), s.open) << s.step;
+        EXPECT_EQ(k.w->treeAction()->isChecked(), s.open) << s.step;
+        EXPECT_EQ(latch->isVisible(), s.open) << s.step;
+    }
 }
 
 // The Tab walk of every window and page against where its controls lie.
