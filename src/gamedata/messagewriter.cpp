@@ -151,11 +151,16 @@ QString shownObjectMessage(const GameData& data, int objectType, qint64 number) 
 }
 
 ShownTexts readObjectTexts(const GameData& data, int objectType, qint64 textId) {
-    // No message file yet: both texts start empty, and a save writes one. A broken archive
-    // still says so.
-    const bool none = !QFileInfo(objectTextsPath(data, objectType)).isFile() &&
-                      !data.exists(DataKind::Messages, nameMessageFile(objectType));
-    const MessageFile file(none ? QByteArray() : shownObjectTexts(data, objectType));
+    QByteArray bytes;
+    try {
+        bytes = shownObjectTexts(data, objectType);
+    } catch (const UserError&) {
+        // No message file yet: both texts start empty, and a save writes one. A broken
+        // archive still says so.
+        if (data.exists(DataKind::Messages, nameMessageFile(objectType)))
+            throw;
+    }
+    const MessageFile file(bytes);
     const auto text = [&](qint64 number) {
         const MessageEntry* e = file.find(number);
         return e ? decodeText(e->text, data.codePage()) : QString();
