@@ -423,13 +423,10 @@ void ItemPage::check(const FormField& form) {
     }
     const bool outside = !problem.isEmpty();
     // A value as the file stores it is saved as it is: marked, but never blocking.
-    const bool stored = outside && untouched(form);
     const QString range = storedNote(checkRange(m_record, field));
     for (QLineEdit* marked : {box, partner})
-        if (marked) {
-            setMarked(marked, outside && !stored);
-            setStoredMark(marked, stored, range);
-        }
+        if (marked)
+            markCheck(marked, outside, untouched(form), range);
     emit validityChanged();
 }
 
