@@ -1048,6 +1048,34 @@
         <source>Hidden Item</source>
         <translation>Hidden Item</translation>
     </message>
+    <message>
+        <source>Frame Shift:</source>
+        <translation>Frame Shift:</translation>
+    </message>
+    <message>
+        <source>Pic in Inventory:</source>
+        <translation>Pic in Inventory:</translation>
+    </message>
+    <message>
+        <source>Item Type:</source>
+        <translation>Item Type:</translation>
+    </message>
+    <message>
+        <source>Material:</source>
+        <translation>Material:</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume:</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Weight:</translation>
+    </message>
+    <message>
+        <source>Price:</source>
+        <translation>Price:</translation>
+    </message>
 </context>
 <context>
     <name>ItemPictures</name>
@@ -2671,56 +2699,12 @@ Script description: </translation>
         <translation>&lt;---- Use Frame ID</translation>
     </message>
     <message>
-        <source>Pic in Inventory:</source>
-        <translation>Pic in Inventory:</translation>
-    </message>
-    <message>
-        <source>Pic in Inventory</source>
-        <translation>Pic in Inventory</translation>
-    </message>
-    <message>
-        <source>Frame Shift:</source>
-        <translation>Frame Shift:</translation>
-    </message>
-    <message>
-        <source>Frame Shift</source>
-        <translation>Frame Shift</translation>
-    </message>
-    <message>
         <source>Item Type</source>
         <translation>Item Type</translation>
     </message>
     <message>
-        <source>Item Type:</source>
-        <translation>Item Type:</translation>
-    </message>
-    <message>
-        <source>Hidden Item</source>
-        <translation>Hidden Item</translation>
-    </message>
-    <message>
-        <source>Material:</source>
-        <translation>Material:</translation>
-    </message>
-    <message>
-        <source>Material</source>
-        <translation>Material</translation>
-    </message>
-    <message>
         <source>Description</source>
         <translation>Description</translation>
-    </message>
-    <message>
-        <source>Volume:</source>
-        <translation>Volume:</translation>
-    </message>
-    <message>
-        <source>Weight:</source>
-        <translation>Weight:</translation>
-    </message>
-    <message>
-        <source>Price:</source>
-        <translation>Price:</translation>
     </message>
     <message>
         <source>Properties</source>

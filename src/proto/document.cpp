@@ -59,15 +59,36 @@ void Document::setCurrent(const QByteArray& bytes) {
     setModified(m_current != m_saved || nameChanged() || descriptionChanged());
 }
 
+namespace {
+
+// A critter total is judged on the side the user changed. When both sides changed and the
+// partner's bound is looser (the base hit points test for 0 or more only, the extra ones for
+// at most 999 too), the page judged the pair by whichever was typed last, which the bytes do
+// not say: the looser side's check decides, so a pair the page lets through saves.
+template <typename AsOpened>
+bool looserPartnerChanged(const Record& record, const RecordRow& row, const AsOpened& asOpened) {
+    if (row.check != RowCheck::Total || row.partner < 0 || row.bound < 0)
+        return false;
+    const RecordRow* partner = rowAt(record.rows, row.partner);
+    return partner && partner->check == RowCheck::Total &&
+           (partner->bound < 0 || partner->bound > row.bound) &&
+           !asOpened(partner->offset, partner->width);
+}
+
+} // namespace
+
 QString Document::problem() const {
     const Record record = recordFor(m_current);
     const bool sameRecord = recordFor(m_bytes).kindNumber == record.kindNumber;
+    const auto asOpened = [&](int offset, int width) {
+        return sameRecord && offset + width <= m_bytes.size() &&
+               m_bytes.mid(offset, width) == m_current.mid(offset, width);
+    };
     for (const RecordRow& row : record.rows) {
-        if (row.check == RowCheck::Total)
-            continue; // the critter totals: the critter page keeps its own rule
         // A value as the file stores it is saved as it is.
-        if (sameRecord && row.offset + row.width <= m_bytes.size() &&
-            m_bytes.mid(row.offset, row.width) == m_current.mid(row.offset, row.width))
+        if (asOpened(row.offset, row.width))
+            continue;
+        if (looserPartnerChanged(record, row, asOpened))
             continue;
         const QString message = checkField(record, row, m_current);
         if (!message.isEmpty())

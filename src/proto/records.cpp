@@ -61,27 +61,33 @@ std::vector<RecordRow> itemRows(int kind) {
     rows.push_back(makeRow(27, 1, "Attack modes", D::AttackModes, C::AttackMode));
     rows.push_back(makeRow(28, 4, "Script id", D::ScriptId));
     rows.push_back(makeRow(56, 1, "Sound id", D::SoundCode));
-    // The common fields the item page shows. The art type byte and the picture index share
-    // one control and so its name.
-    const auto shown = [&rows](RecordRow r, const char* control) {
+    // The common fields the item page shows, placed in its two groups (tab 0: Graphics,
+    // 1: Item Type). The art type byte and the picture index share one control and so its
+    // name; the byte has no place of its own.
+    const auto shown = [&rows](RecordRow r, const char* control, RowPlace place = {}) {
         r.control = QLatin1String(control);
+        r.place = place;
         rows.push_back(r);
     };
     shown(makeRow(52, 1, "Pic in Inventory (art type)", D::Unsigned), "ComboBox8");
     shown(
         makeRow(53, 1, QT_TRANSLATE_NOOP("Item", "Frame Shift"), D::Shift, C::None, K::FrameShift),
-        "Edit114");
-    shown(makeRow(54, 2, QT_TRANSLATE_NOOP("Item", "Pic in Inventory"), D::Picture), "ComboBox8");
+        "Edit114", {0, 1, 1, QT_TRANSLATE_NOOP("Item", "Frame Shift:")});
+    shown(makeRow(54, 2, QT_TRANSLATE_NOOP("Item", "Pic in Inventory"), D::Picture), "ComboBox8",
+          {0, 0, 1, QT_TRANSLATE_NOOP("Item", "Pic in Inventory:")});
     shown(makeRow(32, 4, QT_TRANSLATE_NOOP("Item", "Item Type"), D::Choice, C::ItemKind),
-          "ComboBox9");
+          "ComboBox9", {1, 0, 0, QT_TRANSLATE_NOOP("Item", "Item Type:")});
     shown(makeRow(36, 4, QT_TRANSLATE_NOOP("Item", "Material"), D::Choice, C::Material),
-          "ComboBox10");
+          "ComboBox10", {1, 0, 1, QT_TRANSLATE_NOOP("Item", "Material:")});
     shown(makeRow(40, 4, QT_TRANSLATE_NOOP("Item", "Volume"), D::Signed, C::None, K::NotNegative),
-          "Edit113");
-    shown(makeRow(44, 4, QT_TRANSLATE_NOOP("Item", "Weight"), D::Signed), "Edit115");
+          "Edit113", {1, 2, 2, QT_TRANSLATE_NOOP("Item", "Volume:")});
+    shown(makeRow(44, 4, QT_TRANSLATE_NOOP("Item", "Weight"), D::Signed), "Edit115",
+          {1, 3, 2, QT_TRANSLATE_NOOP("Item", "Weight:")});
     shown(makeRow(48, 4, QT_TRANSLATE_NOOP("Item", "Price"), D::Signed, C::None, K::NotNegative),
-          "Edit116");
-    shown(makeRow(24, 1, QT_TRANSLATE_NOOP("Item", "Hidden Item"), D::Marker), "CheckBox43");
+          "Edit116", {1, 4, 2, QT_TRANSLATE_NOOP("Item", "Price:")});
+    // The check box's own text is its caption.
+    shown(makeRow(24, 1, QT_TRANSLATE_NOOP("Item", "Hidden Item"), D::Marker), "CheckBox43",
+          {1, 1, 0, QT_TRANSLATE_NOOP("Item", "Hidden Item")});
     addItemKindRows(rows, kind);
     return rows;
 }

@@ -77,9 +77,10 @@ public:
     CritterPage(QWidget* tab, const PageContext& context);
 
     void fill(const QByteArray& bytes) override;
-    // The critter page judges no field against the file (its checks are its own), so showing
-    // bytes again is filling the fields the change touched from them.
-    void refill(const QByteArray& bytes, const QByteArray&, const ChangedFields& changed) override;
+    // Showing bytes again is filling the fields the change touched from them; a field
+    // showing baseline's bytes is marked as stored, as after fill.
+    void refill(const QByteArray& bytes, const QByteArray& baseline,
+                const ChangedFields& changed) override;
     QList<FieldWrite> fieldWrites() const override { return writes(false); }
     QList<FieldWrite> convertedWrites() const override { return writes(true); }
     bool valid() const override;
@@ -98,7 +99,9 @@ private:
     void fillSlot(Slot& slot, const QByteArray& bytes);
 
     void change(const Slot& slot); // EditNChange: the alarm, then the field's range check
-    void highlight(const RecordRow& row, QLineEdit* a, QLineEdit* b);
+    void highlight(const Slot& slot);
+    void recheck(const ChangedFields* changed); // every checked box, or those changed touched
+    bool untouched(const Slot& slot) const;
     void lookUp(const Slot& slot); // bodyTypeChanged / killTypeChanged
     void tip(const Slot& slot);    // EditNMouseMove
     static void selectType(QComboBox* box, const QString& number);
@@ -115,6 +118,7 @@ private:
     AiPacketList* m_aiPackets = nullptr;
     std::vector<Slot> m_slots; // in the order of critterPageRows()
     Record m_record;           // the critter's rows, for the checks' messages
+    QByteArray m_baseline;     // the file as opened: a field showing its bytes is as stored
     QHash<QObject*, const Slot*> m_tipBoxes;
 
     bool m_filling = false;
@@ -172,8 +176,8 @@ void CritterPage::makeSlots() {
 
 // Handlers are connected once the boxes hold their first texts, so building raises no alarm.
 void CritterPage::connectSlots() {
-    for (const Slot& s : m_slots) {
-        const Slot* slot = &s;
+    for (Slot& s : m_slots) {
+        Slot* slot = &s;
         if (s.row.display == Display::HexFlags) {
             // the flag words run their own text-change cycle
         } else if (s.combo && !s.combo->isEditable()) { // the gender
@@ -183,6 +187,7 @@ void CritterPage::connectSlots() {
             connect(s.combo->lineEdit(), &QLineEdit::textEdited, this,
                     [this, slot] { lookUp(*slot); });
         } else {
+            connect(s.edit, &QLineEdit::textEdited, this, [slot] { slot->typed = true; });
             connect(s.edit, &QLineEdit::textChanged, this, [this, slot] { change(*slot); });
         }
         if (s.tipBar) {
@@ -227,14 +232,25 @@ template <typename F> void CritterPage::guarded(F&& action) {
 void CritterPage::change(const Slot& slot) {
     emit edited();
     if (slot.row.check != RowCheck::None && slot.partner)
-        guarded([&] { highlight(slot.row, slot.edit, slot.partner); });
+        guarded([&] { highlight(slot); });
+}
+
+// Left as the file stores it: never typed into, showing what it was filled with (or being
+// filled), from the bytes of the file as opened.
+bool CritterPage::untouched(const Slot& slot) const {
+    const RecordRow& r = slot.row;
+    return !slot.typed && (slot.filled.isNull() || slot.unchanged(slot.state())) &&
+           slot.storedHex == fieldToHex(m_baseline, r.offset, r.width);
 }
 
 // The row's check on the two boxes' values as they would be saved. A text that does not
 // convert throws its message (the alarm); a number beyond the signed range (shown for a
 // stored pattern of 2^31 or more) is no total the game adds, so it is out of range: marked,
-// and saveable once corrected.
-void CritterPage::highlight(const RecordRow& row, QLineEdit* a, QLineEdit* b) {
+// and saveable once corrected. A pair the user left as stored is marked amber, never red.
+void CritterPage::highlight(const Slot& slot) {
+    const RecordRow& row = slot.row;
+    QLineEdit* a = slot.edit;
+    QLineEdit* b = slot.partner;
     const QString ta = a->text();
     const QString tb = b->text();
     if (isHalfTyped(ta) || isHalfTyped(tb))
@@ -249,10 +265,14 @@ void CritterPage::highlight(const RecordRow& row, QLineEdit* a, QLineEdit* b) {
     put(row, ta);
     if (const RecordRow* partner = rowAt(m_record.rows, row.partner))
         put(*partner, tb); // else b is the hidden "0"
-    const bool red = beyond || !checkField(m_record, row, candidate).isEmpty();
-    bool changed = setMarked(a, red);
+    const bool fails = beyond || !checkField(m_record, row, candidate).isEmpty();
+    const auto other = std::find_if(m_slots.begin(), m_slots.end(),
+                                    [&](const Slot& s) { return s.row.offset == row.partner; });
+    const bool stored = !beyond && untouched(slot) && (other == m_slots.end() || untouched(*other));
+    const QString tip = storedNote(checkRange(m_record, row));
+    bool changed = markCheck(a, fails, stored, tip);
     if (b != m_layout.zeroPartner()) // the hidden "0" is no field of its own
-        changed = setMarked(b, red) || changed;
+        changed = markCheck(b, fails, stored, tip) || changed;
     if (changed)
         emit validityChanged();
 }
@@ -331,6 +351,7 @@ void CritterPage::fill(const QByteArray& bytes) {
         ~Done() { filling = false; }
     } done{m_filling};
 
+    m_baseline = bytes;
     m_layout.size()->setText(TypePage::tr("%1 bytes").arg(bytes.size()));
     if (m_ctx.frames)
         m_preview->showcritterimage(m_ctx.frames->currentText());
@@ -349,6 +370,7 @@ void CritterPage::fill(const QByteArray& bytes) {
     for (const Slot& s : m_slots)
         if (s.row.display == Display::BodyType || s.row.display == Display::KillType)
             lookUp(s);
+    recheck(nullptr);
     if (m_ctx.app)
         m_aiPackets->fill(GameNames(m_ctx.app->gameData()));
 
@@ -356,7 +378,9 @@ void CritterPage::fill(const QByteArray& bytes) {
         throw *m_fillError;
 }
 
-void CritterPage::refill(const QByteArray& bytes, const QByteArray&, const ChangedFields& changed) {
+void CritterPage::refill(const QByteArray& bytes, const QByteArray& baseline,
+                         const ChangedFields& changed) {
+    m_baseline = baseline;
     for (Slot& s : m_slots) {
         if (!changed.touches(s.row))
             continue;
@@ -364,6 +388,16 @@ void CritterPage::refill(const QByteArray& bytes, const QByteArray&, const Chang
         if (s.row.display == Display::BodyType || s.row.display == Display::KillType)
             lookUp(s);
     }
+    recheck(&changed);
+}
+
+// Once every box is filled: a pair is judged with both its new values (a box whose text did
+// not change ran no check of its own).
+void CritterPage::recheck(const ChangedFields* changed) {
+    for (const Slot& s : m_slots)
+        if (s.edit && s.partner && s.row.check != RowCheck::None &&
+            (!changed || changed->touches(s.row)))
+            guarded([&] { highlight(s); });
 }
 
 void CritterPage::fillTypeLists() {

@@ -3,6 +3,7 @@
 #include "core/numbers.h"
 #include "core/usererror.h"
 #include "proto/fieldcodec.h"
+#include "ui/redmark.h"
 
 namespace zantrel {
 
@@ -11,6 +12,13 @@ void FormField::fillFrom(const QByteArray& bytes) {
     present = row.offset + row.width <= bytes.size();
     filled = QString();
     typed = false;
+}
+
+bool markCheck(QLineEdit* box, bool fails, bool untouched, const QString& storedTip) {
+    const bool stored = fails && untouched;
+    const bool changed = setMarked(box, fails && !stored);
+    setStoredMark(box, stored, storedTip);
+    return changed;
 }
 
 std::uint32_t signedValue(const RecordRow& row, const QString& text, const QByteArray& current) {

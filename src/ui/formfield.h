@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+class QLineEdit;
+
 namespace zantrel {
 
 // The form engine's core, the same on every page: one record row and what its controls
@@ -32,6 +34,11 @@ struct FormField {
     // Unchanged and never typed into: a failing check marks it as stored, not red.
     bool untouched(const QString& state) const { return !typed && unchanged(state); }
 };
+
+// Shows a range check's outcome on a box: red when it fails on a value the user changed,
+// amber with storedTip when it fails on one the user left as stored (saved as it is, never
+// blocking). Returns whether the red mark changed.
+bool markCheck(QLineEdit* box, bool fails, bool untouched, const QString& storedTip);
 
 // A typed text as the critter and item pages read it: parseValue through the row, but a
 // decimal beyond the signed 32-bit range does not convert there (the game adds their values

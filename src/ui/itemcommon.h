@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QString>
 
+#include <vector>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -19,11 +21,12 @@ QLabel* itemLabel(const QString& text, QWidget* parent, QRect place,
 // A control given its object name, place and (translated) accessible name.
 QWidget* itemNamed(QWidget* w, const char* name, QRect place, const char* accessible);
 
-// The item page's Common Stats controls, made in place with their object names.
+// The item page's Common Stats controls, made from the item's rows at their places (a row's
+// control, caption and accessible name are the row's).
 // The Graphics group; returns the inventory picture's list.
-QComboBox* buildItemGraphics(QWidget* common);
+QComboBox* buildItemGraphics(QWidget* common, const std::vector<RecordRow>& rows);
 // The Item Type group; returns the hidden partner box of the single-field checks ("0").
-QLineEdit* buildItemKind(QWidget* common);
+QLineEdit* buildItemKind(QWidget* common, const std::vector<RecordRow>& rows);
 
 // The list entry a stored list value or picture selects: -1 for none. count is the number of
 // list lines; the inventory list's "<NONE>" entry sits at count and may be selected.

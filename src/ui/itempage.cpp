@@ -112,8 +112,8 @@ ItemPage::ItemPage(QWidget* tab, const PageContext& context) : m_tab(tab), m_con
         m_fields.push_back(f);
     }
     QWidget* common = buildTabs();
-    m_inventoryList = buildItemGraphics(common);
-    m_zero = buildItemKind(common);
+    m_inventoryList = buildItemGraphics(common, m_record.rows);
+    m_zero = buildItemKind(common, m_record.rows);
     m_pictures = std::make_unique<ItemPictures>(common, *m_context.app);
 
     itemLabel(TypePage::tr("Size:"), common, {222, 322, 40, 20}, Qt::AlignRight | Qt::AlignVCenter);
@@ -423,13 +423,10 @@ void ItemPage::check(const FormField& form) {
     }
     const bool outside = !problem.isEmpty();
     // A value as the file stores it is saved as it is: marked, but never blocking.
-    const bool stored = outside && untouched(form);
     const QString range = storedNote(checkRange(m_record, field));
     for (QLineEdit* marked : {box, partner})
-        if (marked) {
-            setMarked(marked, outside && !stored);
-            setStoredMark(marked, stored, range);
-        }
+        if (marked)
+            markCheck(marked, outside, untouched(form), range);
     emit validityChanged();
 }
 

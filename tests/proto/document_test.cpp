@@ -1,5 +1,8 @@
 #include "core/usererror.h"
 #include "proto/document.h"
+#include "proto/fieldcodec.h"
+#include "proto/records.h"
+#include "support/gamedata.h"
 #include "support/tempfolder.h"
 
 #include <QDir>
@@ -10,6 +13,39 @@
 #include <unistd.h>
 
 using namespace zantrel;
+
+// A critter's totals are judged like every check over the current bytes: a pair the file
+// stores outside its range never blocks, a side the user changed does, and when both sides
+// of the hit points changed the base side's looser bound decides (the page judges by the box
+// typed last).
+TEST(Document, CritterTotalsAreJudgedOnTheSideChanged) {
+    const struct {
+        std::vector<std::pair<int, std::uint32_t>> opened, set;
+        const char* problem;
+    } cases[] = {
+        {{{48, 6}, {188, 5}}, {{76, 40}}, ""},
+        {{{48, 6}},
+         {{188, 5}},
+         "Strength (extra) with Strength (base) makes 11: the total must lie within 0 .. 10"},
+        {{{76, 1}},
+         {{216, 999}},
+         "Hit Points (extra) with Hit Points (base) makes 1000: the total must lie within 0 .. "
+         "999"},
+        {{}, {{76, 1}, {216, 999}}, ""},
+        {{}, {{328, 301}}, "Small Guns makes 301: the total must lie within 0 .. 300"},
+    };
+    for (const auto& c : cases) {
+        QByteArray bytes = makePrototype(1, 416);
+        for (const auto& [offset, value] : c.opened)
+            setFieldValue(bytes, offset, 4, value);
+        Document d;
+        d.load(QStringLiteral("x.pro"), bytes);
+        for (const auto& [offset, value] : c.set)
+            setFieldValue(bytes, offset, 4, value);
+        d.setCurrent(bytes);
+        EXPECT_EQ(d.problem(), QLatin1String(c.problem));
+    }
+}
 
 // A short file keeps its length: a field past its end is never written, typed or not.
 TEST(Document, FieldsApplyButNoneLiesPastTheEnd) {

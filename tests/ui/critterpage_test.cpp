@@ -1,5 +1,6 @@
 // The critter page: its controls, and every field read from and written to its offset.
 #include "critterfixture.h"
+#include "ui/redmark.h"
 
 TEST(CritterPage, BeforeTheFirstOpeningTheBoxesHoldTheirStartTexts) {
     Critters e;
@@ -111,7 +112,10 @@ TEST(CritterPage, StoredValuesShowAndComeBackByteForByteWhenLeftAlone) {
         const char* hex;
         const char* box;
         const char* shown;
+        const char* amber = nullptr; // outside its check: marked as stored, with the range
     } cases[] = {
+        {48, "0000000B", "Edit17", "11", "0 .. 10"},
+        {328, "0000012D", "Edit85", "301", "0 .. 300"},
         {216, "FFFFFFFF", "Edit47", "-1"},
         {216, "FFFFFF00", "Edit47", "-256"},
         {216, "FFFFFF01", "Edit47", "-255"},
@@ -145,8 +149,16 @@ TEST(CritterPage, StoredValuesShowAndComeBackByteForByteWhenLeftAlone) {
         put(p, c.offset, c.hex);
         e.open(p);
         EXPECT_EQ(e.text(c.box), QLatin1String(c.shown)) << c.box << " " << c.hex;
+        if (QLineEdit* box = e.edit(c.box)) {
+            EXPECT_EQ(hasStoredMark(box), c.amber != nullptr) << c.box << " " << c.hex;
+            EXPECT_EQ(box->toolTip(), c.amber ? storedNote(c.amber) : QString()) << c.box;
+        }
         EXPECT_EQ(hex(e.save()), hex(p)) << c.box << " " << c.hex;
         EXPECT_TRUE(e.prompter.messages.empty()) << e.lastMessage().toStdString();
+        if (c.amber) { // typed into, the same text is judged: red
+            e.type(c.box, c.shown);
+            EXPECT_EQ(e.colour(c.box), kRed) << c.box;
+        }
     }
     // A whole odd record at once: every shown value that does not give its bytes back.
     QByteArray p = critter();
