@@ -77,10 +77,8 @@ public:
     CritterPage(QWidget* tab, const PageContext& context);
 
     void fill(const QByteArray& bytes) override;
-    // Showing bytes again is filling the fields the change touched from them; a field
-    // showing baseline's bytes is marked as stored, as after fill.
-    void refill(const QByteArray& bytes, const QByteArray& baseline,
-                const ChangedFields& changed) override;
+    // Showing bytes again is filling the fields the change touched from them.
+    void refill(const QByteArray& bytes, const QByteArray&, const ChangedFields& changed) override;
     QList<FieldWrite> fieldWrites() const override { return writes(false); }
     QList<FieldWrite> convertedWrites() const override { return writes(true); }
     bool valid() const override;
@@ -101,9 +99,8 @@ private:
     void change(const Slot& slot); // EditNChange: the alarm, then the field's range check
     void highlight(const Slot& slot);
     void recheck(const ChangedFields* changed); // every checked box, or those changed touched
-    bool untouched(const Slot& slot) const;
-    void lookUp(const Slot& slot); // bodyTypeChanged / killTypeChanged
-    void tip(const Slot& slot);    // EditNMouseMove
+    void lookUp(const Slot& slot);              // bodyTypeChanged / killTypeChanged
+    void tip(const Slot& slot);                 // EditNMouseMove
     static void selectType(QComboBox* box, const QString& number);
     QList<FieldWrite> writes(bool skipFailures) const;
     QByteArray protoMsg() const;
@@ -118,7 +115,6 @@ private:
     AiPacketList* m_aiPackets = nullptr;
     std::vector<Slot> m_slots; // in the order of critterPageRows()
     Record m_record;           // the critter's rows, for the checks' messages
-    QByteArray m_baseline;     // the file as opened: a field showing its bytes is as stored
     QHash<QObject*, const Slot*> m_tipBoxes;
 
     bool m_filling = false;
@@ -235,18 +231,11 @@ void CritterPage::change(const Slot& slot) {
         guarded([&] { highlight(slot); });
 }
 
-// Left as the file stores it: never typed into, showing what it was filled with (or being
-// filled), from the bytes of the file as opened.
-bool CritterPage::untouched(const Slot& slot) const {
-    const RecordRow& r = slot.row;
-    return !slot.typed && (slot.filled.isNull() || slot.unchanged(slot.state())) &&
-           slot.storedHex == fieldToHex(m_baseline, r.offset, r.width);
-}
-
 // The row's check on the two boxes' values as they would be saved. A text that does not
 // convert throws its message (the alarm); a number beyond the signed range (shown for a
 // stored pattern of 2^31 or more) is no total the game adds, so it is out of range: marked,
-// and saveable once corrected. A pair the user left as stored is marked amber, never red.
+// and saveable once corrected. The critter page keeps its own rule: a pair the file stores
+// outside its range is red like a typed one (the other pages mark such values as stored).
 void CritterPage::highlight(const Slot& slot) {
     const RecordRow& row = slot.row;
     QLineEdit* a = slot.edit;
@@ -266,13 +255,9 @@ void CritterPage::highlight(const Slot& slot) {
     if (const RecordRow* partner = rowAt(m_record.rows, row.partner))
         put(*partner, tb); // else b is the hidden "0"
     const bool fails = beyond || !checkField(m_record, row, candidate).isEmpty();
-    const auto other = std::find_if(m_slots.begin(), m_slots.end(),
-                                    [&](const Slot& s) { return s.row.offset == row.partner; });
-    const bool stored = !beyond && untouched(slot) && (other == m_slots.end() || untouched(*other));
-    const QString tip = storedNote(checkRange(m_record, row));
-    bool changed = markCheck(a, fails, stored, tip);
+    bool changed = markCheck(a, fails, false, QString());
     if (b != m_layout.zeroPartner()) // the hidden "0" is no field of its own
-        changed = markCheck(b, fails, stored, tip) || changed;
+        changed = markCheck(b, fails, false, QString()) || changed;
     if (changed)
         emit validityChanged();
 }
@@ -351,7 +336,6 @@ void CritterPage::fill(const QByteArray& bytes) {
         ~Done() { filling = false; }
     } done{m_filling};
 
-    m_baseline = bytes;
     m_layout.size()->setText(TypePage::tr("%1 bytes").arg(bytes.size()));
     if (m_ctx.frames)
         m_preview->showcritterimage(m_ctx.frames->currentText());
@@ -378,9 +362,7 @@ void CritterPage::fill(const QByteArray& bytes) {
         throw *m_fillError;
 }
 
-void CritterPage::refill(const QByteArray& bytes, const QByteArray& baseline,
-                         const ChangedFields& changed) {
-    m_baseline = baseline;
+void CritterPage::refill(const QByteArray& bytes, const QByteArray&, const ChangedFields& changed) {
     for (Slot& s : m_slots) {
         if (!changed.touches(s.row))
             continue;

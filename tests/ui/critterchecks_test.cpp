@@ -146,7 +146,7 @@ TEST(CritterPage, AFillingThatFailsLeavesTheNewValuesShownAndTheFileUnsaveable) 
     EXPECT_EQ(hex(e.save()), hex(good));
 }
 
-TEST(CritterPage, ValuesBeyondTheSignedRangeAreMarkedAndSaveOnceCorrected) {
+TEST(CritterPage, ValuesStoredOutOfRangeAreMarkedAndSaveOnceCorrected) {
     const struct {
         const char* why;
         int offset;
@@ -159,6 +159,8 @@ TEST(CritterPage, ValuesBeyondTheSignedRangeAreMarkedAndSaveOnceCorrected) {
         {"base hit points of 2^32 - 1", 76, "FFFFFFFF", "Edit25", "Edit47", "40", "00000028"},
         {"extra hit points of 4294967039", 216, "FFFFFEFF", "Edit47", "Edit25", "-5", "FFFFFFFB"},
         {"base strength of 2^31", 48, "80000000", "Edit17", "Edit35", "6", "00000006"},
+        // Stored out of range, the critter page's own rule: red as if typed, not as stored.
+        {"base strength of 11", 48, "0000000B", "Edit17", "Edit35", "6", "00000006"},
     };
     for (const auto& c : cases) {
         Critters e;

@@ -114,8 +114,6 @@ TEST(CritterPage, StoredValuesShowAndComeBackByteForByteWhenLeftAlone) {
         const char* shown;
         const char* amber = nullptr; // outside its check: marked as stored, with the range
     } cases[] = {
-        {48, "0000000B", "Edit17", "11", "0 .. 10"},
-        {328, "0000012D", "Edit85", "301", "0 .. 300"},
         {216, "FFFFFFFF", "Edit47", "-1"},
         {216, "FFFFFF00", "Edit47", "-256"},
         {216, "FFFFFF01", "Edit47", "-255"},
