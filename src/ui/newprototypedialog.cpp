@@ -68,7 +68,7 @@ bool createAndOpen(AppContext& app, DocumentController& controller, const Docume
 } // namespace
 
 NewPrototypeDialog::NewPrototypeDialog(QWidget* parent, const OpenPrototype& open)
-    : QDialog(parent), m_open(open), m_form(new QFormLayout(this)), m_type(new QComboBox(this)),
+    : TextsDialog(parent), m_open(open), m_form(new QFormLayout(this)), m_type(new QComboBox(this)),
       m_kind(new QComboBox(this)), m_copy(new QRadioButton(this)),
       m_defaults(new QRadioButton(tr("Start from the &defaults"), this)) {
     setObjectName(QStringLiteral("NewPrototype"));
@@ -83,9 +83,7 @@ NewPrototypeDialog::NewPrototypeDialog(QWidget* parent, const OpenPrototype& ope
     m_form->addRow(tr("&Type:"), m_type);
     m_form->addRow(tr("&Kind:"), m_kind);
     m_form->addRow(tr("Start:"), buildStart());
-    const TextBoxes boxes = addTextBoxes(m_form, QString(), QString());
-    m_name = boxes.name;
-    m_description = boxes.description;
+    m_boxes = addTextBoxes(m_form, QString(), QString());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("ButtonBox1"));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("xpButton1"));
@@ -159,19 +157,6 @@ int NewPrototypeDialog::kind() const {
 
 bool NewPrototypeDialog::fromCopy() const {
     return m_copy->isEnabled() && m_copy->isChecked();
-}
-
-QString NewPrototypeDialog::name() const {
-    return m_name->text();
-}
-
-QString NewPrototypeDialog::description() const {
-    return m_description->toPlainText();
-}
-
-void NewPrototypeDialog::accept() {
-    if (!check || check())
-        QDialog::accept();
 }
 
 void askNewPrototype(AppContext& app, DocumentController& controller, const Document& document,

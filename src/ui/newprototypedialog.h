@@ -1,13 +1,9 @@
 #pragma once
 
-#include <QDialog>
-
-#include <functional>
+#include "objecttexts.h"
 
 class QComboBox;
 class QFormLayout;
-class QLineEdit;
-class QPlainTextEdit;
 class QRadioButton;
 
 namespace zantrel {
@@ -27,7 +23,7 @@ struct OpenPrototype {
 // "New prototype": the type, the kind (items and scenery), whether to start as a copy of the
 // open prototype (offered only for its own type and kind) or from the kind's defaults, and
 // the new object's name and description. OK asks check() first: false keeps it open.
-class NewPrototypeDialog : public QDialog {
+class NewPrototypeDialog : public TextsDialog {
     Q_OBJECT
 public:
     NewPrototypeDialog(QWidget* parent, const OpenPrototype& open);
@@ -35,11 +31,6 @@ public:
     int type() const;
     int kind() const; // -1 for the types without kinds
     bool fromCopy() const;
-    QString name() const;
-    QString description() const;
-    std::function<bool()> check;
-
-    void accept() override;
 
 private:
     QWidget* buildStart(); // the two ways to start, copy first
@@ -52,8 +43,6 @@ private:
     QComboBox* m_kind;
     QRadioButton* m_copy;
     QRadioButton* m_defaults;
-    QLineEdit* m_name;
-    QPlainTextEdit* m_description;
 };
 
 // Menu -> New prototype: the dialog over window, then on OK the same question as opening

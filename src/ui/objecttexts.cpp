@@ -77,7 +77,7 @@ bool textsMayBeKept(const AppContext& app, QWidget* parent, const QString& name,
 
 ObjectTextsDialog::ObjectTextsDialog(QWidget* parent, const QString& name,
                                      const QString& description, int sharing)
-    : QDialog(parent), m_sharing(new QLabel(this)) {
+    : TextsDialog(parent), m_sharing(new QLabel(this)) {
     setObjectName(QStringLiteral("ObjectTexts"));
     setWindowTitle(tr("Name and Description"));
     m_sharing->setObjectName(QStringLiteral("Label120"));
@@ -93,23 +93,21 @@ ObjectTextsDialog::ObjectTextsDialog(QWidget* parent, const QString& name,
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* form = new QFormLayout(this);
-    const TextBoxes boxes = addTextBoxes(form, name, description);
-    m_name = boxes.name;
-    m_description = boxes.description;
+    m_boxes = addTextBoxes(form, name, description);
     form->addRow(m_sharing);
     form->addRow(buttons);
     resize(420, 240);
 }
 
-QString ObjectTextsDialog::name() const {
-    return m_name->text();
+QString TextsDialog::name() const {
+    return m_boxes.name->text();
 }
 
-QString ObjectTextsDialog::description() const {
-    return m_description->toPlainText();
+QString TextsDialog::description() const {
+    return m_boxes.description->toPlainText();
 }
 
-void ObjectTextsDialog::accept() {
+void TextsDialog::accept() {
     if (!check || check())
         QDialog::accept();
 }

@@ -29,13 +29,12 @@ TextBoxes addTextBoxes(QFormLayout* form, const QString& name, const QString& de
 bool textsMayBeKept(const AppContext& app, QWidget* parent, const QString& name,
                     const QString& description);
 
-// The "Name and Description" dialog: the object's two texts, and how many other prototypes
-// share its name. OK asks check() first; a refusal is shown and the dialog stays open.
-class ObjectTextsDialog : public QDialog {
+// A dialog that asks for an object's name and description (in the boxes of addTextBoxes,
+// set by the subclass) and asks check() before OK closes it: false keeps it open.
+class TextsDialog : public QDialog {
     Q_OBJECT
 public:
-    ObjectTextsDialog(QWidget* parent, const QString& name, const QString& description,
-                      int sharing);
+    using QDialog::QDialog;
 
     QString name() const;
     QString description() const;
@@ -43,9 +42,19 @@ public:
 
     void accept() override;
 
+protected:
+    TextBoxes m_boxes{};
+};
+
+// The "Name and Description" dialog: the object's two texts, and how many other prototypes
+// share its name. A refusal is shown and the dialog stays open.
+class ObjectTextsDialog : public TextsDialog {
+    Q_OBJECT
+public:
+    ObjectTextsDialog(QWidget* parent, const QString& name, const QString& description,
+                      int sharing);
+
 private:
-    QLineEdit* m_name;
-    QPlainTextEdit* m_description;
     QLabel* m_sharing;
 };
 
