@@ -5,6 +5,7 @@
 #include "datafolder.h"
 #include "gameconfig.h"
 #include "lists.h"
+#include "messagewriter.h"
 #include "proto/fieldcodec.h"
 
 #include <QSet>
@@ -83,6 +84,10 @@ GameNames::GameNames(const GameData& data)
     : m_read([data](const QString& path) {
           // The data files the editor reads by its own rule; everything else from the game.
           static const QString messages = QStringLiteral("text/english/game/");
+          // The object names: what Zantrel saved wins, as everywhere names are shown.
+          for (int type = 0; type < 6; ++type)
+              if (path == messages + QLatin1String(kProtoNames[type]))
+                  return shownObjectTexts(data, type);
           if (path.startsWith(messages))
               return data.read(DataKind::Messages, path.mid(messages.size()));
           if (path == QLatin1String("scripts/scripts.lst"))
@@ -102,6 +107,9 @@ GameNames::GameNames(const GameData& data)
       m_exists([data](const QString& path) { return data.existsGamePath(path); }),
       m_describe([data](const QString& path) {
           static const QString messages = QStringLiteral("text/english/game/");
+          for (int type = 0; type < 6; ++type)
+              if (path == messages + QLatin1String(kProtoNames[type]))
+                  return shownObjectTextsPlace(data, type);
           if (path.startsWith(messages))
               return data.describe(DataKind::Messages, path.mid(messages.size()));
           return data.describeGamePath(path);

@@ -1,5 +1,6 @@
 #include "core/usererror.h"
 #include "datwriter/datwriter.h"
+#include "gamedata/gamenames.h"
 #include "gamedata/messagefile.h"
 #include "gamedata/messagewriter.h"
 #include "support/gamedata.h"
@@ -197,4 +198,17 @@ TEST(MessageWriter, ARefusedTextWritesNothing) {
     EXPECT_TRUE(errorOf([&] {
                     writeObjectTexts(data, 0, 100, {QString("B"), {}});
                 }).endsWith("text/english/game/pro_item.msg"));
+}
+
+// With the sources folder in use, a name saved into the patches folder is the one the game's
+// names give for a prototype id (a weapon's ammo, say), not the sources' older one.
+TEST(MessageWriter, TheSavedNameIsTheOneShownForAPrototypeId) {
+    TempFolder t;
+    t.write("Source/pro_item.msg", "{100}{}{Old}\r\n");
+    t.write("Game/data/proto/items/items.lst", "00000001.pro\r\n");
+    t.write("Game/data/proto/items/00000001.pro", makePrototype(0, 57));
+    const GameData data(gameAndSources(t, "1"));
+    EXPECT_EQ(GameNames(data).prototype(1), "Old");
+    writeObjectTexts(data, 0, 100, {QString("New"), {}});
+    EXPECT_EQ(GameNames(data).prototype(1), "New");
 }
