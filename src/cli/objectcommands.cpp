@@ -7,7 +7,7 @@
 #include "gamedata/messagewriter.h"
 #include "gamedata/newprototype.h"
 #include "objects.h"
-#include "proto/records.h"
+#include "proto/recordkinds.h"
 
 #include <QFileInfo>
 
@@ -79,8 +79,6 @@ int listObjects(const Options& o) {
 }
 
 int objectText(const Options& o) {
-    if (o.from || o.kind)
-        return usage(QStringLiteral("--from and --kind belong to new"));
     if (o.words.size() != 2)
         return usage(QStringLiteral("text takes one id or prototype file"));
     const std::unique_ptr<GameData> data = openGameData(o);
@@ -120,11 +118,11 @@ int newObject(const Options& o) {
     if (!o.name)
         return usage(QStringLiteral("new needs --name"));
     std::optional<int> kind;
-    if (o.kind && !typeHasKinds(type))
+    if (o.kind && kindCount(int(type)) == 0)
         return usage(QStringLiteral("%1 have no kinds: leave out --kind").arg(o.words[1]));
     if (o.kind && !(kind = parseKind(type, *o.kind)))
         return usage(QStringLiteral("%1 is no kind of %2").arg(*o.kind, typeFolder(type)));
-    if (!o.from && !o.kind && typeHasKinds(type))
+    if (!o.from && !o.kind && kindCount(int(type)) > 0)
         return usage(
             QStringLiteral("new %1 needs --from ID|FILE or --kind KIND").arg(typeFolder(type)));
     const std::unique_ptr<GameData> data = openGameData(o);

@@ -52,12 +52,6 @@ QString field(QString text) {
     return text.replace(u'\t', u' ').replace(u'\n', u' ').replace(u'\r', u' ');
 }
 
-// The kind's name; the number of a kind the program does not know; empty for other types.
-QString kindText(const CatalogueEntry& e) {
-    const QString name = e.kindName();
-    return name.isEmpty() && e.kind >= 0 ? QString::number(e.kind) : name;
-}
-
 } // namespace
 
 std::optional<std::uint32_t> parseObjectId(const QString& word) {
@@ -111,15 +105,11 @@ const CatalogueEntry& findObject(const Catalogue& catalogue, const QString& word
     return *found.front();
 }
 
-bool typeHasKinds(ObjectType type) {
-    return type == ObjectType::Item || type == ObjectType::Scenery;
-}
-
 std::optional<int> parseKind(ObjectType type, const QString& word) {
-    if (!typeHasKinds(type))
+    const int count = kindCount(int(type));
+    if (count == 0)
         return std::nullopt;
     const bool items = type == ObjectType::Item;
-    const int count = items ? kItemKinds : kSceneryKinds;
     bool number = false;
     const int n = word.toInt(&number);
     if (number)
@@ -143,7 +133,7 @@ QByteArray catalogueText(const Catalogue& catalogue, const std::vector<ObjectTyp
             if (!e.matches(filter))
                 continue;
             out += e.idText() + u'\t' + field(e.file) + u'\t' + field(e.name) + u'\t' +
-                   kindText(e) + u'\t' + field(e.source) + u'\n';
+                   e.kindName() + u'\t' + field(e.source) + u'\n';
         }
     }
     return out.toUtf8();
@@ -157,7 +147,7 @@ QByteArray catalogueJson(const Catalogue& catalogue, const std::vector<ObjectTyp
         for (const CatalogueEntry& e : catalogue.entries(type)) {
             if (!e.matches(filter))
                 continue;
-            const QString kind = kindText(e);
+            const QString kind = e.kindName();
             out.append(QJsonObject{
                 {QStringLiteral("type"), typeName},
                 {QStringLiteral("id"), qint64(e.id())},

@@ -27,7 +27,6 @@ const CatalogueEntry& findObject(const Catalogue& catalogue, const QString& word
 // A kind of items or scenery by its number or name ("weapon", "Ladder up", "ladder-up");
 // nothing when the type has no such kind.
 std::optional<int> parseKind(ObjectType type, const QString& word);
-bool typeHasKinds(ObjectType type);
 
 // The entries of the types whose id, file or name hold filter (CatalogueEntry::matches), in
 // list order: one tab-separated line each (id, file, name, kind, source), or one JSON array

@@ -78,11 +78,9 @@ QString CatalogueEntry::idText() const {
 QString CatalogueEntry::kindName() const {
     if (kind < 0)
         return QString();
-    if (type == ObjectType::Item)
-        return builtinChoiceName(Choices::ItemKind, std::uint32_t(kind));
-    if (type == ObjectType::Scenery)
-        return builtinChoiceName(Choices::SceneryKind, std::uint32_t(kind));
-    return QString();
+    const QString name = builtinChoiceName(
+        type == ObjectType::Item ? Choices::ItemKind : Choices::SceneryKind, std::uint32_t(kind));
+    return name.isEmpty() ? QString::number(kind) : name;
 }
 
 QStringList CatalogueEntry::problemTexts() const {

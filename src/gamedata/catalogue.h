@@ -54,7 +54,8 @@ struct CatalogueEntry {
     QString path() const;
     // "00000012": the id in 8 hex digits, as the window and the command line show it.
     QString idText() const;
-    // The kind's name ("Weapon", "Door"), empty where the type has no kinds.
+    // The kind's name ("Weapon", "Door"), the number of a kind the program does not know,
+    // empty where the type has no kinds.
     QString kindName() const;
     // One text per problem, for a tooltip or the command line.
     QStringList problemTexts() const;

@@ -144,8 +144,11 @@ void Document::markSaved(const QString& path) {
 void Document::loadTexts(const QString& name, const QString& description) {
     m_name = m_savedName = name;
     m_description = m_savedDescription = description;
-    emit textsChanged();
     setModified(m_current != m_saved);
+}
+
+qint64 Document::textId() const {
+    return m_current.size() >= 8 ? qint64(fieldValue(m_current, 4, 4)) : -1;
 }
 
 void Document::setTexts(const QString& name, const QString& description) {

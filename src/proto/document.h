@@ -63,14 +63,18 @@ public:
     // open) and as the user has edited them; they are saved with the bytes.
     const QString& name() const { return m_name; }
     const QString& description() const { return m_description; }
+    // The texts of the opened file: nothing shown changes, so nothing is told.
     void loadTexts(const QString& name, const QString& description);
     void setTexts(const QString& name, const QString& description);
+    // The text id of the current bytes (the number of the name's message); -1 for a record
+    // too short to hold one.
+    qint64 textId() const;
     bool nameChanged() const { return m_name != m_savedName; }
     bool descriptionChanged() const { return m_description != m_savedDescription; }
 
 signals:
     void fieldChanged(int offset, int width); // after setCurrent or setField changed it
-    void textsChanged();                      // after loadTexts or setTexts
+    void textsChanged();                      // after setTexts changed them
     void modifiedChanged(bool modified);
     void validityChanged(bool valid);
     void opened();

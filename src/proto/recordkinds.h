@@ -15,6 +15,10 @@ constexpr int kItemKinds = 7;
 constexpr int kSceneryKinds = 6;
 extern const char* const kItemKindNames[kItemKinds];       // "armor" .. "key"
 extern const char* const kSceneryKindNames[kSceneryKinds]; // "door" .. "generic"
+// How many kinds a type has: items and scenery theirs, every other type none.
+constexpr int kindCount(int objectType) {
+    return objectType == 0 ? kItemKinds : objectType == 2 ? kSceneryKinds : 0;
+}
 // What the kinds' controls' object names start with: "Weapon", "MiscItem", "LadderUp" ...
 extern const char* const kItemKindPrefixes[kItemKinds];
 extern const char* const kSceneryKindPrefixes[kSceneryKinds];

@@ -16,7 +16,6 @@
 #include "objecttexts.h"
 #include "prompter.h"
 #include "proto/document.h"
-#include "proto/fieldcodec.h"
 #include "simplepages.h"
 #include "typepage.h"
 
@@ -57,12 +56,8 @@ DocumentController::DocumentController(AppContext& app, Document& document,
             [this](int offset, int width) { m_changed.add(offset, width); });
     connect(m_watch, &FileWatch::changedOutside, this, &DocumentController::changedOutside);
     connect(m_watch, &FileWatch::removedOutside, this, &DocumentController::removedOutside);
-    // An edited name shows at once beside the script, not only after the save; reading the
-    // texts at opening changes nothing shown.
-    connect(&m_document, &Document::textsChanged, this, [this] {
-        if (m_document.nameChanged() || m_showsEditedName)
-            refreshDescription();
-    });
+    // An edited name shows at once beside the script, not only after the save.
+    connect(&m_document, &Document::textsChanged, this, &DocumentController::refreshDescription);
 }
 
 QUndoStack* DocumentController::history() const {
@@ -398,9 +393,7 @@ void DocumentController::refreshDescription() {
         const QString names = nameMessageFile(m_document.type());
         // The name being edited is the one of the text id the document holds; any other
         // number typed shows what the message file has.
-        const bool edited = m_document.nameChanged() && m_document.current().size() >= 8 &&
-                            number == qint64(fieldValue(m_document.current(), 4, 4));
-        m_showsEditedName = edited;
+        const bool edited = m_document.nameChanged() && number == m_document.textId();
         const QString name = edited ? m_document.name() + QLatin1Char(' ')
                              : names.isEmpty()
                                  ? kNoneEntry

@@ -99,8 +99,7 @@ private:
     FileWatch* m_watch;
     ObjectTextsEditor* m_texts;
     bool m_redrawing = false;
-    ChangedFields m_changed;        // what the document told changed since the controls showed it
-    bool m_showsEditedName = false; // the description box shows the unsaved name
+    ChangedFields m_changed; // what the document told changed since the controls showed it
 };
 
 } // namespace zantrel

@@ -24,13 +24,6 @@ namespace zantrel {
 
 namespace {
 
-constexpr int kItem = 0;
-constexpr int kScenery = 2;
-
-int kindCount(int type) {
-    return type == kItem ? kItemKinds : type == kScenery ? kSceneryKinds : 0;
-}
-
 // OK in the dialog: the texts checked, the open prototype given up, the prototype added and
 // opened. False keeps the dialog open with what was typed.
 bool createAndOpen(AppContext& app, DocumentController& controller, const Document& document,
@@ -135,7 +128,7 @@ void NewPrototypeDialog::showKinds() {
     const int type = m_type->currentIndex();
     m_kind->clear();
     for (int k = 0; k < kindCount(type); ++k)
-        m_kind->addItem(shownChoiceName(type == kItem ? Choices::ItemKind : Choices::SceneryKind,
+        m_kind->addItem(shownChoiceName(type == 0 ? Choices::ItemKind : Choices::SceneryKind,
                                         std::uint32_t(k)));
     m_form->setRowVisible(m_kind, m_kind->count() > 0);
 }

@@ -7,7 +7,6 @@
 #include "gamedata/messagewriter.h"
 #include "prompter.h"
 #include "proto/document.h"
-#include "proto/fieldcodec.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -20,8 +19,6 @@
 namespace zantrel {
 
 namespace {
-
-constexpr int kTextIdOffset = 4;
 
 // One edit of the two texts: undo puts the earlier pair back.
 class TextsStep : public QUndoCommand {
@@ -39,12 +36,7 @@ private:
 };
 
 bool hasTexts(const Document& document) {
-    return document.isOpened() && document.type() < kObjectTypeCount &&
-           document.current().size() >= kTextIdOffset + 4;
-}
-
-qint64 textIdOf(const Document& document) {
-    return fieldValue(document.current(), kTextIdOffset, 4);
+    return document.isOpened() && document.type() < kObjectTypeCount && document.textId() >= 0;
 }
 
 } // namespace
@@ -121,7 +113,7 @@ void ObjectTextsEditor::load() {
         return;
     try {
         const ShownTexts texts =
-            readObjectTexts(m_app.gameData(), m_document.type(), textIdOf(m_document));
+            readObjectTexts(m_app.gameData(), m_document.type(), m_document.textId());
         m_document.loadTexts(texts.name, texts.description);
     } catch (const UserError&) {
         m_document.loadTexts(QString(), QString()); // the archive's fault is told elsewhere
@@ -135,7 +127,7 @@ void ObjectTextsEditor::edit() {
     try {
         const Catalogue& catalogue = m_app.catalogue.catalogue();
         sharing = qMax(0, catalogue.textIdUsers(ObjectType(m_document.type()),
-                                                std::int32_t(textIdOf(m_document))) -
+                                                std::int32_t(m_document.textId())) -
                               1);
     } catch (const UserError&) {
         // without the list the sharing is not known; the texts can still be edited
@@ -162,7 +154,7 @@ QString ObjectTextsEditor::save() {
         texts.name = m_document.name();
     if (m_document.descriptionChanged())
         texts.description = m_document.description();
-    return writeObjectTexts(m_app.gameData(), m_document.type(), textIdOf(m_document), texts);
+    return writeObjectTexts(m_app.gameData(), m_document.type(), m_document.textId(), texts);
 }
 
 } // namespace zantrel

@@ -1,5 +1,7 @@
 #include "prototypemodel.h"
 
+#include "proto/recordkinds.h"
+
 #include <QApplication>
 #include <QBrush>
 #include <QColor>
@@ -12,7 +14,7 @@ PrototypeModel::PrototypeModel(ObjectType type, QObject* parent)
     : QAbstractTableModel(parent), m_type(type) {}
 
 bool PrototypeModel::hasKind() const {
-    return m_type == ObjectType::Item || m_type == ObjectType::Scenery;
+    return kindCount(int(m_type)) > 0;
 }
 
 void PrototypeModel::setEntries(std::vector<CatalogueEntry> entries) {
